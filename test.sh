@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds a Debug build with sanitizers and runs every test.
+set -euo pipefail
+top=$(cd "$(dirname "$0")" && pwd)
+cd "$top"
+./scripts/install-deps.sh
+
+build="$top/build-test"
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug -DVORLAN_SANITIZE=ON >/dev/null
+cmake --build "$build" -j"$(nproc)"
+
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:strict_string_checks=1"
+export LSAN_OPTIONS="suppressions=$top/tests/lsan.supp:print_suppressions=0"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+
+cd "$build"
+status=0
+# Unit and offscreen widget tests.
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure --no-tests=ignore -LE 'x11|audio|e2e' || status=1
+# Tests that need a real X display (hooks, synthetic keys, screen grabs) and whole-program runs.
+xvfb-run -a -s "-screen 0 1920x1080x24" ctest --output-on-failure --no-tests=ignore -L 'x11|e2e' || status=1
+# Tests that need a sound server: a private PulseAudio with a null sink.
+"$top/scripts/with-pulse.sh" ctest --output-on-failure --no-tests=ignore -L audio || status=1
+exit $status
