@@ -39,6 +39,9 @@ function(vorlan_test name)
     if(TARGET vorlan_translations)
         add_dependencies(${name} vorlan_translations)
     endif()
+    if(VORLAN_SANITIZE)
+        target_sources(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support/SanitizerOptions.cpp)
+    endif()
     add_test(NAME ${name}
              COMMAND ${PROJECT_SOURCE_DIR}/tests/isolated.sh $<TARGET_FILE:${name}>
              WORKING_DIRECTORY ${CMAKE_RUNTIME_OUTPUT_DIRECTORY})
