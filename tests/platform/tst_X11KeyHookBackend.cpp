@@ -153,4 +153,4 @@ void X11KeyHookBackendTest::removedHookReportsNothing()
 }
 
 QTEST_GUILESS_MAIN(X11KeyHookBackendTest)
-#include "X11KeyHookBackendTest.moc"
+#include "tst_X11KeyHookBackend.moc"

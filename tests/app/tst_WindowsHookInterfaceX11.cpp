@@ -168,4 +168,4 @@ void WindowsHookInterfaceX11Test::passThroughLetsEveryKeyThrough()
 }
 
 QTEST_GUILESS_MAIN(WindowsHookInterfaceX11Test)
-#include "WindowsHookInterfaceX11Test.moc"
+#include "tst_WindowsHookInterfaceX11.moc"

@@ -265,4 +265,4 @@ void WindowsHookInterfaceTest::destroyedHookReleasesKeyboard()
 }
 
 QTEST_MAIN(WindowsHookInterfaceTest)
-#include "WindowsHookInterfaceTest.moc"
+#include "tst_WindowsHookInterface.moc"

@@ -119,4 +119,4 @@ void X11KeyTranslatorTest::buttonsGiveMouseMessages()
 }
 
 QTEST_APPLESS_MAIN(X11KeyTranslatorTest)
-#include "X11KeyTranslatorTest.moc"
+#include "tst_X11KeyTranslator.moc"
