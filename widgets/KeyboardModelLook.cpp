@@ -1,54 +1,30 @@
 #include "KeyboardModelLook.h"
 
 #include "KeyViewGeometry.h"
-
-#include <QtGlobal>
-
-#include <iterator>
+#include "ModelCatalog.h"
 
 namespace {
 
-enum class Notch { Standard, Deep, Shallow, ShallowNarrow };
-
-struct ModelLookRow
+ModelViewLook lookOf(const QString &model)
 {
-    const char *model;
-    int pictureWidth;
-    int pictureHeight;
-    Notch notch;
-    bool pillCaps;
-};
-
-// Picture sizes must hold every cap and LED of the model's layout file (checked by the tests).
-const ModelLookRow ModelLooks[] = {
-    { "", 0, 0, Notch::Standard, false },
-};
-
-const ModelLookRow *find(const QString &model)
-{
-    for (const ModelLookRow &row : ModelLooks) {
-        if (*row.model && model == QLatin1String(row.model))
-            return &row;
-    }
-    return nullptr;
+    return ModelCatalog::viewLook(model.toStdString());
 }
 
 } // namespace
 
 QSize KeyboardModelLook::pictureSize(const QString &model)
 {
-    const ModelLookRow *row = find(model);
-    return row ? QSize(row->pictureWidth, row->pictureHeight) : QSize(0, 0);
+    const ModelViewLook look = lookOf(model);
+    return QSize(look.pictureWidth, look.pictureHeight);
 }
 
 QPoint KeyboardModelLook::enterNotch(const QString &model)
 {
-    const ModelLookRow *row = find(model);
-    switch (row ? row->notch : Notch::Standard) {
-    case Notch::Deep: return QPoint(10, 35);
-    case Notch::Shallow: return QPoint(10, 27);
-    case Notch::ShallowNarrow: return QPoint(9, 27);
-    case Notch::Standard: break;
+    switch (lookOf(model).enterNotch) {
+    case ModelViewLook::NotchDeep: return QPoint(10, 35);
+    case ModelViewLook::NotchShallow: return QPoint(10, 27);
+    case ModelViewLook::NotchShallowNarrow: return QPoint(9, 27);
+    case ModelViewLook::NotchStandard: break;
     }
     return QPoint(10, 30);
 }
@@ -56,13 +32,11 @@ QPoint KeyboardModelLook::enterNotch(const QString &model)
 // Only the deep notch survives scaling; every other model takes the standard one.
 QPoint KeyboardModelLook::scaledEnterNotch(const QString &model, float s)
 {
-    const ModelLookRow *row = find(model);
-    const int depth = row && row->notch == Notch::Deep ? 35 : 30;
+    const int depth = lookOf(model).enterNotch == ModelViewLook::NotchDeep ? 35 : 30;
     return QPoint(KeyViewGeometry::roundScaled(10 * s), KeyViewGeometry::roundScaled(depth * s));
 }
 
 bool KeyboardModelLook::hasPillCaps(const QString &model)
 {
-    const ModelLookRow *row = find(model);
-    return row && row->pillCaps;
+    return lookOf(model).pillCaps;
 }

@@ -1,6 +1,11 @@
 #include "KeyLayoutLoader.h"
 
+#include "KeyboardModelLook.h"
+#include "ModelCatalog.h"
+#include "VorlanResources.h"
+
 #include <QFile>
+#include <QImage>
 #include <QtTest>
 
 class tst_KeyLayoutLoader : public QObject
@@ -25,6 +30,56 @@ private:
     }
 
 private slots:
+    void initTestCase() { initVorlanResources(); }
+
+    void everyCatalogueModelHasItsLayoutAndPicture_data()
+    {
+        QTest::addColumn<QString>("model");
+        for (const ModelInfo &info : ModelCatalog::models())
+            QTest::newRow(info.name.c_str()) << QString::fromStdString(info.name);
+    }
+
+    void everyCatalogueModelHasItsLayoutAndPicture()
+    {
+        QFETCH(QString, model);
+        const ModelInfo *info = ModelCatalog::findByName(model.toStdString());
+        const ModelViewLook look = ModelCatalog::viewLook(model.toStdString());
+        KeyLayout layout;
+        QVERIFY(KeyLayoutLoader::load(model, layout));
+        QCOMPARE(layout.keys.size(), 132);
+        QCOMPARE(layout.sideLight, info->hasSideLight);
+        QCOMPARE(layout.specialEnterKey, look.specialEnterKey);
+        QCOMPARE(layout.hidDeviceType, look.hidDeviceType);
+
+        const QSize size = KeyboardModelLook::pictureSize(model);
+        const QRect picture(QPoint(0, 0), size);
+        QVERIFY(!size.isEmpty());
+        int keys = 0;
+        QSet<int> codes;
+        for (const KeyLayout::Key &key : layout.keys) {
+            if (key.item.code == 0)
+                continue;
+            ++keys;
+            QVERIFY2(!codes.contains(key.item.code), qPrintable(key.caption));
+            codes.insert(key.item.code);
+            const QRect cap(key.item.posX, key.item.posY, key.item.width, key.item.height);
+            QVERIFY2(picture.contains(cap), qPrintable(key.caption));
+        }
+        QCOMPARE(keys, info->keyCount);
+        QCOMPARE(layout.leds.isEmpty(), !info->hasSideLight);
+        for (const KeyLayout::Led &led : layout.leds) {
+            if (led.validStatus == 1)
+                QVERIFY(picture.contains(QRect(led.item.posX, led.item.posY, led.item.width, led.item.height)));
+        }
+
+        const QString base = QCoreApplication::applicationDirPath() + "/images/hidImages/Keyboard_" + model;
+        for (const QString &suffix : {QString(), QStringLiteral("_0"), QStringLiteral("_1"), QStringLiteral("_2")}) {
+            const QImage image(base + suffix + ".png");
+            QVERIFY2(!image.isNull(), qPrintable(base + suffix));
+            QCOMPARE(image.size(), size);
+        }
+    }
+
     void irregularFileYieldsFullMatrix()
     {
         KeyLayout layout;
@@ -140,5 +195,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_KeyLayoutLoader)
+QTEST_MAIN(tst_KeyLayoutLoader)
 #include "tst_KeyLayoutLoader.moc"
