@@ -1,4 +1,4 @@
-// Writes the key layout file of every catalogue model into a folder (resources/configDir), so the
+// Writes the key layout file of every catalogue model into a folder (resources/images/configDir), so the
 // files follow the catalogue. Run by hand when the catalogue changes; its output is committed.
 
 #include "ModelCatalog.h"
