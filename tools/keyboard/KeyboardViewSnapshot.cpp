@@ -3,6 +3,7 @@
 
 #include "KeyboardModelLook.h"
 #include "ModelCatalog.h"
+#include "OutputFolder.h"
 #include "VorlanResources.h"
 #include "hidDeviceJoinFrame.h"
 #include "keySelectFrame.h"
@@ -20,15 +21,9 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     initVorlanResources();
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s <output folder>\n", argv[0]);
+    QDir folder;
+    if (!outputFolderFromArguments(argc, argv, folder))
         return 2;
-    }
-    const QDir folder(QString::fromLocal8Bit(argv[1]));
-    if (!folder.mkpath(QStringLiteral("."))) {
-        std::fprintf(stderr, "cannot create %s\n", argv[1]);
-        return 1;
-    }
     int status = 0;
     for (const ModelInfo &info : ModelCatalog::models()) {
         for (const float scale : {1.0f, 1.5f}) {
