@@ -1,13 +1,19 @@
 #include "keySelectFrame.h"
 
+#include "ArrowWidget.h"
+#include "DCustomEventTipExplain.h"
 #include "DDataManager.h"
 #include "KeyLayoutLoader.h"
 #include "KeyboardModelLook.h"
 #include "keyboardButCustom.h"
 #include "sideLightButtonCustom.h"
+#include "VorlanXml.h"
 
 #include <QDebug>
 #include <QStringList>
+#include <QTimer>
+
+#include <cstring>
 
 
 namespace {
@@ -23,6 +29,20 @@ keySelectFrame::keySelectFrame(QWidget *parent)
     setObjectName(QStringLiteral("keySelectFrame"));
     setWindowTitle(QStringLiteral("keySelectFrame"));
     resize(804, 372);
+    connect(DDataManager::instance(), &DDataManager::sigQueryDynamicDisplaySensitivityNum_MouseEnter_BackInfo, this,
+            &keySelectFrame::onQueryDynamicDisplaySensitivityNum_BackInfo);
+}
+
+keySelectFrame::~keySelectFrame()
+{
+    onCustomButMouseLeave();
+    // The caps die with this frame: the data manager must not hand them out afterwards.
+    DDataManager *manager = DDataManager::instance();
+    if (manager->getKeySelectFrame() == this) {
+        manager->setKeySelectFrame(nullptr);
+        manager->setKeyButtonMap({});
+        manager->setKeyInfoList({});
+    }
 }
 
 QColor keySelectFrame::themeColor(const QString &text)
@@ -87,9 +107,17 @@ void keySelectFrame::parseKeyboardInfo(const char *text)
             m_specialEnterKeyShape = layout.specialEnterKeyShape;
         m_hidDeviceType = layout.hidDeviceType;
     }
+    DDataManager *manager = DDataManager::instance();
+    if (layout.hasKeyboardObject) {
+        manager->setSpecialEnterKey(m_specialEnterKey);
+        manager->setHidDeviceType(m_hidDeviceType);
+    }
     createSideLights(layout);
     createKeys(layout);
 
+    manager->setKeyButtonMap(m_keyButtonMap);
+    manager->setKeyInfoList(m_keyButtonList);
+    manager->setKeySelectFrame(this);
     emit sigKeyboardAlreadyLoad();
 
     for (auto &row : m_keyMatrix) {
@@ -128,6 +156,9 @@ void keySelectFrame::createKeys(const KeyLayout &layout)
         auto *cap = new keyboardButCustom(this);
         cap->setKeySize(item.width, item.height);
         cap->setModelName(m_modelName);
+        connect(cap, &keyboardButCustom::clicked, this, &keySelectFrame::onKeyButtonClicked);
+        connect(cap, &keyboardButCustom::sigCustomButMouseEnter, this, &keySelectFrame::onCustomButMouseEnter);
+        connect(cap, &keyboardButCustom::sigCustomButMouseLeave, this, &keySelectFrame::onCustomButMouseLeave);
         if (item.code == 40 && m_specialEnterKey) {
             cap->setSpecialShape(true);
             cap->setShapeKind(1);
@@ -197,4 +228,100 @@ void keySelectFrame::setSideLightVisible(bool show)
 void keySelectFrame::clearCurrentKeyAndTip()
 {
     m_currentKey = nullptr;
+    onCustomButMouseLeave();
+}
+
+QString keySelectFrame::keyCaption(const keyboardButCustom *cap)
+{
+    if (cap->getKeyDec() == 52)
+        return QStringLiteral("' \"");
+    return cap->getKeyCharacter().remove(QLatin1Char('"'));
+}
+
+void keySelectFrame::onKeyButtonClicked()
+{
+    auto *cap = qobject_cast<keyboardButCustom *>(sender());
+    if (!cap || cap == m_currentKey)
+        return;
+    DDataManager *manager = DDataManager::instance();
+    const bool calibrating = manager->isKeyCalibrationRunning();
+    const QString caption = keyCaption(cap);
+    if (!calibrating) {
+        if (caption == QLatin1String("fn") || caption == QLatin1String("Fn") || caption == QLatin1String("FN"))
+            return;
+        if (!cap->isRemappable())
+            return;
+    }
+    if (m_currentKey)
+        m_currentKey->setSelected(false, true, 10);
+    cap->setSelected(true, true, 10);
+    m_currentKey = cap;
+    if (calibrating)
+        manager->relayCalibrationPoint(cap->getRowIndex(), cap->getColumnIndex());
+    else
+        manager->setCurrentKey(cap->getKeyDec(), caption);
+}
+
+void keySelectFrame::onCustomButMouseEnter()
+{
+    auto *cap = qobject_cast<keyboardButCustom *>(sender());
+    if (!cap)
+        return;
+    // An enter without the leave of the previous key must not leave that tip behind.
+    onCustomButMouseLeave();
+
+    DDataManager *manager = DDataManager::instance();
+    char profilePath[DDataManager::kPathBufferSize] = {};
+    manager->getCurrentProfileXmlPath(profilePath);
+    const QByteArray indexText = QByteArray::number(manager->getCurrentProfileIndex());
+    const QByteArray keyText = QByteArray::number(cap->getKeyDec());
+    KeyOperateInfo info{};
+    qstrncpy(info.keyIndex, "-1", sizeof info.keyIndex);
+    qstrncpy(info.operateType, "-1", sizeof info.operateType);
+    if (!manager->isKeyCalibrationRunning())
+        CVorlanXML_SelectProFileKeyOperateInfo(profilePath, indexText.constData(), keyText.constData(), &info);
+    const QString typeName = manager->getKeyOperateDescription(info);
+
+    const QString caption = keyCaption(cap);
+    m_tipExplain = new DCustomEventTipExplain(nullptr);
+    if (std::strcmp(info.keyIndex, "-1") != 0)
+        m_tipExplain->setTipInfo(caption, typeName, manager->getKeyOperateValueText(), true);
+    else if (cap->getKeyDec() != -10 && cap->isRemappable())
+        m_tipExplain->setTipInfo(caption, typeName, caption, true);
+    else
+        m_tipExplain->setTipInfo(caption, typeName, tr("Cannot remapped"), false);
+
+    m_arrowWidget = new ArrowWidget(ArrowWidget::ArrowBottom, nullptr);
+    m_arrowWidget->setWidgetSize(260, 120);
+    m_arrowWidget->setArrowPosition(123);
+    m_arrowWidget->setCenterWidget(m_tipExplain);
+    connect(m_arrowWidget, &ArrowWidget::sigArrowWidgetMouseEnter, this, &keySelectFrame::onArrowWidgetMouseEnter);
+    const QPoint anchor = cap->mapToGlobal(QPoint(cap->width() / 2, cap->height()));
+    m_arrowWidget->move(anchor - QPoint(130, cap->height() + 120));
+    m_arrowWidget->show();
+}
+
+void keySelectFrame::onCustomButMouseLeave()
+{
+    if (!m_arrowWidget)
+        return;
+    delete m_tipExplain;
+    m_tipExplain = nullptr;
+    m_arrowWidget->hide();
+    delete m_arrowWidget;
+    m_arrowWidget = nullptr;
+}
+
+void keySelectFrame::onQueryDynamicDisplaySensitivityNum_BackInfo(int, int, int)
+{
+}
+
+void keySelectFrame::onArrowWidgetMouseEnter()
+{
+    QTimer::singleShot(100, this, &keySelectFrame::ontheArrowWillHide);
+}
+
+void keySelectFrame::ontheArrowWillHide()
+{
+    clearCurrentKeyAndTip();
 }

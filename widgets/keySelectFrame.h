@@ -10,6 +10,8 @@
 #include <QString>
 #include <QWidget>
 
+class ArrowWidget;
+class DCustomEventTipExplain;
 class keyboardButCustom;
 class sideLightButtonCustom;
 
@@ -24,6 +26,7 @@ public:
     static constexpr int KeyShift = 10; // the margin between the frame's edge and the picture
 
     explicit keySelectFrame(QWidget *parent = nullptr);
+    ~keySelectFrame() override;
 
     void setDeviceInfo(const hidStu &info);
     void loadKeyboardInfo(const QString &model);
@@ -52,9 +55,19 @@ public:
 
     // "r,g,b[,a]" of a theme colour; the alpha section is ignored.
     static QColor themeColor(const QString &text);
+    // The caption a key is named by in clicks and tips.
+    static QString keyCaption(const keyboardButCustom *cap);
 
 signals:
     void sigKeyboardAlreadyLoad();
+
+public slots:
+    void onKeyButtonClicked();
+    void onCustomButMouseEnter();
+    void onCustomButMouseLeave();
+    void onQueryDynamicDisplaySensitivityNum_BackInfo(int type, int pressNum, int releaseNum);
+    void onArrowWidgetMouseEnter();
+    void ontheArrowWillHide();
 
 private:
     void clearLayout();
@@ -75,5 +88,7 @@ private:
     QList<keyboardButCustom *> m_keyButtonList;
     QList<KeyLayoutItem> m_keyLayoutList;
     keyboardButCustom *m_keyMatrix[KeyLayout::Rows][KeyLayout::Columns] = {};
+    ArrowWidget *m_arrowWidget = nullptr;
+    DCustomEventTipExplain *m_tipExplain = nullptr;
     keyboardButCustom *m_currentKey = nullptr;
 };

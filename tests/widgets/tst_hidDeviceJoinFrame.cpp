@@ -144,6 +144,27 @@ private slots:
         QVERIFY(!shown.key(30)->isHovered());
     }
 
+    void leavingTheKeysOnTheTriggerTabForgetsTheCurrentKey_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("forgotten");
+        QTest::newRow("trigger tab") << 4 << true;
+        QTest::newRow("lighting tab") << 1 << false;
+    }
+
+    void leavingTheKeysOnTheTriggerTabForgetsTheCurrentKey()
+    {
+        QFETCH(int, mode);
+        QFETCH(bool, forgotten);
+        ShownView shown;
+        shown.key(30)->click();
+        QCOMPARE(shown.view.getKeySelectFrame()->getCurrentKey(), shown.key(30));
+        const QPoint insideOne = shown.origin() + QPoint(54 + 15, 62 + 15);
+        shown.view.hoverKeyAt(insideOne.x(), insideOne.y(), mode);
+        shown.view.hoverKeyAt(0, 0, mode);
+        QCOMPARE(shown.view.getKeySelectFrame()->getCurrentKey() == nullptr, forgotten);
+    }
+
     void unknownModelHasNoKeysAndSurvivesHover()
     {
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("fp == NULL"));

@@ -1,7 +1,11 @@
 #include "keySelectFrame.h"
 
+#include "ArrowWidget.h"
+#include "DCustomEventTipExplain.h"
+#include "DDataManager.h"
 #include "LayoutFixture.h"
 #include "VorlanResources.h"
+#include "VorlanXml.h"
 #include "keyboardButCustom.h"
 #include "sideLightButtonCustom.h"
 
@@ -13,8 +17,189 @@ class tst_keySelectFrame : public QObject
     Q_OBJECT
 
 private:
+private:
+    static QList<ArrowWidget *> openTips()
+    {
+        QList<ArrowWidget *> tips;
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            if (auto *tip = qobject_cast<ArrowWidget *>(widget))
+                tips << tip;
+        }
+        return tips;
+    }
+
+    static void hover(keyboardButCustom *cap)
+    {
+        QEvent enter(QEvent::Enter);
+        QApplication::sendEvent(cap, &enter);
+    }
+
+    static void leave(keyboardButCustom *cap)
+    {
+        QEvent leaveEvent(QEvent::Leave);
+        QApplication::sendEvent(cap, &leaveEvent);
+    }
+
+    // The texts of the one open tip.
+    static QStringList tipTexts()
+    {
+        const QList<ArrowWidget *> tips = openTips();
+        if (tips.size() != 1 || !tips.first()->isVisible())
+            return {};
+        auto *content = tips.first()->findChild<DCustomEventTipExplain *>();
+        return {content->nameText(), content->typeText(), content->descriptionText()};
+    }
+
+    QString m_profilePath;
+
 private slots:
-    void initTestCase() { initVorlanResources(); }
+    void initTestCase()
+    {
+        initVorlanResources();
+        // A profile in which the A key (4) is bound to the multimedia function Mute.
+        m_profilePath = qEnvironmentVariable("VORLAN_TEST_TMP", QDir::tempPath()) + "/layer.xml";
+        const QByteArray path = m_profilePath.toLocal8Bit();
+        QVERIFY(CVorlanXML_CreateXMLFile(path.constData()));
+        QVERIFY(CVorlanXML_CreateProFileXmlParentNode(path.constData(), "1", "Profile 1", 0));
+        QVERIFY(CVorlanXML_AddProFileMacroWithKeyInfoItem(path.constData(), "1", "4", "A", "3", "1", "0", "2"));
+        DDataManager::instance()->setCurrentProfileXmlPath(path.constData());
+        DDataManager::instance()->setCurrentProfileIndex(1);
+    }
+
+    void cleanup()
+    {
+        DDataManager::instance()->setKeyCalibrationRunning(false);
+        QCOMPARE(openTips().size(), 0);
+    }
+
+    void loadHandsTheKeysToTheDataManager()
+    {
+        DDataManager *manager = DDataManager::instance();
+        {
+            keySelectFrame frame;
+            frame.loadKeyboardInfo(QStringLiteral("Breeze84W"));
+            QCOMPARE(manager->getKeySelectFrame(), &frame);
+            QCOMPARE(manager->getKeyInfoList(), frame.getKeyButtonList());
+            QCOMPARE(manager->getKeyButtonMap().value(40), frame.getKeyButtonMap().value(40));
+            QVERIFY(manager->isSpecialEnterKey());
+            QCOMPARE(manager->getHidDeviceType(), 3);
+        }
+        // A destroyed frame leaves no dangling caps behind.
+        QCOMPARE(manager->getKeySelectFrame(), nullptr);
+        QVERIFY(manager->getKeyInfoList().isEmpty());
+    }
+
+    void clickMakesTheCurrentKey()
+    {
+        keySelectFrame frame;
+        frame.loadKeyboardInfo(QStringLiteral("Quartz68HE"));
+        QSignalSpy current(DDataManager::instance(), &DDataManager::sigKeyButtonClickedReturnKeyCodeAndKeyChar);
+        keyboardButCustom *a = frame.getKeyButtonMap().value(4);
+        keyboardButCustom *quote = frame.getKeyButtonMap().value(52);
+        a->click();
+        a->click(); // the current key again: nothing new
+        QCOMPARE(current.count(), 1);
+        QCOMPARE(current.at(0), (QList<QVariant>{4, QStringLiteral("A")}));
+        QVERIFY(a->isSelected());
+        quote->click();
+        QCOMPARE(current.count(), 2);
+        QCOMPARE(current.at(1), (QList<QVariant>{52, QStringLiteral("' \"")}));
+        QVERIFY(!a->isSelected());
+        QCOMPARE(frame.getCurrentKey(), quote);
+    }
+
+    void clicksThatChangeNothing_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<bool>("remappable");
+        QTest::newRow("Fn") << -10 << true;
+        QTest::newRow("not remappable") << 4 << false;
+    }
+
+    void clicksThatChangeNothing()
+    {
+        QFETCH(int, code);
+        QFETCH(bool, remappable);
+        keySelectFrame frame;
+        frame.loadKeyboardInfo(QStringLiteral("Quartz68HE"));
+        keyboardButCustom *cap = frame.getKeyButtonMap().value(code);
+        cap->setRemappable(remappable);
+        QSignalSpy current(DDataManager::instance(), &DDataManager::sigKeyButtonClickedReturnKeyCodeAndKeyChar);
+        QSignalSpy calibration(DDataManager::instance(), &DDataManager::sigTheMagneticKeyboardCalibrationPoint);
+        cap->click();
+        QCOMPARE(current.count(), 0);
+        QVERIFY(!cap->isSelected());
+
+        // During a calibration the same click reports the key's matrix cell.
+        DDataManager::instance()->setKeyCalibrationRunning(true);
+        cap->click();
+        QCOMPARE(current.count(), 0);
+        QCOMPARE(calibration.count(), 1);
+        QCOMPARE(calibration.at(0), (QList<QVariant>{cap->getRowIndex(), cap->getColumnIndex()}));
+        QVERIFY(cap->isSelected());
+    }
+
+    void hoverTipNamesTheStoredFunction_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<bool>("remappable");
+        QTest::addColumn<bool>("calibrating");
+        QTest::addColumn<QStringList>("texts");
+        QTest::newRow("stored function") << 4 << true << false
+                                         << QStringList{"A", "Multimedia", "Mute"};
+        QTest::newRow("no stored function") << 5 << true << false << QStringList{"B", "Default", "B"};
+        QTest::newRow("quote key") << 52 << true << false << QStringList{"' \"", "Default", "' \""};
+        QTest::newRow("not remappable") << 5 << false << false << QStringList{"B", "Default", "Cannot remapped"};
+        QTest::newRow("Fn") << -10 << true << false << QStringList{"Fn", "Default", "Cannot remapped"};
+        QTest::newRow("calibration never reads the profile") << 4 << true << true
+                                                              << QStringList{"A", "Default", "A"};
+    }
+
+    void hoverTipNamesTheStoredFunction()
+    {
+        QFETCH(int, code);
+        QFETCH(bool, remappable);
+        QFETCH(bool, calibrating);
+        QFETCH(QStringList, texts);
+        keySelectFrame frame;
+        frame.loadKeyboardInfo(QStringLiteral("Quartz68HE"));
+        frame.show();
+        DDataManager::instance()->setKeyCalibrationRunning(calibrating);
+        keyboardButCustom *cap = frame.getKeyButtonMap().value(code);
+        cap->setRemappable(remappable);
+        hover(cap);
+        QCOMPARE(tipTexts(), texts);
+        // Centred above the cap, its lower edge on the cap's upper edge.
+        const QPoint capTop = cap->mapToGlobal(QPoint(cap->width() / 2, 0));
+        QCOMPARE(openTips().first()->geometry(), QRect(capTop.x() - 130, capTop.y() - 120, 260, 120));
+        leave(cap);
+        QCOMPARE(openTips().size(), 0);
+    }
+
+    void secondEnterClosesTheFirstTip()
+    {
+        keySelectFrame frame;
+        frame.loadKeyboardInfo(QStringLiteral("Quartz68HE"));
+        frame.show();
+        hover(frame.getKeyButtonMap().value(4));
+        hover(frame.getKeyButtonMap().value(5));
+        QCOMPARE(openTips().size(), 1);
+        QCOMPARE(tipTexts().value(0), QStringLiteral("B"));
+        frame.clearCurrentKeyAndTip();
+        QCOMPARE(openTips().size(), 0);
+    }
+
+    void enteringTheTipClosesIt()
+    {
+        keySelectFrame frame;
+        frame.loadKeyboardInfo(QStringLiteral("Quartz68HE"));
+        frame.show();
+        hover(frame.getKeyButtonMap().value(4));
+        ArrowWidget *tip = openTips().value(0);
+        QVERIFY(tip);
+        emit tip->sigArrowWidgetMouseEnter();
+        QTRY_COMPARE_WITH_TIMEOUT(openTips().size(), 0, 5000);
+    }
 
     void irregularFileGivesOneCapPerCell()
     {
