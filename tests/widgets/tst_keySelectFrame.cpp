@@ -296,14 +296,36 @@ private slots:
         QCOMPARE(frame.getKeyButtonMap().value(40)->getEnterKeyNotch(), QPoint(10, 30));
     }
 
-    void lightEditModeDropsDragSelectionAndCurrentKey()
+    void themeColor_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QColor>("color");
+        QTest::newRow("rgb") << QStringLiteral("255,143,31") << QColor(255, 143, 31);
+        QTest::newRow("alpha ignored") << QStringLiteral("1, 2, 3, 40") << QColor(1, 2, 3, 255);
+        QTest::newRow("short") << QStringLiteral("9") << QColor(9, 0, 0);
+    }
+
+    void themeColor()
+    {
+        QFETCH(QString, text);
+        QFETCH(QColor, color);
+        QCOMPARE(keySelectFrame::themeColor(text), color);
+    }
+
+    void loadedCapsShowLightAndLoseTheirMarksInLightEdit()
     {
         keySelectFrame frame;
         frame.loadKeyboardInfo(QStringLiteral("Quartz68HE"));
         keyboardButCustom *cap = frame.getKeyButtonMap().value(4);
+        // The load switches the light preview on, so light colours are kept.
+        cap->setLightColor(QColor(0, 0, 255));
+        QCOMPARE(cap->getLightColor(), QColor(0, 0, 255));
+        cap->click();
         cap->setDragSelected(true);
         frame.setLightEditMode(true);
         QVERIFY(!cap->isDragSelected());
+        QVERIFY(!cap->isSelected());
+        QCOMPARE(frame.getCurrentKey(), nullptr);
     }
 };
 
