@@ -16,6 +16,9 @@ namespace {
 constexpr int kShakeHandsIntervalMs = 1000;
 // The SDK's pacing argument: one tick of 1 ms.
 constexpr int kPacingValue = 100;
+// Longest sleep of an idle thread: bounds how late a report the keyboard sends on its own is read,
+// like a keyboard's own 8 ms polling interval.
+constexpr unsigned long kIdleParkMs = 8;
 
 } // namespace
 
@@ -108,6 +111,7 @@ int MainHidInterFace::sendCommand(const unsigned char* report)
     } catch (const std::bad_alloc&) {
         return -1;
     }
+    wakeThread();
     return 0;
 }
 
@@ -130,12 +134,15 @@ int MainHidInterFace::sendLightData(const unsigned char* frame)
     } catch (const std::bad_alloc&) {
         return -1;
     }
+    lights.unlock();
+    wakeThread();
     return 0;
 }
 
 void MainHidInterFace::setLightStreamEnabled(bool on)
 {
     m_lightStreamEnabled = on;
+    wakeThread();
 }
 
 int MainHidInterFace::closeHid()
@@ -153,18 +160,41 @@ int MainHidInterFace::closeHid()
     }
     // Wakes the thread from its pacing wait so it sees the device closed.
     CVorlanHid_highPrecisionTimerStop(m_pacingTimer);
+    wakeThread();
     return 0;
 }
 
 void MainHidInterFace::run()
 {
+    int idleTurns = 0;
     while (m_isOpen && m_handle != 0) {
-        if (m_isWriteTurn)
-            writeTurn();
+        const bool moved = m_isWriteTurn ? writeTurn() : readTurn();
+        idleTurns = moved ? 0 : idleTurns + 1;
+        // Waking every tick with nothing to do costs more than a keyboard is worth, so a whole
+        // idle write and read cycle parks the thread. Anything queued wakes it at once for a
+        // write turn; otherwise it wakes for a read turn only.
+        if (idleTurns >= 2)
+            m_isWriteTurn = parkWhileIdle();
         else
-            readTurn();
-        CVorlanHid_highPrecisionTimerRuning(kPacingValue, m_pacingTimer);
+            CVorlanHid_highPrecisionTimerRuning(kPacingValue, m_pacingTimer);
     }
+}
+
+bool MainHidInterFace::parkWhileIdle()
+{
+    QMutexLocker park(&m_parkMutex);
+    if (!m_wakeRequested && m_isOpen)
+        m_parkCondition.wait(&m_parkMutex, kIdleParkMs);
+    const bool requested = m_wakeRequested;
+    m_wakeRequested = false;
+    return requested;
+}
+
+void MainHidInterFace::wakeThread()
+{
+    QMutexLocker park(&m_parkMutex);
+    m_wakeRequested = true;
+    m_parkCondition.wakeOne();
 }
 
 bool MainHidInterFace::takeNextReport(ReportBuffer* report)
@@ -186,18 +216,20 @@ bool MainHidInterFace::takeNextReport(ReportBuffer* report)
     return false;
 }
 
-void MainHidInterFace::writeTurn()
+bool MainHidInterFace::writeTurn()
 {
     ReportBuffer report;
-    if (takeNextReport(&report)) {
+    const bool taken = takeNextReport(&report);
+    if (taken) {
         QMutexLocker io(&m_ioMutex);
         if (m_isOpen && m_handle != 0)
             CVorlanHid_HidWriteBuff(m_handle, report.data(), m_hidPathLatin1.constData());
     }
     m_isWriteTurn = false;
+    return taken;
 }
 
-void MainHidInterFace::readTurn()
+bool MainHidInterFace::readTurn()
 {
     ReportBuffer report{};
     int length = 0;
@@ -214,4 +246,5 @@ void MainHidInterFace::readTurn()
             emit sigHidDataArrived(copy, length, m_threadIndex);
     }
     m_isWriteTurn = true;
+    return length > 0;
 }

@@ -6,6 +6,7 @@
 #include <QMutex>
 #include <QString>
 #include <QThread>
+#include <QWaitCondition>
 
 #include <array>
 #include <atomic>
@@ -53,8 +54,12 @@ private:
     using ReportBuffer = std::array<unsigned char, 64>;
 
     bool takeNextReport(ReportBuffer* report);
-    void writeTurn();
-    void readTurn();
+    // Each returns whether a report moved.
+    bool writeTurn();
+    bool readTurn();
+    // Returns whether a producer asked for the wake-up.
+    bool parkWhileIdle();
+    void wakeThread();
 
     HighPrecisionTimerStu m_pacingTimer{};
     const int m_threadIndex;
@@ -74,4 +79,8 @@ private:
     QMutex m_ioMutex;
     std::deque<ReportBuffer> m_commandQueue;
     std::deque<ReportBuffer> m_lightQueue;
+    // Lets an idle thread sleep past ticks until a producer or closing wakes it.
+    QMutex m_parkMutex;
+    QWaitCondition m_parkCondition;
+    bool m_wakeRequested = false;
 };
