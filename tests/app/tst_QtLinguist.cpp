@@ -1,0 +1,178 @@
+#include "QtLinguist.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTest>
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+QString translationDir()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/translation");
+}
+
+QString trQObject(const char *text)
+{
+    return QCoreApplication::translate("QObject", text);
+}
+
+// Runs in a copy of this executable whose translation folder holds one good and two bad files.
+int brokenFileChild()
+{
+    QtLinguist linguist;
+    if (!linguist.setLanguage(QtLinguist::Zh_SM) || trQObject("Default") != QString::fromUtf8("默认")) {
+        std::fprintf(stderr, "the good file did not load\n");
+        return 2;
+    }
+    if (linguist.setLanguage(QtLinguist::Zh_TR) || linguist.setLanguage(QtLinguist::Japanese)) {
+        std::fprintf(stderr, "a corrupt or missing file was reported as loaded\n");
+        return 3;
+    }
+    if (trQObject("Default") != QString::fromUtf8("默认")) {
+        std::fprintf(stderr, "a failed load blanked the installed language\n");
+        return 4;
+    }
+    return 0;
+}
+
+} // namespace
+
+class tst_QtLinguist : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void languageForLocale_data();
+    void languageForLocale();
+    void everyLanguageHasItsFile_data();
+    void everyLanguageHasItsFile();
+    void unknownIndexInstallsNothing_data();
+    void unknownIndexInstallsNothing();
+    void loadedFileTranslatesQObjectTexts();
+    void failedLoadKeepsInstalledLanguage();
+};
+
+void tst_QtLinguist::languageForLocale_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<int>("expected");
+
+    QTest::newRow("zh_CN") << "zh_CN" << 1;
+    QTest::newRow("zh_TW") << "zh_TW" << 2;
+    QTest::newRow("zh_HK") << "zh_HK" << 2;
+    QTest::newRow("zh_SG") << "zh_SG" << 2;
+    QTest::newRow("en_US") << "en_US" << 3;
+    QTest::newRow("nl_NL") << "nl_NL" << 3;
+    QTest::newRow("C") << "C" << 3;
+    QTest::newRow("ja_JP") << "ja_JP" << 4;
+    QTest::newRow("ko_KR") << "ko_KR" << 5;
+    QTest::newRow("ru_RU") << "ru_RU" << 6;
+    QTest::newRow("ar_EG") << "ar_EG" << 7;
+    QTest::newRow("es_MX") << "es_MX" << 8;
+    QTest::newRow("pt_BR") << "pt_BR" << 9;
+    QTest::newRow("de_AT") << "de_AT" << 10;
+    QTest::newRow("it_IT") << "it_IT" << 11;
+    QTest::newRow("pl_PL") << "pl_PL" << 12;
+    QTest::newRow("fr_CA") << "fr_CA" << 13;
+    QTest::newRow("uk_UA") << "uk_UA" << 14;
+    QTest::newRow("cs_CZ") << "cs_CZ" << 15;
+}
+
+void tst_QtLinguist::languageForLocale()
+{
+    QFETCH(QString, locale);
+    QFETCH(int, expected);
+    QCOMPARE(QtLinguist::languageForLocale(QLocale(locale)), expected);
+}
+
+void tst_QtLinguist::everyLanguageHasItsFile_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("file");
+
+    const char *const files[] = {"Zh_SM", "Zh_TR", "English", "Japanese", "Korean", "Russian", "Arabic", "Spanish",
+                                 "Portugal", "German", "Italian", "Polish", "French", "Ukrainian", "Czech"};
+    int index = 1;
+    for (const char *file : files) {
+        QTest::newRow(file) << index << QStringLiteral("%1.qm").arg(QLatin1String(file));
+        ++index;
+    }
+}
+
+void tst_QtLinguist::everyLanguageHasItsFile()
+{
+    QFETCH(int, index);
+    QFETCH(QString, file);
+
+    QVERIFY2(QFile::exists(translationDir() + QLatin1Char('/') + file), qPrintable(file));
+    QtLinguist linguist;
+    QVERIFY(linguist.setLanguage(index));
+}
+
+void tst_QtLinguist::unknownIndexInstallsNothing_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::newRow("0") << 0;
+    QTest::newRow("16") << 16;
+    QTest::newRow("-1") << -1;
+}
+
+void tst_QtLinguist::unknownIndexInstallsNothing()
+{
+    QFETCH(int, index);
+
+    QtLinguist linguist;
+    QVERIFY(!linguist.setLanguage(index));
+    QCOMPARE(trQObject("Default"), QStringLiteral("Default"));
+}
+
+void tst_QtLinguist::loadedFileTranslatesQObjectTexts()
+{
+    QtLinguist linguist;
+    QVERIFY(linguist.setLanguage(QtLinguist::Zh_SM));
+    QCOMPARE(trQObject("Unknow"), QString::fromUtf8("未知"));
+    QCOMPARE(trQObject("Default"), QString::fromUtf8("默认"));
+
+    // The same translator is reloaded: the new language replaces the old one.
+    QVERIFY(linguist.setLanguage(QtLinguist::Zh_TR));
+    QCOMPARE(trQObject("Default"), QString::fromUtf8("預設"));
+    QVERIFY(linguist.setLanguage(QtLinguist::English));
+    QCOMPARE(trQObject("Unknow"), QStringLiteral("Unknow"));
+}
+
+void tst_QtLinguist::failedLoadKeepsInstalledLanguage()
+{
+    const QString root = qEnvironmentVariable("VORLAN_TEST_TMP") + QStringLiteral("/copy");
+    QVERIFY(QDir().mkpath(root + QStringLiteral("/translation")));
+    const QString program = root + QStringLiteral("/tst_QtLinguist");
+    QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), program));
+    QVERIFY(QFile::setPermissions(program, QFile::permissions(program) | QFileDevice::ExeOwner));
+    QVERIFY(QFile::copy(translationDir() + QStringLiteral("/Zh_SM.qm"), root + QStringLiteral("/translation/Zh_SM.qm")));
+    QFile corrupt(root + QStringLiteral("/translation/Zh_TR.qm"));
+    QVERIFY(corrupt.open(QIODevice::WriteOnly));
+    corrupt.write(QByteArray(64, '\x5a'));
+    corrupt.close();
+
+    QProcess child;
+    child.setProcessChannelMode(QProcess::ForwardedChannels);
+    child.start(program, {QStringLiteral("--broken-file-child")});
+    QVERIFY(child.waitForFinished(120000));
+    QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(child.exitCode(), 0);
+}
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    if (argc > 1 && std::strcmp(argv[1], "--broken-file-child") == 0)
+        return brokenFileChild();
+    tst_QtLinguist test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_QtLinguist.moc"
