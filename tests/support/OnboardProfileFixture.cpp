@@ -98,6 +98,8 @@ QVector<int> OnboardProfileFixture::keyMatrix()
             codes.append(-10);
         else if (position == 6)
             codes.append(128);
+        else if (position == 127)
+            codes.append(7); // Volume+ took the place of 7
         else
             codes.append(position + 1);
     }

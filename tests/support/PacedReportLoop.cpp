@@ -54,6 +54,11 @@ int PacedReportLoop::queued() const
     return m_queue.size();
 }
 
+std::chrono::steady_clock::time_point PacedReportLoop::lastWrite() const
+{
+    return std::chrono::steady_clock::time_point(std::chrono::steady_clock::duration(m_lastWriteNs.load()));
+}
+
 void PacedReportLoop::run()
 {
     bool writeTurn = true;
@@ -68,6 +73,7 @@ void PacedReportLoop::run()
             if (!report.isEmpty()) {
                 CVorlanHid_HidWriteBuff(m_handle, reinterpret_cast<const unsigned char*>(report.constData()),
                                         m_path.constData());
+                m_lastWriteNs = std::chrono::steady_clock::now().time_since_epoch().count();
                 ++m_written;
             }
         } else {

@@ -9,6 +9,7 @@
 #include <QThread>
 
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 
 // A device's report loop through the SDK as the HID I/O object runs it: one write turn, one read
@@ -29,6 +30,8 @@ public:
     int sendCommand(const unsigned char* report) override;
     int queued() const;
     int written() const { return m_written; }
+    // When the last report was written, on the steady clock.
+    std::chrono::steady_clock::time_point lastWrite() const;
 
 signals:
     void reportArrived(const QByteArray& report);
@@ -42,6 +45,7 @@ private:
     QByteArray m_path;
     std::atomic<bool> m_open{false};
     std::atomic<int> m_written{0};
+    std::atomic<int64_t> m_lastWriteNs{0};
     mutable QMutex m_queueLock;
     QList<QByteArray> m_queue;
 };
