@@ -27,7 +27,8 @@ public:
     void addAdvancedKey(const SeniorKeyInfoStu& key);
 
     static MacroEvent macroEvent(const char* type, int code, const char* direction, int delay);
-    // A 6 x 22 key list with gaps (0), the Fn key (-10) and Volume+ (128); otherwise position + 1.
+    // A 6 x 22 key list with gaps (0), the Fn key (-10) and Volume+ (128, its code 7 placed at 127);
+    // otherwise position + 1, so every code stands once.
     static QVector<int> keyMatrix();
     // A press and a release of each code.
     static std::list<MacroEvent> typing(const QVector<int>& codes, int delay);
