@@ -13,72 +13,60 @@ bool isModeListMarker(int value)
 
 } // namespace
 
-int DeviceReplyDecoder::byteAt(const QByteArray &report, int index)
-{
-    if (index < 0 || index >= report.size() || index >= ReportSize)
-        return 0;
-    return static_cast<unsigned char>(report.at(index));
-}
-
-int DeviceReplyDecoder::bigEndian16(const QByteArray &report, int offset)
-{
-    return byteAt(report, offset) * 256 + byteAt(report, offset + 1);
-}
-
-LightModeSupport DeviceReplyDecoder::lightModeSupport(const QByteArray &report)
+LightModeSupport DeviceReplyDecoder::lightModeSupport(const HidCmdReport &report)
 {
     LightModeSupport support;
     int index = kPayloadStart;
-    while (index < ReportSize && !isModeListMarker(byteAt(report, index)))
-        support.modes.append(byteAt(report, index++));
-    if (index >= ReportSize)
+    while (index < HidCmdReport::size && !isModeListMarker(report[index]))
+        support.modes.append(report[index++]);
+    if (index >= HidCmdReport::size)
         return support;
 
-    while (index < ReportSize && isModeListMarker(byteAt(report, index)))
+    while (index < HidCmdReport::size && isModeListMarker(report[index]))
         ++index;
     // A marker near the end leaves no room for the counts; they stay 0 rather than being read
     // past the report.
-    if (index < ReportSize)
-        support.speedSteps = byteAt(report, index);
-    if (index + 1 < ReportSize)
-        support.brightnessSteps = byteAt(report, index + 1);
+    if (index < HidCmdReport::size)
+        support.speedSteps = report[index];
+    if (index + 1 < HidCmdReport::size)
+        support.brightnessSteps = report[index + 1];
     return support;
 }
 
-colorInfoData DeviceReplyDecoder::lightRecord(const QByteArray &report, int area)
+colorInfoData DeviceReplyDecoder::lightRecord(const HidCmdReport &report, int area)
 {
     colorInfoData record{};
     record.area = area;
-    record.lightMode = byteAt(report, 6);
-    record.brightness = byteAt(report, 7) + 1;
-    record.speed = byteAt(report, 8) + 1;
-    record.colorR = byteAt(report, 9);
-    record.colorG = byteAt(report, 10);
-    record.colorB = byteAt(report, 11);
-    record.bgColorR = byteAt(report, 12);
-    record.bgColorG = byteAt(report, 13);
-    record.bgColorB = byteAt(report, 14);
-    record.direction = byteAt(report, 15);
-    record.fullColor = byteAt(report, 16);
-    record.reserved12 = byteAt(report, 17);
+    record.lightMode = report[6];
+    record.brightness = report[7] + 1;
+    record.speed = report[8] + 1;
+    record.colorR = report[9];
+    record.colorG = report[10];
+    record.colorB = report[11];
+    record.bgColorR = report[12];
+    record.bgColorG = report[13];
+    record.bgColorB = report[14];
+    record.direction = report[15];
+    record.fullColor = report[16];
+    record.reserved12 = report[17];
     record.reserved13 = 0;
     return record;
 }
 
-QString DeviceReplyDecoder::layoutCheckField(const QByteArray &report)
+QString DeviceReplyDecoder::layoutCheckField(const HidCmdReport &report)
 {
-    const QByteArray payload = report.mid(kPayloadStart, ReportSize - kPayloadStart);
+    const QByteArray payload = report.toByteArray().mid(kPayloadStart);
     const int end = payload.indexOf('\0');
     const QString text = QString::fromLocal8Bit(end < 0 ? payload : payload.left(end));
     const QStringList fields = text.split(QLatin1Char(','));
     return fields.size() > 4 ? fields.at(4) : QString();
 }
 
-QMap<int, int> DeviceReplyDecoder::columnBitmap(const QByteArray &report, int offset)
+QMap<int, int> DeviceReplyDecoder::columnBitmap(const HidCmdReport &report, int offset)
 {
     QMap<int, int> bitmap;
-    for (int column = 0; column < kColumnCount; ++column)
-        bitmap.insert(column, byteAt(report, offset + column));
+    for (int column = 0; column < kColumnCount && offset + column < HidCmdReport::size; ++column)
+        bitmap.insert(column, report[offset + column]);
     return bitmap;
 }
 

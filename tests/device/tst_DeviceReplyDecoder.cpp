@@ -1,17 +1,14 @@
 #include "DeviceReplyDecoder.h"
 
+#include "TestReports.h"
+
 #include <QTest>
 
 namespace {
 
 QByteArray report(int command, const QList<QPair<int, int>> &bytes)
 {
-    QByteArray out(64, '\0');
-    out[0] = 1;
-    out[1] = static_cast<char>(command);
-    for (const auto &entry : bytes)
-        out[entry.first] = static_cast<char>(entry.second);
-    return out;
+    return testReport(command, bytes);
 }
 
 QList<QPair<int, int>> run(int start, const QList<int> &values)
@@ -77,7 +74,7 @@ void tst_DeviceReplyDecoder::lightModeSupport()
     QFETCH(int, speedSteps);
     QFETCH(int, brightnessSteps);
 
-    const LightModeSupport support = DeviceReplyDecoder::lightModeSupport(input);
+    const LightModeSupport support = DeviceReplyDecoder::lightModeSupport(HidCmdReport::fromBytes(input));
     QCOMPARE(support.modes, modes);
     QCOMPARE(support.speedSteps, speedSteps);
     QCOMPARE(support.brightnessSteps, brightnessSteps);
@@ -86,7 +83,7 @@ void tst_DeviceReplyDecoder::lightModeSupport()
 void tst_DeviceReplyDecoder::lightRecordLevelsArriveMinusOne()
 {
     const QByteArray input = report(0x07, run(6, {9, 2, 0, 10, 20, 30, 40, 50, 60, 1, 1, 77}));
-    const colorInfoData record = DeviceReplyDecoder::lightRecord(input, 1);
+    const colorInfoData record = DeviceReplyDecoder::lightRecord(HidCmdReport::fromBytes(input), 1);
     const QList<int> fields = {record.area, record.lightMode, record.brightness, record.speed,
                                record.colorR, record.colorG, record.colorB, record.bgColorR,
                                record.bgColorG, record.bgColorB, record.direction, record.fullColor,
@@ -114,13 +111,13 @@ void tst_DeviceReplyDecoder::layoutCheckField()
     QByteArray input = report(0x0D, {});
     input.replace(6, text.size(), text);
     QCOMPARE(input.size(), 64);
-    QCOMPARE(DeviceReplyDecoder::layoutCheckField(input), field);
+    QCOMPARE(DeviceReplyDecoder::layoutCheckField(HidCmdReport::fromBytes(input)), field);
 }
 
 void tst_DeviceReplyDecoder::keyPositionsIgnoreBitsSixAndSeven()
 {
     const QByteArray input = report(0x0E, {{6, 0x01 | 0x40}, {8, 0x24}, {27, 0x80 | 0x20}});
-    const QMap<int, int> bitmap = DeviceReplyDecoder::columnBitmap(input, 6);
+    const QMap<int, int> bitmap = DeviceReplyDecoder::columnBitmap(HidCmdReport::fromBytes(input), 6);
     QCOMPARE(bitmap.size(), 22);
     using Positions = QList<QPair<int, int>>;
     QCOMPARE(DeviceReplyDecoder::keyPositions(bitmap),
