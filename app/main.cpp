@@ -1,13 +1,81 @@
+#include "CrashHandler.h"
+#include "CrashNotice.h"
+#include "DAppllication.h"
+#include "LogCleaner.h"
+#include "LogWriter.h"
+#include "StartupPaths.h"
+#include "SystemInformation.h"
 #include "VorlanResources.h"
 
 #include <QApplication>
-#include <QWidget>
+#include <QDebug>
+#include <QFile>
+#include <QFileInfo>
+#include <QSharedMemory>
+
+#include <cstring>
+#include <memory>
+
+namespace {
+
+const char *singleInstanceKey = "OsterlinV2.0_1.2.0.1";
+
+// The executable's name as Qt's application name (and so the data manager's folder) has it.
+QString executableBaseName(const char *argv0)
+{
+    return QFileInfo(QFile::decodeName(argv0)).fileName();
+}
+
+// Creates the one-byte segment; false when a live instance holds it.
+bool createInstanceSegment(QSharedMemory &segment)
+{
+    const QString name = StartupPaths::perUserName(singleInstanceKey);
+    if (name.startsWith('/'))
+        segment.setNativeKey(name);
+    else
+        segment.setKey(name);
+    // A segment outlives a crash or a kill. Attaching and detaching removes one that nobody
+    // else is attached to and leaves a live instance's segment alone.
+    if (segment.attach())
+        segment.detach();
+    return segment.create(1, QSharedMemory::ReadWrite);
+}
+
+}
 
 int main(int argc, char *argv[])
 {
+    const QString baseName = executableBaseName(argv[0]);
+    if (argc == 2 && std::strcmp(argv[1], CrashHandler::noticeSwitch()) == 0) {
+        QApplication app(argc, argv);
+        return CrashNotice::exec(baseName);
+    }
+
+    CrashHandler::install(StartupPaths::dumpDir(baseName), QFile::symLinkTarget("/proc/self/exe"));
+
+    QSharedMemory segment;
+    const bool isRunning = !createInstanceSegment(segment);
+    if (isRunning)
+        qDebug() << "--------------- EXE already runing -----------------";
+
+    if (SystemInformation::getSystemVersion() != 1)
+        QApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
+
+    cleanOldLogFiles(baseName);
+    LogWriter logWriter(StartupPaths::logDir(baseName));
+    LogWriter::setActive(&logWriter);
+    qInstallMessageHandler(logMessageHandler);
+
     initVorlanResources();
-    QApplication app(argc, argv);
-    QWidget window;
-    window.show();
-    return app.exec();
+    int status = 1;
+    {
+        DAppllication app(singleInstanceKey, argc, argv, isRunning);
+        // Also a second process that got no answer: it has no window and no server.
+        if (!app.isConnectedToRunningInstance() && !isRunning)
+            status = app.exec();
+    }
+
+    qInstallMessageHandler(nullptr);
+    LogWriter::setActive(nullptr);
+    return status;
 }

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QApplication>
+#include <QPointer>
+
+class DLoginWidget;
+class DMainWidget;
+class QLocalServer;
+class QtLinguist;
+
+// The application object: first-instance start-up, the local-socket hand-over between a
+// second process and the running instance, and the application-wide event filter.
+class DAppllication : public QApplication
+{
+    Q_OBJECT
+
+public:
+    // isRunning: the single-instance segment was already taken.
+    DAppllication(const QString &appId, int &argc, char **argv, bool isRunning);
+    ~DAppllication() override;
+
+    static DAppllication *instance();
+
+    bool isConnectedToRunningInstance() const { return m_isConnected; }
+    QtLinguist *getLinguist();
+    bool setLanguageIndex(int index);
+
+    bool notify(QObject *receiver, QEvent *event) override;
+
+    // Whether the main window goes to the tray at once after it was created.
+    static bool startsInTray(bool isAutoStart, const QString &commandLine);
+
+public slots:
+    void onLoginFinished(bool bok);
+    void newLocalConnection();
+
+private:
+    void initFirstInstance();
+    void checkRunningInstance();
+    void connectToRunningInstance();
+    void startLocalServer();
+    void createStartWidget();
+
+    QPointer<DLoginWidget> m_loginWidget;
+    QPointer<DMainWidget> m_mainWidget;
+    QtLinguist *m_linguist = nullptr;
+    bool m_isConnected = false;
+    QLocalServer *m_localServer = nullptr;
+    QString m_localServerName;
+    QPointer<QWidget> m_raiseWindow;
+    QString m_appId;
+    bool m_isRunning = false;
+};
