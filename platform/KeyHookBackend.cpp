@@ -1,0 +1,11 @@
+#include "KeyHookBackend.h"
+
+#include "X11KeyHookBackend.h"
+
+KeyHookBackend::~KeyHookBackend() = default;
+
+KeyHookBackend* KeyHookBackend::systemBackend()
+{
+    static X11KeyHookBackend backend;
+    return &backend;
+}
