@@ -9,6 +9,7 @@
 #include <X11/XKBlib.h>
 #include <X11/Xlib.h>
 #include <X11/Xproto.h>
+#include <X11/extensions/XInput2.h>
 #include <X11/extensions/record.h>
 #include <X11/keysym.h>
 
@@ -25,7 +26,8 @@ void recordCallback(XPointer closure, XRecordInterceptData* data)
 // The hook follows the desktop the program shows on; other platforms have no global hook.
 bool onX11Desktop()
 {
-    if (qGuiApp == nullptr)
+    // qGuiApp is a plain cast: a core application is no GUI and leaves the choice to the display.
+    if (qobject_cast<QGuiApplication *>(QCoreApplication::instance()) == nullptr)
         return true;
     return QGuiApplication::platformName() == QLatin1String("xcb");
 }
@@ -155,6 +157,23 @@ bool X11KeyHookBackend::openRecording()
     }
     XFlush(m_data);
 
+    // The server sends recorded data only when it flushes output to some client. When no
+    // client listens to a key or button (an empty desktop) that would hold the data back, so
+    // this connection listens to the raw device events, which every device event produces.
+    int xiOpcode = 0, xiEvent = 0, xiError = 0;
+    int xiMajor = 2, xiMinor = 2; // from 2.1 on raw events arrive during grabs too
+    if (XQueryExtension(m_control, "XInputExtension", &xiOpcode, &xiEvent, &xiError)
+        && XIQueryVersion(m_control, &xiMajor, &xiMinor) == Success) {
+        unsigned char bits[XIMaskLen(XI_LASTEVENT)] = {};
+        XISetMask(bits, XI_RawKeyPress);
+        XISetMask(bits, XI_RawKeyRelease);
+        XISetMask(bits, XI_RawButtonPress);
+        XISetMask(bits, XI_RawButtonRelease);
+        XIEventMask mask {XIAllDevices, int(sizeof(bits)), bits};
+        XISelectEvents(m_control, DefaultRootWindow(m_control), &mask, 1);
+        XFlush(m_control);
+    }
+
     m_numLockMask = XkbKeysymToModifiers(m_control, XK_Num_Lock);
     m_keysDown.reset();
 
@@ -217,12 +236,22 @@ void X11KeyHookBackend::processReplies()
 
 void X11KeyHookBackend::drainControl()
 {
-    // The grab delivers every key to this connection; RECORD has already reported them.
+    // The grab delivers every key to this connection too; RECORD has reported them already.
+    // A raw event here means the server holds a recorded event that it sends only with its
+    // next output: a round trip makes that output, so the recorded event is not held back.
     if (m_control == nullptr)
         return;
-    while (XPending(m_control) > 0) {
-        XEvent event;
-        XNextEvent(m_control, &event);
+    bool sawInput = true;
+    while (sawInput) {
+        sawInput = false;
+        while (XPending(m_control) > 0) {
+            XEvent event;
+            XNextEvent(m_control, &event);
+            if (event.type == GenericEvent)
+                sawInput = true;
+        }
+        if (sawInput)
+            XSync(m_control, False);
     }
 }
 

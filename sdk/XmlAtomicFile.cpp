@@ -64,7 +64,7 @@ bool atomicWrite(const std::string& path, const std::string& data, std::string* 
         code = errno;
         what = "cannot write";
     }
-    else if (::fsync(fd) != 0)
+    else if (::fdatasync(fd) != 0)
     {
         code = errno;
         what = "cannot flush";

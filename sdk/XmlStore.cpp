@@ -16,14 +16,16 @@ namespace {
 
 // More files than the program ever keeps open at once; beyond it the cache starts afresh.
 constexpr std::size_t kMaxCachedFiles = 32;
+constexpr std::size_t kMaxKeptBuffer = 4 * 1024 * 1024;
 
 struct StringWriter : pugi::xml_writer
 {
-    std::string text;
+    explicit StringWriter(std::string& target) : text(target) {}
     void write(const void* data, size_t size) override
     {
         text.append(static_cast<const char*>(data), size);
     }
+    std::string& text;
 };
 
 } // namespace
@@ -98,16 +100,19 @@ pugi::xml_document* XmlStore::document(const char* call, const std::string& path
 
 bool XmlStore::write(const char* call, const std::string& path, const pugi::xml_document& document)
 {
-    StringWriter writer;
-    writer.text.reserve(4096);
-    document.save(writer, "\t", pugi::format_default, pugi::encoding_utf8);
+    // One buffer for every write: a file of ten full profiles is some 100 KB, and allocating that
+    // afresh per call costs page faults on every write.
+    m_buffer.clear();
+    StringWriter writer(m_buffer);
+    // One element a line, no indentation: readable, and no larger than it needs to be.
+    document.save(writer, "", pugi::format_indent, pugi::encoding_utf8);
     std::string error;
-    if (!atomicWrite(path, writer.text, &error))
-    {
+    const bool written = atomicWrite(path, m_buffer, &error);
+    if (m_buffer.capacity() > kMaxKeptBuffer)
+        std::string().swap(m_buffer);
+    if (!written)
         logError(call, path.c_str(), error);
-        return false;
-    }
-    return true;
+    return written;
 }
 
 bool XmlStore::read(const char* call, const char* path, const char* root, const Reader& reader)

@@ -63,6 +63,7 @@ private:
 
     std::mutex m_mutex;
     std::unordered_map<std::string, Entry> m_cache;
+    std::string m_buffer;
 };
 
 // Writes one line about a failed call to the error output.

@@ -1,0 +1,156 @@
+#include "X11KeyHookBackend.h"
+
+#include <QtTest>
+
+#include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
+
+#include <vector>
+
+namespace {
+
+struct KeyRecord
+{
+    int vk;
+    int scan;
+    int flags;
+    WPARAM message;
+};
+
+std::vector<KeyRecord> g_keys;
+std::vector<WPARAM> g_mouse;
+std::vector<POINT> g_mousePoints;
+
+LRESULT recordKeys(int, WPARAM wParam, LPARAM lParam)
+{
+    const auto *event = reinterpret_cast<const KBDLLHOOKSTRUCT *>(lParam);
+    g_keys.push_back({int(event->vkCode), int(event->scanCode), int(event->flags), wParam});
+    return 0;
+}
+
+LRESULT recordMouse(int, WPARAM wParam, LPARAM lParam)
+{
+    g_mouse.push_back(wParam);
+    g_mousePoints.push_back(reinterpret_cast<const MSLLHOOKSTRUCT *>(lParam)->pt);
+    return 0;
+}
+
+} // namespace
+
+// The back end against a real X server (Xvfb): keys and clicks injected with XTest.
+class X11KeyHookBackendTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void init();
+    void cleanup();
+    void letterArrivesDownThenUp();
+    void keypadEnterIsExtendedReturnIsNot();
+    void leftClickGivesButtonMessages();
+    void removedHookReportsNothing();
+
+private:
+    void tapKey(KeySym keysym);
+
+    Display *m_injector = nullptr;
+    X11KeyHookBackend m_backend;
+};
+
+void X11KeyHookBackendTest::initTestCase()
+{
+    m_injector = XOpenDisplay(nullptr);
+    QVERIFY2(m_injector != nullptr, "needs an X display (run under xvfb-run)");
+}
+
+void X11KeyHookBackendTest::cleanupTestCase()
+{
+    if (m_injector != nullptr)
+        XCloseDisplay(m_injector);
+}
+
+void X11KeyHookBackendTest::init()
+{
+    g_keys.clear();
+    g_mouse.clear();
+    g_mousePoints.clear();
+}
+
+void X11KeyHookBackendTest::cleanup()
+{
+    m_backend.removeKeyboardHook();
+    m_backend.removeMouseHook();
+}
+
+void X11KeyHookBackendTest::tapKey(KeySym keysym)
+{
+    const KeyCode code = XKeysymToKeycode(m_injector, keysym);
+    QVERIFY(code != 0);
+    XTestFakeKeyEvent(m_injector, code, True, CurrentTime);
+    XTestFakeKeyEvent(m_injector, code, False, CurrentTime);
+    XFlush(m_injector);
+}
+
+void X11KeyHookBackendTest::letterArrivesDownThenUp()
+{
+    QVERIFY(m_backend.installKeyboardHook(&recordKeys, false));
+    tapKey(XK_a);
+    QTRY_COMPARE_WITH_TIMEOUT(g_keys.size(), size_t(2), 10000);
+    QCOMPARE(g_keys[0].vk, 0x41);
+    QCOMPARE(g_keys[0].scan, 0x1E);
+    QCOMPARE(g_keys[0].flags, 0x00);
+    QCOMPARE(g_keys[0].message, WM_KEYDOWN);
+    QCOMPARE(g_keys[1].vk, 0x41);
+    QCOMPARE(g_keys[1].scan, 0x1E);
+    QCOMPARE(g_keys[1].flags, 0x80);
+    QCOMPARE(g_keys[1].message, WM_KEYUP);
+}
+
+void X11KeyHookBackendTest::keypadEnterIsExtendedReturnIsNot()
+{
+    QVERIFY(m_backend.installKeyboardHook(&recordKeys, false));
+    tapKey(XK_KP_Enter);
+    tapKey(XK_Return);
+    QTRY_COMPARE_WITH_TIMEOUT(g_keys.size(), size_t(4), 10000);
+    QCOMPARE(g_keys[0].vk, 13);
+    QCOMPARE(g_keys[0].flags, 0x01);
+    QCOMPARE(g_keys[1].flags, 0x81);
+    QCOMPARE(g_keys[2].vk, 13);
+    QCOMPARE(g_keys[2].flags, 0x00);
+    QCOMPARE(g_keys[3].flags, 0x80);
+}
+
+void X11KeyHookBackendTest::leftClickGivesButtonMessages()
+{
+    QVERIFY(m_backend.installMouseHook(&recordMouse));
+    XTestFakeMotionEvent(m_injector, -1, 40, 30, CurrentTime);
+    XTestFakeButtonEvent(m_injector, 1, True, CurrentTime);
+    XTestFakeButtonEvent(m_injector, 1, False, CurrentTime);
+    XFlush(m_injector);
+    QTRY_COMPARE_WITH_TIMEOUT(g_mouse.size(), size_t(2), 10000);
+    QCOMPARE(g_mouse[0], WM_LBUTTONDOWN);
+    QCOMPARE(g_mouse[1], WM_LBUTTONUP);
+    QCOMPARE(g_mousePoints[0].x, 40);
+    QCOMPARE(g_mousePoints[0].y, 30);
+}
+
+void X11KeyHookBackendTest::removedHookReportsNothing()
+{
+    // A mouse hook keeps the recording open, so a key after the keyboard hook's removal
+    // would be reported if the removal were ignored.
+    QVERIFY(m_backend.installMouseHook(&recordMouse));
+    QVERIFY(m_backend.installKeyboardHook(&recordKeys, false));
+    m_backend.removeKeyboardHook();
+    tapKey(XK_b);
+    XTestFakeButtonEvent(m_injector, 3, True, CurrentTime);
+    XTestFakeButtonEvent(m_injector, 3, False, CurrentTime);
+    XFlush(m_injector);
+    QTRY_COMPARE_WITH_TIMEOUT(g_mouse.size(), size_t(2), 10000);
+    QCOMPARE(g_keys.size(), size_t(0));
+}
+
+QTEST_GUILESS_MAIN(X11KeyHookBackendTest)
+#include "tst_X11KeyHookBackend.moc"
