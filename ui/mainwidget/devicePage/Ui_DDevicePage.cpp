@@ -64,14 +64,14 @@ QString pictureSheet(const char *type, const QString &normal, const QString &act
     return sheet;
 }
 
-QToolButton *tabButton(const char *name, QWidget *parent, const char *picture, bool checkable)
+QToolButton *tabButton(const char *name, QWidget *parent, const QString &normal, const QString &active,
+                       bool checkable)
 {
     auto *button = new QToolButton(parent);
     button->setObjectName(name);
     button->setFixedSize(28, 28);
     button->setCheckable(checkable);
-    button->setStyleSheet(pictureSheet("QToolButton", QString(":/images/%1Def.png").arg(picture),
-                                       QString(":/images/%1Sel.png").arg(picture), checkable));
+    button->setStyleSheet(pictureSheet("QToolButton", normal, active, checkable));
     return button;
 }
 
@@ -207,13 +207,19 @@ void Ui_DDevicePage::setupUi(QWidget *DDevicePage)
     frame_7->setMinimumWidth(250);
     horizontalLayout_4->addWidget(frame_7);
     horizontalLayout_14 = newLayout<QHBoxLayout>("horizontalLayout_14", frame_7, 6, 0, 6, 0, 0);
-    toolButton_CustomKey = tabButton("toolButton_CustomKey", frame_7, "customMade", true);
+    toolButton_CustomKey = tabButton("toolButton_CustomKey", frame_7, ":/images/customMadeDef.png", ":/images/customMadeSel.png",
+                                 true);
     toolButton_CustomKey->setChecked(true);
-    toolButton_TriggerSetting = tabButton("toolButton_TriggerSetting", frame_7, "triggerSetting", true);
-    toolButton_SeniorKey = tabButton("toolButton_SeniorKey", frame_7, "SeniorKey", false);
-    toolButton_LightConfig = tabButton("toolButton_LightConfig", frame_7, "led", true);
-    toolButton_Performance = tabButton("toolButton_Performance", frame_7, "performance", true);
-    toolButton_MacroDialog = tabButton("toolButton_MacroDialog", frame_7, "macro", false);
+    toolButton_TriggerSetting = tabButton("toolButton_TriggerSetting", frame_7, ":/images/triggerSettingDef.png", ":/images/triggerSettingSel.png",
+                                 true);
+    toolButton_SeniorKey = tabButton("toolButton_SeniorKey", frame_7, ":/images/SeniorKeyDef.png", ":/images/SeniorKeySel.png",
+                                 false);
+    toolButton_LightConfig = tabButton("toolButton_LightConfig", frame_7, ":/images/ledDef.png", ":/images/ledSel.png",
+                                 true);
+    toolButton_Performance = tabButton("toolButton_Performance", frame_7, ":/images/performanceDef.png", ":/images/performanceSel.png",
+                                 true);
+    toolButton_MacroDialog = tabButton("toolButton_MacroDialog", frame_7, ":/images/macroDef.png", ":/images/macroSel.png",
+                                 false);
     for (QToolButton *button : {toolButton_CustomKey, toolButton_TriggerSetting, toolButton_SeniorKey,
                                 toolButton_LightConfig, toolButton_Performance, toolButton_MacroDialog})
         horizontalLayout_14->addWidget(button);
