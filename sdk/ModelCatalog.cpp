@@ -70,3 +70,24 @@ bool ModelCatalog::usesLightQueueDepth10(const std::string& name)
     const ModelInfo* model = findByName(name);
     return model && model->lightQueueDepth10;
 }
+
+ModelViewLook ModelCatalog::viewLook(const std::string& name)
+{
+    struct Row
+    {
+        const char* name;
+        ModelViewLook look;
+    };
+    // The picture sizes are those kbLayoutWriter reports for the layout files.
+    static const Row rows[] = {
+        //               picture    device type  L-Enter  notch                         pill caps
+        {"Aster104",   {742, 222, 2, false, ModelViewLook::NotchStandard, false}},
+        {"Quartz68HE", {534, 182, 5, false, ModelViewLook::NotchStandard, true}},
+        {"Breeze84W",  {582, 222, 3, true, ModelViewLook::NotchStandard, false}},
+    };
+    for (const Row& row : rows) {
+        if (name == row.name && findByName(name))
+            return row.look;
+    }
+    return {};
+}

@@ -13,6 +13,20 @@ struct ModelIds
     bool isDongle;
 };
 
+// How the keyboard view shows a model: picture size at scale 1 (the layout file fits in it), the
+// layout file's model flags and the look of the Enter key and the caps.
+struct ModelViewLook
+{
+    enum EnterNotch { NotchStandard, NotchDeep, NotchShallow, NotchShallowNarrow };
+
+    int pictureWidth = 0;
+    int pictureHeight = 0;
+    int hidDeviceType = 2;
+    bool specialEnterKey = false; // L-shaped Enter
+    EnterNotch enterNotch = NotchStandard;
+    bool pillCaps = false;
+};
+
 struct ModelInfo
 {
     std::string name; // model name: key of the supported-model map, layout, picture and profile folder
@@ -50,4 +64,6 @@ public:
     static const ModelInfo* findByIds(uint16_t vid, uint16_t pid, const ModelIds** ids = nullptr);
     static bool isMagneticModel(const std::string& name);
     static bool usesLightQueueDepth10(const std::string& name);
+    // The keyboard view's look of a model; all defaults for a model not in the catalogue.
+    static ModelViewLook viewLook(const std::string& name);
 };

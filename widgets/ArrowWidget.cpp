@@ -1,0 +1,104 @@
+#include "ArrowWidget.h"
+
+#include "DDataManager.h"
+#include "ThemeColorText.h"
+
+#include <QEvent>
+#include <QGraphicsDropShadowEffect>
+#include <QHBoxLayout>
+#include <QPainter>
+
+ArrowWidget::ArrowWidget(int arrowDirection, QWidget *parent)
+    : QDialog(parent)
+    , m_arrowDirection(arrowDirection)
+{
+    setAttribute(Qt::WA_TranslucentBackground);
+    setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    setWindowOpacity(0.9);
+
+    auto *shadow = new QGraphicsDropShadowEffect(this);
+    shadow->setOffset(0, 0);
+    shadow->setColor(Qt::gray);
+    shadow->setBlurRadius(15);
+    setGraphicsEffect(shadow);
+
+    installEventFilter(this);
+
+    m_backgroundColor = opaqueThemeColor(DDataManager::instance()->getThemeInfo().AllBgColor);
+}
+
+void ArrowWidget::setWidgetSize(int width, int height)
+{
+    setFixedSize(width, height);
+}
+
+void ArrowWidget::setArrowPosition(int x)
+{
+    m_arrowPosition = x;
+}
+
+void ArrowWidget::setCenterWidget(QWidget *content)
+{
+    auto *layout = new QHBoxLayout(this);
+    layout->addWidget(content);
+    layout->setSpacing(0);
+    layout->setContentsMargins(15, m_arrowDirection == ArrowTop ? 25 : 15, 15, 15);
+}
+
+void ArrowWidget::setBackgroundColor(int red, int green, int blue)
+{
+    m_backgroundColor = QColor(red, green, blue, 255);
+    update();
+}
+
+QPainterPath ArrowWidget::bodyPath(int arrowDirection, int width, int height, int arrowPosition)
+{
+    const int a = arrowPosition;
+    QPainterPath path;
+    if (arrowDirection == ArrowTop) {
+        QPolygonF triangle;
+        triangle << QPointF(a, 25) << QPointF(a + 7, 15) << QPointF(a + 15, 25);
+        path.addPolygon(triangle);
+        path.addRoundedRect(QRectF(15, 25, width - 30, height - 40), 5, 5);
+    } else if (arrowDirection == ArrowBottom) {
+        QPolygonF triangle;
+        triangle << QPointF(a, height - 15) << QPointF(a + 7, height) << QPointF(a + 15, height - 15);
+        path.addPolygon(triangle);
+        path.addRoundedRect(QRectF(15, 15, width - 30, height - 30), 5, 5);
+    } else {
+        path.addRoundedRect(QRectF(15, 15, width - 30, height - 30), 5, 5);
+    }
+    // Triangle and box overlap along the edge; winding fill keeps the overlap filled.
+    path.setFillRule(Qt::WindingFill);
+    return path;
+}
+
+bool ArrowWidget::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == this && event->type() == QEvent::WindowDeactivate) {
+        hide();
+        emit sigArrowWidgetHide();
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void ArrowWidget::enterEvent(QEvent *event)
+{
+    emit sigArrowWidgetMouseEnter();
+    QDialog::enterEvent(event);
+}
+
+void ArrowWidget::leaveEvent(QEvent *event)
+{
+    emit sigArrowWidgetMouseLeave();
+    QDialog::leaveEvent(event);
+}
+
+void ArrowWidget::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(m_backgroundColor);
+    painter.drawPath(bodyPath(m_arrowDirection, width(), height(), m_arrowPosition));
+}

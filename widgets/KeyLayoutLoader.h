@@ -1,0 +1,23 @@
+#pragma once
+
+#include "KeyLayout.h"
+
+#include <QByteArray>
+#include <QString>
+
+// Reads and validates key layout files (":/images/configDir/KeyInfo_<model>.config").
+class KeyLayoutLoader
+{
+public:
+    static QString resourcePath(const QString &model);
+
+    // Reads the model's layout file from the resources; false (logged) when it is missing or invalid.
+    static bool load(const QString &model, KeyLayout &layout);
+
+    // Builds the layout from the file's text; false when the text is not a JSON object.
+    // Rows that do not hold exactly 22 entries are truncated or padded with gaps, and missing
+    // members take gap values; both are logged, never read past.
+    static bool parse(const QByteArray &text, KeyLayout &layout);
+
+    static QString rowName(int row);
+};

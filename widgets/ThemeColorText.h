@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+// Reads the leading "r,g,b" of a theme colour text as an opaque colour; missing or bad numbers
+// count as 0, so an empty theme gives black rather than an invalid colour.
+QColor opaqueThemeColor(const QString &themeText);
