@@ -48,6 +48,8 @@ void Ui_DMainWidget::setupUi(QWidget *DMainWidget)
     if (DMainWidget->objectName().isEmpty())
         DMainWidget->setObjectName("DMainWidget");
     DMainWidget->resize(1280, 715);
+    // Frames draw no outline unless their own sheet gives one.
+    DMainWidget->setStyleSheet("QFrame{border: none;}");
 
     verticalLayout = new QVBoxLayout(DMainWidget);
     verticalLayout->setObjectName("verticalLayout");

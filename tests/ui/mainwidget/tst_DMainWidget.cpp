@@ -84,6 +84,10 @@ private slots:
     void languageSwitchKeepsNamesAndSkipsTabsWithoutDevice();
     void closeButtonHidesToTray();
     void topEdgeResizeStopsAtMinimum();
+    void titleDragMovesUnlessMaximised();
+    void trayClicksRestoreWindow_data();
+    void trayClicksRestoreWindow();
+    void backgroundImagesNameTheTheme();
 };
 
 void tst_DMainWidget::initTestCase()
@@ -297,6 +301,82 @@ void tst_DMainWidget::topEdgeResizeStopsAtMinimum()
     QCOMPARE(window.geometry().bottom(), before.bottom());
     send(QEvent::MouseButtonRelease, top - QPoint(0, 30), Qt::LeftButton, Qt::NoButton);
     QCOMPARE(window.cursor().shape(), Qt::ArrowCursor);
+}
+
+void tst_DMainWidget::titleDragMovesUnlessMaximised()
+{
+    DMainWidget window;
+    window.move(50, 60);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const auto send = [&window](QEvent::Type type, const QPoint &local, Qt::MouseButton button,
+                                Qt::MouseButtons buttons) {
+        QMouseEvent event(type, local, window.mapToGlobal(local), button, buttons, Qt::NoModifier);
+        QApplication::sendEvent(&window, &event);
+    };
+    const QPoint title(600, 20);
+    // A right press neither drags nor resizes.
+    send(QEvent::MouseButtonPress, title, Qt::RightButton, Qt::RightButton);
+    send(QEvent::MouseMove, title + QPoint(30, 30), Qt::NoButton, Qt::RightButton);
+    QCOMPARE(window.pos(), QPoint(50, 60));
+
+    send(QEvent::MouseButtonPress, title, Qt::LeftButton, Qt::LeftButton);
+    send(QEvent::MouseMove, title + QPoint(30, 40), Qt::NoButton, Qt::LeftButton);
+    QTRY_COMPARE(window.pos(), QPoint(80, 100));
+    send(QEvent::MouseButtonRelease, title + QPoint(30, 40), Qt::LeftButton, Qt::NoButton);
+
+    window.on_pushButton_Max_clicked();
+    QTRY_VERIFY(window.isMaximized());
+    QVERIFY(window.findChild<QPushButton *>("pushButton_Max")->styleSheet().contains("intoMaxWindowDef.png"));
+    const QPoint maximised = window.pos();
+    send(QEvent::MouseButtonPress, title, Qt::LeftButton, Qt::LeftButton);
+    send(QEvent::MouseMove, title + QPoint(30, 40), Qt::NoButton, Qt::LeftButton);
+    QCOMPARE(window.pos(), maximised);
+    send(QEvent::MouseButtonRelease, title + QPoint(30, 40), Qt::LeftButton, Qt::NoButton);
+    window.on_pushButton_Max_clicked();
+    QTRY_VERIFY(!window.isMaximized());
+    QVERIFY(window.findChild<QPushButton *>("pushButton_Max")->styleSheet().contains("maxWindowDef.png"));
+}
+
+void tst_DMainWidget::trayClicksRestoreWindow_data()
+{
+    QTest::addColumn<int>("reason");
+    QTest::addColumn<bool>("restored");
+    QTest::newRow("double click") << int(QSystemTrayIcon::DoubleClick) << true;
+    QTest::newRow("click") << int(QSystemTrayIcon::Trigger) << true;
+    QTest::newRow("context menu") << int(QSystemTrayIcon::Context) << false;
+    QTest::newRow("middle click") << int(QSystemTrayIcon::MiddleClick) << false;
+}
+
+void tst_DMainWidget::trayClicksRestoreWindow()
+{
+    QFETCH(int, reason);
+    QFETCH(bool, restored);
+    DMainWidget window;
+    window.show();
+    window.onMinApp();
+    QVERIFY(window.isHidden());
+    window.iconActivated(QSystemTrayIcon::ActivationReason(reason));
+    QCOMPARE(window.isVisible(), restored);
+}
+
+void tst_DMainWidget::backgroundImagesNameTheTheme()
+{
+    DMainWidget window;
+    const QString nameSheet = window.findChild<QLabel *>("label_ProductName")->styleSheet();
+    DDataManager::instance()->setBgImageUsing(true);
+    window.onChangAppTheme(4);
+    DDataManager::instance()->setBgImageUsing(false);
+    const QString folder = DDataManager::getApplicationDirPath();
+    QCOMPARE(window.findChild<QFrame *>("frame_Title")->styleSheet(),
+             QString("QFrame#frame_Title{border-image:url(%1/images/bgImageTitle_Other.png);}").arg(folder));
+    QCOMPARE(window.findChild<QFrame *>("frame_Main")->styleSheet(),
+             QString("QFrame#frame_Main{border-image:url(%1/images/bgImageMain_Other.png);}").arg(folder));
+    // The names keep the colours they had.
+    QCOMPARE(window.findChild<QLabel *>("label_ProductName")->styleSheet(), nameSheet);
+
+    window.onChangAppTheme(5);
+    QVERIFY(window.findChild<QPushButton *>("pushButton")->styleSheet().contains("leftTopLogo_.png"));
 }
 
 QTEST_MAIN(tst_DMainWidget)

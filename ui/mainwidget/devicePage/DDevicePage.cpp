@@ -79,8 +79,7 @@ DDevicePage::DDevicePage(QWidget *parent)
 
     m_ui->stackedWidget_3->setCurrentWidget(m_ui->page_TipShow);
 
-    // Held for the whole run, outside the widget tree.
-    m_lightEngine = new lightDealMain(nullptr);
+    m_lightEngine = std::make_unique<lightDealMain>(nullptr);
 
     createSubPages();
 

@@ -9,6 +9,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <memory>
+
 class ArrowWidget;
 class CbNotice;
 class DCustomKeysPage;
@@ -123,7 +125,8 @@ private:
     DPerformancePage *m_performancePage = nullptr;
     DTriggerSettingPage *m_triggerPage = nullptr;
     QString m_scrollBarSheet;
-    lightDealMain *m_lightEngine = nullptr;
+    // Outside the widget tree; lives as long as the page, which the program keeps for the whole run.
+    std::unique_ptr<lightDealMain> m_lightEngine;
     // The one pop-up the page knows of; a replaced one is deleted.
     QPointer<ArrowWidget> m_profileMenuPopup;
     dragShowArea *m_dragArea = nullptr;

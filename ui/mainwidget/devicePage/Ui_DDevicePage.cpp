@@ -89,6 +89,8 @@ void Ui_DDevicePage::setupUi(QWidget *DDevicePage)
     if (DDevicePage->objectName().isEmpty())
         DDevicePage->setObjectName("DDevicePage");
     DDevicePage->resize(1280, 700);
+    // Frames draw no outline unless their own sheet gives one.
+    DDevicePage->setStyleSheet("QFrame{border: none;}");
     horizontalLayout = newLayout<QHBoxLayout>("horizontalLayout", DDevicePage, 0, 0, 0, 0, 0);
 
     // ---- Left column: the device list and the link ----
