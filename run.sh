@@ -23,8 +23,10 @@ stop_simulator() {
 trap stop_simulator EXIT
 if [[ -z "$(env -u VORLAN_SIM_DIR "$build/bin/hidprobe" --list 2>/dev/null)" ]]; then
     export VORLAN_SIM_DIR="${VORLAN_SIM_DIR:-${XDG_RUNTIME_DIR:-/tmp}/vorlan-sim-$(id -u)}"
-    echo "No supported keyboard found: simulating the demo models in $VORLAN_SIM_DIR" >&2
-    "$build/bin/kbdsim" --dir "$VORLAN_SIM_DIR" --demo &
+    echo "No supported keyboard found: simulating a cable keyboard and a receiver keyboard in $VORLAN_SIM_DIR" >&2
+    # One keyboard on a cable and one behind its 2.4 GHz receiver.
+    "$build/bin/kbdsim" --dir "$VORLAN_SIM_DIR" --plug Aster104:DEMO0000000000000000000000000001 \
+        --plug Breeze84W:DEMO0000000000000000000000000003:receiver &
     sim_pid=$!
     for _ in $(seq 50); do
         [[ -S "$VORLAN_SIM_DIR/control.sock" ]] && break
