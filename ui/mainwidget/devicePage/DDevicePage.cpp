@@ -619,7 +619,13 @@ void DDevicePage::updateHidList(int changeCode, QString)
         DDeviceListItem *card = m_deviceItemMap.take(path);
         if (card) {
             card->setHidInfo(record);
-            m_deviceItemMap.insert(DeviceRecordBuilder::cardKey(record), card);
+            // A model keeps one offline card: an earlier one of a second keyboard of it goes.
+            const QString modelKey = DeviceRecordBuilder::cardKey(record);
+            if (DDeviceListItem *older = m_deviceItemMap.take(modelKey)) {
+                m_ui->verticalLayout_17->removeWidget(older);
+                older->deleteLater();
+            }
+            m_deviceItemMap.insert(modelKey, card);
         }
         m_hidInfoMap.remove(path);
         m_dongleStateMap.remove(path);

@@ -127,6 +127,7 @@ private slots:
     void startUpListing_data();
     void startUpListing();
     void plugAndUnplugWhileRunning();
+    void twoKeyboardsOfAModelLeaveOneOfflineCard();
     void batteryAndReceiverReports();
     void silentKeyboardIsOpenedAfterTheWait();
 
@@ -262,6 +263,27 @@ void tst_DeviceHotPlug::plugAndUnplugWhileRunning()
     QCOMPARE(page->getDeviceItemMap().keys(), (QStringList{"Aster104", "Breeze84W", "Quartz68HE"}));
     QVERIFY(showsTipPage(page));
     QCOMPARE(m_names->last(), (QList<QVariant>{"HID", "RGB"}));
+}
+
+void tst_DeviceHotPlug::twoKeyboardsOfAModelLeaveOneOfflineCard()
+{
+    startProgram({"Aster104", "Aster104"});
+    if (QTest::currentTestFailed())
+        return;
+    DDevicePage *page = m_window->devicePage();
+    QSignalSpy removals(page, &DDevicePage::sigIntoOrRemoveHidOver);
+    QVERIFY(m_sim->control("unplug 2").startsWith("OK"));
+    QTRY_COMPARE_WITH_TIMEOUT(removals.count(), 1, Patience);
+    QVERIFY(m_sim->control("unplug 1").startsWith("OK"));
+    QTRY_COMPARE_WITH_TIMEOUT(removals.count(), 2, Patience);
+    QCOMPARE(page->getDeviceItemMap().keys(), (QStringList{"Aster104", "Breeze84W", "Quartz68HE"}));
+    QTRY_COMPARE_WITH_TIMEOUT(page->deviceListOrder().size(), 3, Patience);
+
+    // Plugged in again, the keyboard takes over that one card.
+    DDeviceListItem *offlineCard = page->getDeviceItemMap().value("Aster104");
+    QVERIFY(m_sim->control("plug Aster104").startsWith("OK"));
+    QTRY_VERIFY_WITH_TIMEOUT(page->getCurrentDeviceItem() == offlineCard, Patience);
+    QCOMPARE(currentKey(page), m_sim->path(3));
 }
 
 void tst_DeviceHotPlug::batteryAndReceiverReports()
