@@ -141,6 +141,8 @@ DMainWidget::~DMainWidget()
 {
     if (g_mainWidget == this)
         g_mainWidget = nullptr;
+    // The menu hangs off the desktop widget, which outlives the window.
+    delete m_trayMenu;
     delete m_ui;
 }
 
