@@ -25,9 +25,9 @@ const char *userSettingsFile = "/VorlanConfig.ini";
 
 DAppllication::DAppllication(const QString &appId, int &argc, char **argv, bool isRunning)
     : QApplication(argc, argv)
-    , m_appId(appId)
     , m_isRunning(isRunning)
 {
+    Q_UNUSED(appId);
     std::srand(uint(QDateTime::currentMSecsSinceEpoch()));
 
     QFont font = QApplication::font();

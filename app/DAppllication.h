@@ -15,7 +15,8 @@ class DAppllication : public QApplication
     Q_OBJECT
 
 public:
-    // isRunning: the single-instance segment was already taken.
+    // appId: the single-instance key; the segment in main already decides on it, so the
+    // object keeps nothing of it. isRunning: the segment was already taken.
     DAppllication(const QString &appId, int &argc, char **argv, bool isRunning);
     ~DAppllication() override;
 
@@ -48,6 +49,5 @@ private:
     QLocalServer *m_localServer = nullptr;
     QString m_localServerName;
     QPointer<QWidget> m_raiseWindow;
-    QString m_appId;
     bool m_isRunning = false;
 };

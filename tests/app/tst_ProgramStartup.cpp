@@ -47,6 +47,7 @@ private slots:
     void cleanup();
     void secondStartExitsOneAndLeavesOneBanner();
     void startAfterKillRuns();
+    void unansweredSecondStartLeavesWithoutServer();
     void storedLanguageIsKept();
     void crashLeavesDumpNamingTheSignal();
 
@@ -70,6 +71,7 @@ void tst_ProgramStartup::initTestCase()
 void tst_ProgramStartup::init()
 {
     QDir(appDataDir()).removeRecursively();
+    QFile::remove(qEnvironmentVariable("XDG_RUNTIME_DIR") + "/" + programName);
 }
 
 void tst_ProgramStartup::cleanup()
@@ -147,6 +149,18 @@ void tst_ProgramStartup::startAfterKillRuns()
     QCOMPARE(bannerCount(), 2);
     QCOMPARE(runSecond(), 1);
     QCOMPARE(m_first.state(), QProcess::Running);
+}
+
+void tst_ProgramStartup::unansweredSecondStartLeavesWithoutServer()
+{
+    // A live segment holder that never answers on the socket.
+    QSharedMemory holder;
+    holder.setNativeKey(qEnvironmentVariable("XDG_RUNTIME_DIR") + "/OsterlinV2.0_1.2.0.1");
+    QVERIFY(holder.create(1));
+
+    QCOMPARE(runSecond(), 1);
+    QVERIFY(!QFileInfo::exists(qEnvironmentVariable("XDG_RUNTIME_DIR") + "/" + programName));
+    QCOMPARE(bannerCount(), 0);
 }
 
 void tst_ProgramStartup::storedLanguageIsKept()
