@@ -10,3 +10,10 @@ QColor opaqueThemeColor(const QString &themeText)
         rgb[i] = qBound(0, parts[i].trimmed().toInt(), 255);
     return QColor(rgb[0], rgb[1], rgb[2], 255);
 }
+
+QString themeCssColor(const QString &themeText)
+{
+    if (themeText.count(QLatin1Char(',')) == 3)
+        return QStringLiteral("rgba(%1)").arg(themeText);
+    return QStringLiteral("rgb(%1)").arg(themeText);
+}

@@ -6,3 +6,6 @@
 // Reads the leading "r,g,b" of a theme colour text as an opaque colour; missing or bad numbers
 // count as 0, so an empty theme gives black rather than an invalid colour.
 QColor opaqueThemeColor(const QString &themeText);
+
+// Style-sheet colour for a theme text: rgba(...) when it carries an alpha, else rgb(...).
+QString themeCssColor(const QString &themeText);
