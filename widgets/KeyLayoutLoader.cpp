@@ -100,15 +100,25 @@ QString KeyLayoutLoader::rowName(int row)
     return QString::asprintf("EveryKeyInfo_Row0%d", row);
 }
 
-bool KeyLayoutLoader::load(const QString &model, KeyLayout &layout)
+QByteArray KeyLayoutLoader::readFile(const QString &model)
 {
     QFile file(resourcePath(model));
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
         qWarning().noquote()
             << "------------------------ NormalKeyboard loadKeyboardInfo => fp == NULL -------------------------";
+        return QByteArray();
+    }
+    return file.readAll();
+}
+
+bool KeyLayoutLoader::load(const QString &model, KeyLayout &layout)
+{
+    const QByteArray text = readFile(model);
+    if (text.isNull()) {
+        layout = KeyLayout();
         return false;
     }
-    return parse(file.readAll(), layout);
+    return parse(text, layout);
 }
 
 bool KeyLayoutLoader::parse(const QByteArray &text, KeyLayout &layout)

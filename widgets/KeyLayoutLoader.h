@@ -11,6 +11,9 @@ class KeyLayoutLoader
 public:
     static QString resourcePath(const QString &model);
 
+    // The model's layout file from the resources; null (logged) when it is missing.
+    static QByteArray readFile(const QString &model);
+
     // Reads the model's layout file from the resources; false (logged) when it is missing or invalid.
     static bool load(const QString &model, KeyLayout &layout);
 

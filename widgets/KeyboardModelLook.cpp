@@ -3,6 +3,8 @@
 #include "KeyViewGeometry.h"
 #include "ModelCatalog.h"
 
+#include <cstring>
+
 namespace {
 
 ModelViewLook lookOf(const QString &model)
@@ -11,6 +13,11 @@ ModelViewLook lookOf(const QString &model)
 }
 
 } // namespace
+
+QString KeyboardModelLook::modelName(const hidStu &info)
+{
+    return QString::fromLocal8Bit(info.hidName, int(strnlen(info.hidName, sizeof info.hidName)));
+}
 
 QSize KeyboardModelLook::pictureSize(const QString &model)
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "VorlanHidRecords.h"
+
 #include <QPoint>
 #include <QSize>
 #include <QString>
@@ -9,6 +11,9 @@
 class KeyboardModelLook
 {
 public:
+    // The model name of an SDK record.
+    static QString modelName(const hidStu &info);
+
     // Picture size at scale 1; (0, 0) for a model not in the table.
     static QSize pictureSize(const QString &model);
 

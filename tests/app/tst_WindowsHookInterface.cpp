@@ -12,7 +12,7 @@ using EventList = QVector<QVector<int>>;
 } // namespace
 
 // The hook's decisions, driven through the fake back end.
-class WindowsHookInterfaceTest : public QObject
+class tst_WindowsHookInterface : public QObject
 {
     Q_OBJECT
 
@@ -29,20 +29,21 @@ private slots:
     void failedMouseInstallKeepsKeyboardHook();
     void requestMacroRecordHookReturnsReceiverResult();
     void destroyedHookReleasesKeyboard();
+    void desktopHookFailsOffX11();
 
 private:
     FakeKeyHookBackend *m_backend = nullptr;
     WindowsHookInterface *m_hook = nullptr;
 };
 
-void WindowsHookInterfaceTest::init()
+void tst_WindowsHookInterface::init()
 {
     m_backend = new FakeKeyHookBackend;
     WindowsHookInterface::setBackend(m_backend);
     m_hook = new WindowsHookInterface;
 }
 
-void WindowsHookInterfaceTest::cleanup()
+void tst_WindowsHookInterface::cleanup()
 {
     delete m_hook;
     m_hook = nullptr;
@@ -51,7 +52,7 @@ void WindowsHookInterfaceTest::cleanup()
     m_backend = nullptr;
 }
 
-void WindowsHookInterfaceTest::keySequences_data()
+void tst_WindowsHookInterface::keySequences_data()
 {
     QTest::addColumn<int>("mode");
     // Each injected event: vk, scan code, flags.
@@ -96,7 +97,7 @@ void WindowsHookInterfaceTest::keySequences_data()
         << EventList {{0x25, 0x4B, 1, 0x11}, {0x42, 0x30, 0, 0x10}} << QVector<int> {1, 1};
 }
 
-void WindowsHookInterfaceTest::keySequences()
+void tst_WindowsHookInterface::keySequences()
 {
     QFETCH(int, mode);
     QFETCH(EventList, events);
@@ -118,7 +119,7 @@ void WindowsHookInterfaceTest::keySequences()
     QCOMPARE(decisions, swallowed);
 }
 
-void WindowsHookInterfaceTest::heldKeyTableHoldsAtMost128Keys()
+void tst_WindowsHookInterface::heldKeyTableHoldsAtMost128Keys()
 {
     int presses = 0;
     connect(m_hook, &WindowsHookInterface::sigKeyboardRecviveStreamEX_Key, this,
@@ -147,7 +148,7 @@ void WindowsHookInterfaceTest::heldKeyTableHoldsAtMost128Keys()
     QCOMPARE(presses, 132);
 }
 
-void WindowsHookInterfaceTest::macroRecordingGoesThroughDataManager()
+void tst_WindowsHookInterface::macroRecordingGoesThroughDataManager()
 {
     DDataManager *manager = DDataManager::instance();
     QSignalSpy ownSignal(m_hook, &WindowsHookInterface::sigKeyboardRecviveStreamEX_Key);
@@ -177,7 +178,7 @@ void WindowsHookInterfaceTest::macroRecordingGoesThroughDataManager()
     QCOMPARE(mouse, (QVector<QVector<int>> {{0, 513, 10, 20}, {0, 514, 12, 22}}));
 }
 
-void WindowsHookInterfaceTest::stoppingMacroRecordingDropsMouseHook()
+void tst_WindowsHookInterface::stoppingMacroRecordingDropsMouseHook()
 {
     QCOMPARE(m_hook->startHook(HOOK_MACRO_RECORD), 1);
     QVERIFY(m_backend->mouseHooked());
@@ -190,7 +191,7 @@ void WindowsHookInterfaceTest::stoppingMacroRecordingDropsMouseHook()
     QCOMPARE(m_hook->mode(), int(HOOK_KEY_CAPTURE));
 }
 
-void WindowsHookInterfaceTest::startWhileInstalledOnlyChangesMode()
+void tst_WindowsHookInterface::startWhileInstalledOnlyChangesMode()
 {
     QCOMPARE(m_hook->mode(), int(HOOK_NONE));
     QCOMPARE(m_hook->startHook(HOOK_MACRO_RECORD), 1);
@@ -205,7 +206,7 @@ void WindowsHookInterfaceTest::startWhileInstalledOnlyChangesMode()
     QCOMPARE(reports.count(), 1);
 }
 
-void WindowsHookInterfaceTest::failedKeyboardInstallReturnsZeroAndLogs()
+void tst_WindowsHookInterface::failedKeyboardInstallReturnsZeroAndLogs()
 {
     m_backend->setKeyboardInstallFails(true);
     QTest::ignoreMessage(QtDebugMsg, "Set keyboard Hook error, error code=%ld");
@@ -218,7 +219,7 @@ void WindowsHookInterfaceTest::failedKeyboardInstallReturnsZeroAndLogs()
     QVERIFY(m_backend->keyboardHooked());
 }
 
-void WindowsHookInterfaceTest::failedMouseInstallKeepsKeyboardHook()
+void tst_WindowsHookInterface::failedMouseInstallKeepsKeyboardHook()
 {
     m_backend->setMouseInstallFails(true);
     QTest::ignoreMessage(QtDebugMsg, "Set mouse Hook error, error code=%ld");
@@ -228,7 +229,7 @@ void WindowsHookInterfaceTest::failedMouseInstallKeepsKeyboardHook()
     QVERIFY(!m_backend->keyboardHooked());
 }
 
-void WindowsHookInterfaceTest::requestMacroRecordHookReturnsReceiverResult()
+void tst_WindowsHookInterface::requestMacroRecordHookReturnsReceiverResult()
 {
     DDataManager *manager = DDataManager::instance();
     // Without a receiver the stored result is returned unchanged.
@@ -255,7 +256,7 @@ void WindowsHookInterfaceTest::requestMacroRecordHookReturnsReceiverResult()
     disconnect(connection);
 }
 
-void WindowsHookInterfaceTest::destroyedHookReleasesKeyboard()
+void tst_WindowsHookInterface::destroyedHookReleasesKeyboard()
 {
     QCOMPARE(m_hook->startHook(HOOK_KEY_CAPTURE), 1);
     delete m_hook;
@@ -264,5 +265,15 @@ void WindowsHookInterfaceTest::destroyedHookReleasesKeyboard()
     QVERIFY(!m_backend->injectKey(0x41, 0x1E, 0x00));
 }
 
-QTEST_MAIN(WindowsHookInterfaceTest)
+void tst_WindowsHookInterface::desktopHookFailsOffX11()
+{
+    if (QGuiApplication::platformName() == QLatin1String("xcb"))
+        QSKIP("runs on a platform without a global hook (offscreen)");
+    WindowsHookInterface::setBackend(nullptr);
+    QTest::ignoreMessage(QtDebugMsg, "Set keyboard Hook error, error code=%ld");
+    QCOMPARE(m_hook->startHook(HOOK_KEY_CAPTURE), 0);
+    QCOMPARE(m_hook->stopHook(), 1);
+}
+
+QTEST_MAIN(tst_WindowsHookInterface)
 #include "tst_WindowsHookInterface.moc"

@@ -9,7 +9,7 @@
 
 // What another X client sees while the hook runs on the X server (Xvfb): a focused window of
 // a second connection, keys injected with XTest.
-class WindowsHookInterfaceX11Test : public QObject
+class tst_WindowsHookInterfaceX11 : public QObject
 {
     Q_OBJECT
 
@@ -36,7 +36,7 @@ private:
     int m_reports = 0;
 };
 
-void WindowsHookInterfaceX11Test::initTestCase()
+void tst_WindowsHookInterfaceX11::initTestCase()
 {
     m_injector = XOpenDisplay(nullptr);
     m_client = XOpenDisplay(nullptr);
@@ -56,7 +56,7 @@ void WindowsHookInterfaceX11Test::initTestCase()
     XSync(m_client, False);
 }
 
-void WindowsHookInterfaceX11Test::cleanupTestCase()
+void tst_WindowsHookInterfaceX11::cleanupTestCase()
 {
     if (m_client != nullptr)
         XCloseDisplay(m_client);
@@ -64,7 +64,7 @@ void WindowsHookInterfaceX11Test::cleanupTestCase()
         XCloseDisplay(m_injector);
 }
 
-void WindowsHookInterfaceX11Test::init()
+void tst_WindowsHookInterfaceX11::init()
 {
     // Nothing of the previous case may linger in the client's queue.
     XSync(m_client, True);
@@ -74,25 +74,25 @@ void WindowsHookInterfaceX11Test::init()
             [this](int, int, int, int) { ++m_reports; });
 }
 
-void WindowsHookInterfaceX11Test::cleanup()
+void tst_WindowsHookInterfaceX11::cleanup()
 {
     delete m_hook;
     m_hook = nullptr;
 }
 
-void WindowsHookInterfaceX11Test::press(KeySym keysym)
+void tst_WindowsHookInterfaceX11::press(KeySym keysym)
 {
     XTestFakeKeyEvent(m_injector, code(keysym), True, CurrentTime);
     XFlush(m_injector);
 }
 
-void WindowsHookInterfaceX11Test::release(KeySym keysym)
+void tst_WindowsHookInterfaceX11::release(KeySym keysym)
 {
     XTestFakeKeyEvent(m_injector, code(keysym), False, CurrentTime);
     XFlush(m_injector);
 }
 
-QStringList WindowsHookInterfaceX11Test::clientEvents(int reports)
+QStringList tst_WindowsHookInterfaceX11::clientEvents(int reports)
 {
     QStringList events;
     [&] { QTRY_COMPARE_WITH_TIMEOUT(m_reports, reports, 10000); }();
@@ -109,7 +109,7 @@ QStringList WindowsHookInterfaceX11Test::clientEvents(int reports)
     return events;
 }
 
-void WindowsHookInterfaceX11Test::keyCaptureLetsOnlyPassKeysAndRepeatsThrough()
+void tst_WindowsHookInterfaceX11::keyCaptureLetsOnlyPassKeysAndRepeatsThrough()
 {
     QCOMPARE(m_hook->startHook(HOOK_KEY_CAPTURE), 1);
     // The five pass keys (each lock key twice, to leave it off), and b.
@@ -150,7 +150,7 @@ void WindowsHookInterfaceX11Test::keyCaptureLetsOnlyPassKeysAndRepeatsThrough()
     clientEvents(24);
 }
 
-void WindowsHookInterfaceX11Test::passThroughLetsEveryKeyThrough()
+void tst_WindowsHookInterfaceX11::passThroughLetsEveryKeyThrough()
 {
     QCOMPARE(m_hook->startHook(HOOK_INTERACT_LIGHT), 1);
     press(XK_a);
@@ -167,5 +167,5 @@ void WindowsHookInterfaceX11Test::passThroughLetsEveryKeyThrough()
                                  QStringLiteral("-%1").arg(code(XK_Control_L))}));
 }
 
-QTEST_GUILESS_MAIN(WindowsHookInterfaceX11Test)
+QTEST_GUILESS_MAIN(tst_WindowsHookInterfaceX11)
 #include "tst_WindowsHookInterfaceX11.moc"

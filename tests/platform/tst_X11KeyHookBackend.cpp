@@ -39,7 +39,7 @@ LRESULT recordMouse(int, WPARAM wParam, LPARAM lParam)
 } // namespace
 
 // The back end against a real X server (Xvfb): keys and clicks injected with XTest.
-class X11KeyHookBackendTest : public QObject
+class tst_X11KeyHookBackend : public QObject
 {
     Q_OBJECT
 
@@ -60,32 +60,32 @@ private:
     X11KeyHookBackend m_backend;
 };
 
-void X11KeyHookBackendTest::initTestCase()
+void tst_X11KeyHookBackend::initTestCase()
 {
     m_injector = XOpenDisplay(nullptr);
     QVERIFY2(m_injector != nullptr, "needs an X display (run under xvfb-run)");
 }
 
-void X11KeyHookBackendTest::cleanupTestCase()
+void tst_X11KeyHookBackend::cleanupTestCase()
 {
     if (m_injector != nullptr)
         XCloseDisplay(m_injector);
 }
 
-void X11KeyHookBackendTest::init()
+void tst_X11KeyHookBackend::init()
 {
     g_keys.clear();
     g_mouse.clear();
     g_mousePoints.clear();
 }
 
-void X11KeyHookBackendTest::cleanup()
+void tst_X11KeyHookBackend::cleanup()
 {
     m_backend.removeKeyboardHook();
     m_backend.removeMouseHook();
 }
 
-void X11KeyHookBackendTest::tapKey(KeySym keysym)
+void tst_X11KeyHookBackend::tapKey(KeySym keysym)
 {
     const KeyCode code = XKeysymToKeycode(m_injector, keysym);
     QVERIFY(code != 0);
@@ -94,7 +94,7 @@ void X11KeyHookBackendTest::tapKey(KeySym keysym)
     XFlush(m_injector);
 }
 
-void X11KeyHookBackendTest::letterArrivesDownThenUp()
+void tst_X11KeyHookBackend::letterArrivesDownThenUp()
 {
     QVERIFY(m_backend.installKeyboardHook(&recordKeys, false));
     tapKey(XK_a);
@@ -109,7 +109,7 @@ void X11KeyHookBackendTest::letterArrivesDownThenUp()
     QCOMPARE(g_keys[1].message, WM_KEYUP);
 }
 
-void X11KeyHookBackendTest::keypadEnterIsExtendedReturnIsNot()
+void tst_X11KeyHookBackend::keypadEnterIsExtendedReturnIsNot()
 {
     QVERIFY(m_backend.installKeyboardHook(&recordKeys, false));
     tapKey(XK_KP_Enter);
@@ -123,7 +123,7 @@ void X11KeyHookBackendTest::keypadEnterIsExtendedReturnIsNot()
     QCOMPARE(g_keys[3].flags, 0x80);
 }
 
-void X11KeyHookBackendTest::leftClickGivesButtonMessages()
+void tst_X11KeyHookBackend::leftClickGivesButtonMessages()
 {
     QVERIFY(m_backend.installMouseHook(&recordMouse));
     XTestFakeMotionEvent(m_injector, -1, 40, 30, CurrentTime);
@@ -137,7 +137,7 @@ void X11KeyHookBackendTest::leftClickGivesButtonMessages()
     QCOMPARE(g_mousePoints[0].y, 30);
 }
 
-void X11KeyHookBackendTest::removedHookReportsNothing()
+void tst_X11KeyHookBackend::removedHookReportsNothing()
 {
     // A mouse hook keeps the recording open, so a key after the keyboard hook's removal
     // would be reported if the removal were ignored.
@@ -152,5 +152,5 @@ void X11KeyHookBackendTest::removedHookReportsNothing()
     QCOMPARE(g_keys.size(), size_t(0));
 }
 
-QTEST_GUILESS_MAIN(X11KeyHookBackendTest)
+QTEST_GUILESS_MAIN(tst_X11KeyHookBackend)
 #include "tst_X11KeyHookBackend.moc"

@@ -8,7 +8,7 @@ static int x11(int linuxCode)
     return linuxCode + 8;
 }
 
-class X11KeyTranslatorTest : public QObject
+class tst_X11KeyTranslator : public QObject
 {
     Q_OBJECT
 
@@ -20,7 +20,7 @@ private slots:
     void buttonsGiveMouseMessages();
 };
 
-void X11KeyTranslatorTest::keysGiveWindowsCodes_data()
+void tst_X11KeyTranslator::keysGiveWindowsCodes_data()
 {
     QTest::addColumn<int>("keyCode");
     QTest::addColumn<bool>("release");
@@ -62,7 +62,7 @@ void X11KeyTranslatorTest::keysGiveWindowsCodes_data()
     QTest::newRow("volume up") << x11(115) << false << false << true << 0xAF << 0x30 << 0x01;
 }
 
-void X11KeyTranslatorTest::keysGiveWindowsCodes()
+void tst_X11KeyTranslator::keysGiveWindowsCodes()
 {
     QFETCH(int, keyCode);
     QFETCH(bool, release);
@@ -75,7 +75,7 @@ void X11KeyTranslatorTest::keysGiveWindowsCodes()
     QTEST(int(record.flags), "flags");
 }
 
-void X11KeyTranslatorTest::keysWithoutWindowsCodeAreDropped()
+void tst_X11KeyTranslator::keysWithoutWindowsCodeAreDropped()
 {
     KBDLLHOOKSTRUCT record {};
     QVERIFY(!X11KeyTranslator::translateKey(0, false, false, true, record));
@@ -83,7 +83,7 @@ void X11KeyTranslatorTest::keysWithoutWindowsCodeAreDropped()
     QVERIFY(!X11KeyTranslator::translateKey(300, false, false, true, record));
 }
 
-void X11KeyTranslatorTest::buttonsGiveMouseMessages_data()
+void tst_X11KeyTranslator::buttonsGiveMouseMessages_data()
 {
     QTest::addColumn<int>("button");
     QTest::addColumn<bool>("release");
@@ -104,7 +104,7 @@ void X11KeyTranslatorTest::buttonsGiveMouseMessages_data()
     QTest::newRow("forward button up") << 9 << true << true << 0x20C << (2u << 16);
 }
 
-void X11KeyTranslatorTest::buttonsGiveMouseMessages()
+void tst_X11KeyTranslator::buttonsGiveMouseMessages()
 {
     QFETCH(int, button);
     QFETCH(bool, release);
@@ -118,5 +118,5 @@ void X11KeyTranslatorTest::buttonsGiveMouseMessages()
     }
 }
 
-QTEST_APPLESS_MAIN(X11KeyTranslatorTest)
+QTEST_APPLESS_MAIN(tst_X11KeyTranslator)
 #include "tst_X11KeyTranslator.moc"

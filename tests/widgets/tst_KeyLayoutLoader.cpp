@@ -1,10 +1,10 @@
 #include "KeyLayoutLoader.h"
 
 #include "KeyboardModelLook.h"
+#include "LayoutFixture.h"
 #include "ModelCatalog.h"
 #include "VorlanResources.h"
 
-#include <QFile>
 #include <QImage>
 #include <QtTest>
 
@@ -13,14 +13,6 @@ class tst_KeyLayoutLoader : public QObject
     Q_OBJECT
 
 private:
-    static QByteArray fixture(const QString &name)
-    {
-        QFile file(QStringLiteral(KBVIEW_FIXTURES "/") + name);
-        if (!file.open(QIODevice::ReadOnly))
-            qFatal("missing fixture %s", qPrintable(name));
-        return file.readAll();
-    }
-
     static QByteArray rowOf(int count, const QByteArray &entry)
     {
         QByteArrayList entries;
@@ -83,7 +75,7 @@ private slots:
     void irregularFileYieldsFullMatrix()
     {
         KeyLayout layout;
-        QVERIFY(KeyLayoutLoader::parse(fixture("KeyInfo_Odd.config"), layout));
+        QVERIFY(KeyLayoutLoader::parse(layoutFixture("KeyInfo_Odd.config"), layout));
         QCOMPARE(layout.keys.size(), 132);
         QVERIFY(layout.hasKeyboardObject);
         QCOMPARE(layout.sideLight, false);
@@ -127,7 +119,7 @@ private slots:
         QFETCH(int, column);
         QFETCH(QString, caption);
         KeyLayout layout;
-        QVERIFY(KeyLayoutLoader::parse(fixture("KeyInfo_Odd.config"), layout));
+        QVERIFY(KeyLayoutLoader::parse(layoutFixture("KeyInfo_Odd.config"), layout));
         QCOMPARE(layout.keyAt(row, column).caption, caption);
     }
 

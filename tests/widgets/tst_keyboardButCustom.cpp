@@ -160,6 +160,25 @@ private slots:
         QVERIFY(near(fixture.pixel(4, 60), Qt::black)); // below the notch: not the key
     }
 
+    void pillModelRoundsTheCorners_data()
+    {
+        QTest::addColumn<QString>("model");
+        QTest::addColumn<bool>("cornerFilled");
+        QTest::newRow("rectangle caps") << QStringLiteral("Aster104") << true;
+        QTest::newRow("pill caps") << QStringLiteral("Quartz68HE") << false;
+    }
+
+    void pillModelRoundsTheCorners()
+    {
+        QFETCH(QString, model);
+        QFETCH(bool, cornerFilled);
+        CapOnBlack fixture;
+        fixture.cap->setModelName(model);
+        fixture.cap->setSelected(true, true);
+        QVERIFY(near(fixture.centre(), washed(Selected)));
+        QCOMPARE(fixture.pixel(3, 3) != QColor(Qt::black), cornerFilled);
+    }
+
     void shapedPainterNeedsShapeKindOne()
     {
         CapOnBlack fixture;

@@ -4,6 +4,7 @@
 #include "KeyLayoutLoader.h"
 #include "KeyboardModelLook.h"
 #include "ModelCatalog.h"
+#include "OutputFolder.h"
 #include "VorlanResources.h"
 
 #include <QDir>
@@ -80,15 +81,9 @@ int main(int argc, char *argv[])
 {
     QGuiApplication app(argc, argv);
     initVorlanResources();
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s <output folder>\n", argv[0]);
+    QDir folder;
+    if (!outputFolderFromArguments(argc, argv, folder))
         return 2;
-    }
-    const QDir folder(QString::fromLocal8Bit(argv[1]));
-    if (!folder.mkpath(QStringLiteral("."))) {
-        std::fprintf(stderr, "cannot create %s\n", argv[1]);
-        return 1;
-    }
     int status = 0;
     for (const ModelInfo &info : ModelCatalog::models()) {
         const QString model = QString::fromStdString(info.name);

@@ -1,0 +1,8 @@
+#include "keyColorRgbFrameItem.h"
+
+keyColorRgbFrameItem::keyColorRgbFrameItem(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("keyColorRgbFrameItem"));
+    resize(400, 300);
+}
