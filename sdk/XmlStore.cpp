@@ -66,7 +66,7 @@ pugi::xml_document* XmlStore::document(const char* call, const std::string& path
     if (!identityOf(path, &identity))
     {
         m_cache.erase(path);
-        logError(call, path.c_str(), "no such file");
+        logError(call, path.c_str(), "no such regular file");
         return nullptr;
     }
     auto found = m_cache.find(path);
@@ -149,12 +149,10 @@ bool XmlStore::change(const char* call, const char* path, const Changer& changer
         m_cache.erase(key);
         throw;
     }
+    // Changers refuse before they touch the document, so a refusal leaves the cached one valid
+    // (a delete of an absent entry before each add must not cost a parse).
     if (!changed)
-    {
-        // Changers refuse before they touch the document; dropping it anyway keeps the cache honest.
-        m_cache.erase(key);
         return false;
-    }
     FileIdentity identity;
     if (!write(call, key, *parsed) || !identityOf(key, &identity))
     {
