@@ -5,17 +5,19 @@
 #include "CbNotice.h"
 #include "DCustomKeysPage.h"
 #include "DDataManager.h"
+#include "DDeviceKeyboardLink.h"
 #include "DDeviceListItem.h"
 #include "DLightsConfigPage.h"
 #include "DPerformancePage.h"
+#include "dragShowArea.h"
 #include "DToolTipExplain.h"
 #include "DTriggerSettingPage.h"
+#include "keyboardButCustom.h"
+#include "lightDealMain.h"
+#include "MainHidInterFace.h"
 #include "TextMoveWidget.h"
 #include "ThemeColorText.h"
 #include "Ui_DDevicePage.h"
-#include "dragShowArea.h"
-#include "keyboardButCustom.h"
-#include "lightDealMain.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -318,6 +320,14 @@ void DDevicePage::stopLightDealWork()
 {
     if (m_lightEngine->isKeyTickerRuning() || m_lightEngine->isSideTickerRuning())
         stopLightEngine();
+}
+
+void DDevicePage::closeDeviceLinks()
+{
+    for (DDeviceKeyboardLink *link : qAsConst(m_deviceLinkMap)) {
+        if (link && link->getHidInterface())
+            link->getHidInterface()->closeHid();
+    }
 }
 
 void DDevicePage::stopLightEngine()
