@@ -1,4 +1,5 @@
 #include "DDataManager.h"
+#include "ProgramLog.h"
 #include "ThemeColorText.h"
 #include "VorlanResources.h"
 
@@ -20,19 +21,12 @@ const char *programName = "OsterlinConfig";
 
 QString appDataDir()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/" + programName;
+    return ProgramLog::appDataDir(programName);
 }
 
 QString logText()
 {
-    QString text;
-    const QDir logDir(appDataDir() + "/logDir");
-    for (const QString &name : logDir.entryList({"*.log"}, QDir::Files)) {
-        QFile file(logDir.filePath(name));
-        if (file.open(QIODevice::ReadOnly))
-            text += QString::fromUtf8(file.readAll());
-    }
-    return text;
+    return ProgramLog::logText(programName);
 }
 
 // The bounding box of the pixels of one colour.
