@@ -5,10 +5,10 @@
 #include "VorlanHidSdk.h"
 
 #include <QDebug>
-#include <QMutexLocker>
 #include <QTimer>
 
 #include <algorithm>
+#include <chrono>
 #include <new>
 
 namespace {
@@ -18,7 +18,7 @@ constexpr int kShakeHandsIntervalMs = 1000;
 constexpr int kPacingValue = 100;
 // Longest sleep of an idle thread: bounds how late a report the keyboard sends on its own is read,
 // like a keyboard's own 8 ms polling interval.
-constexpr unsigned long kIdleParkMs = 8;
+constexpr int kIdleParkMs = 8;
 
 } // namespace
 
@@ -39,6 +39,9 @@ MainHidInterFace::~MainHidInterFace()
     // The thread must be gone before the queues and locks are.
     closeHid();
     wait();
+    // Pairs with the end of run(): QThread::wait synchronises inside Qt, where thread checkers
+    // cannot see it.
+    std::lock_guard<std::mutex> park(m_parkMutex);
 }
 
 int MainHidInterFace::lightQueueDepth(const QString& hidName)
@@ -59,18 +62,18 @@ int MainHidInterFace::openHid(QString hidPath)
         return -1;
     }
     {
-        QMutexLocker io(&m_ioMutex);
+        std::lock_guard<std::mutex> io(m_ioMutex);
         m_hidPathLatin1 = latin1;
         m_handle = handle;
     }
     qDebug() << "Open device success; HidName:" << m_strHidName;
     // Reports left from an earlier opening must not go out before the inquiry.
     {
-        QMutexLocker commands(&m_commandMutex);
+        std::lock_guard<std::mutex> commands(m_commandMutex);
         m_commandQueue.clear();
     }
     {
-        QMutexLocker lights(&m_lightMutex);
+        std::lock_guard<std::mutex> lights(m_lightMutex);
         m_lightQueue.clear();
     }
     // A closing stopped the pacing timer; the thread needs its ticks again.
@@ -106,7 +109,7 @@ int MainHidInterFace::sendCommand(const unsigned char* report)
     try {
         ReportBuffer copy;
         std::copy_n(report, copy.size(), copy.begin());
-        QMutexLocker commands(&m_commandMutex);
+        std::lock_guard<std::mutex> commands(m_commandMutex);
         m_commandQueue.push_back(copy);
     } catch (const std::bad_alloc&) {
         return -1;
@@ -119,7 +122,7 @@ int MainHidInterFace::sendLightData(const unsigned char* frame)
 {
     if (!m_isOpen || !frame)
         return -1;
-    QMutexLocker lights(&m_lightMutex);
+    std::unique_lock<std::mutex> lights(m_lightMutex);
     if (m_lightQueue.empty())
         m_lightHold = true;
     if (!m_lightStreamEnabled || !m_lightHold)
@@ -150,7 +153,7 @@ int MainHidInterFace::closeHid()
     if (!m_isOpen.exchange(false))
         return 0;
     {
-        QMutexLocker io(&m_ioMutex);
+        std::lock_guard<std::mutex> io(m_ioMutex);
         CVorlanHid_Close(m_handle);
         m_handle = 0;
     }
@@ -178,13 +181,15 @@ void MainHidInterFace::run()
         else
             CVorlanHid_highPrecisionTimerRuning(kPacingValue, m_pacingTimer);
     }
+    std::lock_guard<std::mutex> park(m_parkMutex);
+    m_wakeRequested = false;
 }
 
 bool MainHidInterFace::parkWhileIdle()
 {
-    QMutexLocker park(&m_parkMutex);
+    std::unique_lock<std::mutex> park(m_parkMutex);
     if (!m_wakeRequested && m_isOpen)
-        m_parkCondition.wait(&m_parkMutex, kIdleParkMs);
+        m_parkCondition.wait_for(park, std::chrono::milliseconds(kIdleParkMs));
     const bool requested = m_wakeRequested;
     m_wakeRequested = false;
     return requested;
@@ -192,22 +197,22 @@ bool MainHidInterFace::parkWhileIdle()
 
 void MainHidInterFace::wakeThread()
 {
-    QMutexLocker park(&m_parkMutex);
+    std::lock_guard<std::mutex> park(m_parkMutex);
     m_wakeRequested = true;
-    m_parkCondition.wakeOne();
+    m_parkCondition.notify_one();
 }
 
 bool MainHidInterFace::takeNextReport(ReportBuffer* report)
 {
     {
-        QMutexLocker commands(&m_commandMutex);
+        std::lock_guard<std::mutex> commands(m_commandMutex);
         if (!m_commandQueue.empty()) {
             *report = m_commandQueue.front();
             m_commandQueue.pop_front();
             return true;
         }
     }
-    QMutexLocker lights(&m_lightMutex);
+    std::lock_guard<std::mutex> lights(m_lightMutex);
     if (!m_lightQueue.empty() && m_lightStreamEnabled && !m_lightHold) {
         *report = m_lightQueue.front();
         m_lightQueue.pop_front();
@@ -221,7 +226,7 @@ bool MainHidInterFace::writeTurn()
     ReportBuffer report;
     const bool taken = takeNextReport(&report);
     if (taken) {
-        QMutexLocker io(&m_ioMutex);
+        std::lock_guard<std::mutex> io(m_ioMutex);
         if (m_isOpen && m_handle != 0)
             CVorlanHid_HidWriteBuff(m_handle, report.data(), m_hidPathLatin1.constData());
     }
@@ -234,7 +239,7 @@ bool MainHidInterFace::readTurn()
     ReportBuffer report{};
     int length = 0;
     {
-        QMutexLocker io(&m_ioMutex);
+        std::lock_guard<std::mutex> io(m_ioMutex);
         if (m_isOpen && m_handle != 0)
             length = CVorlanHid_HidReadBuff(m_handle, report.data());
     }

@@ -3,15 +3,15 @@
 #include "VorlanHidRecords.h"
 
 #include <QByteArray>
-#include <QMutex>
 #include <QString>
 #include <QThread>
-#include <QWaitCondition>
 
 #include <array>
 #include <atomic>
+#include <condition_variable>
 #include <cstdint>
 #include <deque>
+#include <mutex>
 
 class QTimer;
 
@@ -73,14 +73,14 @@ private:
     std::atomic<bool> m_lightStreamEnabled{false};
     bool m_isWriteTurn = true;
     std::atomic<bool> m_lightHold{false};
-    QMutex m_commandMutex;
-    QMutex m_lightMutex;
+    std::mutex m_commandMutex;
+    std::mutex m_lightMutex;
     // Held around every SDK call on the handle, so closing never pulls it from under a turn.
-    QMutex m_ioMutex;
+    std::mutex m_ioMutex;
     std::deque<ReportBuffer> m_commandQueue;
     std::deque<ReportBuffer> m_lightQueue;
     // Lets an idle thread sleep past ticks until a producer or closing wakes it.
-    QMutex m_parkMutex;
-    QWaitCondition m_parkCondition;
+    std::mutex m_parkMutex;
+    std::condition_variable m_parkCondition;
     bool m_wakeRequested = false;
 };

@@ -365,7 +365,7 @@ std::string SimServer::execute(const std::string& line)
 
 int SimServer::plug(const std::string& modelName, const std::string& serial, bool receiver, std::string* error)
 {
-    std::string answer = execute("plug " + modelName + " " + (serial.empty() ? "-" : serial)
+    std::string answer = execute("plug " + modelName + " " + (serial.empty() ? randomSerial() : serial)
                                  + (receiver ? " receiver" : ""));
     long id = -1;
     if (answer.compare(0, 3, "OK ") != 0 || !parseNumber(splitWords(answer).at(1), 10, 1, 1 << 30, &id)) {

@@ -33,7 +33,8 @@ public:
     // One control line; the answer starts with "OK" or "ERR".
     std::string execute(const std::string& line);
 
-    // Returns the keyboard's id, or -1 with an error text.
+    // Returns the keyboard's id, or -1 with an error text. An empty serial number is made up at
+    // random; "-" plugs a keyboard that has none.
     int plug(const std::string& modelName, const std::string& serial, bool receiver, std::string* error);
     bool unplug(int id);
     std::string socketPath(int id) const;

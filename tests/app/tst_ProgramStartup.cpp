@@ -1,3 +1,5 @@
+#include "ProgramLog.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -16,19 +18,12 @@ const char *programName = "OsterlinConfig";
 
 QString appDataDir()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/" + programName;
+    return ProgramLog::appDataDir(programName);
 }
 
 QString logText()
 {
-    QString text;
-    const QDir logDir(appDataDir() + "/logDir");
-    for (const QString &name : logDir.entryList({"*.log"}, QDir::Files)) {
-        QFile file(logDir.filePath(name));
-        if (file.open(QIODevice::ReadOnly))
-            text += QString::fromUtf8(file.readAll());
-    }
-    return text;
+    return ProgramLog::logText(programName);
 }
 
 int bannerCount()

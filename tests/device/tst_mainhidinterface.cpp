@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include <atomic>
+#include <tuple>
 #include <memory>
 #include <thread>
 
@@ -101,25 +102,30 @@ void TestMainHidInterFace::firstReportIsSerialInquiry()
 void TestMainHidInterFace::serialReplyReachesOnlySerialSignal()
 {
     MainHidInterFace hid(7, "Aster104");
-    QSignalSpy serial(&hid, &MainHidInterFace::sigHidSnGetOver);
-    QSignalSpy data(&hid, &MainHidInterFace::sigHidDataArrived);
+    // Received in this thread, as the link receives them: queued from the I/O thread.
+    QList<QPair<QByteArray, QString>> serials;
+    QList<std::tuple<QByteArray, int, int>> data;
+    connect(&hid, &MainHidInterFace::sigHidSnGetOver, this,
+            [&](QByteArray report, QString name) { serials.append({report, name}); });
+    connect(&hid, &MainHidInterFace::sigHidDataArrived, this,
+            [&](QByteArray report, int length, int index) { data.append({report, length, index}); });
     QCOMPARE(hid.openHid(m_path), 0);
     hid.start();
 
-    QTRY_COMPARE_WITH_TIMEOUT(serial.count(), 1, 20000);
-    const QByteArray reply = serial.at(0).at(0).toByteArray();
+    QTRY_COMPARE_WITH_TIMEOUT(serials.size(), 1, 20000);
+    const QByteArray reply = serials.at(0).first;
     QCOMPARE(reply.size(), 64);
     QCOMPARE(int(reply[1]), 0x15);
     QCOMPARE(reply.mid(6, 32), QByteArray("0123456789abcdef0123456789abcdef"));
-    QCOMPARE(serial.at(0).at(1).toString(), QString("Aster104"));
+    QCOMPARE(serials.at(0).second, QString("Aster104"));
 
     QCOMPARE(m_server->execute("status " + std::to_string(m_keyboard) + " 0 1 55 0 0 0"), std::string("OK"));
-    QTRY_COMPARE_WITH_TIMEOUT(data.count(), 1, 20000);
-    QCOMPARE(int(data.at(0).at(0).toByteArray()[1]), 0x01);
-    QCOMPARE(int(data.at(0).at(0).toByteArray()[10]), 55);
-    QCOMPARE(data.at(0).at(1).toInt(), 64);
-    QCOMPARE(data.at(0).at(2).toInt(), 7);
-    QCOMPARE(serial.count(), 1);
+    QTRY_COMPARE_WITH_TIMEOUT(data.size(), 1, 20000);
+    QCOMPARE(int(std::get<0>(data.at(0))[1]), 0x01);
+    QCOMPARE(int(std::get<0>(data.at(0))[10]), 55);
+    QCOMPARE(std::get<1>(data.at(0)), 64);
+    QCOMPARE(std::get<2>(data.at(0)), 7);
+    QCOMPARE(serials.size(), 1);
 }
 
 void TestMainHidInterFace::handshakeEverySecond()
@@ -263,7 +269,8 @@ void TestMainHidInterFace::closingDuringHeavyTrafficIsClean()
 {
     QFETCH(bool, unplugFirst);
     auto hid = std::make_unique<MainHidInterFace>(0, "Aster104");
-    QSignalSpy data(hid.get(), &MainHidInterFace::sigHidDataArrived);
+    int arrived = 0;
+    connect(hid.get(), &MainHidInterFace::sigHidDataArrived, this, [&] { ++arrived; });
     QCOMPARE(hid->openHid(m_path), 0);
     hid->setLightStreamEnabled(true);
     hid->start();
@@ -280,7 +287,7 @@ void TestMainHidInterFace::closingDuringHeavyTrafficIsClean()
         if (round % 20 == 0)
             QCoreApplication::processEvents();
     }
-    QTRY_VERIFY_WITH_TIMEOUT(data.count() > 10, 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(arrived > 10, 20000);
     if (unplugFirst)
         m_server->unplug(m_keyboard);
     QCOMPARE(hid->closeHid(), 0);

@@ -148,6 +148,8 @@ DMainWidget::~DMainWidget()
 {
     if (g_mainWidget == this)
         g_mainWidget = nullptr;
+    // The menu hangs off the desktop widget, which outlives the window.
+    delete m_trayMenu;
     delete m_ui;
 }
 
@@ -286,8 +288,9 @@ void DMainWidget::onQuitApp()
 void DMainWidget::exitApplication()
 {
     close();
-    // Every log line is already on disk (the writer flushes per line). The exit skips the event
-    // loop and the destructors on purpose.
+    // The I/O threads must not use a handle while the process ends; every log line is already
+    // on disk (the writer flushes per line). The exit skips the event loop and the destructors.
+    m_devicePage->closeDeviceLinks();
     std::_Exit(0);
 }
 

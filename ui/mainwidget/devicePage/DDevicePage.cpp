@@ -9,20 +9,20 @@
 #include "DDeviceListItem.h"
 #include "DLightsConfigPage.h"
 #include "DPerformancePage.h"
+#include "dragShowArea.h"
 #include "DToolTipExplain.h"
 #include "DTriggerSettingPage.h"
 #include "DeviceListRules.h"
 #include "DeviceRecordBuilder.h"
 #include "DeviceScan.h"
+#include "hidDeviceJoinFrame.h"
+#include "keyboardButCustom.h"
 #include "KeyboardStatusRules.h"
+#include "lightDealMain.h"
 #include "MainHidInterFace.h"
 #include "TextMoveWidget.h"
 #include "ThemeColorText.h"
 #include "Ui_DDevicePage.h"
-#include "dragShowArea.h"
-#include "hidDeviceJoinFrame.h"
-#include "keyboardButCustom.h"
-#include "lightDealMain.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -329,6 +329,14 @@ void DDevicePage::stopLightDealWork()
 {
     if (m_lightEngine->isKeyTickerRuning() || m_lightEngine->isSideTickerRuning())
         stopLightEngine();
+}
+
+void DDevicePage::closeDeviceLinks()
+{
+    for (DDeviceKeyboardLink *link : qAsConst(m_deviceLinkMap)) {
+        if (link && link->getHidInterface())
+            link->getHidInterface()->closeHid();
+    }
 }
 
 void DDevicePage::stopLightEngine()

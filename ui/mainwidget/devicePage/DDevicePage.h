@@ -45,6 +45,8 @@ public:
     void applyTheme();
     void setDeviceListVisible(bool visible);
     void stopLightDealWork();
+    // Closes every opened device's HID I/O object, so no I/O thread uses a handle at exit.
+    void closeDeviceLinks();
     QPoint toastPosition() const;
     void clearDeviceList();
     void showTabTip(int index);

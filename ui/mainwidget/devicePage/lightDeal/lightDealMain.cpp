@@ -60,6 +60,13 @@ void lightDealMain::setLightTickerRuning(bool on)
     Q_UNUSED(on);
 }
 
+void lightDealMain::setLightModeSupport(LightModeSupport keyboard, LightModeSupport side)
+{
+    m_keyboardSupport = keyboard;
+    m_sideSupport = side;
+    m_hasSideLight = !side.modes.isEmpty();
+}
+
 void lightDealMain::setMusicalRhythmParams(int keyCount, int numBars, double lowFreq, double highFreq)
 {
     Q_UNUSED(keyCount);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LightModeSupport.h"
 #include "VorlanXmlRecords.h"
 #include "hidStructInfoAll.h"
 
@@ -41,6 +42,8 @@ public:
     colorInfoData sideColorInfo() const { return m_sideInfo; }
     void setLightSynchronous(bool on);
     void setLightTickerRuning(bool on);
+    void setLightModeSupport(LightModeSupport keyboard, LightModeSupport side);
+    bool hasSideLight() const { return m_hasSideLight; }
     void setMusicalRhythmParams(int keyCount, int numBars, double lowFreq, double highFreq);
 
     // Set directly by the device page when a device becomes current.
@@ -59,4 +62,7 @@ private:
     bool m_keyTickerRunning = false;
     bool m_sideTickerRunning = false;
     bool m_previewEnabled = false;
+    LightModeSupport m_keyboardSupport;
+    LightModeSupport m_sideSupport;
+    bool m_hasSideLight = false;
 };

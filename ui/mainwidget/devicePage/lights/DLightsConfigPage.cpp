@@ -48,6 +48,12 @@ void DLightsConfigPage::sendSideLightConfig(colorInfoData info)
     m_sideInfo = info;
 }
 
+void DLightsConfigPage::setLightModeSupport(LightModeSupport keyboard, LightModeSupport side)
+{
+    m_keyboardSupport = keyboard;
+    m_sideSupport = side;
+}
+
 void DLightsConfigPage::setProfileXmlPath(const char *path)
 {
     qstrncpy(m_profileXmlPath, path ? path : "", sizeof m_profileXmlPath);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LightModeSupport.h"
 #include "VorlanXmlRecords.h"
 
 #include <QString>
@@ -24,6 +25,9 @@ public:
     void sendSideLightConfig(colorInfoData info);
     void setHidInterface(MainHidInterFace *hidInterface) { m_hidInterface = hidInterface; }
     MainHidInterFace *hidInterface() const { return m_hidInterface; }
+    void setLightModeSupport(LightModeSupport keyboard, LightModeSupport side);
+    LightModeSupport keyboardLightModeSupport() const { return m_keyboardSupport; }
+    LightModeSupport sideLightModeSupport() const { return m_sideSupport; }
     void setProfileIndex(int index) { m_profileIndex = index; }
     int profileIndex() const { return m_profileIndex; }
     void setProfileXmlPath(const char *path);
@@ -49,4 +53,6 @@ private:
     bool m_sideLightArea = false;
     colorInfoData m_keyboardInfo = {};
     colorInfoData m_sideInfo = {};
+    LightModeSupport m_keyboardSupport;
+    LightModeSupport m_sideSupport;
 };
