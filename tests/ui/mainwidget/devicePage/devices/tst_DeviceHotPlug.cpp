@@ -234,6 +234,10 @@ void tst_DeviceHotPlug::plugAndUnplugWhileRunning()
     const QString first = m_sim->path(1);
     QCOMPARE(currentKey(page), first);
     QSignalSpy removals(page, &DDevicePage::sigIntoOrRemoveHidOver);
+    auto *triggerTab = page->findChild<QWidget *>("toolButton_TriggerSetting");
+    auto *battery = page->findChild<QWidget *>("frame_Battery");
+    QVERIFY(!triggerTab->isVisibleTo(page));
+    QVERIFY(battery->isVisibleTo(page));
 
     // A new keyboard takes over the offline card of its model and is opened; the current one stays.
     DDeviceListItem *offlineCard = page->getDeviceItemMap().value("Quartz68HE");
@@ -251,6 +255,10 @@ void tst_DeviceHotPlug::plugAndUnplugWhileRunning()
     QVERIFY(m_sim->control("unplug 1").startsWith("OK"));
     QTRY_COMPARE_WITH_TIMEOUT(removals.count(), 1, Patience);
     QCOMPARE(currentKey(page), second);
+    // Its layout is of type 5: no battery, charging or connection display, no trigger tab.
+    QCOMPARE(DDataManager::instance()->getHidDeviceType(), 5);
+    QVERIFY(!triggerTab->isVisibleTo(page));
+    QVERIFY(!battery->isVisibleTo(page));
     QVERIFY(!page->getDeviceLinkMap().contains(first));
     QCOMPARE(page->getDeviceItemMap().value("Aster104")->getOnlineState(), 0);
     QCOMPARE(shownOrder(page), (QStringList{second, "Aster104", "Breeze84W"}));
