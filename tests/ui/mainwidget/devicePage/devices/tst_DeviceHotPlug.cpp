@@ -130,6 +130,7 @@ private slots:
     void twoKeyboardsOfAModelLeaveOneOfflineCard();
     void batteryAndReceiverReports();
     void silentKeyboardIsOpenedAfterTheWait();
+    void keyboardPluggedDuringTheListingIsListedAfterIt();
 
 private:
     // Starts the simulator with the plugs and the main window; the listing has ended on return.
@@ -344,6 +345,32 @@ void tst_DeviceHotPlug::silentKeyboardIsOpenedAfterTheWait()
     QCOMPARE(currentKey(page), m_sim->path(1));
     // 1300 ms for the opening and 1500 ms more when it becomes current.
     QCOMPARE(looks, 13 + 15);
+}
+
+void tst_DeviceHotPlug::keyboardPluggedDuringTheListingIsListedAfterIt()
+{
+    QVERIFY(m_sim->start({"Aster104"}));
+    QVERIFY(m_sim->control("mute 1 on").startsWith("OK"));
+    m_window = std::make_unique<DMainWidget>();
+    DDevicePage *page = m_window->devicePage();
+    QSignalSpy upgradeChecks(page, &DDevicePage::sigHaveCheckUpgradeFirmwareNUC);
+
+    // Plug the second keyboard while the listing waits for the silent first one.
+    QTimer poll;
+    bool plugged = false;
+    connect(&poll, &QTimer::timeout, this, [&] {
+        if (!plugged && page->getDeviceLinkMap().contains(m_sim->path(1)) && upgradeChecks.isEmpty()) {
+            plugged = m_sim->control("plug Quartz68HE").startsWith("OK");
+            poll.stop();
+        }
+    });
+    poll.start(10);
+    QTRY_COMPARE_WITH_TIMEOUT(upgradeChecks.count(), 1, Patience);
+    QVERIFY(plugged);
+    QTRY_VERIFY_WITH_TIMEOUT(page->getDeviceLinkMap().contains(m_sim->path(2)), Patience);
+    QCOMPARE(page->getDeviceItemMap().value(m_sim->path(2))->getOnlineState(), 1);
+    QVERIFY(!page->getDeviceItemMap().contains("Quartz68HE"));
+    QCOMPARE(currentKey(page), m_sim->path(1));
 }
 
 QTEST_MAIN(tst_DeviceHotPlug)
