@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-// The program's record of one device, copied by value wherever it goes. Text fields are
-// NUL-terminated 8-bit strings.
+// The program's record of one device, copied by value wherever it goes. Texts are 8-bit and
+// NUL-terminated within their fields.
 struct hidStructInfoAll
 {
     char deviceKind[64];
