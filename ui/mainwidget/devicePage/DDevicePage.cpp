@@ -444,16 +444,6 @@ void DDevicePage::updateHidList(int changeCode, QString)
     m_changeCode = changeCode;
 }
 
-void DDevicePage::onCurIndexChangedMainPage(int) {}
-void DDevicePage::onAutoIntoCustomKeysPage() {}
-void DDevicePage::onDefaultLayerAndFnLayerSwitch(int) {}
-void DDevicePage::onLockWinKeyAbout(int, int, int, int) {}
-void DDevicePage::onInteractLightsPointXY(int, int) {}
-void DDevicePage::onSelectCurrentLightTypeIndex_KB(int, colorInfoData) {}
-void DDevicePage::onSelectCurrentLightTypeIndex_Side(int, colorInfoData) {}
-void DDevicePage::onLightConfigHaveChanged(int, colorInfoData) {}
-void DDevicePage::onLightConfigHaveChanged_Custom(int, colorInfoData) {}
-void DDevicePage::onCustomLightItemHaveChanged(int, QString, QString) {}
 void DDevicePage::onResetoreCurrentProfile() {}
 void DDevicePage::onLightAndKeyboardSleepTime(int, int, int) {}
 void DDevicePage::onMacroListHaveChangedSendToDevice(QString, QString) {}

@@ -3,6 +3,7 @@
 #include "VorlanXmlRecords.h"
 #include "hidStructInfoAll.h"
 
+#include <QElapsedTimer>
 #include <QMap>
 #include <QPoint>
 #include <QPointer>
@@ -25,6 +26,8 @@ class QLayout;
 class QTimer;
 class Ui_DDevicePage;
 class dragShowArea;
+class hidDeviceJoinFrame;
+class keyboardButCustom;
 class lightDealMain;
 
 // The central page of the main window: the device cards on the left, the current device's
@@ -49,6 +52,15 @@ public:
 
     QMap<QString, DDeviceKeyboardLink *> getDeviceLinkMap() const { return m_deviceLinkMap; }
     QMap<QString, hidStructInfoAll> getHidInfoMap() const { return m_hidInfoMap; }
+
+    // Profiles of the current device: folder and layer files, the current profile and its list.
+    void prepareProfileFiles(hidStructInfoAll record, int);
+    void loadCurrentProfile();
+    void refreshProfileList();
+    void addDefaultLightInfo(int profileIndex);
+    void addDefaultCustomLights(int profileIndex);
+    void addDefaultCustomLightItems(int profileIndex, int setIndex);
+    void saveCustomLightSet();
 
     // The link label's rich text: the link shown underlined in the given "r,g,b" colour.
     static QString companyLinkText(const QString &link, const QString &colour);
@@ -75,6 +87,9 @@ public slots:
     void onAutoIntoCustomKeysPage();
     void onDefaultLayerAndFnLayerSwitch(int layer);
     void onLockWinKeyAbout(int feature1, int feature2, int feature3, int feature4);
+    void onCustomEventChangProfile(int changeProfileIndex);
+    void on_pushButton_MoreBig_clicked();
+    void on_pushButton_MoreSmall_clicked();
     void on_toolButton_MacroDialog_clicked();
     void on_toolButton_SeniorKey_clicked();
 
@@ -85,6 +100,8 @@ public slots:
     void onLightConfigHaveChanged(int from, colorInfoData info);
     void onLightConfigHaveChanged_Custom(int from, colorInfoData info);
     void onCustomLightItemHaveChanged(int flagIndex, QString setIndex, QString setName);
+    void onLightConfigHaveChanged_HidSend(int hidType, int ledType);
+    void onCustomLight_ConfigHaveChanged_HidSend0x09(int hidType, int ledType, int usingCustomIndex);
 
     // Profiles, sleep times, download and keyboard status.
     void onResetoreCurrentProfile();
@@ -114,6 +131,10 @@ private:
     void createSubPages();
     void stopLightEngine();
     QString moveTipText() const;
+    void setProfileXmlPath(const QByteArray &path);
+    void setLightEditView(bool lightEdit);
+    void markMagneticLayerKeys();
+    void applyZoom(double zoomFactor);
 
     Ui_DDevicePage *m_ui;
     QString m_desktopFolder;
@@ -160,4 +181,13 @@ private:
     DDeviceKeyboardLink *m_currentDeviceLink = nullptr;
     MainHidInterFace *m_currentHidInterface = nullptr;
     QPoint m_calibrationPoint = QPoint(-1, -1);
+    // The current device's keyboard view and key matrix, built when a device becomes current.
+    hidDeviceJoinFrame *m_keyView = nullptr;
+    keyboardButCustom *m_keyMatrix[6][22] = {};
+    QString m_serialNumber;
+    hidStructInfoAll m_currentDevice = {};
+    QString m_deviceFolder;
+    QElapsedTimer m_waitTimer;
+
+    friend class tst_DDevicePageProfiles;
 };

@@ -1,0 +1,248 @@
+#include "CbNotice.h"
+#include "DCustomKeysPage.h"
+#include "DDataManager.h"
+#include "DDeviceKeyboardLink.h"
+#include "DDevicePage.h"
+#include "SimServerFixture.h"
+#include "VorlanResources.h"
+#include "VorlanXml.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QSignalSpy>
+#include <QStackedWidget>
+#include <QToolButton>
+#include <QtTest>
+
+#include <cstring>
+#include <memory>
+
+namespace {
+
+constexpr int kWait = 10000;
+
+QStringList g_log;
+
+void collectLog(QtMsgType, const QMessageLogContext &, const QString &message)
+{
+    g_log << message;
+}
+
+} // namespace
+
+// Drives the page as the current-device code does once a keyboard is open: the link and its HID
+// I/O object become current, then the profile files are prepared.
+class tst_DDevicePageProfiles : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void firstConnectionCreatesFilesAndLoadsProfile_data();
+    void firstConnectionCreatesFilesAndLoadsProfile();
+    void secondConnectionKeepsStoredProfile();
+    void noSerialNumberGivesNoFiles();
+    void leavingTriggerTabSendsOneReport();
+    void calibrationKeepsTriggerTab();
+    void layerSwitchLoadsOtherFileOnce();
+    void keyboardProfileSwitchNeedsExistingProfile();
+
+private:
+    void makeCurrent(DDevicePage &page, const QString &model, bool magnetic, const QString &serial = QString());
+    int triggerLeftReports() const;
+    static QString path(const DDevicePage &page) { return QString::fromLocal8Bit(page.m_profileXmlPath); }
+
+    std::unique_ptr<SimServerFixture> m_sim;
+    std::unique_ptr<DDeviceKeyboardLink> m_link;
+    int m_keyboard = -1;
+};
+
+void tst_DDevicePageProfiles::initTestCase()
+{
+    initVorlanResources();
+    DDataManager::instance()->loadTheme(0);
+}
+
+void tst_DDevicePageProfiles::init()
+{
+    m_sim = std::make_unique<SimServerFixture>();
+    QVERIFY(m_sim->isRunning());
+    QDir(DDataManager::instance()->getUserConfigDir()).removeRecursively();
+    DDataManager::instance()->setKeyCalibrationRunning(false);
+}
+
+void tst_DDevicePageProfiles::cleanup()
+{
+    m_link.reset();
+    m_sim.reset();
+    qInstallMessageHandler(nullptr);
+}
+
+void tst_DDevicePageProfiles::makeCurrent(DDevicePage &page, const QString &model, bool magnetic,
+                                          const QString &serial)
+{
+    m_keyboard = serial.isNull() ? m_sim->plug(model) : m_sim->plug(model, serial);
+    QVERIFY(m_keyboard > 0);
+    hidStructInfoAll record{};
+    std::strncpy(record.hidName, model.toLatin1().constData(), sizeof(record.hidName) - 1);
+    std::strncpy(record.hidPath, m_sim->devicePath(m_keyboard).toLatin1().constData(), sizeof(record.hidPath) - 1);
+    std::strcpy(record.deviceKind, "keyboard");
+    record.keyCount = magnetic ? 68 : 104;
+    DDataManager::instance()->setMagneticKeyboard(magnetic);
+    m_link = std::make_unique<DDeviceKeyboardLink>();
+    m_link->openHidDevice(0, record);
+    page.m_currentDeviceLink = m_link.get();
+    page.m_currentHidInterface = m_link->getHidInterface();
+    // The page waits for the end of the inquiry chain itself.
+    page.prepareProfileFiles(record, 0);
+    QVERIFY(m_link->isInquireOver());
+}
+
+int tst_DDevicePageProfiles::triggerLeftReports() const
+{
+    int count = 0;
+    for (const QByteArray &report : m_sim->received(m_keyboard)) {
+        if (static_cast<unsigned char>(report.at(1)) == 0x29 && report.at(5) == 0x18 && report.at(6) == 3)
+            ++count;
+    }
+    return count;
+}
+
+void tst_DDevicePageProfiles::firstConnectionCreatesFilesAndLoadsProfile_data()
+{
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<bool>("magnetic");
+    QTest::addColumn<QStringList>("files");
+    QTest::newRow("plain") << "Aster104" << false << QStringList {"appProfile_Default.xml", "appProfile_FN.xml"};
+    QTest::newRow("magnetic") << "Quartz68HE" << true
+                              << QStringList {"appProfile_Default.xml", "appProfile_FN.xml", "appProfile_Magnetic.xml"};
+}
+
+void tst_DDevicePageProfiles::firstConnectionCreatesFilesAndLoadsProfile()
+{
+    QFETCH(QString, model);
+    QFETCH(bool, magnetic);
+    QFETCH(QStringList, files);
+    DDevicePage page;
+    makeCurrent(page, model, magnetic);
+
+    const QString folder = DDataManager::instance()->getUserConfigDir() + "/" + model + "/"
+        + SimServerFixture::DefaultSerial;
+    QCOMPARE(QDir(folder).entryList(QDir::Files, QDir::Name), files);
+    QCOMPARE(path(page), folder + "/appProfile_Default.xml");
+    auto *list = page.findChild<QComboBox *>("comboBox_profileList");
+    QCOMPARE(list->count(), 1);
+    QCOMPARE(list->currentText(), QString("Profile1"));
+    QCOMPARE(list->currentData().toInt(), 1);
+    QCOMPARE(page.findChild<DCustomKeysPage *>()->profileXmlPath(), path(page));
+    // The light records the keyboard reported went into the profile once, then the sleep times were asked.
+    QVERIFY(m_link->isProfileLightSaved());
+    QTRY_VERIFY_WITH_TIMEOUT(m_sim->receivedCommands(m_keyboard).contains(0x13), kWait);
+}
+
+void tst_DDevicePageProfiles::secondConnectionKeepsStoredProfile()
+{
+    {
+        DDevicePage page;
+        makeCurrent(page, "Breeze84W", false);
+        QVERIFY(CVorlanXML_CreateProFileXmlParentNode(page.m_profileXmlPath, "2", "Travel", 0));
+        QVERIFY(CVorlanXML_ModifyXMLFileProfileIndex(page.m_profileXmlPath, 2));
+        m_link.reset();
+    }
+    DDevicePage page;
+    makeCurrent(page, "Breeze84W", false);
+    auto *list = page.findChild<QComboBox *>("comboBox_profileList");
+    QCOMPARE(list->count(), 2);
+    QCOMPARE(list->currentText(), QString("Travel"));
+    QCOMPARE(page.m_profileIndex, 2);
+}
+
+void tst_DDevicePageProfiles::noSerialNumberGivesNoFiles()
+{
+    DDevicePage page;
+    makeCurrent(page, "Aster104", false);
+    QVERIFY(!path(page).isEmpty());
+    // A device whose link has no serial number: no files shared by every keyboard of the model, and
+    // no tab left writing into the previous device's file.
+    page.m_currentDeviceLink = nullptr;
+    page.m_currentHidInterface = nullptr;
+    hidStructInfoAll record{};
+    std::strcpy(record.hidName, "Breeze84W");
+    std::strcpy(record.deviceKind, "keyboard");
+    page.prepareProfileFiles(record, 0);
+    QCOMPARE(path(page), QString());
+    QVERIFY(!QDir(DDataManager::instance()->getUserConfigDir() + "/Breeze84W").exists());
+}
+
+void tst_DDevicePageProfiles::leavingTriggerTabSendsOneReport()
+{
+    DDevicePage page;
+    makeCurrent(page, "Quartz68HE", true);
+    page.onCurIndexChangedMainPage(4);
+    page.onCurIndexChangedMainPage(1);
+    page.onCurIndexChangedMainPage(2);
+    page.onCurIndexChangedMainPage(0);
+    QTRY_COMPARE_WITH_TIMEOUT(triggerLeftReports(), 1, kWait);
+    QCOMPARE(page.findChild<QStackedWidget *>("stackedWidget")->currentWidget()->objectName(),
+             QString("page_CustomKeys"));
+    // Once more through the trigger tab: one more report.
+    page.onCurIndexChangedMainPage(4);
+    page.onCurIndexChangedMainPage(1);
+    QTRY_COMPARE_WITH_TIMEOUT(triggerLeftReports(), 2, kWait);
+    QCOMPARE(page.findChild<QStackedWidget *>("stackedWidget")->currentWidget()->objectName(),
+             QString("page_LightsConfig"));
+}
+
+void tst_DDevicePageProfiles::calibrationKeepsTriggerTab()
+{
+    DDevicePage page;
+    makeCurrent(page, "Quartz68HE", true);
+    page.onCurIndexChangedMainPage(4);
+    DDataManager::instance()->setKeyCalibrationRunning(true);
+    page.onCurIndexChangedMainPage(1);
+    QCOMPARE(page.findChild<QStackedWidget *>("stackedWidget")->currentWidget()->objectName(),
+             QString("page_TriggerSetting"));
+    QVERIFY(page.findChild<QToolButton *>("toolButton_TriggerSetting")->isChecked());
+    QCOMPARE(page.findChild<CbNotice *>()->text(), QString("Key calibration in progress, please wait a moment"));
+    DDataManager::instance()->setKeyCalibrationRunning(false);
+    page.onCurIndexChangedMainPage(1);
+    QTRY_COMPARE_WITH_TIMEOUT(triggerLeftReports(), 1, kWait);
+}
+
+void tst_DDevicePageProfiles::layerSwitchLoadsOtherFileOnce()
+{
+    DDevicePage page;
+    makeCurrent(page, "Aster104", false);
+    const QString folder = QFileInfo(path(page)).path();
+    g_log.clear();
+    qInstallMessageHandler(collectLog);
+    page.onDefaultLayerAndFnLayerSwitch(1);
+    page.onDefaultLayerAndFnLayerSwitch(1);
+    qInstallMessageHandler(nullptr);
+    QCOMPARE(path(page), folder + "/appProfile_FN.xml");
+    QCOMPARE(page.findChild<DCustomKeysPage *>()->profileXmlPath(), folder + "/appProfile_FN.xml");
+    char shared[256] = {};
+    DDataManager::instance()->getCurrentProfileXmlPath(shared);
+    QCOMPARE(QString::fromLocal8Bit(shared), folder + "/appProfile_FN.xml");
+    QCOMPARE(g_log.filter("Operate changed Start [CustomKeys->DefaultLayerAndFnLayerSwitch]").size(), 1);
+    page.onDefaultLayerAndFnLayerSwitch(0);
+    QCOMPARE(path(page), folder + "/appProfile_Default.xml");
+}
+
+void tst_DDevicePageProfiles::keyboardProfileSwitchNeedsExistingProfile()
+{
+    DDevicePage page;
+    makeCurrent(page, "Aster104", false);
+    QVERIFY(CVorlanXML_CreateProFileXmlParentNode(page.m_profileXmlPath, "2", "Game", 0));
+    page.onCustomEventChangProfile(7);
+    QCOMPARE(CVorlanXML_GetCreateXMLFileProfileIndex(page.m_profileXmlPath), 1);
+    QCOMPARE(page.findChild<QComboBox *>("comboBox_profileList")->currentText(), QString("Profile1"));
+    page.onCustomEventChangProfile(2);
+    QCOMPARE(CVorlanXML_GetCreateXMLFileProfileIndex(page.m_profileXmlPath), 2);
+    QCOMPARE(page.findChild<QComboBox *>("comboBox_profileList")->currentText(), QString("Game"));
+}
+
+QTEST_MAIN(tst_DDevicePageProfiles)
+#include "tst_DDevicePageProfiles.moc"
