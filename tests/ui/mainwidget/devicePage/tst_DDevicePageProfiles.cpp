@@ -6,6 +6,8 @@
 #include "SimServerFixture.h"
 #include "VorlanResources.h"
 #include "VorlanXml.h"
+#include "keySelectFrame.h"
+#include "keyboardButCustom.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -48,10 +50,13 @@ private slots:
     void calibrationKeepsTriggerTab();
     void layerSwitchLoadsOtherFileOnce();
     void keyboardProfileSwitchNeedsExistingProfile();
+    void choosingCustomLightSetPaintsItsKeys();
+    void noSelectedSetStoresNothing();
 
 private:
     void makeCurrent(DDevicePage &page, const QString &model, bool magnetic, const QString &serial = QString());
     int triggerLeftReports() const;
+    static void fillKeyMatrix(DDevicePage &page, const keySelectFrame &picture);
     static QString path(const DDevicePage &page) { return QString::fromLocal8Bit(page.m_profileXmlPath); }
 
     std::unique_ptr<SimServerFixture> m_sim;
@@ -242,6 +247,61 @@ void tst_DDevicePageProfiles::keyboardProfileSwitchNeedsExistingProfile()
     page.onCustomEventChangProfile(2);
     QCOMPARE(CVorlanXML_GetCreateXMLFileProfileIndex(page.m_profileXmlPath), 2);
     QCOMPARE(page.findChild<QComboBox *>("comboBox_profileList")->currentText(), QString("Game"));
+}
+
+void tst_DDevicePageProfiles::fillKeyMatrix(DDevicePage &page, const keySelectFrame &picture)
+{
+    for (int row = 0; row < 6; ++row) {
+        for (int column = 0; column < 22; ++column)
+            page.m_keyMatrix[row][column] = picture.keyAt(row, column);
+    }
+}
+
+void tst_DDevicePageProfiles::choosingCustomLightSetPaintsItsKeys()
+{
+    DDevicePage page;
+    makeCurrent(page, "Aster104", false);
+    keySelectFrame picture;
+    picture.loadKeyboardInfo("Aster104");
+    fillKeyMatrix(page, picture);
+    keyboardButCustom *w = picture.keyAt(2, 2);
+    keyboardButCustom *esc = picture.keyAt(0, 0);
+    QVERIFY(w != nullptr && esc != nullptr);
+    esc->setCustomLightColor(QColor(9, 9, 9));
+
+    page.onCustomLightItemHaveChanged(1, "1", "WASD+Arrows");
+    QCOMPARE(w->getCustomLightColor(), QColor(255, 0, 0));
+    QCOMPARE(esc->getCustomLightColor(), QColor(0, 0, 0));
+    QCOMPARE(page.m_customLightSlot, 1);
+
+    page.onCustomLightItemHaveChanged(0, "2", "Custom 3");
+    QCOMPARE(w->getCustomLightColor(), QColor(0, 0, 0));
+    QCOMPARE(page.m_customLightSlot, 0);
+}
+
+void tst_DDevicePageProfiles::noSelectedSetStoresNothing()
+{
+    DDevicePage page;
+    makeCurrent(page, "Aster104", false);
+    keySelectFrame picture;
+    picture.loadKeyboardInfo("Aster104");
+    fillKeyMatrix(page, picture);
+    std::list<CustomLightItemStu> before;
+    QVERIFY(CVorlanXML_ProFileCustomLightInfoSelectAll(page.m_profileXmlPath, "1", "0", &before));
+    QVERIFY(!before.empty());
+    picture.keyAt(0, 0)->setCustomLightColor(QColor(1, 2, 3));
+
+    // The lighting tab has no set selected.
+    page.onLightConfigHaveChanged_Custom(0, colorInfoData{});
+    for (const char *set : {"0", "1", "2", "3", "4"}) {
+        std::list<CustomLightItemStu> items;
+        QVERIFY(CVorlanXML_ProFileCustomLightInfoSelectAll(page.m_profileXmlPath, "1", set, &items));
+        for (const CustomLightItemStu &item : items)
+            QVERIFY(!(item.indexX == 0 && item.indexY == 0));
+    }
+    std::list<CustomLightItemStu> after;
+    CVorlanXML_ProFileCustomLightInfoSelectAll(page.m_profileXmlPath, "1", "0", &after);
+    QCOMPARE(after.size(), before.size());
 }
 
 QTEST_MAIN(tst_DDevicePageProfiles)
