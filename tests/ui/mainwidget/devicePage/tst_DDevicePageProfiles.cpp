@@ -3,6 +3,7 @@
 #include "DDataManager.h"
 #include "DDeviceKeyboardLink.h"
 #include "DDevicePage.h"
+#include "SimInjectedReports.h"
 #include "SimServerFixture.h"
 #include "VorlanResources.h"
 #include "VorlanXml.h"
@@ -49,6 +50,7 @@ private slots:
     void leavingTriggerTabSendsOneReport();
     void calibrationKeepsTriggerTab();
     void layerSwitchLoadsOtherFileOnce();
+    void reportedKeysNotRemappableOnFnLayer();
     void keyboardProfileSwitchNeedsExistingProfile();
     void choosingCustomLightSetPaintsItsKeys();
     void noSelectedSetStoresNothing();
@@ -186,6 +188,7 @@ void tst_DDevicePageProfiles::leavingTriggerTabSendsOneReport()
     DDevicePage page;
     makeCurrent(page, "Quartz68HE", true);
     page.onCurIndexChangedMainPage(4);
+    page.onCurIndexChangedMainPage(4); // the trigger tab again: not a departure
     page.onCurIndexChangedMainPage(1);
     page.onCurIndexChangedMainPage(2);
     page.onCurIndexChangedMainPage(0);
@@ -234,6 +237,30 @@ void tst_DDevicePageProfiles::layerSwitchLoadsOtherFileOnce()
     QCOMPARE(g_log.filter("Operate changed Start [CustomKeys->DefaultLayerAndFnLayerSwitch]").size(), 1);
     page.onDefaultLayerAndFnLayerSwitch(0);
     QCOMPARE(path(page), folder + "/appProfile_Default.xml");
+}
+
+void tst_DDevicePageProfiles::reportedKeysNotRemappableOnFnLayer()
+{
+    DDevicePage page;
+    makeCurrent(page, "Aster104", false);
+    keySelectFrame picture;
+    picture.loadKeyboardInfo("Aster104");
+    fillKeyMatrix(page, picture);
+    // The keyboard reports the key at row 2, column 1.
+    std::vector<uint8_t> columns(22, 0);
+    columns[1] = 1 << 2;
+    const SimReport bitmap = SimInjectedReports::keyBitmap(columns);
+    QVERIFY(m_sim->inject(m_keyboard, QByteArray(reinterpret_cast<const char *>(bitmap.data()), int(bitmap.size()))));
+    QTRY_VERIFY_WITH_TIMEOUT(!m_link->getKeyPositionList().isEmpty(), kWait);
+    keyboardButCustom *reported = picture.keyAt(2, 1);
+    keyboardButCustom *other = picture.keyAt(2, 2);
+    QVERIFY(reported != nullptr && other != nullptr);
+
+    page.onDefaultLayerAndFnLayerSwitch(1);
+    QVERIFY(!reported->isRemappable());
+    QVERIFY(other->isRemappable());
+    page.onDefaultLayerAndFnLayerSwitch(0);
+    QVERIFY(reported->isRemappable());
 }
 
 void tst_DDevicePageProfiles::keyboardProfileSwitchNeedsExistingProfile()
