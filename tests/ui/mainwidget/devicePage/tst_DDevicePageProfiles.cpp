@@ -58,6 +58,7 @@ private slots:
 private:
     void makeCurrent(DDevicePage &page, const QString &model, bool magnetic, const QString &serial = QString());
     int triggerLeftReports() const;
+    void drainQueue();
     static void fillKeyMatrix(DDevicePage &page, const keySelectFrame &picture);
     static QString path(const DDevicePage &page) { return QString::fromLocal8Bit(page.m_profileXmlPath); }
 
@@ -115,6 +116,15 @@ int tst_DDevicePageProfiles::triggerLeftReports() const
             ++count;
     }
     return count;
+}
+
+// The I/O thread writes its queue in order: once a report queued last has arrived, so has every
+// report queued before it.
+void tst_DDevicePageProfiles::drainQueue()
+{
+    const int before = m_sim->receivedCommands(m_keyboard).count(0x13);
+    m_link->checkSleepTime();
+    QTRY_VERIFY_WITH_TIMEOUT(m_sim->receivedCommands(m_keyboard).count(0x13) > before, kWait);
 }
 
 void tst_DDevicePageProfiles::firstConnectionCreatesFilesAndLoadsProfile_data()
@@ -192,13 +202,15 @@ void tst_DDevicePageProfiles::leavingTriggerTabSendsOneReport()
     page.onCurIndexChangedMainPage(1);
     page.onCurIndexChangedMainPage(2);
     page.onCurIndexChangedMainPage(0);
-    QTRY_COMPARE_WITH_TIMEOUT(triggerLeftReports(), 1, kWait);
+    drainQueue();
+    QCOMPARE(triggerLeftReports(), 1);
     QCOMPARE(page.findChild<QStackedWidget *>("stackedWidget")->currentWidget()->objectName(),
              QString("page_CustomKeys"));
     // Once more through the trigger tab: one more report.
     page.onCurIndexChangedMainPage(4);
     page.onCurIndexChangedMainPage(1);
-    QTRY_COMPARE_WITH_TIMEOUT(triggerLeftReports(), 2, kWait);
+    drainQueue();
+    QCOMPARE(triggerLeftReports(), 2);
     QCOMPARE(page.findChild<QStackedWidget *>("stackedWidget")->currentWidget()->objectName(),
              QString("page_LightsConfig"));
 }
@@ -214,9 +226,12 @@ void tst_DDevicePageProfiles::calibrationKeepsTriggerTab()
              QString("page_TriggerSetting"));
     QVERIFY(page.findChild<QToolButton *>("toolButton_TriggerSetting")->isChecked());
     QCOMPARE(page.findChild<CbNotice *>()->text(), QString("Key calibration in progress, please wait a moment"));
+    drainQueue();
+    QCOMPARE(triggerLeftReports(), 0);
     DDataManager::instance()->setKeyCalibrationRunning(false);
     page.onCurIndexChangedMainPage(1);
-    QTRY_COMPARE_WITH_TIMEOUT(triggerLeftReports(), 1, kWait);
+    drainQueue();
+    QCOMPARE(triggerLeftReports(), 1);
 }
 
 void tst_DDevicePageProfiles::layerSwitchLoadsOtherFileOnce()
