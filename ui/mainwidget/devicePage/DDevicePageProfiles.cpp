@@ -72,7 +72,6 @@ void DDevicePage::prepareProfileFiles(hidStructInfoAll record, int)
     if (!folder.isValid() || folder.defaultFilePath().isEmpty())
         return;
     folder.prepare(defaultsFor(record));
-    m_profileIndex = CVorlanXML_GetCreateXMLFileProfileIndex(m_profileXmlPath);
 
     loadCurrentProfile();
     if (link != nullptr && !link->isProfileLightSaved()) {
