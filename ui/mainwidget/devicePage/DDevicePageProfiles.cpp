@@ -60,12 +60,14 @@ void DDevicePage::prepareProfileFiles(hidStructInfoAll record, int)
     if (m_lightEngine)
         m_lightEngine->setDeviceInfo(record);
 
+    // Until this device has files of its own no tab may write into the previous device's files.
+    setProfileXmlPath(QByteArray());
+    m_deviceFolder.clear();
     if (std::strncmp(record.deviceKind, "keyboard", sizeof(record.deviceKind)) != 0)
         return;
     DDataManager *data = DDataManager::instance();
     const ProfileFolder folder(data->getUserConfigDir(), QString::fromUtf8(record.hidName), m_serialNumber,
                                data->isMagneticKeyboard());
-    // Without a folder of its own no tab may write into the files of another device.
     m_deviceFolder = folder.folder();
     setProfileXmlPath(folder.defaultFilePath());
     data->setMagneticProfileXmlPath(folder.magneticFilePath().constData());

@@ -46,7 +46,8 @@ private slots:
     void firstConnectionCreatesFilesAndLoadsProfile_data();
     void firstConnectionCreatesFilesAndLoadsProfile();
     void secondConnectionKeepsStoredProfile();
-    void noSerialNumberGivesNoFiles();
+    void noFolderOfItsOwnClearsProfilePath_data();
+    void noFolderOfItsOwnClearsProfilePath();
     void leavingTriggerTabSendsOneReport();
     void calibrationKeepsTriggerTab();
     void layerSwitchLoadsOtherFileOnce();
@@ -176,18 +177,30 @@ void tst_DDevicePageProfiles::secondConnectionKeepsStoredProfile()
     QCOMPARE(page.m_profileIndex, 2);
 }
 
-void tst_DDevicePageProfiles::noSerialNumberGivesNoFiles()
+void tst_DDevicePageProfiles::noFolderOfItsOwnClearsProfilePath_data()
 {
+    QTest::addColumn<bool>("withLink");
+    QTest::addColumn<QString>("deviceKind");
+    QTest::newRow("no serial number") << false << "keyboard";
+    QTest::newRow("not a keyboard") << true << "mouse";
+}
+
+void tst_DDevicePageProfiles::noFolderOfItsOwnClearsProfilePath()
+{
+    QFETCH(bool, withLink);
+    QFETCH(QString, deviceKind);
     DDevicePage page;
     makeCurrent(page, "Aster104", false);
     QVERIFY(!path(page).isEmpty());
-    // A device whose link has no serial number: no files shared by every keyboard of the model, and
-    // no tab left writing into the previous device's file.
-    page.m_currentDeviceLink = nullptr;
-    page.m_currentHidInterface = nullptr;
+    // No files shared by every keyboard of the model, and no tab left writing into the previous
+    // device's file.
+    if (!withLink) {
+        page.m_currentDeviceLink = nullptr;
+        page.m_currentHidInterface = nullptr;
+    }
     hidStructInfoAll record{};
     std::strcpy(record.hidName, "Breeze84W");
-    std::strcpy(record.deviceKind, "keyboard");
+    std::strncpy(record.deviceKind, deviceKind.toLatin1().constData(), sizeof(record.deviceKind) - 1);
     page.prepareProfileFiles(record, 0);
     QCOMPARE(path(page), QString());
     QVERIFY(!QDir(DDataManager::instance()->getUserConfigDir() + "/Breeze84W").exists());

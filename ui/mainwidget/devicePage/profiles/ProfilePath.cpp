@@ -16,8 +16,11 @@ QByteArray ProfilePath::encode(const QString &path)
 
 QByteArray ProfilePath::layerFilePath(const QByteArray &currentPath, int layer)
 {
+    // Without a current file there is no folder: the other layer's file is not guessed.
     const int slash = currentPath.lastIndexOf('/');
-    const QByteArray folder = slash >= 0 ? currentPath.left(slash) : QByteArray();
+    if (slash < 0)
+        return QByteArray();
+    const QByteArray folder = currentPath.left(slash);
     const QString name = layer == 0 ? ProfileFolder::defaultFileName() : ProfileFolder::fnFileName();
     return encode(QString::fromLocal8Bit(folder) + QLatin1Char('/') + name);
 }

@@ -13,7 +13,7 @@ public:
     // another file.
     static QByteArray encode(const QString &path);
 
-    // The layer file of the same folder: Default for layer 0, FN for any other layer. Empty (logged)
-    // when the result does not fit.
+    // The layer file of the same folder: Default for layer 0, FN for any other layer. Empty when
+    // there is no current file, or (logged) when the result does not fit.
     static QByteArray layerFilePath(const QByteArray &currentPath, int layer);
 };
