@@ -46,6 +46,7 @@ private slots:
     void firstConnectionCreatesFilesAndLoadsProfile_data();
     void firstConnectionCreatesFilesAndLoadsProfile();
     void secondConnectionKeepsStoredProfile();
+    void repeatedNameShowsFirstItem();
     void noFolderOfItsOwnClearsProfilePath_data();
     void noFolderOfItsOwnClearsProfilePath();
     void leavingTriggerTabSendsOneReport();
@@ -107,6 +108,8 @@ void tst_DDevicePageProfiles::makeCurrent(DDevicePage &page, const QString &mode
     // The page waits for the end of the inquiry chain itself.
     page.prepareProfileFiles(record, 0);
     QVERIFY(m_link->isInquireOver());
+    // The sleep-time inquiry of the preparation has arrived: the command queue is empty.
+    QTRY_COMPARE_WITH_TIMEOUT(m_sim->receivedCommands(m_keyboard).count(0x13), 1, kWait);
 }
 
 int tst_DDevicePageProfiles::triggerLeftReports() const
@@ -157,7 +160,6 @@ void tst_DDevicePageProfiles::firstConnectionCreatesFilesAndLoadsProfile()
     QCOMPARE(page.findChild<DCustomKeysPage *>()->profileXmlPath(), path(page));
     // The light records the keyboard reported went into the profile once, then the sleep times were asked.
     QVERIFY(m_link->isProfileLightSaved());
-    QTRY_VERIFY_WITH_TIMEOUT(m_sim->receivedCommands(m_keyboard).contains(0x13), kWait);
 }
 
 void tst_DDevicePageProfiles::secondConnectionKeepsStoredProfile()
@@ -174,6 +176,19 @@ void tst_DDevicePageProfiles::secondConnectionKeepsStoredProfile()
     auto *list = page.findChild<QComboBox *>("comboBox_profileList");
     QCOMPARE(list->count(), 2);
     QCOMPARE(list->currentText(), QString("Travel"));
+    QCOMPARE(page.m_profileIndex, 2);
+}
+
+void tst_DDevicePageProfiles::repeatedNameShowsFirstItem()
+{
+    DDevicePage page;
+    makeCurrent(page, "Aster104", false);
+    QVERIFY(CVorlanXML_CreateProFileXmlParentNode(page.m_profileXmlPath, "2", "Profile1", 0));
+    QVERIFY(CVorlanXML_ModifyXMLFileProfileIndex(page.m_profileXmlPath, 2));
+    page.loadCurrentProfile();
+    auto *list = page.findChild<QComboBox *>("comboBox_profileList");
+    QCOMPARE(list->count(), 2);
+    QCOMPARE(list->currentIndex(), 0);
     QCOMPARE(page.m_profileIndex, 2);
 }
 
