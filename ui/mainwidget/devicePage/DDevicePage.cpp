@@ -454,25 +454,12 @@ void DDevicePage::on_toolButton_SeniorKey_clicked()
 // These handlers belong to the page's device handling; until it exists there is no current
 // device, so each of them has nothing to act on.
 
-void DDevicePage::onCurIndexChangedMainPage(int) {}
-void DDevicePage::onAutoIntoCustomKeysPage() {}
-void DDevicePage::onDefaultLayerAndFnLayerSwitch(int) {}
-void DDevicePage::onLockWinKeyAbout(int, int, int, int) {}
-void DDevicePage::onInteractLightsPointXY(int, int) {}
-void DDevicePage::onSelectCurrentLightTypeIndex_KB(int, colorInfoData) {}
-void DDevicePage::onSelectCurrentLightTypeIndex_Side(int, colorInfoData) {}
-void DDevicePage::onLightConfigHaveChanged(int, colorInfoData) {}
-void DDevicePage::onLightConfigHaveChanged_Custom(int, colorInfoData) {}
-void DDevicePage::onCustomLightItemHaveChanged(int, QString, QString) {}
 void DDevicePage::onResetoreCurrentProfile() {}
 void DDevicePage::onLightAndKeyboardSleepTime(int, int, int) {}
 void DDevicePage::onMacroListHaveChangedSendToDevice(QString, QString) {}
-void DDevicePage::onCustomEventChangProfile(int) {}
 void DDevicePage::onRuningOnboard0x19Cmd() {}
 void DDevicePage::onRuningOnboard0x18Cmd() {}
 void DDevicePage::onRuningOnboardDownloadStatus(int) {}
-void DDevicePage::onLightConfigHaveChanged_HidSend(int, int) {}
-void DDevicePage::onCustomLight_ConfigHaveChanged_HidSend0x09(int, int, int) {}
 void DDevicePage::onDragAreaMoveOneKey(bool) {}
 void DDevicePage::onTheDragAreaHaveChanged(int, int, int, int) {}
 void DDevicePage::onDragArea_SelectKeys(int, int, int, int) {}
@@ -896,19 +883,6 @@ void DDevicePage::adaptControlsToDeviceType()
     m_customKeysPage->setPressModeSelectVisible(magnetic ? 1 : 0);
     m_ui->frame_FillSpace->setMinimumWidth(magnetic ? 60 : 20);
     m_customKeysPage->initForDevice();
-}
-
-void DDevicePage::prepareProfileFiles(hidStructInfoAll record, int)
-{
-    DDeviceKeyboardLink *link = m_currentDeviceLink;
-    if (link && !link->isInquireOver())
-        m_replyWait.waitUntil([this, link] { return m_currentDeviceLink != link || link->isInquireOver(); }, 1500);
-    // The current device may have left during the wait.
-    if (m_currentDeviceLink != link || !link)
-        return;
-    m_serialNumber = link->getSN();
-    m_currentDevice = record;
-    m_currentLayer = 0;
 }
 
 void DDevicePage::startLightEngine()

@@ -4,6 +4,7 @@
 #include "VorlanXmlRecords.h"
 #include "hidStructInfoAll.h"
 
+#include <QElapsedTimer>
 #include <QMap>
 #include <QPoint>
 #include <QPointer>
@@ -68,8 +69,16 @@ public:
     // Opening devices and the current device.
     void openDeviceLink(hidStructInfoAll record);
     void setCurrentDevice(hidStructInfoAll record);
-    void prepareProfileFiles(hidStructInfoAll record, int);
     void startLightEngine();
+
+    // Profiles of the current device: folder and layer files, the current profile and its list.
+    void prepareProfileFiles(hidStructInfoAll record, int);
+    void loadCurrentProfile();
+    void refreshProfileList();
+    void addDefaultLightInfo(int profileIndex);
+    void addDefaultCustomLights(int profileIndex);
+    void addDefaultCustomLightItems(int profileIndex, int setIndex);
+    void saveCustomLightSet();
 
     // The link label's rich text: the link shown underlined in the given "r,g,b" colour.
     static QString companyLinkText(const QString &link, const QString &colour);
@@ -101,12 +110,9 @@ public slots:
     void onQN9080Recv0x0bCmd(int recvNum);
     void onSleepTimeSetSuccessful();
     void onTheKeyboardModeChanged(int mode);
-    void onCustomEventChangProfile(int changeProfileIndex);
     void onRuningOnboard0x19Cmd();
     void onRuningOnboard0x18Cmd();
     void onRuningOnboardDownloadStatus(int statusNun);
-    void onLightConfigHaveChanged_HidSend(int hidType, int ledType);
-    void onCustomLight_ConfigHaveChanged_HidSend0x09(int hidType, int ledType, int usingCustomIndex);
 
     // The keyboard view's selection area.
     void onDragAreaMoveOneKey(bool isSelectedOneKey);
@@ -120,6 +126,9 @@ public slots:
     void onAutoIntoCustomKeysPage();
     void onDefaultLayerAndFnLayerSwitch(int layer);
     void onLockWinKeyAbout(int feature1, int feature2, int feature3, int feature4);
+    void onCustomEventChangProfile(int changeProfileIndex);
+    void on_pushButton_MoreBig_clicked();
+    void on_pushButton_MoreSmall_clicked();
     void on_toolButton_MacroDialog_clicked();
     void on_toolButton_SeniorKey_clicked();
 
@@ -130,6 +139,8 @@ public slots:
     void onLightConfigHaveChanged(int from, colorInfoData info);
     void onLightConfigHaveChanged_Custom(int from, colorInfoData info);
     void onCustomLightItemHaveChanged(int flagIndex, QString setIndex, QString setName);
+    void onLightConfigHaveChanged_HidSend(int hidType, int ledType);
+    void onCustomLight_ConfigHaveChanged_HidSend0x09(int hidType, int ledType, int usingCustomIndex);
 
     // Profiles, sleep times, download and keyboard status.
     void onResetoreCurrentProfile();
@@ -168,6 +179,10 @@ private:
     void makeNextDeviceCurrent();
     void reorderDeviceCards();
     QString moveTipText() const;
+    void setProfileXmlPath(const QByteArray &path);
+    void setLightEditView(bool lightEdit);
+    void markMagneticLayerKeys();
+    void applyZoom(double zoomFactor);
 
     Ui_DDevicePage *m_ui;
     QString m_desktopFolder;
@@ -223,4 +238,7 @@ private:
     DDeviceKeyboardLink *m_currentDeviceLink = nullptr;
     MainHidInterFace *m_currentHidInterface = nullptr;
     QPoint m_calibrationPoint = QPoint(-1, -1);
+    QString m_deviceFolder;
+
+    friend class tst_DDevicePageProfiles;
 };
