@@ -4,11 +4,13 @@
 #include "DDevicePage.h"
 #include "DMainWidget.h"
 #include "HidDevicePath.h"
+#include "MarkingTranslator.h"
 #include "SimSocketName.h"
 #include "VorlanResources.h"
 #include "hidDeviceJoinFrame.h"
 
 #include <QLabel>
+#include <QPushButton>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScreen>
@@ -131,6 +133,7 @@ private slots:
     void batteryAndReceiverReports();
     void silentKeyboardIsOpenedAfterTheWait();
     void keyboardPluggedDuringTheListingIsListedAfterIt();
+    void languageSwitchRetranslatesTabsOfCurrentKeyboard();
 
 private:
     // Starts the simulator with the plugs and the main window; the listing has ended on return.
@@ -371,6 +374,20 @@ void tst_DeviceHotPlug::keyboardPluggedDuringTheListingIsListedAfterIt()
     QCOMPARE(page->getDeviceItemMap().value(m_sim->path(2))->getOnlineState(), 1);
     QVERIFY(!page->getDeviceItemMap().contains("Quartz68HE"));
     QCOMPARE(currentKey(page), m_sim->path(1));
+}
+
+void tst_DeviceHotPlug::languageSwitchRetranslatesTabsOfCurrentKeyboard()
+{
+    startProgram({"Aster104:SNCABLE0000000000000000000000001"});
+    DDevicePage *page = m_window->devicePage();
+    QVERIFY(page->getCurrentDeviceItem());
+    MarkingTranslator translator;
+    QCoreApplication::installTranslator(&translator);
+    m_window->omUpdataAllUI();
+    QCoreApplication::removeTranslator(&translator);
+    QCOMPARE(page->findChild<QLabel *>("label")->text(), QString("[Device List]"));
+    QCOMPARE(page->findChild<QPushButton *>("pushButton_Download")->text(), QString("[Download]"));
+    QCOMPARE(page->findChild<QPushButton *>("pushButton_Restore")->text(), QString("[Restore]"));
 }
 
 QTEST_MAIN(tst_DeviceHotPlug)
