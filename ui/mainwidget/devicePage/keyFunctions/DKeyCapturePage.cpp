@@ -13,8 +13,10 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QSpacerItem>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace {
 
@@ -176,13 +178,21 @@ bool DKeyCapturePage::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_field && event->type() == QEvent::FocusIn && !m_popup->isPopupShown())
         openPopup();
-    else if (watched != m_field && m_popup->isPopupShown() && event->type() == QEvent::MouseButtonPress) {
-        // A press outside the pop-up ends the capture, as a deactivation of its window would.
-        auto *widget = qobject_cast<QWidget *>(watched);
-        if (widget && widget->window() != m_popup)
-            onArrowWidgetHide();
-    }
+    else if (event->type() == QEvent::MouseButtonPress && m_popup->isPopupShown() && isPressOutsidePopup(watched, event))
+        onArrowWidgetHide();
     return QObject::eventFilter(watched, event);
+}
+
+bool DKeyCapturePage::isPressOutsidePopup(QObject *watched, QEvent *event) const
+{
+    auto *widget = qobject_cast<QWidget *>(watched);
+    if (!widget)
+        return false;
+    // Pressed elsewhere while the pop-up holds the pointer: delivered to the pop-up, outside its box.
+    if (widget == m_popup)
+        return !m_popup->rect().contains(static_cast<QMouseEvent *>(event)->pos());
+    // The press on the field that opened the pop-up is still being delivered: it does not count.
+    return widget->window() != m_popup && widget != m_field;
 }
 
 void DKeyCapturePage::openPopup()
@@ -195,6 +205,10 @@ void DKeyCapturePage::openPopup()
     m_popup->move(anchor - QPoint(357, 375));
     m_popup->show();
     m_popup->activateWindow();
+    // Without a window manager nobody deactivates the pop-up when the user clicks another program:
+    // it holds the pointer, so every press reaches it and a press outside closes it.
+    if (QWindow *window = m_popup->windowHandle())
+        window->setMouseGrabEnabled(true);
     qApp->installEventFilter(this);
     emit sigMesgStartOrStopHook(true);
 }
@@ -204,6 +218,8 @@ void DKeyCapturePage::onArrowWidgetHide()
     if (!m_popup->isPopupShown())
         return;
     qApp->removeEventFilter(this);
+    if (QWindow *window = m_popup->windowHandle())
+        window->setMouseGrabEnabled(false);
     emit sigMesgStartOrStopHook(false);
     popupClosing();
     m_popup->setPopupShown(false);

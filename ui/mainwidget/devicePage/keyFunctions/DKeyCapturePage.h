@@ -70,6 +70,7 @@ protected:
 
 private:
     void openPopup();
+    bool isPressOutsidePopup(QObject *watched, QEvent *event) const;
 
     KeyCaptureForm m_form;
     PressModeChoice *m_pressChoice;
