@@ -1,11 +1,13 @@
 #pragma once
 
+#include "ReplyWait.h"
 #include "VorlanXmlRecords.h"
 #include "hidStructInfoAll.h"
 
 #include <QMap>
 #include <QPoint>
 #include <QPointer>
+#include <QSet>
 #include <QString>
 #include <QWidget>
 
@@ -25,6 +27,8 @@ class QLayout;
 class QTimer;
 class Ui_DDevicePage;
 class dragShowArea;
+class hidDeviceJoinFrame;
+class keyboardButCustom;
 class lightDealMain;
 
 // The central page of the main window: the device cards on the left, the current device's
@@ -51,6 +55,21 @@ public:
 
     QMap<QString, DDeviceKeyboardLink *> getDeviceLinkMap() const { return m_deviceLinkMap; }
     QMap<QString, hidStructInfoAll> getHidInfoMap() const { return m_hidInfoMap; }
+    QMap<QString, DDeviceListItem *> getDeviceItemMap() const { return m_deviceItemMap; }
+    QMap<QString, int> getDongleStateMap() const { return m_dongleStateMap; }
+    DDeviceListItem *getCurrentDeviceItem() const { return m_currentDeviceItem; }
+    DDeviceKeyboardLink *getCurrentDeviceLink() const { return m_currentDeviceLink; }
+    hidDeviceJoinFrame *getKeyView() const { return m_keyView; }
+    // The cards in the order the list shows them.
+    QList<DDeviceListItem *> deviceListOrder() const;
+    // The page's wait for device replies; tests replace its clock.
+    ReplyWait &replyWait() { return m_replyWait; }
+
+    // Opening devices and the current device.
+    void openDeviceLink(hidStructInfoAll record);
+    void setCurrentDevice(hidStructInfoAll record);
+    void prepareProfileFiles(hidStructInfoAll record, int);
+    void startLightEngine();
 
     // The link label's rich text: the link shown underlined in the given "r,g,b" colour.
     static QString companyLinkText(const QString &link, const QString &colour);
@@ -71,6 +90,30 @@ public slots:
     void onScrollSheetSet();
     // The first device scan, run from the event loop after construction.
     virtual void onLoadDeviceList();
+    void onUpdateDeviceListShow();
+    void onHidItemMouseClicked(hidStructInfoAll hidStuInfo);
+
+    // Reports of the device links.
+    void onSendChargingStatusAndElectricity(int ChargingStatus, int Electricity, int KeyboardMode, int is24GValid,
+                                            QString strCurrentSN);
+    void onDongleStatus(int is24GValid, QString strCurrentHidPath, QString strCurrentHidName);
+    void onWaitForDataReturn_0x0d(QString strCurrentHidPath, QString strHidName);
+    void onQN9080Recv0x0bCmd(int recvNum);
+    void onSleepTimeSetSuccessful();
+    void onTheKeyboardModeChanged(int mode);
+    void onCustomEventChangProfile(int changeProfileIndex);
+    void onRuningOnboard0x19Cmd();
+    void onRuningOnboard0x18Cmd();
+    void onRuningOnboardDownloadStatus(int statusNun);
+    void onLightConfigHaveChanged_HidSend(int hidType, int ledType);
+    void onCustomLight_ConfigHaveChanged_HidSend0x09(int hidType, int ledType, int usingCustomIndex);
+
+    // The keyboard view's selection area.
+    void onDragAreaMoveOneKey(bool isSelectedOneKey);
+    void onTheDragAreaHaveChanged(int operateType, int selectedStatus, int indexX, int indexY);
+    void onDragArea_SelectKeys(int startX, int startY, int endX, int endY);
+    void onDragShowAreaMouseMovePoint(int moveX, int moveY);
+    void onDragAreaMousePressOrRelease(bool isMousePress);
 
     // Tabs and layers.
     void onCurIndexChangedMainPage(int index);
@@ -115,6 +158,15 @@ protected:
 private:
     void createSubPages();
     void stopLightEngine();
+    DDeviceListItem *createDeviceCard(const hidStructInfoAll &record);
+    void prepareDeviceListLayout();
+    void showNoDevice();
+    void buildKeyView(const hidStructInfoAll &record);
+    void adaptControlsToDeviceType();
+    // The current device leaves (removed, or its receiver lost it): its work stops, nothing is current.
+    void leaveCurrentDevice(bool closeHid);
+    void makeNextDeviceCurrent();
+    void reorderDeviceCards();
     QString moveTipText() const;
 
     Ui_DDevicePage *m_ui;
@@ -132,6 +184,15 @@ private:
     // The one pop-up the page knows of; a replaced one is deleted.
     QPointer<ArrowWidget> m_profileMenuPopup;
     dragShowArea *m_dragArea = nullptr;
+    QWidget *m_viewContainer = nullptr;
+    hidDeviceJoinFrame *m_keyView = nullptr;
+    keyboardButCustom *m_keyMatrix[6][22] = {};
+    ReplyWait m_replyWait;
+    QString m_serialNumber;
+    hidStructInfoAll m_currentDevice{};
+    // Hot-plug changes that came while the start-up listing ran, handled after it.
+    QSet<int> m_heldChangeCodes;
+    bool m_startupListing = false;
     bool m_lightEditTest = false;
     int m_customLightSlot = -1;
     QButtonGroup *m_tabButtonGroup = nullptr;
