@@ -468,9 +468,7 @@ void DDevicePage::onResetoreCurrentProfile() {}
 void DDevicePage::onLightAndKeyboardSleepTime(int, int, int) {}
 void DDevicePage::onMacroListHaveChangedSendToDevice(QString, QString) {}
 void DDevicePage::onCustomEventChangProfile(int) {}
-void DDevicePage::onRuningOnboard0x19Cmd() {}
 void DDevicePage::onRuningOnboard0x18Cmd() {}
-void DDevicePage::onRuningOnboardDownloadStatus(int) {}
 void DDevicePage::onLightConfigHaveChanged_HidSend(int, int) {}
 void DDevicePage::onCustomLight_ConfigHaveChanged_HidSend0x09(int, int, int) {}
 void DDevicePage::onDragAreaMoveOneKey(bool) {}
@@ -489,12 +487,6 @@ void DDevicePage::onQueryDynamicDisplaySensitivityNum(int, int) {}
 void DDevicePage::onTheMagneticKeyboardCalibrationPoint(int, int) {}
 void DDevicePage::onTheMagneticKeyboardCalibrationStatusBack(int) {}
 void DDevicePage::onMagneticKeyboardAllKeysCalibrationStatusBack(int) {}
-
-void DDevicePage::onTheKeyboardIntoDownloading()
-{
-    // Nothing to download to without a current device: end the tab's animation at once.
-    m_customKeysPage->stopDownloadAnimation();
-}
 
 // ---- Device list ----
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "EventLoopDownloadWaiter.h"
+#include "HidReportSink.h"
 #include "ReplyWait.h"
 #include "VorlanXmlRecords.h"
 #include "hidStructInfoAll.h"
@@ -22,6 +24,7 @@ class DLightsConfigPage;
 class DPerformancePage;
 class DTriggerSettingPage;
 class MainHidInterFace;
+class OnboardDownload;
 class QButtonGroup;
 class QLayout;
 class QTimer;
@@ -188,6 +191,10 @@ private:
     hidDeviceJoinFrame *m_keyView = nullptr;
     keyboardButCustom *m_keyMatrix[6][22] = {};
     ReplyWait m_replyWait;
+    // The on-board download (DDevicePageDownload.cpp).
+    EventLoopDownloadWaiter m_downloadWaiter;
+    HidReportSink m_downloadSink;
+    OnboardDownload *m_onboardDownload = nullptr;
     QString m_serialNumber;
     hidStructInfoAll m_currentDevice{};
     // Hot-plug changes that came while the start-up listing ran, handled after it.
