@@ -57,6 +57,8 @@ public:
     int getColumnIndex() const { return m_column; }
     bool isRemappable() const { return m_remappable; }
     bool isSelected() const { return m_selected; }
+    bool isMarked() const { return m_marked; }
+    QColor getMarkBorderColor() const { return m_markBorderColor; }
     bool isHovered() const { return m_hovered; }
     bool isDragSelected() const { return m_dragSelected; }
     QPoint getKeyPosition() const { return m_position; }

@@ -1,9 +1,8 @@
 #include "X11KeyHookBackend.h"
+#include "XTestInjector.h"
 
 #include <QtTest>
 
-#include <X11/Xlib.h>
-#include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 
 #include <vector>
@@ -45,7 +44,6 @@ class tst_X11KeyHookBackend : public QObject
 
 private slots:
     void initTestCase();
-    void cleanupTestCase();
     void init();
     void cleanup();
     void letterArrivesDownThenUp();
@@ -54,22 +52,15 @@ private slots:
     void removedHookReportsNothing();
 
 private:
-    void tapKey(KeySym keysym);
+    void tapKey(unsigned long keysym);
 
-    Display *m_injector = nullptr;
+    XTestInjector m_injector;
     X11KeyHookBackend m_backend;
 };
 
 void tst_X11KeyHookBackend::initTestCase()
 {
-    m_injector = XOpenDisplay(nullptr);
-    QVERIFY2(m_injector != nullptr, "needs an X display (run under xvfb-run)");
-}
-
-void tst_X11KeyHookBackend::cleanupTestCase()
-{
-    if (m_injector != nullptr)
-        XCloseDisplay(m_injector);
+    QVERIFY2(m_injector.isOpen(), "needs an X display (run under xvfb-run)");
 }
 
 void tst_X11KeyHookBackend::init()
@@ -85,13 +76,9 @@ void tst_X11KeyHookBackend::cleanup()
     m_backend.removeMouseHook();
 }
 
-void tst_X11KeyHookBackend::tapKey(KeySym keysym)
+void tst_X11KeyHookBackend::tapKey(unsigned long keysym)
 {
-    const KeyCode code = XKeysymToKeycode(m_injector, keysym);
-    QVERIFY(code != 0);
-    XTestFakeKeyEvent(m_injector, code, True, CurrentTime);
-    XTestFakeKeyEvent(m_injector, code, False, CurrentTime);
-    XFlush(m_injector);
+    QVERIFY(m_injector.tapKey(keysym));
 }
 
 void tst_X11KeyHookBackend::letterArrivesDownThenUp()
@@ -126,10 +113,7 @@ void tst_X11KeyHookBackend::keypadEnterIsExtendedReturnIsNot()
 void tst_X11KeyHookBackend::leftClickGivesButtonMessages()
 {
     QVERIFY(m_backend.installMouseHook(&recordMouse));
-    XTestFakeMotionEvent(m_injector, -1, 40, 30, CurrentTime);
-    XTestFakeButtonEvent(m_injector, 1, True, CurrentTime);
-    XTestFakeButtonEvent(m_injector, 1, False, CurrentTime);
-    XFlush(m_injector);
+    m_injector.click(40, 30);
     QTRY_COMPARE_WITH_TIMEOUT(g_mouse.size(), size_t(2), 10000);
     QCOMPARE(g_mouse[0], WM_LBUTTONDOWN);
     QCOMPARE(g_mouse[1], WM_LBUTTONUP);
@@ -145,9 +129,7 @@ void tst_X11KeyHookBackend::removedHookReportsNothing()
     QVERIFY(m_backend.installKeyboardHook(&recordKeys, false));
     m_backend.removeKeyboardHook();
     tapKey(XK_b);
-    XTestFakeButtonEvent(m_injector, 3, True, CurrentTime);
-    XTestFakeButtonEvent(m_injector, 3, False, CurrentTime);
-    XFlush(m_injector);
+    m_injector.click(-1, -1, 3);
     QTRY_COMPARE_WITH_TIMEOUT(g_mouse.size(), size_t(2), 10000);
     QCOMPARE(g_keys.size(), size_t(0));
 }

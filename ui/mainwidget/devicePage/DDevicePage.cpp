@@ -457,9 +457,7 @@ void DDevicePage::on_toolButton_SeniorKey_clicked()
 void DDevicePage::onResetoreCurrentProfile() {}
 void DDevicePage::onLightAndKeyboardSleepTime(int, int, int) {}
 void DDevicePage::onMacroListHaveChangedSendToDevice(QString, QString) {}
-void DDevicePage::onRuningOnboard0x19Cmd() {}
 void DDevicePage::onRuningOnboard0x18Cmd() {}
-void DDevicePage::onRuningOnboardDownloadStatus(int) {}
 void DDevicePage::onDragAreaMoveOneKey(bool) {}
 void DDevicePage::onTheDragAreaHaveChanged(int, int, int, int) {}
 void DDevicePage::onDragArea_SelectKeys(int, int, int, int) {}
@@ -476,12 +474,6 @@ void DDevicePage::onQueryDynamicDisplaySensitivityNum(int, int) {}
 void DDevicePage::onTheMagneticKeyboardCalibrationPoint(int, int) {}
 void DDevicePage::onTheMagneticKeyboardCalibrationStatusBack(int) {}
 void DDevicePage::onMagneticKeyboardAllKeysCalibrationStatusBack(int) {}
-
-void DDevicePage::onTheKeyboardIntoDownloading()
-{
-    // Nothing to download to without a current device: end the tab's animation at once.
-    m_customKeysPage->stopDownloadAnimation();
-}
 
 // ---- Device list ----
 

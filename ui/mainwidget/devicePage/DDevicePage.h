@@ -1,5 +1,7 @@
 #pragma once
 
+#include "EventLoopDownloadWaiter.h"
+#include "HidReportSink.h"
 #include "ReplyWait.h"
 #include "VorlanXmlRecords.h"
 #include "hidStructInfoAll.h"
@@ -23,6 +25,7 @@ class DLightsConfigPage;
 class DPerformancePage;
 class DTriggerSettingPage;
 class MainHidInterFace;
+class OnboardDownload;
 class QButtonGroup;
 class QLayout;
 class QTimer;
@@ -203,6 +206,10 @@ private:
     hidDeviceJoinFrame *m_keyView = nullptr;
     keyboardButCustom *m_keyMatrix[6][22] = {};
     ReplyWait m_replyWait;
+    // The on-board download (DDevicePageDownload.cpp).
+    EventLoopDownloadWaiter m_downloadWaiter;
+    HidReportSink m_downloadSink;
+    OnboardDownload *m_onboardDownload = nullptr;
     QString m_serialNumber;
     hidStructInfoAll m_currentDevice{};
     // Hot-plug changes that came while the start-up listing ran, handled after it.

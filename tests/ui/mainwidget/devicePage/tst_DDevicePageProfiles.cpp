@@ -93,6 +93,9 @@ void tst_DDevicePageProfiles::cleanup()
 void tst_DDevicePageProfiles::makeCurrent(DDevicePage &page, const QString &model, bool magnetic,
                                           const QString &serial)
 {
+    // The page's own first device scan must not find the keyboard and make it current behind the test.
+    QSignalSpy firstScan(&page, &DDevicePage::sigHaveCheckUpgradeFirmwareNUC);
+    QVERIFY(firstScan.wait(kWait));
     m_keyboard = serial.isNull() ? m_sim->plug(model) : m_sim->plug(model, serial);
     QVERIFY(m_keyboard > 0);
     hidStructInfoAll record{};

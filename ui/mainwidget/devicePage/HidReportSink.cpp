@@ -1,0 +1,8 @@
+#include "HidReportSink.h"
+
+#include "MainHidInterFace.h"
+
+int HidReportSink::sendCommand(const unsigned char *report)
+{
+    return m_hid ? m_hid->sendCommand(report) : -1;
+}

@@ -1,0 +1,10 @@
+#include "DKeyWithAppPage.h"
+
+#include "KeyOperateType.h"
+
+DKeyWithAppPage::DKeyWithAppPage(QWidget *parent)
+    : DKeyFunctionPage(KEY_OPERATE_APPLICATION, KEY_OPERATE_APPLICATION, parent)
+{
+    setObjectName("DKeyWithAppPage");
+    setTitle(QT_TRANSLATE_NOOP("QObject", "Launch Application"));
+}

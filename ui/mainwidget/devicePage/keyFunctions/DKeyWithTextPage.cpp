@@ -1,0 +1,10 @@
+#include "DKeyWithTextPage.h"
+
+#include "KeyOperateType.h"
+
+DKeyWithTextPage::DKeyWithTextPage(QWidget *parent)
+    : DKeyFunctionPage(KEY_OPERATE_TEXT, KEY_OPERATE_TEXT, parent)
+{
+    setObjectName("DKeyWithTextPage");
+    setTitle(QT_TRANSLATE_NOOP("QObject", "Text"));
+}

@@ -1,0 +1,10 @@
+#include "DMacroCmdPage.h"
+
+#include "KeyOperateType.h"
+
+DMacroCmdPage::DMacroCmdPage(QWidget *parent)
+    : DKeyFunctionPage(KEY_OPERATE_MACRO, KEY_OPERATE_MACRO, parent)
+{
+    setObjectName("DMacroCmdPage");
+    setTitle(QT_TRANSLATE_NOOP("QObject", "Macro"));
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "DKeyFunctionPage.h"
+
+// The key-function page for binding a macro to a key (type 1).
+class DMacroCmdPage : public DKeyFunctionPage
+{
+    Q_OBJECT
+
+public:
+    explicit DMacroCmdPage(QWidget *parent = nullptr);
+};

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "DKeyFunctionPage.h"
+
+// The key-function page for mouse functions (type 4).
+class DMouseKeyPage : public DKeyFunctionPage
+{
+    Q_OBJECT
+
+public:
+    explicit DMouseKeyPage(QWidget *parent = nullptr);
+};

@@ -1,0 +1,10 @@
+#include "DMultimediaPage.h"
+
+#include "KeyOperateType.h"
+
+DMultimediaPage::DMultimediaPage(QWidget *parent)
+    : DKeyFunctionPage(KEY_OPERATE_MULTIMEDIA, KEY_OPERATE_MULTIMEDIA, parent)
+{
+    setObjectName("DMultimediaPage");
+    setTitle(QT_TRANSLATE_NOOP("QObject", "Multimedia"));
+}

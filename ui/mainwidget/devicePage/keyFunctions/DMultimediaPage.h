@@ -1,0 +1,12 @@
+#pragma once
+
+#include "DKeyFunctionPage.h"
+
+// The key-function page for multimedia functions (type 3).
+class DMultimediaPage : public DKeyFunctionPage
+{
+    Q_OBJECT
+
+public:
+    explicit DMultimediaPage(QWidget *parent = nullptr);
+};

@@ -1,0 +1,10 @@
+#include "DSeniorKeysBindingPage.h"
+
+#include "KeyOperateType.h"
+
+DSeniorKeysBindingPage::DSeniorKeysBindingPage(QWidget *parent)
+    : DKeyFunctionPage(KEY_OPERATE_SENIOR_KEY, KEY_OPERATE_SENIOR_KEY, parent)
+{
+    setObjectName("DSeniorKeysBindingPage");
+    setTitle(QT_TRANSLATE_NOOP("QObject", "Senior Keys"));
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "DKeyFunctionPage.h"
+
+// The key-function page for binding an advanced key (type 40).
+class DSeniorKeysBindingPage : public DKeyFunctionPage
+{
+    Q_OBJECT
+
+public:
+    explicit DSeniorKeysBindingPage(QWidget *parent = nullptr);
+};

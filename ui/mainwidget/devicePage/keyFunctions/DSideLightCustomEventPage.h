@@ -1,0 +1,12 @@
+#pragma once
+
+#include "DKeyFunctionPage.h"
+
+// The key-function page for side-light actions (types 30 to 34).
+class DSideLightCustomEventPage : public DKeyFunctionPage
+{
+    Q_OBJECT
+
+public:
+    explicit DSideLightCustomEventPage(QWidget *parent = nullptr);
+};

@@ -1,0 +1,49 @@
+#include "KeyOperateStore.h"
+
+#include "VorlanXml.h"
+
+#include <cstring>
+
+KeyOperateInfo KeyOperateStore::read(const char *path, int profileIndex, int keyDec)
+{
+    KeyOperateInfo info;
+    std::memset(&info, 0, sizeof info);
+    // The store leaves the record as it is when the key has no entry.
+    std::strcpy(info.keyIndex, "-1");
+    std::strcpy(info.operateType, "-1");
+    CVorlanXML_SelectProFileKeyOperateInfo(path, QByteArray::number(profileIndex).constData(),
+                                           QByteArray::number(keyDec).constData(), &info);
+    return info;
+}
+
+bool KeyOperateStore::hasEntry(const KeyOperateInfo &info)
+{
+    return QByteArray(info.keyIndex).toInt() != -1;
+}
+
+int KeyOperateStore::storedType(const KeyOperateInfo &info)
+{
+    if (!hasEntry(info))
+        return -1;
+    bool ok = false;
+    const int type = QByteArray(info.operateType).toInt(&ok);
+    return ok ? type : -1;
+}
+
+void KeyOperateStore::store(const char *path, int profileIndex, int keyDec, const QString &keyName,
+                            int operateType, const QByteArray &count, const QByteArray &mode, const QByteArray &value)
+{
+    const QByteArray index = QByteArray::number(profileIndex);
+    const QByteArray key = QByteArray::number(keyDec);
+    const QByteArray name = keyName.toUtf8();
+    CVorlanXML_DeleteProFileMacroWithKeyInfoItem(path, index.constData(), key.constData(), name.constData());
+    CVorlanXML_AddProFileMacroWithKeyInfoItem(path, index.constData(), key.constData(), name.constData(),
+                                              QByteArray::number(operateType).constData(), count.constData(),
+                                              mode.constData(), value.constData());
+}
+
+void KeyOperateStore::remove(const char *path, int profileIndex, int keyDec, const QByteArray &keyName)
+{
+    CVorlanXML_DeleteProFileMacroWithKeyInfoItem(path, QByteArray::number(profileIndex).constData(),
+                                                 QByteArray::number(keyDec).constData(), keyName.constData());
+}
