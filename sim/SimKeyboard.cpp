@@ -1,0 +1,124 @@
+#include "SimKeyboard.h"
+
+#include "SimJson.h"
+
+SimKeyboard::SimKeyboard(const ModelInfo& model, const ModelIds& ids, const std::string& serial)
+    : m_model(model)
+    , m_ids(ids)
+    , m_handlers(SimHandlerTable::standard())
+    , m_pluggedAt(std::chrono::steady_clock::now())
+{
+    resetMemory();
+    m_memory.serial = serial;
+    m_memory.firmwareVersion = model.firmwareVersion;
+}
+
+void SimKeyboard::resetMemory()
+{
+    SimLightRecord keyboardLight;
+    keyboardLight.mode = m_model.keyboardLightModes.empty() ? 0 : m_model.keyboardLightModes.front();
+    keyboardLight.brightness = 3;
+    keyboardLight.speed = 2;
+    keyboardLight.color[0] = 255;
+    keyboardLight.bgColor[2] = 255;
+    keyboardLight.fullColor = 1;
+    m_memory.keyboardLight = keyboardLight;
+
+    SimLightRecord sideLight;
+    if (m_model.hasSideLight) {
+        sideLight.mode = m_model.sideLightModes.front();
+        sideLight.brightness = 3;
+        sideLight.speed = 2;
+        sideLight.color[1] = 255;
+    }
+    m_memory.sideLight = sideLight;
+    m_memory.customLightSlot = 0;
+    m_memory.sensitivity = m_model.isMagnetic ? 5 : 0;
+    m_memory.antiShake = m_model.isMagnetic ? 3 : 0;
+    m_memory.reportRate = m_model.isMagnetic ? 1 : 0;
+    m_memory.lightSleepSeconds = 300;
+    m_memory.keyboardSleepSeconds = 600;
+    m_memory.prohibitSleep = 0;
+    std::fill(std::begin(m_memory.lockFlags), std::end(m_memory.lockFlags), 0);
+}
+
+SimReplies SimKeyboard::receive(const SimReport& report)
+{
+    if (m_log.size() >= maxLogEntries)
+        m_log.erase(m_log.begin(), m_log.begin() + maxLogEntries / 2);
+    const auto elapsed = std::chrono::steady_clock::now() - m_pluggedAt;
+    m_log.push_back({std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count(), report});
+
+    SimReplies replies;
+    if (m_left || m_droppedCommands.count(report[1]))
+        return replies;
+    m_handlers.dispatch(*this, report, replies);
+    if (m_muted)
+        replies.clear();
+    return replies;
+}
+
+void SimKeyboard::noteInjected(const SimReport& report)
+{
+    if (report[1] == SimCmd::FullKey)
+        ++m_keysInjected;
+    else if (report[1] == SimCmd::Multimedia)
+        ++m_multimediaInjected;
+}
+
+void SimKeyboard::setDroppedCommand(uint8_t command, bool dropped)
+{
+    if (dropped)
+        m_droppedCommands.insert(command);
+    else
+        m_droppedCommands.erase(command);
+}
+
+std::string SimKeyboard::dumpJson() const
+{
+    SimJson json;
+    json.beginObject();
+    json.field("model", m_model.name);
+    json.field("pid", m_ids.pid);
+    json.boolField("receiver", m_ids.isDongle);
+    json.field("serial", m_memory.serial);
+    json.field("firmwareVersion", m_memory.firmwareVersion);
+    for (int area = 0; area < 2; ++area) {
+        const SimLightRecord& light = area == 0 ? m_memory.keyboardLight : m_memory.sideLight;
+        json.key(area == 0 ? "keyboardLight" : "sideLight");
+        json.beginObject();
+        json.field("mode", light.mode);
+        json.field("brightness", light.brightness);
+        json.field("speed", light.speed);
+        json.intArrayField("color", {light.color[0], light.color[1], light.color[2]});
+        json.intArrayField("bgColor", {light.bgColor[0], light.bgColor[1], light.bgColor[2]});
+        json.field("direction", light.direction);
+        json.field("fullColor", light.fullColor);
+        json.field("extra", light.extra);
+        json.endObject();
+    }
+    json.field("customLightSlot", m_memory.customLightSlot);
+    json.field("sensitivity", m_memory.sensitivity);
+    json.field("antiShake", m_memory.antiShake);
+    json.field("reportRate", m_memory.reportRate);
+    json.field("lightSleep", m_memory.lightSleepSeconds);
+    json.field("keyboardSleep", m_memory.keyboardSleepSeconds);
+    json.field("prohibitSleep", m_memory.prohibitSleep);
+    json.intArrayField("lockFlags", {m_memory.lockFlags[0], m_memory.lockFlags[1], m_memory.lockFlags[2],
+                                     m_memory.lockFlags[3]});
+    json.field("handshakes", m_handshakes);
+    json.field("keyReportsExpected", m_keysInjected - m_keyAnswers);
+    json.field("multimediaAnswersExpected", m_multimediaInjected - m_multimediaAnswers);
+    json.boolField("left", m_left);
+    json.key("received");
+    json.beginArray();
+    for (const SimLogEntry& entry : m_log) {
+        json.beginObject();
+        json.field("ms", entry.milliseconds);
+        json.field("report", simReportHex(entry.report));
+        json.endObject();
+    }
+    json.endArray();
+    json.endObject();
+    return json.text();
+}

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "ModelCatalog.h"
+#include "SimHandlerTable.h"
+#include "SimKeyboardMemory.h"
+#include "SimReport.h"
+
+#include <chrono>
+#include <set>
+#include <string>
+#include <vector>
+
+// What the serial-number reply carries, whatever the memory holds.
+enum class SimSerialFault { None, Blank, Short };
+
+struct SimLogEntry
+{
+    int64_t milliseconds; // since the keyboard was plugged
+    SimReport report;
+};
+
+// One simulated keyboard: its model, its on-board memory and its side of the report protocol.
+// Not thread-safe; its owner serialises access.
+class SimKeyboard
+{
+public:
+    SimKeyboard(const ModelInfo& model, const ModelIds& ids, const std::string& serial);
+
+    const ModelInfo& model() const { return m_model; }
+    const ModelIds& ids() const { return m_ids; }
+    SimKeyboardMemory& memory() { return m_memory; }
+    const SimKeyboardMemory& memory() const { return m_memory; }
+    SimHandlerTable& handlers() { return m_handlers; }
+
+    // Takes one report written by the program and returns the keyboard's replies.
+    SimReplies receive(const SimReport& report);
+    // Notes a report the keyboard sends on its own (counts the answers it expects back).
+    void noteInjected(const SimReport& report);
+
+    void resetMemory();
+    void setSerialFault(SimSerialFault fault) { m_serialFault = fault; }
+    SimSerialFault serialFault() const { return m_serialFault; }
+    void setMuted(bool muted) { m_muted = muted; }
+    void setDroppedCommand(uint8_t command, bool dropped);
+    // Set by the upgrade-mode command: the keyboard leaves the bus.
+    void leave() { m_left = true; }
+    bool hasLeft() const { return m_left; }
+
+    void countHandshake() { ++m_handshakes; }
+    void countKeyAnswer() { ++m_keyAnswers; }
+    void countMultimediaAnswer() { ++m_multimediaAnswers; }
+    int handshakes() const { return m_handshakes; }
+
+    const std::vector<SimLogEntry>& receivedLog() const { return m_log; }
+    void clearLog() { m_log.clear(); }
+    std::string dumpJson() const;
+
+private:
+    static constexpr size_t maxLogEntries = 100000;
+
+    const ModelInfo& m_model;
+    const ModelIds& m_ids;
+    SimKeyboardMemory m_memory;
+    SimHandlerTable m_handlers;
+    std::chrono::steady_clock::time_point m_pluggedAt;
+    std::vector<SimLogEntry> m_log;
+    std::set<uint8_t> m_droppedCommands;
+    SimSerialFault m_serialFault = SimSerialFault::None;
+    bool m_muted = false;
+    bool m_left = false;
+    int m_handshakes = 0;
+    int m_keysInjected = 0;
+    int m_keyAnswers = 0;
+    int m_multimediaInjected = 0;
+    int m_multimediaAnswers = 0;
+};

@@ -1,0 +1,91 @@
+#pragma once
+
+#include "SimKeyboard.h"
+#include "SimReport.h"
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <functional>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+// Serves simulated keyboards as SOCK_SEQPACKET sockets in one folder (one report per packet),
+// with a line-command control socket beside them. run() is the loop; every other call is
+// thread-safe, so tests can drive a server running on a thread of their own.
+class SimServer
+{
+public:
+    explicit SimServer(const std::string& folder);
+    ~SimServer();
+    SimServer(const SimServer&) = delete;
+    SimServer& operator=(const SimServer&) = delete;
+
+    // Creates the folder, clears sockets a dead server left behind and opens the control socket.
+    bool start(std::string* error);
+    void run();
+    // Safe to call from a signal handler.
+    void stop();
+
+    // One control line; the answer starts with "OK" or "ERR".
+    std::string execute(const std::string& line);
+
+    // Returns the keyboard's id, or -1 with an error text. An empty serial number is made up at
+    // random; "-" plugs a keyboard that has none.
+    int plug(const std::string& modelName, const std::string& serial, bool receiver, std::string* error);
+    bool unplug(int id);
+    std::string socketPath(int id) const;
+    std::string devicePath(int id) const;
+    bool inject(int id, const SimReport& report);
+    // Runs f on the keyboard under the server's lock; false when there is no such keyboard.
+    bool withKeyboard(int id, const std::function<void(SimKeyboard&)>& f);
+    std::vector<SimReport> receivedReports(int id) const;
+    // Waits until the keyboard has received at least count reports.
+    bool waitForReceived(int id, size_t count, std::chrono::milliseconds timeout);
+
+private:
+    struct Slot
+    {
+        std::unique_ptr<SimKeyboard> keyboard;
+        int listenFd = -1;
+        std::string path;
+        std::vector<int> clients;
+        int latencyMs = 0;
+    };
+    struct PendingReply
+    {
+        int id;
+        int fd;
+        SimReport report;
+    };
+    struct ControlClient
+    {
+        int fd;
+        std::string buffer;
+    };
+
+    std::string executeLocked(const std::string& line);
+    void unplugLocked(int id);
+    bool injectLocked(int id, const SimReport& report);
+    void wake();
+    void acceptKeyboardClient(int id);
+    void readKeyboardClient(int id, int fd);
+    void acceptControlClient();
+    bool readControlClient(ControlClient& client);
+    void sendDueReplies();
+    int pollTimeoutMs() const;
+
+    std::string m_folder;
+    mutable std::mutex m_mutex;
+    std::condition_variable m_received;
+    std::map<int, Slot> m_slots;
+    std::multimap<std::chrono::steady_clock::time_point, PendingReply> m_pending;
+    std::vector<ControlClient> m_controlClients;
+    int m_controlFd = -1;
+    int m_wakeFds[2] = {-1, -1};
+    int m_nextId = 1;
+    std::atomic<bool> m_stopping{false};
+};

@@ -1,0 +1,205 @@
+#include "SimStandardHandlers.h"
+
+#include "SimKeyboard.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace SimStandardHandlers {
+
+namespace {
+
+constexpr uint8_t kModeListMarker = 0xA5;
+constexpr size_t kSerialLength = 32;
+
+void putBigEndian16(SimReport& report, size_t offset, uint16_t value)
+{
+    report[offset] = static_cast<uint8_t>(value >> 8);
+    report[offset + 1] = static_cast<uint8_t>(value & 0xff);
+}
+
+uint16_t bigEndian16(const SimReport& report, size_t offset)
+{
+    return static_cast<uint16_t>(report[offset] << 8 | report[offset + 1]);
+}
+
+SimReport magneticReply(uint8_t subCommand, uint8_t value)
+{
+    SimReport out = reply(SimCmd::MagneticReply);
+    out[6] = subCommand;
+    out[7] = value;
+    return out;
+}
+
+// Byte 7 = 0 asks, 1 sets the value in byte 8; both are answered with the value kept.
+void inquireOrSet(uint8_t& value, const SimReport& report, SimReplies& replies)
+{
+    if (report[7] == 1)
+        value = report[8];
+    replies.push_back(magneticReply(report[6], value));
+}
+
+} // namespace
+
+SimReport reply(uint8_t command)
+{
+    SimReport out{};
+    out[0] = 1;
+    out[1] = command;
+    return out;
+}
+
+SimReport lightRecordReport(uint8_t command, const SimLightRecord& record)
+{
+    SimReport out = reply(command);
+    out[6] = record.mode;
+    out[7] = record.brightness;
+    out[8] = record.speed;
+    std::copy(std::begin(record.color), std::end(record.color), out.begin() + 9);
+    std::copy(std::begin(record.bgColor), std::end(record.bgColor), out.begin() + 12);
+    out[15] = record.direction;
+    out[16] = record.fullColor;
+    out[17] = record.extra;
+    return out;
+}
+
+SimReport modeListReport(uint8_t command, const std::vector<uint8_t>& modes, int speedSteps,
+                         int brightnessSteps)
+{
+    SimReport out = reply(command);
+    // Codes, the marker and the two step counts must fit in bytes 6..63.
+    const size_t count = std::min(modes.size(), out.size() - 6 - 3);
+    std::copy(modes.begin(), modes.begin() + static_cast<long>(count), out.begin() + 6);
+    out[6 + count] = kModeListMarker;
+    out[7 + count] = static_cast<uint8_t>(speedSteps);
+    out[8 + count] = static_cast<uint8_t>(brightnessSteps);
+    return out;
+}
+
+void handshake(SimKeyboard& keyboard, const SimReport&, SimReplies&)
+{
+    keyboard.countHandshake();
+}
+
+void keyAnswer(SimKeyboard& keyboard, const SimReport&, SimReplies&)
+{
+    keyboard.countKeyAnswer();
+}
+
+void multimediaAnswer(SimKeyboard& keyboard, const SimReport&, SimReplies&)
+{
+    keyboard.countMultimediaAnswer();
+}
+
+void keyboardLightInquiry(SimKeyboard& keyboard, const SimReport& report, SimReplies& replies)
+{
+    if (report[2] == 1)
+        replies.push_back(lightRecordReport(SimCmd::SideLight, keyboard.memory().keyboardLight));
+}
+
+void sideLightInquiry(SimKeyboard& keyboard, const SimReport& report, SimReplies& replies)
+{
+    if (report[2] == 1)
+        replies.push_back(lightRecordReport(SimCmd::CustomLight, keyboard.memory().sideLight));
+}
+
+void lightModeInquiry(SimKeyboard& keyboard, const SimReport&, SimReplies& replies)
+{
+    const ModelInfo& model = keyboard.model();
+    replies.push_back(modeListReport(SimCmd::KeyboardLightModes, model.keyboardLightModes,
+                                     model.keyboardSpeedSteps, model.keyboardBrightnessSteps));
+}
+
+void sideLightModeInquiry(SimKeyboard& keyboard, const SimReport&, SimReplies& replies)
+{
+    const ModelInfo& model = keyboard.model();
+    replies.push_back(modeListReport(SimCmd::SideLightModes, model.sideLightModes, model.sideSpeedSteps,
+                                     model.sideBrightnessSteps));
+}
+
+void enterBootloader(SimKeyboard& keyboard, const SimReport&, SimReplies&)
+{
+    keyboard.leave();
+}
+
+void layoutCheck(SimKeyboard& keyboard, const SimReport&, SimReplies& replies)
+{
+    const ModelInfo& model = keyboard.model();
+    const std::string text = model.chip + "," + model.numberField + "," + model.deviceClass + ","
+        + model.vendorCode + "," + model.name;
+    SimReport out = reply(SimCmd::LayoutCheck);
+    // The text ends with a NUL inside the report.
+    std::memcpy(out.data() + 6, text.data(), std::min(text.size(), out.size() - 7));
+    replies.push_back(out);
+}
+
+void settings(SimKeyboard& keyboard, const SimReport& report, SimReplies& replies)
+{
+    SimKeyboardMemory& memory = keyboard.memory();
+    SimReport out = reply(SimCmd::SnInquiry);
+    switch (report[2]) {
+    case 0:
+        if (report[6] == 1) {
+            keyboard.resetMemory();
+        } else {
+            // Wire order: Alt+Tab, Alt+F4, Windows key, Shift+Tab; kept in the profile's order.
+            memory.lockFlags[0] = report[13];
+            memory.lockFlags[1] = report[14];
+            memory.lockFlags[2] = report[16];
+            memory.lockFlags[3] = report[15];
+        }
+        break;
+    case 1:
+        memory.lightSleepSeconds = bigEndian16(report, 9);
+        memory.keyboardSleepSeconds = bigEndian16(report, 11);
+        memory.prohibitSleep = report[13];
+        break;
+    case 2:
+        out[2] = 2;
+        putBigEndian16(out, 9, memory.lightSleepSeconds);
+        putBigEndian16(out, 11, memory.keyboardSleepSeconds);
+        out[13] = memory.prohibitSleep;
+        break;
+    default:
+        return;
+    }
+    replies.push_back(out);
+}
+
+void serialInquiry(SimKeyboard& keyboard, const SimReport&, SimReplies& replies)
+{
+    SimReport out = reply(SimCmd::Sn);
+    out[5] = kSerialLength;
+    std::string serial = keyboard.memory().serial.substr(0, kSerialLength);
+    if (keyboard.serialFault() == SimSerialFault::Blank)
+        serial.clear();
+    else if (keyboard.serialFault() == SimSerialFault::Short)
+        serial = serial.substr(0, kSerialLength - 1);
+    std::memcpy(out.data() + 6, serial.data(), serial.size());
+    replies.push_back(out);
+}
+
+void serialWrite(SimKeyboard& keyboard, const SimReport& report, SimReplies&)
+{
+    const char* text = reinterpret_cast<const char*>(report.data() + 6);
+    keyboard.memory().serial = std::string(text, strnlen(text, kSerialLength));
+    // A written number is reported in full from then on.
+    keyboard.setSerialFault(SimSerialFault::None);
+}
+
+void sensitivityInquiry(SimKeyboard& keyboard, const SimReport&, SimReplies& replies)
+{
+    replies.push_back(magneticReply(4, keyboard.memory().sensitivity));
+}
+
+void reportRate(SimKeyboard& keyboard, const SimReport& report, SimReplies& replies)
+{
+    inquireOrSet(keyboard.memory().reportRate, report, replies);
+}
+
+void antiShake(SimKeyboard& keyboard, const SimReport& report, SimReplies& replies)
+{
+    inquireOrSet(keyboard.memory().antiShake, report, replies);
+}
+
+} // namespace SimStandardHandlers

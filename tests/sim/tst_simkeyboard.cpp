@@ -1,0 +1,214 @@
+#include "ModelCatalog.h"
+#include "SimKeyboard.h"
+
+#include <QtTest>
+
+#include <map>
+
+namespace {
+
+const char kSerial[] = "0123456789abcdef0123456789abcdef";
+
+// A 64-byte frame from (offset, value) pairs; every other byte 0.
+QByteArray frame(std::initializer_list<std::pair<int, int>> bytes, const QByteArray& payloadAt6 = QByteArray())
+{
+    QByteArray out(64, '\0');
+    out.replace(6, payloadAt6.size(), payloadAt6);
+    for (const auto& [offset, value] : bytes)
+        out[offset] = static_cast<char>(value);
+    return out;
+}
+
+SimReport toReport(const QByteArray& bytes)
+{
+    SimReport report{};
+    std::copy(bytes.begin(), bytes.begin() + std::min<int>(bytes.size(), 64), report.begin());
+    return report;
+}
+
+QByteArray fromReport(const SimReport& report)
+{
+    return QByteArray(reinterpret_cast<const char*>(report.data()), int(report.size()));
+}
+
+SimKeyboard makeKeyboard(const char* model)
+{
+    const ModelInfo* info = ModelCatalog::findByName(model);
+    return SimKeyboard(*info, info->ids.front(), kSerial);
+}
+
+QByteArray onlyReply(SimKeyboard& keyboard, const QByteArray& request)
+{
+    const SimReplies replies = keyboard.receive(toReport(request));
+    return replies.size() == 1 ? fromReport(replies.front()) : QByteArray("replies: ") + QByteArray::number(int(replies.size()));
+}
+
+} // namespace
+
+class TestSimKeyboard : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void inquiryGetsReplyInLayout_data();
+    void inquiryGetsReplyInLayout();
+    void reportsWithoutReply_data();
+    void reportsWithoutReply();
+    void serialNumberFaultsAndWrite();
+    void settingsAreKeptAndReported();
+    void upgradeCommandMakesKeyboardLeave();
+    void faultsSilenceReplies();
+    void injectedKeysExpectOneAnswerEach();
+};
+
+void TestSimKeyboard::inquiryGetsReplyInLayout_data()
+{
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<QByteArray>("request");
+    QTest::addColumn<QByteArray>("reply");
+
+    QByteArray modes;
+    for (int code = 1; code <= 18; ++code)
+        modes.append(char(code));
+
+    QTest::newRow("serial number") << "Aster104" << frame({{1, 0x14}})
+                                   << frame({{0, 1}, {1, 0x15}, {5, 32}}, kSerial);
+    QTest::newRow("keyboard light record")
+        << "Aster104" << frame({{0, 1}, {1, 0x06}, {2, 1}})
+        << frame({{0, 1}, {1, 0x07}}, QByteArray::fromHex("010302ff00000000ff000100"));
+    QTest::newRow("side light record") << "Aster104" << frame({{0, 1}, {1, 0x07}, {2, 1}})
+                                       << frame({{0, 1}, {1, 0x08}}, QByteArray::fromHex("01030200ff00"));
+    QTest::newRow("side light record without side light") << "Quartz68HE" << frame({{0, 1}, {1, 0x07}, {2, 1}})
+                                                          << frame({{0, 1}, {1, 0x08}});
+    QTest::newRow("keyboard light modes") << "Aster104" << frame({{0, 1}, {1, 0x09}})
+                                          << frame({{0, 1}, {1, 0x0A}}, modes + QByteArray::fromHex("a50404"));
+    QTest::newRow("side light modes") << "Aster104" << frame({{0, 1}, {1, 0x01}})
+                                      << frame({{0, 1}, {1, 0x02}}, QByteArray::fromHex("0102030405a50404"));
+    QTest::newRow("side light modes without side light") << "Quartz68HE" << frame({{0, 1}, {1, 0x01}})
+                                                         << frame({{0, 1}, {1, 0x02}}, QByteArray::fromHex("a5"));
+    QTest::newRow("layout check") << "Aster104" << frame({{0, 1}, {1, 0x0D}})
+                                  << frame({{0, 1}, {1, 0x0D}}, "VL8201,01,KB,VL,Aster104");
+    QTest::newRow("sensitivity") << "Quartz68HE" << frame({{0, 1}, {1, 0x29}, {5, 0x18}, {6, 4}})
+                                 << frame({{0, 1}, {1, 0x21}, {6, 4}, {7, 5}});
+    QTest::newRow("anti-shake") << "Quartz68HE" << frame({{0, 1}, {1, 0x29}, {5, 0x18}, {6, 10}})
+                                << frame({{0, 1}, {1, 0x21}, {6, 10}, {7, 3}});
+    QTest::newRow("report rate") << "Quartz68HE" << frame({{0, 1}, {1, 0x29}, {5, 0x18}, {6, 9}})
+                                 << frame({{0, 1}, {1, 0x21}, {6, 9}, {7, 1}});
+    QTest::newRow("sleep inquiry") << "Aster104" << frame({{0, 1}, {1, 0x13}, {2, 2}, {5, 1}})
+                                   << frame({{0, 1}, {1, 0x14}, {2, 2}, {9, 0x01}, {10, 0x2C}, {11, 0x02}, {12, 0x58}});
+    QTest::newRow("reset") << "Aster104" << frame({{0, 1}, {1, 0x13}, {5, 1}, {6, 1}})
+                           << frame({{0, 1}, {1, 0x14}});
+}
+
+void TestSimKeyboard::inquiryGetsReplyInLayout()
+{
+    QFETCH(QString, model);
+    QFETCH(QByteArray, request);
+    QFETCH(QByteArray, reply);
+    SimKeyboard keyboard = makeKeyboard(model.toLatin1().constData());
+    QCOMPARE(onlyReply(keyboard, request).toHex(' '), reply.toHex(' '));
+    QCOMPARE(keyboard.receivedLog().size(), size_t(1));
+    QCOMPARE(fromReport(keyboard.receivedLog().front().report), request);
+}
+
+void TestSimKeyboard::reportsWithoutReply_data()
+{
+    QTest::addColumn<QByteArray>("request");
+    QTest::newRow("handshake") << frame({{1, 0x00}, {5, 1}});
+    QTest::newRow("light setting") << frame({{0, 1}, {1, 0x06}, {5, 0x0E}, {6, 3}});
+    QTest::newRow("light frame") << frame({{0, 1}, {1, 0x0E}});
+    QTest::newRow("unknown code") << frame({{0, 1}, {1, 0x33}});
+    QTest::newRow("unknown magnetic sub-command") << frame({{0, 1}, {1, 0x29}, {5, 0x18}, {6, 0x40}});
+}
+
+void TestSimKeyboard::reportsWithoutReply()
+{
+    QFETCH(QByteArray, request);
+    SimKeyboard keyboard = makeKeyboard("Aster104");
+    QVERIFY(keyboard.receive(toReport(request)).empty());
+    QCOMPARE(keyboard.receivedLog().size(), size_t(1));
+}
+
+void TestSimKeyboard::serialNumberFaultsAndWrite()
+{
+    SimKeyboard keyboard = makeKeyboard("Aster104");
+    const QByteArray inquiry = frame({{1, 0x14}});
+
+    keyboard.setSerialFault(SimSerialFault::Blank);
+    QCOMPARE(onlyReply(keyboard, inquiry).mid(6, 32), QByteArray(32, '\0'));
+    keyboard.setSerialFault(SimSerialFault::Short);
+    QCOMPARE(onlyReply(keyboard, inquiry).mid(6, 32), QByteArray(kSerial, 31) + '\0');
+
+    // The program writes a new number; the keyboard reports it from then on.
+    const QByteArray written = "fedcba9876543210fedcba9876543210";
+    QVERIFY(keyboard.receive(toReport(frame({{0, 1}, {1, 0x15}, {5, 0x20}}, written))).empty());
+    QCOMPARE(QByteArray::fromStdString(keyboard.memory().serial), written);
+    QCOMPARE(onlyReply(keyboard, inquiry).mid(6, 32), written);
+}
+
+void TestSimKeyboard::settingsAreKeptAndReported()
+{
+    SimKeyboard keyboard = makeKeyboard("Quartz68HE");
+    // Sleep times: 16-bit big-endian both ways.
+    QCOMPARE(onlyReply(keyboard, frame({{0, 1}, {1, 0x13}, {2, 1}, {5, 1}, {9, 0x12}, {10, 0x34}, {11, 0x0E}, {12, 0x10}, {13, 1}})),
+             frame({{0, 1}, {1, 0x14}}));
+    QCOMPARE(onlyReply(keyboard, frame({{0, 1}, {1, 0x13}, {2, 2}, {5, 1}})),
+             frame({{0, 1}, {1, 0x14}, {2, 2}, {9, 0x12}, {10, 0x34}, {11, 0x0E}, {12, 0x10}, {13, 1}}));
+
+    // Key-combination locks arrive as Alt+Tab, Alt+F4, Windows key, Shift+Tab.
+    onlyReply(keyboard, frame({{0, 1}, {1, 0x13}, {5, 1}, {13, 1}, {14, 0}, {15, 1}, {16, 0}}));
+    QCOMPARE(std::vector<int>(keyboard.memory().lockFlags, keyboard.memory().lockFlags + 4),
+             std::vector<int>({1, 0, 0, 1}));
+
+    // Setting a magnetic value answers with the value now kept.
+    QCOMPARE(onlyReply(keyboard, frame({{0, 1}, {1, 0x29}, {5, 0x18}, {6, 10}, {7, 1}, {8, 7}})),
+             frame({{0, 1}, {1, 0x21}, {6, 10}, {7, 7}}));
+    QCOMPARE(onlyReply(keyboard, frame({{0, 1}, {1, 0x29}, {5, 0x18}, {6, 10}})),
+             frame({{0, 1}, {1, 0x21}, {6, 10}, {7, 7}}));
+
+    // Reset restores the defaults but keeps the serial number.
+    onlyReply(keyboard, frame({{0, 1}, {1, 0x13}, {5, 1}, {6, 1}}));
+    QCOMPARE(keyboard.memory().antiShake, uint8_t(3));
+    QCOMPARE(keyboard.memory().lightSleepSeconds, uint16_t(300));
+    QCOMPARE(keyboard.memory().serial, std::string(kSerial));
+}
+
+void TestSimKeyboard::upgradeCommandMakesKeyboardLeave()
+{
+    SimKeyboard keyboard = makeKeyboard("Aster104");
+    QVERIFY(keyboard.receive(toReport(frame({{0, 1}, {1, 0x0A}}))).empty());
+    QVERIFY(keyboard.hasLeft());
+    QVERIFY(keyboard.receive(toReport(frame({{1, 0x14}}))).empty());
+}
+
+void TestSimKeyboard::faultsSilenceReplies()
+{
+    SimKeyboard keyboard = makeKeyboard("Aster104");
+    keyboard.setDroppedCommand(0x06, true);
+    QVERIFY(keyboard.receive(toReport(frame({{0, 1}, {1, 0x06}, {2, 1}}))).empty());
+    QCOMPARE(keyboard.receive(toReport(frame({{0, 1}, {1, 0x07}, {2, 1}}))).size(), size_t(1));
+    keyboard.setMuted(true);
+    QVERIFY(keyboard.receive(toReport(frame({{1, 0x14}}))).empty());
+    // Muted, it still counts what it is sent.
+    keyboard.receive(toReport(frame({{1, 0x00}, {5, 1}})));
+    QCOMPARE(keyboard.handshakes(), 1);
+    QCOMPARE(keyboard.receivedLog().size(), size_t(4));
+}
+
+void TestSimKeyboard::injectedKeysExpectOneAnswerEach()
+{
+    SimKeyboard keyboard = makeKeyboard("Aster104");
+    keyboard.noteInjected(toReport(frame({{0, 1}, {1, 0x04}})));
+    keyboard.noteInjected(toReport(frame({{0, 1}, {1, 0x04}})));
+    keyboard.noteInjected(toReport(frame({{0, 1}, {1, 0x05}})));
+    keyboard.receive(toReport(frame({{0, 1}, {1, 0x03}, {5, 9}})));
+    const QString dump = QString::fromStdString(keyboard.dumpJson());
+    QVERIFY2(dump.contains("\"keyReportsExpected\":1"), qPrintable(dump));
+    QVERIFY2(dump.contains("\"multimediaAnswersExpected\":1"), qPrintable(dump));
+    QJsonParseError error;
+    QJsonDocument::fromJson(dump.toUtf8(), &error);
+    QCOMPARE(error.error, QJsonParseError::NoError);
+}
+
+QTEST_GUILESS_MAIN(TestSimKeyboard)
+#include "tst_simkeyboard.moc"
