@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SimMagneticMemory.h"
+
 #include <cstdint>
 #include <string>
 
@@ -31,4 +33,5 @@ struct SimKeyboardMemory
     uint8_t prohibitSleep = 0;
     uint8_t lockFlags[4] = {0, 0, 0, 0};
     std::string firmwareVersion;
+    SimMagneticMemory magnetic;
 };
