@@ -7,6 +7,8 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <memory>
+
 namespace {
 
 // The profile's stored (light seconds, keyboard minutes); (-1, -1) when none is stored.
@@ -33,31 +35,51 @@ class tst_SleepTimeSettings : public QObject
     Q_OBJECT
 
 private slots:
+    void init();
+    void cleanup();
     void confirmedTimesAreStored();
     void unconfirmedTimesAreNotStored();
     void refusedTimesAreNotSent();
     void noDeviceIsAFailure();
+
+private:
+    QString lastNotice() const { return m_notices->isEmpty() ? QString() : m_notices->last().at(0).toString(); }
+
+    std::unique_ptr<SimLinkedKeyboard> m_device;
+    std::unique_ptr<SleepTimeSettings> m_settings;
+    std::unique_ptr<QSignalSpy> m_notices;
+    QByteArray m_path;
 };
+
+void tst_SleepTimeSettings::init()
+{
+    m_device = std::make_unique<SimLinkedKeyboard>();
+    QVERIFY(m_device->open("Quartz68HE"));
+    m_path = freshProfile();
+    DDataManager::instance()->setProhibitSleep(0);
+    m_settings = std::make_unique<SleepTimeSettings>();
+    m_settings->setDeviceLink(&m_device->link);
+    m_settings->setProfile(m_path, 1);
+    m_notices = std::make_unique<QSignalSpy>(m_settings.get(), &SleepTimeSettings::sigNotice);
+}
+
+void tst_SleepTimeSettings::cleanup()
+{
+    m_notices.reset();
+    m_settings.reset();
+    m_device.reset();
+}
 
 void tst_SleepTimeSettings::confirmedTimesAreStored()
 {
-    SimLinkedKeyboard device;
-    QVERIFY(device.open("Quartz68HE"));
-    const QByteArray path = freshProfile();
-    DDataManager::instance()->setProhibitSleep(0);
-    SleepTimeSettings settings;
-    settings.setDeviceLink(&device.link);
-    settings.setProfile(path, 1);
-    QSignalSpy notices(&settings, &SleepTimeSettings::sigNotice);
+    QVERIFY(m_settings->request(120, 390, 1));
 
-    QVERIFY(settings.request(120, 390, 1));
-
-    QCOMPARE(notices.last().at(0).toString(), QStringLiteral("Sleep time has been set"));
-    QCOMPARE(storedSleep(path), (QList<int>{120, 6}));
+    QCOMPARE(lastNotice(), QStringLiteral("Sleep time has been set"));
+    QCOMPARE(storedSleep(m_path), (QList<int>{120, 6}));
     QCOMPARE(DDataManager::instance()->getProhibitSleep(), 1);
     int light = 0;
     int keyboard = 0;
-    device.sim.server().withKeyboard(device.keyboard, [&](SimKeyboard &simulated) {
+    m_device->sim.server().withKeyboard(m_device->keyboard, [&](SimKeyboard &simulated) {
         light = simulated.memory().lightSleepSeconds;
         keyboard = simulated.memory().keyboardSleepSeconds;
     });
@@ -66,54 +88,37 @@ void tst_SleepTimeSettings::confirmedTimesAreStored()
 
 void tst_SleepTimeSettings::unconfirmedTimesAreNotStored()
 {
-    SimLinkedKeyboard device;
-    QVERIFY(device.open("Quartz68HE"));
-    QCOMPARE(device.sim.server().execute("drop " + std::to_string(device.keyboard) + " 13 on"), std::string("OK"));
-    const QByteArray path = freshProfile();
-    DDataManager::instance()->setProhibitSleep(0);
-    SleepTimeSettings settings;
-    settings.setDeviceLink(&device.link);
-    settings.setProfile(path, 1);
-    QSignalSpy notices(&settings, &SleepTimeSettings::sigNotice);
+    QCOMPARE(m_device->sim.server().execute("drop " + std::to_string(m_device->keyboard) + " 13 on"),
+             std::string("OK"));
 
-    QVERIFY(!settings.request(60, 600, 1));
+    QVERIFY(!m_settings->request(60, 600, 1));
 
-    QCOMPARE(notices.last().at(0).toString(), QStringLiteral("Sleep time set failed"));
-    QCOMPARE(storedSleep(path), (QList<int>{-1, -1}));
+    QCOMPARE(lastNotice(), QStringLiteral("Sleep time set failed"));
+    QCOMPARE(storedSleep(m_path), (QList<int>{-1, -1}));
     QCOMPARE(DDataManager::instance()->getProhibitSleep(), 0);
 }
 
 void tst_SleepTimeSettings::refusedTimesAreNotSent()
 {
-    SimLinkedKeyboard device;
-    QVERIFY(device.open("Quartz68HE"));
-    const int before = device.sim.received(device.keyboard).size();
-    const QByteArray path = freshProfile();
-    SleepTimeSettings settings;
-    settings.setDeviceLink(&device.link);
-    settings.setProfile(path, 1);
-    QSignalSpy notices(&settings, &SleepTimeSettings::sigNotice);
+    const int before = m_device->sim.received(m_device->keyboard).size();
 
-    QVERIFY(!settings.request(60, 299, 0));
-    QCOMPARE(notices.last().at(0).toString(), QStringLiteral("Keyboard enters sleep time is too short"));
-    QVERIFY(!settings.request(400, 200, 0));
-    QCOMPARE(notices.last().at(0).toString(),
+    QVERIFY(!m_settings->request(60, 299, 0));
+    QCOMPARE(lastNotice(), QStringLiteral("Keyboard enters sleep time is too short"));
+    QVERIFY(!m_settings->request(400, 200, 0));
+    QCOMPARE(lastNotice(),
              QStringLiteral("The time when the light enters sleep cannot be longer than the keyboard enters sleep"));
 
-    QCOMPARE(device.receivedUpToMarker().size(), before);
-    QCOMPARE(storedSleep(path), (QList<int>{-1, -1}));
+    QCOMPARE(m_device->receivedUpToMarker().size(), before);
+    QCOMPARE(storedSleep(m_path), (QList<int>{-1, -1}));
 }
 
 void tst_SleepTimeSettings::noDeviceIsAFailure()
 {
-    const QByteArray path = freshProfile();
-    SleepTimeSettings settings;
-    settings.setProfile(path, 1);
-    QSignalSpy notices(&settings, &SleepTimeSettings::sigNotice);
+    m_settings->setDeviceLink(nullptr);
 
-    QVERIFY(!settings.request(60, 300, 0));
-    QCOMPARE(notices.last().at(0).toString(), QStringLiteral("Sleep time set failed"));
-    QCOMPARE(storedSleep(path), (QList<int>{-1, -1}));
+    QVERIFY(!m_settings->request(60, 300, 0));
+    QCOMPARE(lastNotice(), QStringLiteral("Sleep time set failed"));
+    QCOMPARE(storedSleep(m_path), (QList<int>{-1, -1}));
 }
 
 QTEST_MAIN(tst_SleepTimeSettings)
