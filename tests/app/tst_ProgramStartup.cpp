@@ -118,8 +118,10 @@ void tst_ProgramStartup::secondStartExitsOneAndLeavesOneBanner()
     QCOMPARE(m_first.state(), QProcess::Running);
     QCOMPARE(bannerCount(), 1);
 
+    // The main window's start-up steps follow the system information, once per run.
+    QTRY_VERIFY_WITH_TIMEOUT(logText().contains("Start Chang App Theme ... ThemeSelectIndex:"), 30000);
     const QStringList lines = logText().split("\r\n", Qt::SkipEmptyParts);
-    QCOMPARE(lines.size(), 6);
+    QCOMPARE(lines.size(), 10);
     const QStringList labels{"------------------------- *** App Runing *** ---", "UserConfig FullPath: \"",
                              "System Cpu: \"", "Memory Describe: \"freeMem ", "System Version: \"",
                              "Screen Size: "};
@@ -130,6 +132,10 @@ void tst_ProgramStartup::secondStartExitsOneAndLeavesOneBanner()
         QVERIFY2(match.hasMatch(), qPrintable(lines[i]));
         QVERIFY2(lines[i].mid(match.capturedLength()).startsWith(labels[i]), qPrintable(lines[i]));
     }
+    const QStringList windowSteps{"1.CreatTrayIcon  and  registerDevice", "2.Init Vorlan Sdk", "3.Init Widgets",
+                                  "Start Chang App Theme ... ThemeSelectIndex: 0"};
+    for (int i = 0; i < windowSteps.size(); ++i)
+        QVERIFY2(lines[6 + i].endsWith(windowSteps[i]), qPrintable(lines[6 + i]));
 }
 
 void tst_ProgramStartup::startAfterKillRuns()

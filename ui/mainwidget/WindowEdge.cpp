@@ -49,3 +49,52 @@ Qt::CursorShape cursorForEdge(WindowEdge edge)
     }
     return Qt::ArrowCursor;
 }
+
+QRect resizedByEdge(const QRect &globalRect, WindowEdge edge, const QPoint &point, const QSize &minimum)
+{
+    QRect rect = globalRect;
+    const auto moveTop = [&] {
+        if (globalRect.bottom() - point.y() > minimum.height())
+            rect.setTop(point.y());
+    };
+    const auto moveLeft = [&] {
+        if (globalRect.right() - point.x() > minimum.width())
+            rect.setLeft(point.x());
+    };
+    const auto setHeight = [&] { rect.setHeight(point.y() - globalRect.top()); };
+    const auto setWidth = [&] { rect.setWidth(point.x() - globalRect.left()); };
+
+    switch (edge) {
+    case UP:
+        moveTop();
+        break;
+    case DOWN:
+        setHeight();
+        break;
+    case LEFT:
+        moveLeft();
+        break;
+    case RIGHT:
+        setWidth();
+        break;
+    case LEFTTOP:
+        moveLeft();
+        moveTop();
+        break;
+    case LEFTBOTTOM:
+        setHeight();
+        moveLeft();
+        break;
+    case RIGHTBOTTOM:
+        setWidth();
+        setHeight();
+        break;
+    case RIGHTTOP:
+        setWidth();
+        moveTop();
+        break;
+    case NONE:
+        break;
+    }
+    return rect;
+}

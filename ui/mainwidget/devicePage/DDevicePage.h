@@ -1,0 +1,165 @@
+#pragma once
+
+#include "VorlanXmlRecords.h"
+#include "hidStructInfoAll.h"
+
+#include <QMap>
+#include <QPoint>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include <memory>
+
+class ArrowWidget;
+class CbNotice;
+class DCustomKeysPage;
+class DDeviceKeyboardLink;
+class DDeviceListItem;
+class DLightsConfigPage;
+class DPerformancePage;
+class DTriggerSettingPage;
+class MainHidInterFace;
+class QButtonGroup;
+class QLayout;
+class QTimer;
+class Ui_DDevicePage;
+class dragShowArea;
+class lightDealMain;
+
+// The central page of the main window: the device cards on the left, the current device's
+// keyboard view, tab bar and tabs on the right.
+class DDevicePage : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit DDevicePage(QWidget *parent = nullptr);
+    ~DDevicePage() override;
+
+    void retranslate();
+    void applyTheme();
+    void setDeviceListVisible(bool visible);
+    void stopLightDealWork();
+    // Closes every opened device's HID I/O object, so no I/O thread uses a handle at exit.
+    void closeDeviceLinks();
+    QPoint toastPosition() const;
+    void clearDeviceList();
+    void showTabTip(int index);
+    // Hot-plug entry of the main window: 11 arrival, 12 removal.
+    void updateHidList(int changeCode, QString hidPath);
+
+    QMap<QString, DDeviceKeyboardLink *> getDeviceLinkMap() const { return m_deviceLinkMap; }
+    QMap<QString, hidStructInfoAll> getHidInfoMap() const { return m_hidInfoMap; }
+
+    // The link label's rich text: the link shown underlined in the given "r,g,b" colour.
+    static QString companyLinkText(const QString &link, const QString &colour);
+
+signals:
+    void sigShowMacroPage();
+    void sigShowSeniorKeysPage();
+    void sigReturnHidLikeName(QString productName, QString likeName);
+    void sigUpdateDeviceListShow();
+    void sigMacroListHaveChangedSendToDevice(QString strMacroIndex, QString strMacroName);
+    void sigHaveCheckUpgradeFirmwareNUC();
+    void sigIntoOrRemoveHidOver();
+
+public slots:
+    void onEveryPageBackTip(QString strTip);
+    void onCloseMenuWidow();
+    void onLickActivited(QString str);
+    void onScrollSheetSet();
+    // The first device scan, run from the event loop after construction.
+    virtual void onLoadDeviceList();
+
+    // Tabs and layers.
+    void onCurIndexChangedMainPage(int index);
+    void onAutoIntoCustomKeysPage();
+    void onDefaultLayerAndFnLayerSwitch(int layer);
+    void onLockWinKeyAbout(int feature1, int feature2, int feature3, int feature4);
+    void on_toolButton_MacroDialog_clicked();
+    void on_toolButton_SeniorKey_clicked();
+
+    // Lighting relays.
+    void onInteractLightsPointXY(int row, int column);
+    void onSelectCurrentLightTypeIndex_KB(int lightIndex, colorInfoData info);
+    void onSelectCurrentLightTypeIndex_Side(int lightIndex, colorInfoData info);
+    void onLightConfigHaveChanged(int from, colorInfoData info);
+    void onLightConfigHaveChanged_Custom(int from, colorInfoData info);
+    void onCustomLightItemHaveChanged(int flagIndex, QString setIndex, QString setName);
+
+    // Profiles, sleep times, download and keyboard status.
+    void onResetoreCurrentProfile();
+    void onLightAndKeyboardSleepTime(int lightSleepTime, int keyboardSleepTime, int prohibitSleepStatus);
+    void onTheKeyboardIntoDownloading();
+    void onMacroListHaveChangedSendToDevice(QString strMacroIndex, QString strMacroName);
+    void onTimerChangingBatteryNum();
+
+    // Magnetic switches.
+    void onMagnetsKeysApplyConfig(int selMode, int strengthNum_L, int strengthNum_R, int strengthNum_QuickTrigger_L,
+                                  int strengthNum_QuickTrigger_R);
+    void onMagnetsKeyboardDefaultSensitivity();
+    void onKeyAntiShakeCurrentNum(int num);
+    void onKeyRateOfReturnCurrentNum(int num);
+    void onCalibrationMode(int on);
+    void onKeyCalibrationStartRuning();
+    void onAllKeysCalibrationMode(int on);
+    void onQueryDynamicDisplaySensitivityNum(int indexX, int indexY);
+    void onTheMagneticKeyboardCalibrationPoint(int keyPointX, int keyPointY);
+    void onTheMagneticKeyboardCalibrationStatusBack(int keyCalibrationStatus);
+    void onMagneticKeyboardAllKeysCalibrationStatusBack(int keyCalibrationStatus);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void createSubPages();
+    void stopLightEngine();
+    QString moveTipText() const;
+
+    Ui_DDevicePage *m_ui;
+    QString m_desktopFolder;
+    CbNotice *m_pageToast = nullptr;
+    QString m_companyLink;
+    QLayout *m_deviceListLayout = nullptr;
+    DCustomKeysPage *m_customKeysPage = nullptr;
+    DLightsConfigPage *m_lightsPage = nullptr;
+    DPerformancePage *m_performancePage = nullptr;
+    DTriggerSettingPage *m_triggerPage = nullptr;
+    QString m_scrollBarSheet;
+    // Outside the widget tree; lives as long as the page, which the program keeps for the whole run.
+    std::unique_ptr<lightDealMain> m_lightEngine;
+    // The one pop-up the page knows of; a replaced one is deleted.
+    QPointer<ArrowWidget> m_profileMenuPopup;
+    dragShowArea *m_dragArea = nullptr;
+    bool m_lightEditTest = false;
+    int m_customLightSlot = -1;
+    QButtonGroup *m_tabButtonGroup = nullptr;
+    QTimer *m_batteryTimer = nullptr;
+    int m_batteryAnimationLevel = 0;
+
+    int m_currentPageIndex = -1;
+    int m_currentKeyboardLightType = -1;
+    int m_currentLayer = -1;
+    double m_zoomFactor = 1.0;
+    int m_profileIndex = 1;
+    char m_profileXmlPath[256] = {};
+    int m_keyboardLightTypeInUse = 2;
+    int m_sideLightTypeInUse = 2;
+    int m_lightRunningStatus = 0;
+    int m_lightSyncStatus = 0;
+    int m_changeCode = 10;
+    bool m_firstSelection = true;
+    bool m_hotPlugBusy = false;
+    bool m_deviceSwitchBusy = false;
+    bool m_sleepTimeConfirmed = false;
+    int m_linkCount = 0;
+    QMap<QString, hidStructInfoAll> m_hidInfoMap;
+    QMap<QString, int> m_dongleStateMap;
+    QMap<QString, DDeviceListItem *> m_deviceItemMap;
+    QMap<QString, DDeviceKeyboardLink *> m_deviceLinkMap;
+    DDeviceListItem *m_currentDeviceItem = nullptr;
+    DDeviceKeyboardLink *m_currentDeviceLink = nullptr;
+    MainHidInterFace *m_currentHidInterface = nullptr;
+    QPoint m_calibrationPoint = QPoint(-1, -1);
+};
