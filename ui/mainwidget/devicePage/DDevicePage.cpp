@@ -15,6 +15,7 @@
 #include "keyboardButCustom.h"
 #include "lightDealMain.h"
 #include "MainHidInterFace.h"
+#include "ProfileDialogProvider.h"
 #include "TextMoveWidget.h"
 #include "ThemeColorText.h"
 #include "Ui_DDevicePage.h"
@@ -84,6 +85,7 @@ DDevicePage::DDevicePage(QWidget *parent)
     m_lightEngine = std::make_unique<lightDealMain>(nullptr);
 
     createSubPages();
+    createProfileTools();
 
     for (QToolButton *button : {m_ui->toolButton_CustomKey, m_ui->toolButton_LightConfig, m_ui->toolButton_MacroDialog,
                                 m_ui->toolButton_Performance, m_ui->toolButton_TriggerSetting,
@@ -464,21 +466,8 @@ void DDevicePage::onSelectCurrentLightTypeIndex_Side(int, colorInfoData) {}
 void DDevicePage::onLightConfigHaveChanged(int, colorInfoData) {}
 void DDevicePage::onLightConfigHaveChanged_Custom(int, colorInfoData) {}
 void DDevicePage::onCustomLightItemHaveChanged(int, QString, QString) {}
-void DDevicePage::onResetoreCurrentProfile() {}
-void DDevicePage::onLightAndKeyboardSleepTime(int, int, int) {}
 void DDevicePage::onMacroListHaveChangedSendToDevice(QString, QString) {}
 void DDevicePage::onTimerChangingBatteryNum() {}
-void DDevicePage::onMagnetsKeysApplyConfig(int, int, int, int, int) {}
-void DDevicePage::onMagnetsKeyboardDefaultSensitivity() {}
-void DDevicePage::onKeyAntiShakeCurrentNum(int) {}
-void DDevicePage::onKeyRateOfReturnCurrentNum(int) {}
-void DDevicePage::onCalibrationMode(int) {}
-void DDevicePage::onKeyCalibrationStartRuning() {}
-void DDevicePage::onAllKeysCalibrationMode(int) {}
-void DDevicePage::onQueryDynamicDisplaySensitivityNum(int, int) {}
-void DDevicePage::onTheMagneticKeyboardCalibrationPoint(int, int) {}
-void DDevicePage::onTheMagneticKeyboardCalibrationStatusBack(int) {}
-void DDevicePage::onMagneticKeyboardAllKeysCalibrationStatusBack(int) {}
 
 void DDevicePage::onTheKeyboardIntoDownloading()
 {

@@ -7,6 +7,7 @@
 #include <QPoint>
 #include <QPointer>
 #include <QString>
+#include <QVector>
 #include <QWidget>
 
 #include <memory>
@@ -25,7 +26,12 @@ class QLayout;
 class QTimer;
 class Ui_DDevicePage;
 class dragShowArea;
+class keyboardButCustom;
 class lightDealMain;
+class MagneticCommands;
+class ProfileDialogProvider;
+class ProfileOperations;
+class SleepTimeSettings;
 
 // The central page of the main window: the device cards on the left, the current device's
 // keyboard view, tab bar and tabs on the right.
@@ -89,6 +95,16 @@ public slots:
     void onCustomLightItemHaveChanged(int flagIndex, QString setIndex, QString setName);
 
     // Profiles, sleep times, download and keyboard status.
+    void on_pushButton_ProfileOperate_clicked();
+    void onProfileCreate();
+    void onProfileDelete();
+    void onProfileExport();
+    void onProfileImport();
+    void onProfileModifyName();
+    void on_pushButton_Save_clicked();
+    void on_pushButton_Cancel_clicked();
+    void on_comboBox_profileList_currentIndexChanged(const QString &text);
+    void on_pushButton_Reset_clicked();
     void onResetoreCurrentProfile();
     void onLightAndKeyboardSleepTime(int lightSleepTime, int keyboardSleepTime, int prohibitSleepStatus);
     void onTheKeyboardIntoDownloading();
@@ -114,6 +130,11 @@ protected:
 
 private:
     void createSubPages();
+    // Profile, sleep-time and magnetic-switch helpers follow the current device and profile.
+    void createProfileTools();
+    void syncProfileTools();
+    void refreshProfileList();
+    QVector<QPoint> selectedMatrixKeys() const;
     void stopLightEngine();
     QString moveTipText() const;
 
@@ -162,4 +183,9 @@ private:
     DDeviceKeyboardLink *m_currentDeviceLink = nullptr;
     MainHidInterFace *m_currentHidInterface = nullptr;
     QPoint m_calibrationPoint = QPoint(-1, -1);
+    std::unique_ptr<ProfileDialogProvider> m_profileDialogs;
+    ProfileOperations *m_profileOperations = nullptr;
+    SleepTimeSettings *m_sleepTimeSettings = nullptr;
+    MagneticCommands *m_magneticCommands = nullptr;
+    QList<keyboardButCustom *> m_calibratedKeys;
 };

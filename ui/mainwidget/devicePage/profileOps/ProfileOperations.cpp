@@ -77,6 +77,8 @@ void ProfileOperations::loadCurrentProfile()
 
 void ProfileOperations::createProfile()
 {
+    if (!hasProfileFile())
+        return;
     const ProfileNodeList profiles = listProfiles(m_profileXmlPath);
     if (ProfileRules::isAtProfileLimit(profiles)) {
         notice(QObject::tr("The number of profile has reached the maximum"));
@@ -97,6 +99,8 @@ void ProfileOperations::createProfile()
 
 void ProfileOperations::deleteProfile()
 {
+    if (!hasProfileFile())
+        return;
     if (listProfiles(m_profileXmlPath).size() <= 1) {
         notice(QObject::tr("Need keep at least one profile"));
         return;
@@ -114,6 +118,8 @@ void ProfileOperations::deleteProfile()
 
 void ProfileOperations::exportProfile()
 {
+    if (!hasProfileFile())
+        return;
     const QString folder = m_dialogs->existingDirectory(m_dialogParent, QObject::tr("Save directory"));
     if (folder.isEmpty()) {
         notice(QObject::tr("Please select save directory first"));
@@ -135,6 +141,8 @@ void ProfileOperations::exportProfile()
 
 void ProfileOperations::importProfile()
 {
+    if (!hasProfileFile())
+        return;
     const QString file = m_dialogs->openFileName(m_dialogParent, QObject::tr("Open profile file"),
                                                  QObject::tr("Profile files(*.xml)"));
     if (file.isEmpty()) {
@@ -165,6 +173,8 @@ std::optional<QString> ProfileOperations::currentProfileName() const
 
 bool ProfileOperations::renameProfile(const QString &name)
 {
+    if (!hasProfileFile())
+        return false;
     if (name.isEmpty()) {
         notice(QObject::tr("Profile name can't empty"));
         return false;
@@ -178,6 +188,8 @@ bool ProfileOperations::renameProfile(const QString &name)
 
 void ProfileOperations::switchProfile(int index)
 {
+    if (!hasProfileFile())
+        return;
     qDebug().noquote() << "Start profileList_currentIndexChanged index:" << index;
     m_profileIndex = index;
     CVorlanXML_ModifyXMLFileProfileIndex(m_profileXmlPath.constData(), m_profileIndex);
@@ -186,6 +198,8 @@ void ProfileOperations::switchProfile(int index)
 
 void ProfileOperations::resetWithQuestion()
 {
+    if (!hasProfileFile())
+        return;
     const int answer = m_dialogs->question(m_dialogParent, QObject::tr("Tip"), QObject::tr("Whether to reset the current profile?"),
                                            QObject::tr("Yes"), QObject::tr("No"));
     if (answer == 1)
@@ -201,6 +215,8 @@ void ProfileOperations::resetWithQuestion()
 
 void ProfileOperations::restoreCurrentProfile()
 {
+    if (!hasProfileFile())
+        return;
     const QString name = currentProfileName().value_or(QString());
     CVorlanXML_DeleteProFileSelectedNode(m_profileXmlPath.constData(), indexText().constData());
     CVorlanXML_CreateProFileXmlParentNode(m_profileXmlPath.constData(), indexText().constData(),

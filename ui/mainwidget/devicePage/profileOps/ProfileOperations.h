@@ -55,6 +55,8 @@ signals:
     void sigProfileListChanged();
 
 private:
+    // Without a current device there is no layer file, and nothing to operate on.
+    bool hasProfileFile() const { return !m_profileXmlPath.isEmpty(); }
     QByteArray indexText() const;
     void notice(const QString &text) { emit sigNotice(text, false); }
     void writeDefaults(int index);

@@ -119,6 +119,7 @@ private slots:
     void resetOnMagneticKeyboardRestoresDefaultsFirst();
     void resetAnsweredNoSendsNothing();
     void resetWithoutDeviceStillEmptiesProfile();
+    void nothingHappensWithoutProfileFile();
 
 private:
     FakeDialogs m_dialogs;
@@ -354,6 +355,23 @@ void tst_ProfileOperations::resetWithoutDeviceStillEmptiesProfile()
 
     QCOMPARE(noticeText(notices), QStringLiteral("Operate successful"));
     QCOMPARE(keyCount(path, "1"), 0);
+}
+
+void tst_ProfileOperations::nothingHappensWithoutProfileFile()
+{
+    ProfileOperations operations(&m_dialogs, nullptr);
+    QSignalSpy notices(&operations, &ProfileOperations::sigNotice);
+    m_dialogs.captions.clear();
+
+    operations.createProfile();
+    operations.deleteProfile();
+    operations.exportProfile();
+    operations.importProfile();
+    QVERIFY(!operations.renameProfile(QStringLiteral("x")));
+    operations.resetWithQuestion();
+
+    QVERIFY(notices.isEmpty());
+    QVERIFY(m_dialogs.captions.isEmpty());
 }
 
 QTEST_MAIN(tst_ProfileOperations)
