@@ -5,6 +5,7 @@
 #include "CbNotice.h"
 #include "DDataManager.h"
 #include "DDeviceKeyboardLink.h"
+#include "DLightsConfigPage.h"
 #include "DProfileMenuToolWidget.h"
 #include "DTriggerSettingPage.h"
 #include "MagneticCommands.h"
@@ -16,6 +17,7 @@
 #include "Ui_DDevicePage.h"
 #include "VorlanXml.h"
 #include "keyboardButCustom.h"
+#include "lightDealMain.h"
 
 #include <QComboBox>
 #include <QDebug>
@@ -169,11 +171,22 @@ void DDevicePage::on_comboBox_profileList_currentIndexChanged(const QString &)
     syncProfileTools();
     m_profileOperations->switchProfile(m_ui->comboBox_profileList->currentData().toInt());
     m_profileIndex = m_profileOperations->profileIndex();
+    m_lightsPage->loadProfileLightMode();
     for (keyboardButCustom *cap : DDataManager::instance()->getKeyInfoList()) {
         if (!cap)
             continue;
         cap->setLightPreviewEnabled(false);
         cap->setHoverEnabled(true);
+    }
+    if (DDataManager::instance()->isSideLightModesReported()) {
+        // A profile without a side-light record for the mode in use leaves the keyboard's as it is.
+        colorInfoData record{};
+        const QByteArray index = QByteArray::number(m_profileIndex);
+        if (CVorlanXML_SelectProfileColorDataInfo(m_profileXmlPath, index.constData(), 1, m_sideLightTypeInUse,
+                                                  &record)) {
+            m_lightEngine->setSideColorInfoDataStu(record);
+            m_lightsPage->sendSideLightConfig(record);
+        }
     }
     qDebug().noquote() << "Over profileList_currentIndexChanged";
 }
