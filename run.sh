@@ -14,7 +14,12 @@ cmake --build "$build" -j"$(nproc)"
 
 # Without a real supported keyboard, the simulator serves the demo models.
 sim_pid=""
+reporter_pid=""
 stop_simulator() {
+    if [[ -n "$reporter_pid" ]]; then
+        kill "$reporter_pid" 2>/dev/null || true
+        wait "$reporter_pid" 2>/dev/null || true
+    fi
     if [[ -n "$sim_pid" ]]; then
         kill "$sim_pid" 2>/dev/null || true
         wait "$sim_pid" 2>/dev/null || true
@@ -23,13 +28,24 @@ stop_simulator() {
 trap stop_simulator EXIT
 if [[ -z "$(env -u VORLAN_SIM_DIR "$build/bin/hidprobe" --list 2>/dev/null)" ]]; then
     export VORLAN_SIM_DIR="${VORLAN_SIM_DIR:-${XDG_RUNTIME_DIR:-/tmp}/vorlan-sim-$(id -u)}"
-    echo "No supported keyboard found: simulating the demo models in $VORLAN_SIM_DIR" >&2
-    "$build/bin/kbdsim" --dir "$VORLAN_SIM_DIR" --demo &
+    echo "No supported keyboard found: simulating a cable keyboard and a receiver keyboard in $VORLAN_SIM_DIR" >&2
+    # One keyboard on a cable and one behind its 2.4 GHz receiver.
+    "$build/bin/kbdsim" --dir "$VORLAN_SIM_DIR" --plug Aster104:DEMO0000000000000000000000000001 \
+        --plug Breeze84W:DEMO0000000000000000000000000003:receiver &
     sim_pid=$!
     for _ in $(seq 50); do
         [[ -S "$VORLAN_SIM_DIR/control.sock" ]] && break
         sleep 0.1
     done
+    # A keyboard behind a receiver reports its battery now and then; its first report tells the
+    # program that the receiver reaches it.
+    (
+        while kill -0 "$sim_pid" 2>/dev/null; do
+            sleep 3
+            "$build/bin/kbdsim" ctl --dir "$VORLAN_SIM_DIR" status 2 0 0 85 1 0 0 >/dev/null 2>&1 || true
+        done
+    ) &
+    reporter_pid=$!
 fi
 status=0
 "$build/bin/OsterlinConfig" "$@" || status=$?

@@ -1,6 +1,7 @@
 #include "SimHandlerTable.h"
 
 #include "SimMagneticHandlers.h"
+#include "SimOnboardHandlers.h"
 #include "SimStandardHandlers.h"
 
 SimHandlerTable SimHandlerTable::standard()
@@ -18,6 +19,9 @@ SimHandlerTable SimHandlerTable::standard()
     table.setHandler(SimCmd::Settings, SimStandardHandlers::settings);
     table.setHandler(SimCmd::SnInquiry, SimStandardHandlers::serialInquiry);
     table.setHandler(SimCmd::Sn, SimStandardHandlers::serialWrite);
+    table.setHandler(SimCmd::OnboardKeys, SimOnboardHandlers::keyLayer);
+    table.setHandler(SimCmd::OnboardMacro, SimOnboardHandlers::macroPart);
+    table.setHandler(SimCmd::OnboardAdvancedKey, SimOnboardHandlers::advancedKey);
     table.setMagneticHandler(4, SimStandardHandlers::sensitivityInquiry);
     table.setMagneticHandler(9, SimStandardHandlers::reportRate);
     table.setMagneticHandler(10, SimStandardHandlers::antiShake);

@@ -41,6 +41,7 @@ void SimKeyboard::resetMemory()
     m_memory.prohibitSleep = 0;
     m_memory.magnetic = SimMagneticMemory{};
     std::fill(std::begin(m_memory.lockFlags), std::end(m_memory.lockFlags), 0);
+    m_memory.onboard = SimOnboardMemory();
 }
 
 SimReplies SimKeyboard::receive(const SimReport& report)
@@ -73,6 +74,28 @@ void SimKeyboard::setDroppedCommand(uint8_t command, bool dropped)
         m_droppedCommands.insert(command);
     else
         m_droppedCommands.erase(command);
+}
+
+void SimKeyboard::setAckDropNth(int n)
+{
+    m_ackDropNth = n;
+    m_acksSinceFault = 0;
+}
+
+bool SimKeyboard::passAck()
+{
+    ++m_acksSinceFault;
+    if (m_ackDropAll || m_acksSinceFault == m_ackDropNth) {
+        ++m_acksDropped;
+        return false;
+    }
+    ++m_acksSent;
+    return true;
+}
+
+int SimKeyboard::replyDelayMs(const SimReport& reply) const
+{
+    return reply[1] == SimCmd::OnboardAck ? m_ackDelayMs : 0;
 }
 
 std::string SimKeyboard::dumpJson() const
@@ -111,6 +134,7 @@ std::string SimKeyboard::dumpJson() const
     json.field("keyReportsExpected", m_keysInjected - m_keyAnswers);
     json.field("multimediaAnswersExpected", m_multimediaInjected - m_multimediaAnswers);
     json.boolField("left", m_left);
+    dumpOnboard(json);
     json.key("received");
     json.beginArray();
     for (const SimLogEntry& entry : m_log) {
@@ -122,4 +146,41 @@ std::string SimKeyboard::dumpJson() const
     json.endArray();
     json.endObject();
     return json.text();
+}
+
+void SimKeyboard::dumpOnboard(SimJson& json) const
+{
+    const SimOnboardMemory& onboard = m_memory.onboard;
+    json.key("onboard");
+    json.beginObject();
+    json.key("keyLayers");
+    json.beginObject();
+    for (const auto& [layer, entries] : onboard.keyLayers)
+        json.field(std::to_string(layer), simBytesHex(entries.data(), entries.size()));
+    json.endObject();
+    json.key("macroSlots");
+    json.beginArray();
+    for (const SimOnboardMemory::MacroSlot& slot : onboard.macros) {
+        json.beginObject();
+        json.field("parts", slot.partsWritten);
+        json.field("playMode", slot.playMode);
+        json.field("eventBytes", slot.eventBytes);
+        json.field("playCount", slot.playCount);
+        json.field("image", simBytesHex(slot.image.data(), slot.image.size()));
+        json.endObject();
+    }
+    json.endArray();
+    json.key("advancedKeys");
+    json.beginArray();
+    for (const SimOnboardMemory::AdvancedKey& key : onboard.advancedKeys) {
+        json.beginObject();
+        json.boolField("written", key.written);
+        json.field("data", simBytesHex(key.data.data(), key.data.size()));
+        json.endObject();
+    }
+    json.endArray();
+    json.field("rejectedReports", onboard.rejectedReports);
+    json.field("acksSent", m_acksSent);
+    json.field("acksDropped", m_acksDropped);
+    json.endObject();
 }

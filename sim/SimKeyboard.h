@@ -19,6 +19,8 @@ struct SimLogEntry
     SimReport report;
 };
 
+class SimJson;
+
 // One simulated keyboard: its model, its on-board memory and its side of the report protocol.
 // Not thread-safe; its owner serialises access.
 class SimKeyboard
@@ -46,6 +48,16 @@ public:
     void leave() { m_left = true; }
     bool hasLeft() const { return m_left; }
 
+    // Macro acknowledgement faults: drop the nth one from now on (1-based, 0 = none), drop every one,
+    // or hold each back for a while (the server applies the delay).
+    void setAckDropNth(int n);
+    void setAckDropAll(bool dropAll) { m_ackDropAll = dropAll; }
+    void setAckDelayMs(int delayMs) { m_ackDelayMs = delayMs; }
+    // Counts one acknowledgement about to go out; false when a fault swallows it.
+    bool passAck();
+    // Extra time before this reply leaves the keyboard.
+    int replyDelayMs(const SimReport& reply) const;
+
     void countHandshake() { ++m_handshakes; }
     void countKeyAnswer() { ++m_keyAnswers; }
     void countMultimediaAnswer() { ++m_multimediaAnswers; }
@@ -56,6 +68,8 @@ public:
     std::string dumpJson() const;
 
 private:
+    void dumpOnboard(SimJson& json) const;
+
     static constexpr size_t maxLogEntries = 100000;
 
     const ModelInfo& m_model;
@@ -73,4 +87,10 @@ private:
     int m_keyAnswers = 0;
     int m_multimediaInjected = 0;
     int m_multimediaAnswers = 0;
+    int m_ackDropNth = 0;
+    int m_acksSinceFault = 0;
+    bool m_ackDropAll = false;
+    int m_ackDelayMs = 0;
+    int m_acksSent = 0;
+    int m_acksDropped = 0;
 };

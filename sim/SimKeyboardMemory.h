@@ -1,6 +1,7 @@
 #pragma once
 
 #include "SimMagneticMemory.h"
+#include "SimOnboardMemory.h"
 
 #include <cstdint>
 #include <string>
@@ -34,4 +35,5 @@ struct SimKeyboardMemory
     uint8_t lockFlags[4] = {0, 0, 0, 0};
     std::string firmwareVersion;
     SimMagneticMemory magnetic;
+    SimOnboardMemory onboard;
 };

@@ -25,10 +25,15 @@ constexpr uint8_t LightStream = 0x0E;
 constexpr uint8_t Settings = 0x13;
 constexpr uint8_t SnInquiry = 0x14;
 constexpr uint8_t Sn = 0x15;
+constexpr uint8_t OnboardKeys = 0x17;
+constexpr uint8_t OnboardMacro = 0x18;
+constexpr uint8_t OnboardAck = 0x19;
 constexpr uint8_t HostKey = 0x20;
 constexpr uint8_t MagneticReply = 0x21;
 constexpr uint8_t Magnetic = 0x29;
+constexpr uint8_t OnboardAdvancedKey = 0x2A;
 } // namespace SimCmd
 
 // Hex text of a report, bytes separated by spaces ("01 15 00 ...").
 std::string simReportHex(const SimReport& report);
+std::string simBytesHex(const uint8_t* bytes, size_t count);

@@ -126,7 +126,7 @@ const char* kUsage =
     "light <id> <area> <mode> <brightness> <speed> <r> <g> <b>, custom <id> <slot>, bitmap <id> <hex bytes>, "
     "travel <id> <row> <column> <value>, "
     "serial <id> normal|blank|short, mute <id> on|off, drop <id> <hex code> on|off, latency <id> <ms>, "
-    "dump <id>, clearlog <id>";
+    "ackdrop <id> off|all|<n>, ackdelay <id> <ms>, dump <id>, clearlog <id>";
 
 } // namespace
 
@@ -299,9 +299,11 @@ void SimServer::readKeyboardClient(int id, int fd)
         }
         const SimReplies replies = slot.keyboard->receive(report);
         m_received.notify_all();
-        const auto due = std::chrono::steady_clock::now() + std::chrono::milliseconds(slot.latencyMs);
-        for (const SimReport& reply : replies)
-            m_pending.emplace(due, PendingReply{id, fd, reply});
+        const auto now = std::chrono::steady_clock::now();
+        for (const SimReport& reply : replies) {
+            const auto delay = std::chrono::milliseconds(slot.latencyMs + slot.keyboard->replyDelayMs(reply));
+            m_pending.emplace(now + delay, PendingReply{id, fd, reply});
+        }
         if (slot.keyboard->hasLeft()) {
             unplugLocked(id);
             break;
@@ -606,6 +608,25 @@ std::string SimServer::executeLocked(const std::string& line)
     long latency = 0;
     if (command == "latency" && words.size() == 3 && parseNumber(words[2], 10, 0, 60000, &latency)) {
         slot.latencyMs = static_cast<int>(latency);
+        return "OK";
+    }
+    if (command == "ackdrop" && words.size() == 3) {
+        long nth = 0;
+        if (words[2] == "all") {
+            keyboard.setAckDropAll(true);
+        } else if (words[2] == "off") {
+            keyboard.setAckDropAll(false);
+            keyboard.setAckDropNth(0);
+        } else if (parseNumber(words[2], 10, 1, 1L << 30, &nth)) {
+            keyboard.setAckDropNth(static_cast<int>(nth));
+        } else {
+            return kUsage;
+        }
+        return "OK";
+    }
+    long ackDelay = 0;
+    if (command == "ackdelay" && words.size() == 3 && parseNumber(words[2], 10, 0, 60000, &ackDelay)) {
+        keyboard.setAckDelayMs(static_cast<int>(ackDelay));
         return "OK";
     }
     return kUsage;

@@ -59,6 +59,10 @@ private slots:
     void upgradeCommandMakesKeyboardLeave();
     void faultsSilenceReplies();
     void injectedKeysExpectOneAnswerEach();
+    void onboardReportsFillMemory();
+    void onboardReportsOutOfRangeAreRejected_data();
+    void onboardReportsOutOfRangeAreRejected();
+    void macroAcknowledgementFaults();
 };
 
 void TestSimKeyboard::inquiryGetsReplyInLayout_data()
@@ -118,6 +122,7 @@ void TestSimKeyboard::reportsWithoutReply_data()
     QTest::newRow("light setting") << frame({{0, 1}, {1, 0x06}, {5, 0x0E}, {6, 3}});
     QTest::newRow("light frame") << frame({{0, 1}, {1, 0x0E}});
     QTest::newRow("unknown code") << frame({{0, 1}, {1, 0x33}});
+    QTest::newRow("key layer") << frame({{0, 1}, {1, 0x17}, {5, 4}, {7, 4}});
     QTest::newRow("unknown magnetic sub-command") << frame({{0, 1}, {1, 0x29}, {5, 0x18}, {6, 0x40}});
 }
 
@@ -208,6 +213,105 @@ void TestSimKeyboard::injectedKeysExpectOneAnswerEach()
     QJsonParseError error;
     QJsonDocument::fromJson(dump.toUtf8(), &error);
     QCOMPARE(error.error, QJsonParseError::NoError);
+}
+
+void TestSimKeyboard::onboardReportsFillMemory()
+{
+    SimKeyboard keyboard = makeKeyboard("Quartz68HE");
+    // The last key report of the FN layer: six keys at positions 126..131.
+    keyboard.receive(toReport(frame({{0, 1}, {1, 0x17}, {2, 2}, {4, 9}, {5, 24}}, QByteArray(24, 7))));
+    // Part 0 (header and image 0..49) and part 4 (image 224..247) of slot 3.
+    const SimReplies acks = keyboard.receive(
+        toReport(frame({{0, 1}, {1, 0x18}, {2, 3}, {5, 58}, {7, 1}, {9, 8}, {11, 5}, {14, 4}, {15, 0x10}, {63, 9}})));
+    keyboard.receive(toReport(frame({{0, 1}, {1, 0x18}, {2, 3}, {4, 4}, {5, 24}, {6, 0xAA}, {29, 0xBB}})));
+    keyboard.receive(toReport(frame({{0, 1}, {1, 0x2A}, {2, 39}, {5, 0x32}, {6, 2}, {8, 225}})));
+
+    QCOMPARE(acks.size(), size_t(1));
+    QCOMPARE(fromReport(acks.front()).left(5), QByteArray::fromHex("0119030000"));
+    const SimOnboardMemory& onboard = keyboard.memory().onboard;
+    QCOMPARE(onboard.keyLayers.size(), size_t(1));
+    const std::vector<uint8_t>& fn = onboard.keyLayers.at(2);
+    QCOMPARE(fn.size(), size_t(4 * 132));
+    QCOMPARE(int(fn[4 * 125 + 3]), 0);
+    QCOMPARE(int(fn[4 * 126]), 7);
+    QCOMPARE(int(fn.back()), 7);
+    const SimOnboardMemory::MacroSlot& slot = onboard.macros[3];
+    QCOMPARE(int(slot.partsWritten), 0x11);
+    QCOMPARE(int(slot.playMode), 1);
+    QCOMPARE(int(slot.eventBytes), 8);
+    QCOMPARE(int(slot.playCount), 5);
+    QCOMPARE(int(slot.image[0]), 4);
+    QCOMPARE(int(slot.image[1]), 0x10);
+    QCOMPARE(int(slot.image[49]), 9);
+    QCOMPARE(int(slot.image[224]), 0xAA);
+    QCOMPARE(int(slot.image[247]), 0xBB);
+    QVERIFY(onboard.advancedKeys[39].written);
+    QCOMPARE(int(onboard.advancedKeys[39].data[0]), 2);
+    QCOMPARE(int(onboard.advancedKeys[39].data[2]), 225);
+    QCOMPARE(onboard.rejectedReports, 0);
+
+    const QJsonObject dump = QJsonDocument::fromJson(QByteArray::fromStdString(keyboard.dumpJson())).object();
+    const QJsonObject onboardDump = dump.value("onboard").toObject();
+    QVERIFY(onboardDump.value("keyLayers").toObject().value("2").toString().endsWith("07 07 07 07"));
+    QCOMPARE(onboardDump.value("macroSlots").toArray().size(), 10);
+    QCOMPARE(onboardDump.value("macroSlots").toArray().at(3).toObject().value("playCount").toInt(), 5);
+    QCOMPARE(onboardDump.value("advancedKeys").toArray().size(), 40);
+    QVERIFY(onboardDump.value("advancedKeys").toArray().at(39).toObject().value("data").toString().startsWith("02 00 e1"));
+    QCOMPARE(onboardDump.value("acksSent").toInt(), 2);
+}
+
+void TestSimKeyboard::onboardReportsOutOfRangeAreRejected_data()
+{
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<QByteArray>("request");
+    QTest::newRow("layer code 3") << "Aster104" << frame({{0, 1}, {1, 0x17}, {2, 3}, {5, 4}});
+    QTest::newRow("past the matrix") << "Aster104" << frame({{0, 1}, {1, 0x17}, {4, 9}, {5, 28}});
+    QTest::newRow("length not whole keys") << "Aster104" << frame({{0, 1}, {1, 0x17}, {5, 6}});
+    QTest::newRow("macro slot 10") << "Aster104" << frame({{0, 1}, {1, 0x18}, {2, 10}, {5, 58}});
+    QTest::newRow("macro part 5") << "Aster104" << frame({{0, 1}, {1, 0x18}, {4, 5}, {5, 58}});
+    QTest::newRow("advanced-key place 40") << "Quartz68HE" << frame({{0, 1}, {1, 0x2A}, {2, 40}, {5, 0x32}});
+    QTest::newRow("advanced key without magnets") << "Aster104" << frame({{0, 1}, {1, 0x2A}, {5, 0x32}, {6, 1}});
+}
+
+void TestSimKeyboard::onboardReportsOutOfRangeAreRejected()
+{
+    QFETCH(QString, model);
+    QFETCH(QByteArray, request);
+    SimKeyboard keyboard = makeKeyboard(model.toLatin1().constData());
+    keyboard.receive(toReport(request));
+    const SimOnboardMemory& onboard = keyboard.memory().onboard;
+    QCOMPARE(onboard.rejectedReports, 1);
+    QVERIFY(onboard.keyLayers.empty());
+    QVERIFY(std::none_of(onboard.macros.begin(), onboard.macros.end(),
+                         [](const SimOnboardMemory::MacroSlot& slot) { return slot.partsWritten != 0; }));
+    QVERIFY(std::none_of(onboard.advancedKeys.begin(), onboard.advancedKeys.end(),
+                         [](const SimOnboardMemory::AdvancedKey& key) { return key.written; }));
+}
+
+void TestSimKeyboard::macroAcknowledgementFaults()
+{
+    SimKeyboard keyboard = makeKeyboard("Aster104");
+    const SimReport part = toReport(frame({{0, 1}, {1, 0x18}, {5, 58}}));
+    const auto acks = [&](int reports) {
+        QString pattern;
+        for (int i = 0; i < reports; ++i)
+            pattern += keyboard.receive(part).empty() ? '-' : 'A';
+        return pattern;
+    };
+    keyboard.setAckDropNth(3);
+    QCOMPARE(acks(5), QString("AA-AA"));
+    keyboard.setAckDropAll(true);
+    QCOMPARE(acks(2), QString("--"));
+    keyboard.setAckDropAll(false);
+    QCOMPARE(acks(1), QString("A"));
+    // A dropped acknowledgement still leaves the part in memory.
+    QCOMPARE(int(keyboard.memory().onboard.macros[0].partsWritten), 1);
+
+    keyboard.setAckDelayMs(250);
+    const SimReplies ack = keyboard.receive(part);
+    QCOMPARE(ack.size(), size_t(1));
+    QCOMPARE(keyboard.replyDelayMs(ack.front()), 250);
+    QCOMPARE(keyboard.replyDelayMs(toReport(frame({{0, 1}, {1, 0x08}}))), 0);
 }
 
 QTEST_GUILESS_MAIN(TestSimKeyboard)

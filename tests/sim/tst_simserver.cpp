@@ -201,6 +201,9 @@ void TestSimServer::badControlLinesAreRefused_data()
     QTest::newRow("too many bytes") << "key 1 0 0 0 0 0 0 0 0 0";
     QTest::newRow("negative latency") << "latency 1 -5";
     QTest::newRow("byte out of range") << "hostkey 1 300 1";
+    QTest::newRow("drop acknowledgement 0") << "ackdrop 1 0";
+    QTest::newRow("drop acknowledgements of what") << "ackdrop 1 some";
+    QTest::newRow("negative acknowledgement delay") << "ackdelay 1 -1";
 }
 
 void TestSimServer::badControlLinesAreRefused()

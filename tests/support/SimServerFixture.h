@@ -24,8 +24,7 @@ public:
 
     static constexpr const char *DefaultSerial = "0123456789abcdef0123456789abcdef";
 
-    // Plugs a model; an empty serial number plugs a keyboard that reports a blank one. Returns the
-    // keyboard id (-1 on failure).
+    // Plugs a model; returns the keyboard id (-1 on failure).
     int plug(const QString &model, const QString &serial = QLatin1String(DefaultSerial), bool receiver = false);
     QString devicePath(int id) const;
     // Reports the keyboard received, without handshakes.

@@ -5,8 +5,12 @@
 #include "DMacroPage.h"
 #include "DSeniorKeysPage.h"
 #include "DSettingsDia.h"
+#include "DeviceNotifier.h"
+#include "DeviceSdkStartup.h"
+#include "HotPlugGate.h"
 #include "FirstStartDefaults.h"
 #include "MainWindowRules.h"
+#include "SimSocketName.h"
 #include "ThemeColorText.h"
 #include "Ui_DMainWidget.h"
 #include "XdgAutostart.h"
@@ -26,7 +30,10 @@
 #include <QScreen>
 #include <QSettings>
 #include <QStackedWidget>
+#include <QThread>
+#include <QTimer>
 
+#include <cerrno>
 #include <cstdlib>
 
 DMainWidget *g_mainWidget = nullptr;
@@ -150,14 +157,41 @@ DMainWidget::~DMainWidget()
 
 void DMainWidget::registerDeviceNotify()
 {
-    // Hot-plug notifications are registered together with the SDK start-up.
+    m_deviceNotifier = new DeviceNotifier(QString::fromStdString(SimSocketName::simulatorFolder()), this);
+    if (!m_deviceNotifier->isUdevActive())
+        qDebug() << "Register device notify failed, GetLastError:" << errno;
+    connect(m_deviceNotifier, &DeviceNotifier::deviceArrived, this,
+            [this](const QString &path) { onDeviceChange(path, true); });
+    connect(m_deviceNotifier, &DeviceNotifier::deviceRemoved, this,
+            [this](const QString &path) { onDeviceChange(path, false); });
 }
 
 void DMainWidget::initDeviceSdk()
 {
-    // The SDK is not started here yet: the version label stays hidden and both file paths stay
-    // empty, so the data manager never sees an unfilled path.
+    m_sdkStartup = std::make_unique<DeviceSdkStartup>();
+    m_sdkStartup->run(DDataManager::instance()->getUserConfigDir(), DeviceSdkStartup::upgradeLibraryName);
+    m_ui->label_SdkVer->setText(m_sdkStartup->version());
     m_ui->label_SdkVer->hide();
+    if (!m_sdkStartup->isStarted())
+        return;
+    qstrncpy(m_macroXmlPath, m_sdkStartup->macroXmlPath(), sizeof(m_macroXmlPath));
+    qstrncpy(m_seniorKeyXmlPath, m_sdkStartup->seniorKeyXmlPath(), sizeof(m_seniorKeyXmlPath));
+    m_supportInfoList = &m_sdkStartup->supportInfoList();
+}
+
+void DMainWidget::onDeviceChange(const QString &path, bool arrival)
+{
+    const HotPlugDecision decision = HotPlugGate::decide(m_supportInfoList, path, arrival);
+    if (decision.emitSignal) {
+        // The device needs a moment before the SDK can describe it.
+        QThread::msleep(300);
+        if (arrival)
+            emit sigHidDeviceConnectChanging_Into(path);
+        else
+            emit sigHidDeviceConnectChanging_Remove(path);
+    }
+    if (decision.scheduleUpgrade)
+        QTimer::singleShot(600, this, &DMainWidget::ontheHidIntoFirmwareUpgrade);
 }
 
 void DMainWidget::initWidgets()

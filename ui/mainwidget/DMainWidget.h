@@ -7,8 +7,12 @@
 #include <QSystemTrayIcon>
 #include <QWidget>
 
+#include <memory>
+
 struct SupportInfoStu;
 class DDevicePage;
+class DeviceNotifier;
+class DeviceSdkStartup;
 class DMacroPage;
 class QAction;
 class QMenu;
@@ -77,6 +81,8 @@ private:
     void registerDeviceNotify();
     void initDeviceSdk();
     void initWidgets();
+    // In place of the native device-change message: one arrival or removal of a HID device.
+    void onDeviceChange(const QString &path, bool arrival);
     void createTrayIcon();
     void retranslateTrayActions();
     void placeDeviceListHandle();
@@ -90,7 +96,9 @@ private:
     QPushButton *m_listCtrlButton = nullptr;
     bool m_isHidListShow = true;
     // Filled by the SDK start-up; stays null while the SDK is not started.
-    QList<SupportInfoStu> *m_supportInfoList = nullptr;
+    const QList<SupportInfoStu> *m_supportInfoList = nullptr;
+    std::unique_ptr<DeviceSdkStartup> m_sdkStartup;
+    DeviceNotifier *m_deviceNotifier = nullptr;
 
     // Frame handling.
     QPoint m_dragAnchor;

@@ -7,13 +7,13 @@
 #include "DPerformancePage.h"
 #include "DSettingsDia.h"
 #include "DTriggerSettingPage.h"
+#include "MarkingTranslator.h"
 #include "VorlanResources.h"
 #include "XdgAutostart.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QSettings>
-#include <QTranslator>
 #include <QtTest>
 
 #include <memory>
@@ -50,20 +50,6 @@ QList<QWidget *> overlays(DMainWidget &window)
         result << child;
     return result;
 }
-
-// Marks every text it translates, so a retranslated label shows it.
-class MarkingTranslator : public QTranslator
-{
-public:
-    bool isEmpty() const override { return false; }
-    QString translate(const char *context, const char *sourceText, const char *disambiguation, int n) const override
-    {
-        Q_UNUSED(context);
-        Q_UNUSED(disambiguation);
-        Q_UNUSED(n);
-        return QString("[%1]").arg(QString::fromUtf8(sourceText));
-    }
-};
 }
 
 class tst_DMainWidget : public QObject

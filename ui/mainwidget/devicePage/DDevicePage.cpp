@@ -12,7 +12,12 @@
 #include "dragShowArea.h"
 #include "DToolTipExplain.h"
 #include "DTriggerSettingPage.h"
+#include "DeviceListRules.h"
+#include "DeviceRecordBuilder.h"
+#include "DeviceScan.h"
+#include "hidDeviceJoinFrame.h"
 #include "keyboardButCustom.h"
+#include "KeyboardStatusRules.h"
 #include "lightDealMain.h"
 #include "MainHidInterFace.h"
 #include "ProfileDialogProvider.h"
@@ -31,11 +36,15 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSettings>
+#include <QStackedLayout>
 #include <QStackedWidget>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QToolButton>
 #include <QUrl>
+#include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 const char *const defaultConfigPath = ":/images/configDir/VorlanDefaultConfig.ini";
@@ -443,34 +452,503 @@ void DDevicePage::on_toolButton_SeniorKey_clicked()
     emit sigShowSeniorKeysPage();
 }
 
-// ---- Device list, tabs, lighting, profiles, download and magnetic switches ----
-// These handlers belong to the page's device handling; until it exists there is no current
-// device, so each of them has nothing to act on.
+// ---- Macro list, on-board download reports and the selection area ----
+// Not wired yet: each of them has nothing to act on.
 
-void DDevicePage::onLoadDeviceList()
-{
-}
-
-void DDevicePage::updateHidList(int changeCode, QString)
-{
-    m_changeCode = changeCode;
-}
-
-void DDevicePage::onCurIndexChangedMainPage(int) {}
-void DDevicePage::onAutoIntoCustomKeysPage() {}
-void DDevicePage::onDefaultLayerAndFnLayerSwitch(int) {}
-void DDevicePage::onLockWinKeyAbout(int, int, int, int) {}
-void DDevicePage::onInteractLightsPointXY(int, int) {}
-void DDevicePage::onSelectCurrentLightTypeIndex_KB(int, colorInfoData) {}
-void DDevicePage::onSelectCurrentLightTypeIndex_Side(int, colorInfoData) {}
-void DDevicePage::onLightConfigHaveChanged(int, colorInfoData) {}
-void DDevicePage::onLightConfigHaveChanged_Custom(int, colorInfoData) {}
-void DDevicePage::onCustomLightItemHaveChanged(int, QString, QString) {}
 void DDevicePage::onMacroListHaveChangedSendToDevice(QString, QString) {}
-void DDevicePage::onTimerChangingBatteryNum() {}
+void DDevicePage::onRuningOnboard0x19Cmd() {}
+void DDevicePage::onRuningOnboard0x18Cmd() {}
+void DDevicePage::onRuningOnboardDownloadStatus(int) {}
+void DDevicePage::onDragAreaMoveOneKey(bool) {}
+void DDevicePage::onTheDragAreaHaveChanged(int, int, int, int) {}
+void DDevicePage::onDragArea_SelectKeys(int, int, int, int) {}
+void DDevicePage::onDragShowAreaMouseMovePoint(int, int) {}
+void DDevicePage::onDragAreaMousePressOrRelease(bool) {}
 
 void DDevicePage::onTheKeyboardIntoDownloading()
 {
     // Nothing to download to without a current device: end the tab's animation at once.
     m_customKeysPage->stopDownloadAnimation();
 }
+
+// ---- Device list ----
+
+void DDevicePage::prepareDeviceListLayout()
+{
+    m_ui->verticalLayout_17->setContentsMargins(12, 0, 0, 0);
+    m_ui->verticalLayout_17->setSpacing(10);
+}
+
+DDeviceListItem *DDevicePage::createDeviceCard(const hidStructInfoAll &record)
+{
+    auto *item = new DDeviceListItem(m_ui->scrollAreaWidgetContents_2);
+    connect(item, &DDeviceListItem::sigHidItemMouseClicked, this, &DDevicePage::onHidItemMouseClicked);
+    m_ui->verticalLayout_17->insertWidget(m_ui->verticalLayout_17->count() - 1, item);
+    item->applyTheme();
+    item->setHidInfo(record);
+    return item;
+}
+
+QList<DDeviceListItem *> DDevicePage::deviceListOrder() const
+{
+    QList<DDeviceListItem *> cards;
+    for (int i = 0; i < m_ui->verticalLayout_17->count(); ++i) {
+        if (auto *card = qobject_cast<DDeviceListItem *>(m_ui->verticalLayout_17->itemAt(i)->widget()))
+            cards << card;
+    }
+    return cards;
+}
+
+void DDevicePage::showNoDevice()
+{
+    m_ui->stackedWidget_3->setCurrentWidget(m_ui->page_TipShow);
+    emit sigReturnHidLikeName("HID", "RGB");
+}
+
+void DDevicePage::onLoadDeviceList()
+{
+    m_ui->stackedWidget_3->setCurrentWidget(m_ui->page_TipShow);
+    // Notifications during the opening waits are held and handled once the listing is complete.
+    m_startupListing = true;
+    const DeviceListing listing = DeviceListRules::startupListing(DeviceScan::run());
+    m_hidInfoMap = listing.hidInfoMap;
+    for (auto it = listing.dongleStateMap.cbegin(); it != listing.dongleStateMap.cend(); ++it)
+        m_dongleStateMap.insert(it.key(), it.value());
+
+    clearDeviceList();
+    m_deviceItemMap.clear();
+    prepareDeviceListLayout();
+    for (const hidStructInfoAll &record : listing.displayList)
+        m_deviceItemMap.insert(DeviceRecordBuilder::cardKey(record), createDeviceCard(record));
+
+    bool madeCurrent = false;
+    if (!listing.hidInfoMap.isEmpty()) {
+        for (const hidStructInfoAll &record : listing.hidInfoMap)
+            openDeviceLink(record);
+        if (listing.hasStartDevice) {
+            m_ui->stackedWidget_3->setCurrentWidget(m_ui->page_HaveDevice);
+            setCurrentDevice(listing.displayList.first());
+            madeCurrent = true;
+        }
+    }
+    if (!madeCurrent)
+        showNoDevice();
+    emit sigHaveCheckUpgradeFirmwareNUC();
+
+    m_startupListing = false;
+    const QSet<int> held = m_heldChangeCodes;
+    m_heldChangeCodes.clear();
+    for (int code : {11, 12}) {
+        if (held.contains(code))
+            updateHidList(code, QStringLiteral("hidPath"));
+    }
+}
+
+void DDevicePage::updateHidList(int changeCode, QString)
+{
+    if (m_startupListing) {
+        m_heldChangeCodes.insert(changeCode);
+        return;
+    }
+    if (m_hotPlugBusy)
+        return;
+    m_hotPlugBusy = true;
+    m_changeCode = changeCode;
+
+    const QMap<QString, hidStructInfoAll> scanned = DeviceListRules::scanMap(DeviceScan::run());
+    const QStringList oldKeys = m_hidInfoMap.keys();
+    const QStringList newKeys = scanned.keys();
+
+    if (m_changeCode == 11) {
+        qDebug() << "-------------------- *** [Insert Start] *** --------------------";
+        const QString path = DeviceListRules::firstNewKey(oldKeys, newKeys);
+        if (path.isEmpty()) {
+            m_hotPlugBusy = false;
+            return;
+        }
+        hidStructInfoAll record = scanned.value(path);
+        if (record.usbOrDongle != 0) {
+            record.isOnline = 0;
+            // Out of reach until its receiver reports the keyboard.
+            m_dongleStateMap.insert(path, 1);
+        }
+        m_hidInfoMap.insert(path, record);
+        m_ui->stackedWidget_3->setCurrentWidget(m_ui->page_HaveDevice);
+
+        const QString modelName = DeviceRecordBuilder::modelName(record);
+        DDeviceListItem *card = m_deviceItemMap.take(modelName);
+        if (card)
+            card->setHidInfo(record);
+        else
+            card = createDeviceCard(record);
+        m_deviceItemMap.insert(path, card);
+        openDeviceLink(record);
+
+        const bool hasCurrent = m_currentDeviceItem && m_currentDeviceLink;
+        if (DeviceListRules::arrivalBecomesCurrent(record, scanned.size(), hasCurrent))
+            onHidItemMouseClicked(record);
+        if (!m_currentDeviceItem || !m_currentDeviceLink)
+            showNoDevice();
+        qDebug() << "-------------------- *** [Insert end] *** --------------------";
+    } else if (m_changeCode == 12) {
+        qDebug() << "--------------- OutPut Start ---------------";
+        const QString path = DeviceListRules::firstGoneKey(oldKeys, newKeys);
+        if (path.isEmpty()) {
+            m_hotPlugBusy = false;
+            return;
+        }
+        hidStructInfoAll record = m_hidInfoMap.value(path);
+        DeviceRecordBuilder::makeOffline(&record);
+        DDeviceListItem *card = m_deviceItemMap.take(path);
+        if (card) {
+            card->setHidInfo(record);
+            // A model keeps one offline card: an earlier one of a second keyboard of it goes.
+            const QString modelKey = DeviceRecordBuilder::cardKey(record);
+            if (DDeviceListItem *older = m_deviceItemMap.take(modelKey)) {
+                m_ui->verticalLayout_17->removeWidget(older);
+                older->deleteLater();
+            }
+            m_deviceItemMap.insert(modelKey, card);
+        }
+        m_hidInfoMap.remove(path);
+        m_dongleStateMap.remove(path);
+
+        if (card && card == m_currentDeviceItem) {
+            leaveCurrentDevice(true);
+            makeNextDeviceCurrent();
+        } else if (DDeviceKeyboardLink *link = m_deviceLinkMap.value(path)) {
+            if (MainHidInterFace *hid = link->getHidInterface()) {
+                hid->closeHid();
+                hid->quit();
+            }
+        }
+        // The link stays owned by the page: copies of the link map may still hold it.
+        m_deviceLinkMap.remove(path);
+        qDebug() << "-------------------- *** [OutPut end] *** --------------------";
+    }
+
+    reorderDeviceCards();
+    if (m_changeCode == 12)
+        emit sigIntoOrRemoveHidOver();
+    m_hotPlugBusy = false;
+}
+
+void DDevicePage::leaveCurrentDevice(bool closeHid)
+{
+    if (m_keyView)
+        m_keyView->setLightEditMode(false);
+    if (m_lightEngine->isKeyTickerRuning() || m_lightEngine->isSideTickerRuning())
+        stopLightEngine();
+    m_customKeysPage->setInteractLightHook(false, 0);
+    if (closeHid && m_currentHidInterface) {
+        m_currentHidInterface->closeHid();
+        m_currentHidInterface->quit();
+    }
+    m_currentDeviceItem = nullptr;
+    m_currentDeviceLink = nullptr;
+    m_currentHidInterface = nullptr;
+}
+
+void DDevicePage::makeNextDeviceCurrent()
+{
+    const QString next = DeviceListRules::nextCurrentPath(m_hidInfoMap, m_dongleStateMap);
+    if (next.isEmpty()) {
+        showNoDevice();
+        return;
+    }
+    onHidItemMouseClicked(m_hidInfoMap.value(next));
+}
+
+void DDevicePage::reorderDeviceCards()
+{
+    qDebug() << "-------------------- *** [Update hid list] Start *** -------------------";
+    QList<DeviceCard> cards;
+    QString currentKey;
+    for (auto it = m_deviceItemMap.cbegin(); it != m_deviceItemMap.cend(); ++it) {
+        cards.append({it.key(), it.value()->getHidInfo()});
+        if (it.value() == m_currentDeviceItem)
+            currentKey = it.key();
+    }
+    const QStringList order = DeviceListRules::hotPlugOrder(cards, currentKey);
+    QVBoxLayout *layout = m_ui->verticalLayout_17;
+    for (DDeviceListItem *card : m_deviceItemMap)
+        layout->removeWidget(card);
+    prepareDeviceListLayout();
+    for (const QString &key : order)
+        layout->insertWidget(layout->count() - 1, m_deviceItemMap.value(key));
+    qDebug() << "-------------------- *** [Update hid list] End *** -------------------";
+}
+
+void DDevicePage::onUpdateDeviceListShow()
+{
+    QList<DeviceCard> cards;
+    QString currentKey;
+    QString currentPath;
+    for (auto it = m_deviceItemMap.cbegin(); it != m_deviceItemMap.cend(); ++it) {
+        cards.append({it.key(), it.value()->getHidInfo()});
+        if (it.value() == m_currentDeviceItem) {
+            currentKey = it.key();
+            currentPath = DeviceRecordBuilder::path(it.value()->getHidInfo());
+        }
+    }
+    const QList<hidStructInfoAll> records = DeviceListRules::rebuildOrder(cards, currentKey);
+
+    clearDeviceList();
+    prepareDeviceListLayout();
+    m_deviceItemMap.clear();
+    m_hidInfoMap.clear();
+    m_currentDeviceItem = nullptr;
+    for (const hidStructInfoAll &record : records) {
+        DDeviceListItem *card = createDeviceCard(record);
+        const CardPlacement placement = DeviceListRules::rebuildPlacement(record);
+        m_deviceItemMap.insert(placement.itemKey, card);
+        if (!placement.infoKey.isEmpty())
+            m_hidInfoMap.insert(placement.infoKey, record);
+    }
+    if (!currentKey.isEmpty())
+        m_currentDeviceItem = m_deviceItemMap.value(currentPath);
+    for (DDeviceListItem *card : qAsConst(m_deviceItemMap))
+        card->setSelected(card == m_currentDeviceItem);
+}
+
+// ---- Opening devices and the current device ----
+
+void DDevicePage::openDeviceLink(hidStructInfoAll record)
+{
+    // Owned by the page: a removed device's link is never deleted while the page lives.
+    auto *link = new DDeviceKeyboardLink(this);
+    connect(link, &DDeviceKeyboardLink::sigCustomEventChangProfile, this, &DDevicePage::onCustomEventChangProfile);
+    connect(link, &DDeviceKeyboardLink::sigRuningOnboard0x19Cmd, this, &DDevicePage::onRuningOnboard0x19Cmd);
+    connect(link, &DDeviceKeyboardLink::sigRuningOnboard0x18Cmd, this, &DDevicePage::onRuningOnboard0x18Cmd);
+    connect(link, &DDeviceKeyboardLink::sigQN9080Recv0x0bCmd, this, &DDevicePage::onQN9080Recv0x0bCmd);
+    connect(link, &DDeviceKeyboardLink::sigRuningOnboardDownloadStatus, this,
+            &DDevicePage::onRuningOnboardDownloadStatus);
+    connect(link, &DDeviceKeyboardLink::sigSendChargingStatusAndElectricity, this,
+            &DDevicePage::onSendChargingStatusAndElectricity);
+    connect(link, &DDeviceKeyboardLink::sigDongleStatus, this, &DDevicePage::onDongleStatus);
+    connect(link, &DDeviceKeyboardLink::sigWaitForDataReturn_0x0d, this, &DDevicePage::onWaitForDataReturn_0x0d);
+    connect(link, &DDeviceKeyboardLink::sigSleepTimeSetSuccessful, this, &DDevicePage::onSleepTimeSetSuccessful);
+    connect(link, &DDeviceKeyboardLink::sigLightConfigHaveChanged_HidSend, this,
+            &DDevicePage::onLightConfigHaveChanged_HidSend);
+    connect(link, &DDeviceKeyboardLink::sigCustomLight_ConfigHaveChanged_HidSend0x09, this,
+            &DDevicePage::onCustomLight_ConfigHaveChanged_HidSend0x09);
+    connect(link, &DDeviceKeyboardLink::sigTheKeyboardModeChanged, this, &DDevicePage::onTheKeyboardModeChanged);
+
+    m_deviceLinkMap.insert(DeviceRecordBuilder::path(record), link);
+    ++m_linkCount;
+    link->openHidDevice(m_linkCount, record);
+    if (!link->isInquireOver())
+        m_replyWait.waitUntil([link] { return link->isInquireOver(); }, 1300);
+    link->setDongleWatchEnabled(true);
+}
+
+void DDevicePage::onHidItemMouseClicked(hidStructInfoAll hidStuInfo)
+{
+    if (hidStuInfo.isOnline != 1) {
+        m_pageToast->showNotice(QObject::tr("The device is offline"), toastPosition());
+        return;
+    }
+    if (m_deviceSwitchBusy)
+        return;
+    m_deviceSwitchBusy = true;
+
+    auto *card = qobject_cast<DDeviceListItem *>(sender());
+    if (card && card == m_currentDeviceItem) {
+        m_pageToast->showNotice(QObject::tr("The device has been turned on"), toastPosition());
+        m_deviceSwitchBusy = false;
+        return;
+    }
+    if (!card)
+        card = m_deviceItemMap.value(DeviceRecordBuilder::path(hidStuInfo));
+
+    if (m_keyView)
+        m_keyView->setLightEditMode(false);
+    if (m_lightEngine->isKeyTickerRuning() || m_lightEngine->isSideTickerRuning())
+        stopLightEngine();
+    m_currentDeviceItem = nullptr;
+    m_currentDeviceLink = nullptr;
+    m_currentHidInterface = nullptr;
+
+    emit sigReturnHidLikeName(QString::fromLocal8Bit(hidStuInfo.productName),
+                              QString::fromLocal8Bit(hidStuInfo.deviceName));
+    for (DDeviceListItem *item : qAsConst(m_deviceItemMap))
+        item->setSelected(item == card);
+    m_currentDeviceItem = card;
+
+    qDebug() << "Start chang device, HidName:" << hidStuInfo.hidName << " LikeName:" << hidStuInfo.productName
+             << hidStuInfo.deviceName;
+    setCurrentDevice(hidStuInfo);
+    qDebug() << "Over chang device";
+}
+
+void DDevicePage::setCurrentDevice(hidStructInfoAll record)
+{
+    m_deviceSwitchBusy = true;
+    const QString path = DeviceRecordBuilder::path(record);
+    if (m_firstSelection) {
+        m_firstSelection = false;
+        emit sigReturnHidLikeName(QString::fromLocal8Bit(record.productName), QString::fromLocal8Bit(record.deviceName));
+        DDeviceListItem *card = m_deviceItemMap.value(path);
+        for (DDeviceListItem *item : qAsConst(m_deviceItemMap))
+            item->setSelected(item == card);
+        m_currentDeviceItem = card;
+    }
+    m_currentDeviceLink = m_deviceLinkMap.value(path);
+    m_currentHidInterface = m_currentDeviceLink ? m_currentDeviceLink->getHidInterface() : nullptr;
+
+    m_zoomFactor = 1.0;
+    m_ui->label_Multiple->setText(QString::number(m_zoomFactor, 'f', 1));
+
+    buildKeyView(record);
+    adaptControlsToDeviceType();
+
+    DDataManager *data = DDataManager::instance();
+    data->setSideLightModesReported(m_currentDeviceLink && !m_currentDeviceLink->getSideLightModeSupport().modes.isEmpty());
+    data->setCurrentDeviceName(DeviceRecordBuilder::modelName(record));
+
+    prepareProfileFiles(record, 0);
+    startLightEngine();
+    m_deviceSwitchBusy = false;
+}
+
+void DDevicePage::buildKeyView(const hidStructInfoAll &record)
+{
+    delete m_keyView;
+    m_keyView = nullptr;
+    delete m_dragArea;
+    m_dragArea = nullptr;
+    delete m_viewContainer;
+
+    m_viewContainer = new QWidget(m_ui->hidDeviceShowFrame);
+    m_keyView = new hidDeviceJoinFrame(m_viewContainer);
+    connect(m_keyView, &hidDeviceJoinFrame::sigDragAreaMoveOneKey, this, &DDevicePage::onDragAreaMoveOneKey);
+    connect(m_keyView, &hidDeviceJoinFrame::sigTheDragAreaHaveChanged, this, &DDevicePage::onTheDragAreaHaveChanged);
+    m_dragArea = new dragShowArea(m_viewContainer);
+    connect(m_dragArea, &dragShowArea::sigDragArea, this, &DDevicePage::onDragArea_SelectKeys);
+    connect(m_dragArea, &dragShowArea::sigDragShowAreaMouseMovePoint, this, &DDevicePage::onDragShowAreaMouseMovePoint);
+    connect(m_dragArea, &dragShowArea::sigDragAreaMousePressOrRelease, this,
+            &DDevicePage::onDragAreaMousePressOrRelease);
+    const QColor accent = opaqueThemeColor(DDataManager::instance()->getThemeInfo().TextCheckedColor);
+    m_dragArea->setAreaColor(accent.red(), accent.green(), accent.blue());
+
+    m_keyView->setWindowFlag(Qt::WindowStaysOnTopHint);
+    hidStu device{};
+    DeviceRecordBuilder::copyText(device.path, record.hidPath);
+    DeviceRecordBuilder::copyText(device.hidName, record.hidName);
+    device.isDongle = record.usbOrDongle;
+    m_keyView->setDeviceInfo(device);
+
+    auto *stack = new QStackedLayout;
+    stack->setStackingMode(QStackedLayout::StackAll);
+    stack->addWidget(m_keyView);
+    stack->addWidget(m_dragArea);
+    m_viewContainer->setLayout(stack);
+    m_ui->horizontalLayout_17->addWidget(m_viewContainer);
+
+    std::fill(&m_keyMatrix[0][0], &m_keyMatrix[0][0] + 6 * 22, nullptr);
+    const QList<keyboardButCustom *> keys = DDataManager::instance()->getKeyInfoList();
+    for (int i = 0; i < keys.size() && i < 6 * 22; ++i)
+        m_keyMatrix[i / 22][i % 22] = keys.at(i);
+
+    m_dragArea->lower();
+    m_keyView->raise();
+    m_keyView->show();
+}
+
+void DDevicePage::adaptControlsToDeviceType()
+{
+    const int type = DDataManager::instance()->getHidDeviceType();
+    const bool magnetic = type == 4;
+    m_ui->frame_7->setMinimumWidth(magnetic ? 295 : 200);
+    m_ui->toolButton_TriggerSetting->setVisible(magnetic);
+    m_ui->toolButton_SeniorKey->setVisible(magnetic);
+    const bool statusShown = !magnetic && type != 5;
+    m_ui->frame_6->setVisible(statusShown);
+    m_ui->frame_8->setVisible(statusShown);
+    m_ui->frame_Battery->setVisible(statusShown);
+    DDataManager::instance()->setMagneticKeyboard(magnetic);
+    DDataManager::instance()->setMagneticLayerActive(true);
+    m_customKeysPage->setPressModeSelectVisible(magnetic ? 1 : 0);
+    m_ui->frame_FillSpace->setMinimumWidth(magnetic ? 60 : 20);
+    m_customKeysPage->initForDevice();
+}
+
+void DDevicePage::startLightEngine()
+{
+    m_lightEngine->setDeviceInfo(m_currentDevice);
+    m_lightEngine->setHidInterface(m_currentHidInterface);
+    m_lightEngine->setMusicalRhythmParams(m_currentDevice.keyCount, 11, 30.0, 930.0);
+    m_lightEngine->loadProfileLightConfig();
+    m_lightEngine->setLightPreviewEnabled(true);
+    m_lightEngine->setLightTickerRuning(true);
+    m_lightEngine->setLightSynchronous(true);
+}
+
+// ---- Keyboard status, battery and receiver ----
+
+void DDevicePage::onSendChargingStatusAndElectricity(int ChargingStatus, int Electricity, int KeyboardMode,
+                                                     int is24GValid, QString strCurrentSN)
+{
+    if (!KeyboardStatusRules::acceptsReport(KeyboardMode, is24GValid, strCurrentSN, m_serialNumber))
+        return;
+    const BatteryView view =
+        KeyboardStatusRules::batteryView(ChargingStatus, Electricity, KeyboardMode, m_batteryTimer->isActive());
+    m_ui->label_Charging->setVisible(view.chargingShown);
+    m_ui->label_ElectricityNum->setShowText(view.percentTextShown);
+    if (view.timer == BatteryView::StartTimerFromZero) {
+        m_batteryAnimationLevel = 0;
+        m_batteryTimer->start();
+    } else if (view.timer == BatteryView::StopTimer) {
+        m_batteryTimer->stop();
+    }
+    if (view.level >= 0)
+        m_ui->label_ElectricityNum->setBatteryLevel(view.level);
+    m_ui->label_Mode->setText(view.modeText);
+}
+
+void DDevicePage::onTimerChangingBatteryNum()
+{
+    m_ui->label_ElectricityNum->setBatteryLevel(m_batteryAnimationLevel);
+    m_batteryAnimationLevel = KeyboardStatusRules::nextAnimationLevel(m_batteryAnimationLevel);
+}
+
+void DDevicePage::onDongleStatus(int is24GValid, QString strCurrentHidPath, QString)
+{
+    m_dongleStateMap.insert(strCurrentHidPath, is24GValid);
+    DDeviceListItem *card = m_deviceItemMap.value(strCurrentHidPath);
+    const bool hasCurrent = m_currentDeviceItem && m_currentDeviceLink;
+    const DongleTransition transition =
+        KeyboardStatusRules::dongleTransition(is24GValid, card != nullptr, card && card == m_currentDeviceItem, hasCurrent);
+    if (transition.cardOnline >= 0) {
+        hidStructInfoAll record = m_hidInfoMap.value(strCurrentHidPath, card->getHidInfo());
+        record.isOnline = transition.cardOnline;
+        card->setHidInfo(record);
+    }
+    if (transition.leaveCurrent) {
+        // As on a removal: the view, the engine and the pass-through hook stop with the device;
+        // its link stays open so the receiver can report the keyboard back.
+        leaveCurrentDevice(false);
+        makeNextDeviceCurrent();
+    }
+    if (transition.becomeCurrent) {
+        onHidItemMouseClicked(card->getHidInfo());
+        if (DDeviceKeyboardLink *link = m_deviceLinkMap.value(strCurrentHidPath))
+            link->inquireLightConfig();
+        m_ui->stackedWidget_3->setCurrentWidget(m_ui->page_HaveDevice);
+    }
+    onUpdateDeviceListShow();
+}
+
+void DDevicePage::onSleepTimeSetSuccessful()
+{
+    m_sleepTimeConfirmed = true;
+}
+
+void DDevicePage::onTheKeyboardModeChanged(int mode)
+{
+    if (m_keyView)
+        m_keyView->setKeyboardMode(mode);
+}
+
+void DDevicePage::onWaitForDataReturn_0x0d(QString, QString) {}
+void DDevicePage::onQN9080Recv0x0bCmd(int) {}

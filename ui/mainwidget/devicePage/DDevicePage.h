@@ -1,11 +1,14 @@
 #pragma once
 
+#include "ReplyWait.h"
 #include "VorlanXmlRecords.h"
 #include "hidStructInfoAll.h"
 
+#include <QElapsedTimer>
 #include <QMap>
 #include <QPoint>
 #include <QPointer>
+#include <QSet>
 #include <QString>
 #include <QVector>
 #include <QWidget>
@@ -26,6 +29,7 @@ class QLayout;
 class QTimer;
 class Ui_DDevicePage;
 class dragShowArea;
+class hidDeviceJoinFrame;
 class keyboardButCustom;
 class lightDealMain;
 class MagneticCommands;
@@ -57,6 +61,29 @@ public:
 
     QMap<QString, DDeviceKeyboardLink *> getDeviceLinkMap() const { return m_deviceLinkMap; }
     QMap<QString, hidStructInfoAll> getHidInfoMap() const { return m_hidInfoMap; }
+    QMap<QString, DDeviceListItem *> getDeviceItemMap() const { return m_deviceItemMap; }
+    QMap<QString, int> getDongleStateMap() const { return m_dongleStateMap; }
+    DDeviceListItem *getCurrentDeviceItem() const { return m_currentDeviceItem; }
+    DDeviceKeyboardLink *getCurrentDeviceLink() const { return m_currentDeviceLink; }
+    hidDeviceJoinFrame *getKeyView() const { return m_keyView; }
+    // The cards in the order the list shows them.
+    QList<DDeviceListItem *> deviceListOrder() const;
+    // The page's wait for device replies; tests replace its clock.
+    ReplyWait &replyWait() { return m_replyWait; }
+
+    // Opening devices and the current device.
+    void openDeviceLink(hidStructInfoAll record);
+    void setCurrentDevice(hidStructInfoAll record);
+    void startLightEngine();
+
+    // Profiles of the current device: folder and layer files, the current profile and its list.
+    void prepareProfileFiles(hidStructInfoAll record, int);
+    void loadCurrentProfile();
+    void refreshProfileList();
+    void addDefaultLightInfo(int profileIndex);
+    void addDefaultCustomLights(int profileIndex);
+    void addDefaultCustomLightItems(int profileIndex, int setIndex);
+    void saveCustomLightSet();
 
     // The link label's rich text: the link shown underlined in the given "r,g,b" colour.
     static QString companyLinkText(const QString &link, const QString &colour);
@@ -77,12 +104,36 @@ public slots:
     void onScrollSheetSet();
     // The first device scan, run from the event loop after construction.
     virtual void onLoadDeviceList();
+    void onUpdateDeviceListShow();
+    void onHidItemMouseClicked(hidStructInfoAll hidStuInfo);
+
+    // Reports of the device links.
+    void onSendChargingStatusAndElectricity(int ChargingStatus, int Electricity, int KeyboardMode, int is24GValid,
+                                            QString strCurrentSN);
+    void onDongleStatus(int is24GValid, QString strCurrentHidPath, QString strCurrentHidName);
+    void onWaitForDataReturn_0x0d(QString strCurrentHidPath, QString strHidName);
+    void onQN9080Recv0x0bCmd(int recvNum);
+    void onSleepTimeSetSuccessful();
+    void onTheKeyboardModeChanged(int mode);
+    void onRuningOnboard0x19Cmd();
+    void onRuningOnboard0x18Cmd();
+    void onRuningOnboardDownloadStatus(int statusNun);
+
+    // The keyboard view's selection area.
+    void onDragAreaMoveOneKey(bool isSelectedOneKey);
+    void onTheDragAreaHaveChanged(int operateType, int selectedStatus, int indexX, int indexY);
+    void onDragArea_SelectKeys(int startX, int startY, int endX, int endY);
+    void onDragShowAreaMouseMovePoint(int moveX, int moveY);
+    void onDragAreaMousePressOrRelease(bool isMousePress);
 
     // Tabs and layers.
     void onCurIndexChangedMainPage(int index);
     void onAutoIntoCustomKeysPage();
     void onDefaultLayerAndFnLayerSwitch(int layer);
     void onLockWinKeyAbout(int feature1, int feature2, int feature3, int feature4);
+    void onCustomEventChangProfile(int changeProfileIndex);
+    void on_pushButton_MoreBig_clicked();
+    void on_pushButton_MoreSmall_clicked();
     void on_toolButton_MacroDialog_clicked();
     void on_toolButton_SeniorKey_clicked();
 
@@ -93,6 +144,8 @@ public slots:
     void onLightConfigHaveChanged(int from, colorInfoData info);
     void onLightConfigHaveChanged_Custom(int from, colorInfoData info);
     void onCustomLightItemHaveChanged(int flagIndex, QString setIndex, QString setName);
+    void onLightConfigHaveChanged_HidSend(int hidType, int ledType);
+    void onCustomLight_ConfigHaveChanged_HidSend0x09(int hidType, int ledType, int usingCustomIndex);
 
     // Profiles, sleep times, download and keyboard status.
     void on_pushButton_ProfileOperate_clicked();
@@ -133,10 +186,22 @@ private:
     // Profile, sleep-time and magnetic-switch helpers follow the current device and profile.
     void createProfileTools();
     void syncProfileTools();
-    void refreshProfileList();
     QVector<QPoint> selectedMatrixKeys() const;
     void stopLightEngine();
+    DDeviceListItem *createDeviceCard(const hidStructInfoAll &record);
+    void prepareDeviceListLayout();
+    void showNoDevice();
+    void buildKeyView(const hidStructInfoAll &record);
+    void adaptControlsToDeviceType();
+    // The current device leaves (removed, or its receiver lost it): its work stops, nothing is current.
+    void leaveCurrentDevice(bool closeHid);
+    void makeNextDeviceCurrent();
+    void reorderDeviceCards();
     QString moveTipText() const;
+    void setProfileXmlPath(const QByteArray &path);
+    void setLightEditView(bool lightEdit);
+    void markMagneticLayerKeys();
+    void applyZoom(double zoomFactor);
 
     Ui_DDevicePage *m_ui;
     QString m_desktopFolder;
@@ -153,6 +218,15 @@ private:
     // The one pop-up the page knows of; a replaced one is deleted.
     QPointer<ArrowWidget> m_profileMenuPopup;
     dragShowArea *m_dragArea = nullptr;
+    QWidget *m_viewContainer = nullptr;
+    hidDeviceJoinFrame *m_keyView = nullptr;
+    keyboardButCustom *m_keyMatrix[6][22] = {};
+    ReplyWait m_replyWait;
+    QString m_serialNumber;
+    hidStructInfoAll m_currentDevice{};
+    // Hot-plug changes that came while the start-up listing ran, handled after it.
+    QSet<int> m_heldChangeCodes;
+    bool m_startupListing = false;
     bool m_lightEditTest = false;
     int m_customLightSlot = -1;
     QButtonGroup *m_tabButtonGroup = nullptr;
@@ -188,4 +262,7 @@ private:
     SleepTimeSettings *m_sleepTimeSettings = nullptr;
     MagneticCommands *m_magneticCommands = nullptr;
     QList<keyboardButCustom *> m_calibratedKeys;
+    QString m_deviceFolder;
+
+    friend class tst_DDevicePageProfiles;
 };

@@ -1,337 +1,192 @@
-// The device page's profile menu and operations, sleep times and magnetic-switch commands.
+// The device page's profile files and current profile.
 #include "DDevicePage.h"
 
-#include "ArrowWidget.h"
-#include "CbNotice.h"
+#include "CustomLightDefaults.h"
+#include "DCustomKeysPage.h"
 #include "DDataManager.h"
 #include "DDeviceKeyboardLink.h"
 #include "DLightsConfigPage.h"
-#include "DProfileMenuToolWidget.h"
-#include "DTriggerSettingPage.h"
-#include "MagneticCommands.h"
-#include "MagneticReports.h"
-#include "ProfileOperations.h"
-#include "QtProfileDialogProvider.h"
-#include "SleepTimeSettings.h"
-#include "TextMoveWidget.h"
+#include "DPerformancePage.h"
+#include "ProfileFolder.h"
+#include "ThemeColorText.h"
 #include "Ui_DDevicePage.h"
 #include "VorlanXml.h"
+#include "hidDeviceJoinFrame.h"
 #include "keyboardButCustom.h"
 #include "lightDealMain.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDebug>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QStackedWidget>
+#include <QThread>
+#include <QToolButton>
+
+#include <cstring>
+#include <list>
+#include <string>
 
 namespace {
 
-// The layout's device type of keyboards with magnetic switches.
-constexpr int kMagneticDeviceType = 4;
-constexpr int kTriggerTab = 4;
+constexpr int kCurrentDeviceWaitMs = 1500;
+
+CustomLightDefaults defaultsFor(const hidStructInfoAll &device)
+{
+    return CustomLightDefaults(device.keyCount, QString::fromUtf8(device.hidName),
+                               DDataManager::instance()->isLightSynchronize());
+}
 
 } // namespace
 
-void DDevicePage::createProfileTools()
+void DDevicePage::setProfileXmlPath(const QByteArray &path)
 {
-    m_profileDialogs = std::make_unique<QtProfileDialogProvider>();
-    m_profileOperations = new ProfileOperations(m_profileDialogs.get(), this, this);
-    m_sleepTimeSettings = new SleepTimeSettings(this);
-    m_magneticCommands = new MagneticCommands(this);
-    connect(m_profileOperations, &ProfileOperations::sigNotice, this, [this](const QString &text, bool atPageCentre) {
-        if (atPageCentre)
-            m_pageToast->showNotice(text, rect().center());
-        else
-            onEveryPageBackTip(text);
-    });
-    connect(m_profileOperations, &ProfileOperations::sigProfileListChanged, this, &DDevicePage::refreshProfileList);
-    connect(m_sleepTimeSettings, &SleepTimeSettings::sigNotice, this, &DDevicePage::onEveryPageBackTip);
-    connect(m_magneticCommands, &MagneticCommands::sigNotice, this, &DDevicePage::onEveryPageBackTip);
+    const size_t length = std::min(size_t(path.size()), sizeof(m_profileXmlPath) - 1);
+    std::memcpy(m_profileXmlPath, path.constData(), length);
+    std::memset(m_profileXmlPath + length, 0, sizeof(m_profileXmlPath) - length);
 }
 
-void DDevicePage::syncProfileTools()
+void DDevicePage::prepareProfileFiles(hidStructInfoAll record, int)
 {
-    const QByteArray path(m_profileXmlPath);
-    m_profileOperations->setProfile(path, m_profileIndex);
-    m_profileOperations->setDeviceLink(m_currentDeviceLink);
-    const bool magnetic = DDataManager::instance()->getHidDeviceType() == kMagneticDeviceType;
-    m_profileOperations->setMagneticCommands(magnetic ? m_magneticCommands : nullptr);
-    m_sleepTimeSettings->setDeviceLink(m_currentDeviceLink);
-    m_sleepTimeSettings->setProfile(path, m_profileIndex);
-    m_magneticCommands->setHidInterface(m_currentHidInterface);
+    DDeviceKeyboardLink *link = m_currentDeviceLink;
+    if (link != nullptr && !link->isInquireOver())
+        m_replyWait.waitUntil([this, link] { return m_currentDeviceLink != link || link->isInquireOver(); },
+                              kCurrentDeviceWaitMs);
+    // The current device may have left during the wait.
+    if (m_currentDeviceLink != link)
+        return;
+    m_serialNumber = link != nullptr ? link->getSN() : QString();
+    m_currentDevice = record;
+    m_currentLayer = 0;
+    if (m_lightEngine)
+        m_lightEngine->setDeviceInfo(record);
+
+    // Until this device has files of its own no tab may write into the previous device's files.
+    setProfileXmlPath(QByteArray());
+    m_deviceFolder.clear();
+    if (std::strncmp(record.deviceKind, "keyboard", sizeof(record.deviceKind)) != 0)
+        return;
+    DDataManager *data = DDataManager::instance();
+    const ProfileFolder folder(data->getUserConfigDir(), QString::fromUtf8(record.hidName), m_serialNumber,
+                               data->isMagneticKeyboard());
+    m_deviceFolder = folder.folder();
+    setProfileXmlPath(folder.defaultFilePath());
+    data->setMagneticProfileXmlPath(folder.magneticFilePath().constData());
+    if (!folder.isValid() || folder.defaultFilePath().isEmpty())
+        return;
+    folder.prepare(defaultsFor(record));
+
+    loadCurrentProfile();
+    if (link != nullptr && !link->isProfileLightSaved()) {
+        link->saveLightInfoToProfile(0);
+        if (!link->getSideLightModeSupport().modes.isEmpty())
+            link->saveLightInfoToProfile(1);
+        link->setProfileLightSaved(true);
+    }
+    if (link != nullptr)
+        link->checkSleepTime();
+}
+
+void DDevicePage::loadCurrentProfile()
+{
+    DDataManager *data = DDataManager::instance();
+    data->clearCurrentKey();
+    m_ui->toolButton_CustomKey->setChecked(true);
+    onCurIndexChangedMainPage(0);
+    if (m_keyView != nullptr)
+        m_keyView->exitLightEditMode();
+
+    m_profileIndex = CVorlanXML_GetCreateXMLFileProfileIndex(m_profileXmlPath);
+    if (m_currentDeviceLink != nullptr) {
+        m_currentDeviceLink->setCurrentProfileIndex(m_profileIndex);
+        m_currentDeviceLink->setCurrentProfileXmlPath(m_profileXmlPath);
+    }
+    data->setCurrentProfileIndex(m_profileIndex);
+    data->setCurrentProfileXmlPath(m_profileXmlPath);
+
+    const QByteArray index = QByteArray::number(m_profileIndex);
+    m_keyboardLightTypeInUse = CVorlanXML_SelectProFileMouseLightTypeUsingIndex(m_profileXmlPath, index.constData(), 0);
+    m_sideLightTypeInUse = CVorlanXML_SelectProFileMouseLightTypeUsingIndex(m_profileXmlPath, index.constData(), 1);
+    m_lightRunningStatus = CVorlanXML_SelectProFileLightTypeRuningStatus(m_profileXmlPath, index.constData());
+    m_lightSyncStatus = CVorlanXML_SelectProFileLightSynchronizeStatus(m_profileXmlPath, index.constData());
+
+    m_customKeysPage->setProfileIndex(m_profileIndex);
+    m_customKeysPage->setProfileXmlPath(m_profileXmlPath);
+    m_lightsPage->setProfileIndex(m_profileIndex);
+    m_lightsPage->setProfileXmlPath(m_profileXmlPath);
+    m_lightsPage->setHidInterface(m_currentHidInterface);
+    m_performancePage->setProfileIndex(m_profileIndex);
+    m_performancePage->setProfileXmlPath(m_profileXmlPath);
+    if (m_lightEngine)
+        m_lightEngine->setHidInterface(m_currentHidInterface);
+
+    refreshProfileList();
+    if (data->isMagneticKeyboard() && m_currentLayer == 0)
+        markMagneticLayerKeys();
+}
+
+void DDevicePage::markMagneticLayerKeys()
+{
+    DDataManager *data = DDataManager::instance();
+    char magneticPath[256] = {};
+    data->getMagneticProfileXmlPath(magneticPath);
+    std::list<std::string> keyCodes;
+    CVorlanXML_ProFileKeyInfoSelectAll(magneticPath, "1", &keyCodes);
+    const QMap<int, keyboardButCustom *> caps = data->getKeyButtonMap();
+    const QColor green = data->getAssignedKeyColor();
+    for (const std::string &code : keyCodes) {
+        keyboardButCustom *cap = caps.value(std::atoi(code.c_str()));
+        if (cap == nullptr)
+            continue;
+        cap->setMarkColor(green);
+        cap->setMarkBorderColor(green);
+        cap->setMarked(true);
+    }
 }
 
 void DDevicePage::refreshProfileList()
 {
-    ProfileNodeList profiles;
-    CVorlanXML_SelectProFileAllNodes(m_profileXmlPath, &profiles);
-    QComboBox *combo = m_ui->comboBox_profileList;
-    // Filling the list is no switch of the profile.
-    const QSignalBlocker blocker(combo);
-    combo->clear();
-    for (const auto &[index, name] : profiles) {
-        const int value = QString::fromStdString(index).toInt();
-        combo->addItem(QString::fromUtf8(name.c_str()), value);
-        if (value == m_profileIndex)
-            combo->setCurrentIndex(combo->count() - 1);
+    ProfileNodeList nodes;
+    CVorlanXML_SelectProFileAllNodes(m_profileXmlPath, &nodes);
+    QComboBox *list = m_ui->comboBox_profileList;
+    const QSignalBlocker blocker(list);
+    list->clear();
+    QString currentName;
+    for (const auto &node : nodes) {
+        const QString name = QString::fromStdString(node.second);
+        const int index = std::atoi(node.first.c_str());
+        list->addItem(name, index);
+        if (index == m_profileIndex && currentName.isNull())
+            currentName = name;
+    }
+    // Names may repeat: the first item of that name is shown as current.
+    list->setCurrentIndex(list->findText(currentName));
+
+    DDataManager *data = DDataManager::instance();
+    const QColor themeColour = opaqueThemeColor(data->getThemeInfo().TextCheckedColor);
+    const QMap<int, keyboardButCustom *> caps = data->getKeyButtonMap();
+    for (keyboardButCustom *cap : caps) {
+        cap->setMarkColor(themeColour);
+        cap->setMarkBorderColor(themeColour);
+        cap->setMarked(false);
+    }
+    std::list<std::string> keyCodes;
+    CVorlanXML_ProFileKeyInfoSelectAll(m_profileXmlPath, QByteArray::number(m_profileIndex).constData(), &keyCodes);
+    for (const std::string &code : keyCodes) {
+        if (keyboardButCustom *cap = caps.value(std::atoi(code.c_str())))
+            cap->setMarked(true);
     }
 }
 
-QVector<QPoint> DDevicePage::selectedMatrixKeys() const
+void DDevicePage::addDefaultLightInfo(int profileIndex)
 {
-    QVector<QPoint> keys;
-    for (const keyboardButCustom *cap : DDataManager::instance()->getKeyInfoList()) {
-        if (cap && cap->isDragSelected())
-            keys.append(QPoint(cap->getRowIndex(), cap->getColumnIndex()));
-    }
-    return keys;
+    defaultsFor(m_currentDevice).addDefaultLightInfo(QByteArray(m_profileXmlPath), profileIndex);
 }
 
-// ---- Profiles ----
-
-void DDevicePage::on_pushButton_ProfileOperate_clicked()
+void DDevicePage::addDefaultCustomLights(int profileIndex)
 {
-    auto *menu = new DProfileMenuToolWidget(this);
-    menu->setWindowOpacity(1.0);
-    connect(menu, &DProfileMenuToolWidget::sigCloseMenuWidow, this, &DDevicePage::onCloseMenuWidow);
-    connect(menu, &DProfileMenuToolWidget::sigProfileCreate, this, &DDevicePage::onProfileCreate);
-    connect(menu, &DProfileMenuToolWidget::sigProfileDelete, this, &DDevicePage::onProfileDelete);
-    connect(menu, &DProfileMenuToolWidget::sigProfileExport, this, &DDevicePage::onProfileExport);
-    connect(menu, &DProfileMenuToolWidget::sigProfileImport, this, &DDevicePage::onProfileImport);
-    connect(menu, &DProfileMenuToolWidget::sigProfileModifyName, this, &DDevicePage::onProfileModifyName);
-
-    // A replaced pop-up the page no longer points to would never be deleted.
-    if (m_profileMenuPopup) {
-        m_profileMenuPopup->hide();
-        m_profileMenuPopup->deleteLater();
-    }
-    auto *popup = new ArrowWidget(ArrowWidget::ArrowBottom, this);
-    m_profileMenuPopup = popup;
-    popup->setWidgetSize(167, 180);
-    popup->setArrowPosition(120);
-    popup->setCenterWidget(menu);
-    const QPushButton *button = m_ui->pushButton_ProfileOperate;
-    popup->move(button->mapToGlobal(QPoint(button->width() / 2, button->height() - 6)) - QPoint(127, 200));
-    popup->show();
-    popup->activateWindow();
+    defaultsFor(m_currentDevice).addDefaultCustomLights(QByteArray(m_profileXmlPath), profileIndex);
 }
 
-void DDevicePage::onProfileCreate()
+void DDevicePage::addDefaultCustomLightItems(int profileIndex, int setIndex)
 {
-    syncProfileTools();
-    m_profileOperations->createProfile();
-}
-
-void DDevicePage::onProfileDelete()
-{
-    syncProfileTools();
-    m_profileOperations->deleteProfile();
-    m_profileIndex = m_profileOperations->profileIndex();
-    refreshProfileList();
-}
-
-void DDevicePage::onProfileExport()
-{
-    syncProfileTools();
-    m_profileOperations->exportProfile();
-}
-
-void DDevicePage::onProfileImport()
-{
-    syncProfileTools();
-    m_profileOperations->importProfile();
-}
-
-void DDevicePage::onProfileModifyName()
-{
-    syncProfileTools();
-    const std::optional<QString> name = m_profileOperations->currentProfileName();
-    if (!name)
-        return;
-    m_ui->lineEdit_profileName->setText(*name);
-    m_ui->stackedWidget_2->setCurrentWidget(m_ui->page_ModifyName);
-}
-
-void DDevicePage::on_pushButton_Save_clicked()
-{
-    syncProfileTools();
-    if (m_profileOperations->renameProfile(m_ui->lineEdit_profileName->text()))
-        m_ui->stackedWidget_2->setCurrentWidget(m_ui->page_ProfileList);
-}
-
-void DDevicePage::on_pushButton_Cancel_clicked()
-{
-    m_ui->lineEdit_profileName->clear();
-    m_ui->stackedWidget_2->setCurrentWidget(m_ui->page_ProfileList);
-}
-
-void DDevicePage::on_comboBox_profileList_currentIndexChanged(const QString &)
-{
-    syncProfileTools();
-    m_profileOperations->switchProfile(m_ui->comboBox_profileList->currentData().toInt());
-    m_profileIndex = m_profileOperations->profileIndex();
-    m_lightsPage->loadProfileLightMode();
-    for (keyboardButCustom *cap : DDataManager::instance()->getKeyInfoList()) {
-        if (!cap)
-            continue;
-        cap->setLightPreviewEnabled(false);
-        cap->setHoverEnabled(true);
-    }
-    if (DDataManager::instance()->isSideLightModesReported()) {
-        // A profile without a side-light record for the mode in use leaves the keyboard's as it is.
-        colorInfoData record{};
-        const QByteArray index = QByteArray::number(m_profileIndex);
-        if (CVorlanXML_SelectProfileColorDataInfo(m_profileXmlPath, index.constData(), 1, m_sideLightTypeInUse,
-                                                  &record)) {
-            m_lightEngine->setSideColorInfoDataStu(record);
-            m_lightsPage->sendSideLightConfig(record);
-        }
-    }
-    qDebug().noquote() << "Over profileList_currentIndexChanged";
-}
-
-void DDevicePage::on_pushButton_Reset_clicked()
-{
-    syncProfileTools();
-    m_profileOperations->resetWithQuestion();
-    if (DDataManager::instance()->getHidDeviceType() == kMagneticDeviceType)
-        m_triggerPage->loadInitData();
-}
-
-void DDevicePage::onResetoreCurrentProfile()
-{
-    syncProfileTools();
-    m_profileOperations->restoreCurrentProfile();
-}
-
-void DDevicePage::onLightAndKeyboardSleepTime(int lightSleepTime, int keyboardSleepTime, int prohibitSleepStatus)
-{
-    syncProfileTools();
-    m_sleepTimeSettings->request(lightSleepTime, keyboardSleepTime, prohibitSleepStatus);
-}
-
-// ---- Magnetic switches ----
-
-void DDevicePage::onMagnetsKeysApplyConfig(int selMode, int strengthNum_L, int strengthNum_R,
-                                           int strengthNum_QuickTrigger_L, int strengthNum_QuickTrigger_R)
-{
-    syncProfileTools();
-    m_magneticCommands->applyConfig(selMode, selectedMatrixKeys(), strengthNum_L, strengthNum_R,
-                                    strengthNum_QuickTrigger_L, strengthNum_QuickTrigger_R);
-}
-
-void DDevicePage::onMagnetsKeyboardDefaultSensitivity()
-{
-    syncProfileTools();
-    m_magneticCommands->restoreDefaults();
-    m_triggerPage->loadInitData();
-}
-
-void DDevicePage::onKeyAntiShakeCurrentNum(int num)
-{
-    syncProfileTools();
-    m_magneticCommands->setAntiShake(num);
-}
-
-void DDevicePage::onKeyRateOfReturnCurrentNum(int num)
-{
-    syncProfileTools();
-    m_magneticCommands->setReportRate(num);
-}
-
-void DDevicePage::onCalibrationMode(int on)
-{
-    syncProfileTools();
-    m_magneticCommands->setCalibrationMode(on != 0);
-    m_calibrationPoint = m_magneticCommands->calibrationPoint();
-    if (on == 0) {
-        for (keyboardButCustom *cap : DDataManager::instance()->getKeyInfoList()) {
-            if (!cap)
-                continue;
-            cap->setLightPreviewEnabled(false);
-            cap->setLightColor(Qt::transparent);
-        }
-    }
-    m_triggerPage->clearDynamicDisplaySensitivityNum();
-}
-
-void DDevicePage::onKeyCalibrationStartRuning()
-{
-    syncProfileTools();
-    m_magneticCommands->startKeyCalibration();
-}
-
-void DDevicePage::onAllKeysCalibrationMode(int on)
-{
-    syncProfileTools();
-    m_ui->widget_MoveTip->setVisible(on != 0);
-    if (on != 0)
-        onEveryPageBackTip(QObject::tr("The key calibration runing"));
-    m_magneticCommands->setAllKeysCalibration(on != 0);
-    m_calibrationPoint = m_magneticCommands->calibrationPoint();
-}
-
-void DDevicePage::onQueryDynamicDisplaySensitivityNum(int indexX, int indexY)
-{
-    syncProfileTools();
-    m_magneticCommands->queryKey(indexX, indexY);
-}
-
-void DDevicePage::onTheMagneticKeyboardCalibrationPoint(int keyPointX, int keyPointY)
-{
-    syncProfileTools();
-    m_magneticCommands->chooseCalibrationKey(keyPointX, keyPointY);
-    m_calibrationPoint = m_magneticCommands->calibrationPoint();
-    m_triggerPage->clearDynamicDisplaySensitivityNum();
-}
-
-void DDevicePage::onTheMagneticKeyboardCalibrationStatusBack(int keyCalibrationStatus)
-{
-    onEveryPageBackTip(MagneticReports::calibrationStatusText(keyCalibrationStatus));
-}
-
-void DDevicePage::onMagneticKeyboardAllKeysCalibrationStatusBack(int keyCalibrationStatus)
-{
-    const QList<keyboardButCustom *> keys = DDataManager::instance()->getKeyInfoList();
-    auto capAt = [&keys](const QPoint &key) -> keyboardButCustom * {
-        for (keyboardButCustom *cap : keys) {
-            if (cap && cap->getRowIndex() == key.x() && cap->getColumnIndex() == key.y())
-                return cap;
-        }
-        return nullptr;
-    };
-    if ((keyCalibrationStatus == 0 || keyCalibrationStatus == 1) && m_currentDeviceLink) {
-        // The link keeps column c's bits under key c.
-        QByteArray columns(MagneticReports::matrixColumns, '\0');
-        const QMap<int, int> map = m_currentDeviceLink->getAllKeysCalibrationMap();
-        for (auto it = map.cbegin(); it != map.cend(); ++it) {
-            if (it.key() >= 0 && it.key() < columns.size())
-                columns[it.key()] = static_cast<char>(it.value());
-        }
-        m_calibratedKeys.clear();
-        for (const QPoint &key : MagneticReports::bitmapKeys(columns)) {
-            if (keyboardButCustom *cap = capAt(key)) {
-                cap->setSelected(true, true);
-                m_calibratedKeys.append(cap);
-            }
-        }
-    }
-    if (keyCalibrationStatus == 1)
-        return;
-
-    m_ui->widget_MoveTip->hide();
-    m_triggerPage->clearAllKeysCalibrationToggle();
-    for (keyboardButCustom *cap : qAsConst(m_calibratedKeys))
-        cap->setSelected(false, true);
-    onEveryPageBackTip(MagneticReports::calibrationStatusText(keyCalibrationStatus == 0 ? 0 : 2));
-    m_calibratedKeys.clear();
-    DDataManager::instance()->setKeyCalibrationRunning(false);
-    m_calibrationPoint = QPoint(-1, -1);
-    for (keyboardButCustom *cap : keys) {
-        if (!cap)
-            continue;
-        cap->setLightPreviewEnabled(false);
-        cap->setLightColor(Qt::transparent);
-    }
+    defaultsFor(m_currentDevice).addDefaultCustomLightItems(QByteArray(m_profileXmlPath), profileIndex, setIndex);
 }

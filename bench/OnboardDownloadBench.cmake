@@ -1,0 +1,9 @@
+# Time of a full on-board download against kbdsim, and its overhead beyond the protocol's floor.
+add_executable(OnboardDownloadBench
+    ${CMAKE_CURRENT_LIST_DIR}/OnboardDownloadBench.cpp
+    ${PROJECT_SOURCE_DIR}/tests/support/OnboardProfileFixture.cpp
+    ${PROJECT_SOURCE_DIR}/tests/support/PacedReportLoop.cpp
+    ${PROJECT_SOURCE_DIR}/tests/support/KbdsimProcess.cpp)
+target_include_directories(OnboardDownloadBench PRIVATE ${PROJECT_SOURCE_DIR}/tests/support)
+target_link_libraries(OnboardDownloadBench PRIVATE devicedownload Qt5::Network)
+add_dependencies(OnboardDownloadBench kbdsim)

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <functional>
+
+// The download's two kinds of waiting, behind one seam so tests can run them without time passing.
+class DownloadWaiter
+{
+public:
+    virtual ~DownloadWaiter() = default;
+    // Processes events until done() holds or timeoutMs have passed.
+    virtual void waitProcessingEvents(const std::function<bool()>& done, int timeoutMs) = 0;
+    // Blocks the calling thread; no events are processed.
+    virtual void pause(int ms) = 0;
+};
