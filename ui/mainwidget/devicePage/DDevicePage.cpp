@@ -452,18 +452,13 @@ void DDevicePage::on_toolButton_SeniorKey_clicked()
     emit sigShowSeniorKeysPage();
 }
 
-// ---- Macro list, on-board download reports and the selection area ----
+// ---- Macro list and on-board download reports ----
 // Not wired yet: each of them has nothing to act on.
 
 void DDevicePage::onMacroListHaveChangedSendToDevice(QString, QString) {}
 void DDevicePage::onRuningOnboard0x19Cmd() {}
 void DDevicePage::onRuningOnboard0x18Cmd() {}
 void DDevicePage::onRuningOnboardDownloadStatus(int) {}
-void DDevicePage::onDragAreaMoveOneKey(bool) {}
-void DDevicePage::onTheDragAreaHaveChanged(int, int, int, int) {}
-void DDevicePage::onDragArea_SelectKeys(int, int, int, int) {}
-void DDevicePage::onDragShowAreaMouseMovePoint(int, int) {}
-void DDevicePage::onDragAreaMousePressOrRelease(bool) {}
 
 void DDevicePage::onTheKeyboardIntoDownloading()
 {

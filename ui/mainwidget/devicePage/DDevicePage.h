@@ -186,7 +186,12 @@ private:
     // Profile, sleep-time and magnetic-switch helpers follow the current device and profile.
     void createProfileTools();
     void syncProfileTools();
+    // The keys selected on the picture, as (row, column).
     QVector<QPoint> selectedMatrixKeys() const;
+    void setKeysCalibrationMode(bool on);
+    // Calibration shows the key picture above the selection area; its end brings the area back.
+    void showKeyPictureForCalibration(bool lightEdit, bool hover);
+    void restoreViewAfterCalibration();
     void stopLightEngine();
     DDeviceListItem *createDeviceCard(const hidStructInfoAll &record);
     void prepareDeviceListLayout();
@@ -265,4 +270,5 @@ private:
     QString m_deviceFolder;
 
     friend class tst_DDevicePageProfiles;
+    friend class tst_DDevicePageProfileOps;
 };

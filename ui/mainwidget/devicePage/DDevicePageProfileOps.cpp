@@ -1,4 +1,4 @@
-// The device page's profile menu and operations, sleep times and magnetic-switch commands.
+// The device page's profile menu and operations, and its sleep times.
 #include "DDevicePage.h"
 
 #include "ArrowWidget.h"
@@ -9,11 +9,9 @@
 #include "DProfileMenuToolWidget.h"
 #include "DTriggerSettingPage.h"
 #include "MagneticCommands.h"
-#include "MagneticReports.h"
 #include "ProfileOperations.h"
 #include "QtProfileDialogProvider.h"
 #include "SleepTimeSettings.h"
-#include "TextMoveWidget.h"
 #include "Ui_DDevicePage.h"
 #include "VorlanXml.h"
 #include "keyboardButCustom.h"
@@ -29,7 +27,6 @@ namespace {
 
 // The layout's device type of keyboards with magnetic switches.
 constexpr int kMagneticDeviceType = 4;
-constexpr int kTriggerTab = 4;
 
 } // namespace
 
@@ -66,16 +63,6 @@ void DDevicePage::syncProfileTools()
     m_sleepTimeSettings->setDeviceLink(m_currentDeviceLink);
     m_sleepTimeSettings->setProfile(path, m_profileIndex);
     m_magneticCommands->setHidInterface(m_currentHidInterface);
-}
-
-QVector<QPoint> DDevicePage::selectedMatrixKeys() const
-{
-    QVector<QPoint> keys;
-    for (const keyboardButCustom *cap : DDataManager::instance()->getKeyInfoList()) {
-        if (cap && cap->isDragSelected())
-            keys.append(QPoint(cap->getRowIndex(), cap->getColumnIndex()));
-    }
-    return keys;
 }
 
 // ---- Profiles ----
@@ -196,129 +183,4 @@ void DDevicePage::onLightAndKeyboardSleepTime(int lightSleepTime, int keyboardSl
 {
     syncProfileTools();
     m_sleepTimeSettings->request(lightSleepTime, keyboardSleepTime, prohibitSleepStatus);
-}
-
-// ---- Magnetic switches ----
-
-void DDevicePage::onMagnetsKeysApplyConfig(int selMode, int strengthNum_L, int strengthNum_R,
-                                           int strengthNum_QuickTrigger_L, int strengthNum_QuickTrigger_R)
-{
-    syncProfileTools();
-    m_magneticCommands->applyConfig(selMode, selectedMatrixKeys(), strengthNum_L, strengthNum_R,
-                                    strengthNum_QuickTrigger_L, strengthNum_QuickTrigger_R);
-}
-
-void DDevicePage::onMagnetsKeyboardDefaultSensitivity()
-{
-    syncProfileTools();
-    m_magneticCommands->restoreDefaults();
-    m_triggerPage->loadInitData();
-}
-
-void DDevicePage::onKeyAntiShakeCurrentNum(int num)
-{
-    syncProfileTools();
-    m_magneticCommands->setAntiShake(num);
-}
-
-void DDevicePage::onKeyRateOfReturnCurrentNum(int num)
-{
-    syncProfileTools();
-    m_magneticCommands->setReportRate(num);
-}
-
-void DDevicePage::onCalibrationMode(int on)
-{
-    syncProfileTools();
-    m_magneticCommands->setCalibrationMode(on != 0);
-    m_calibrationPoint = m_magneticCommands->calibrationPoint();
-    if (on == 0) {
-        for (keyboardButCustom *cap : DDataManager::instance()->getKeyInfoList()) {
-            if (!cap)
-                continue;
-            cap->setLightPreviewEnabled(false);
-            cap->setLightColor(Qt::transparent);
-        }
-    }
-    m_triggerPage->clearDynamicDisplaySensitivityNum();
-}
-
-void DDevicePage::onKeyCalibrationStartRuning()
-{
-    syncProfileTools();
-    m_magneticCommands->startKeyCalibration();
-}
-
-void DDevicePage::onAllKeysCalibrationMode(int on)
-{
-    syncProfileTools();
-    m_ui->widget_MoveTip->setVisible(on != 0);
-    if (on != 0)
-        onEveryPageBackTip(QObject::tr("The key calibration runing"));
-    m_magneticCommands->setAllKeysCalibration(on != 0);
-    m_calibrationPoint = m_magneticCommands->calibrationPoint();
-}
-
-void DDevicePage::onQueryDynamicDisplaySensitivityNum(int indexX, int indexY)
-{
-    syncProfileTools();
-    m_magneticCommands->queryKey(indexX, indexY);
-}
-
-void DDevicePage::onTheMagneticKeyboardCalibrationPoint(int keyPointX, int keyPointY)
-{
-    syncProfileTools();
-    m_magneticCommands->chooseCalibrationKey(keyPointX, keyPointY);
-    m_calibrationPoint = m_magneticCommands->calibrationPoint();
-    m_triggerPage->clearDynamicDisplaySensitivityNum();
-}
-
-void DDevicePage::onTheMagneticKeyboardCalibrationStatusBack(int keyCalibrationStatus)
-{
-    onEveryPageBackTip(MagneticReports::calibrationStatusText(keyCalibrationStatus));
-}
-
-void DDevicePage::onMagneticKeyboardAllKeysCalibrationStatusBack(int keyCalibrationStatus)
-{
-    const QList<keyboardButCustom *> keys = DDataManager::instance()->getKeyInfoList();
-    auto capAt = [&keys](const QPoint &key) -> keyboardButCustom * {
-        for (keyboardButCustom *cap : keys) {
-            if (cap && cap->getRowIndex() == key.x() && cap->getColumnIndex() == key.y())
-                return cap;
-        }
-        return nullptr;
-    };
-    if ((keyCalibrationStatus == 0 || keyCalibrationStatus == 1) && m_currentDeviceLink) {
-        // The link keeps column c's bits under key c.
-        QByteArray columns(MagneticReports::matrixColumns, '\0');
-        const QMap<int, int> map = m_currentDeviceLink->getAllKeysCalibrationMap();
-        for (auto it = map.cbegin(); it != map.cend(); ++it) {
-            if (it.key() >= 0 && it.key() < columns.size())
-                columns[it.key()] = static_cast<char>(it.value());
-        }
-        m_calibratedKeys.clear();
-        for (const QPoint &key : MagneticReports::bitmapKeys(columns)) {
-            if (keyboardButCustom *cap = capAt(key)) {
-                cap->setSelected(true, true);
-                m_calibratedKeys.append(cap);
-            }
-        }
-    }
-    if (keyCalibrationStatus == 1)
-        return;
-
-    m_ui->widget_MoveTip->hide();
-    m_triggerPage->clearAllKeysCalibrationToggle();
-    for (keyboardButCustom *cap : qAsConst(m_calibratedKeys))
-        cap->setSelected(false, true);
-    onEveryPageBackTip(MagneticReports::calibrationStatusText(keyCalibrationStatus == 0 ? 0 : 2));
-    m_calibratedKeys.clear();
-    DDataManager::instance()->setKeyCalibrationRunning(false);
-    m_calibrationPoint = QPoint(-1, -1);
-    for (keyboardButCustom *cap : keys) {
-        if (!cap)
-            continue;
-        cap->setLightPreviewEnabled(false);
-        cap->setLightColor(Qt::transparent);
-    }
 }

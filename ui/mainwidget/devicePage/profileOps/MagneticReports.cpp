@@ -108,6 +108,11 @@ std::optional<Band> normalizedBand(int startX, int startY, int endX, int endY)
     return Band{std::min(startX, endX), std::min(startY, endY), std::max(startX, endX), std::max(startY, endY)};
 }
 
+bool selectionAreaActive(int pageIndex, int keyboardLightType)
+{
+    return pageIndex == triggerTab || (pageIndex == lightingTab && keyboardLightType == customLightType);
+}
+
 QString calibrationStatusText(int status)
 {
     switch (status) {

@@ -60,6 +60,15 @@ struct Band
 // starts and ends on one point away from the edges.
 std::optional<Band> normalizedBand(int startX, int startY, int endX, int endY);
 
+// Tabs of the device page and the keyboard light type of a custom light.
+constexpr int lightingTab = 1;
+constexpr int triggerTab = 4;
+constexpr int customLightType = 10;
+
+// The selection area selects keys on the trigger tab, and on the lighting tab while it edits a
+// custom light.
+bool selectionAreaActive(int pageIndex, int keyboardLightType);
+
 // The toast of a single-key calibration status.
 QString calibrationStatusText(int status);
 

@@ -24,6 +24,8 @@ private slots:
     void commandReportsLayout();
     void bandCornersAreOrdered_data();
     void bandCornersAreOrdered();
+    void selectionAreaActsOnTriggerTabAndCustomLight_data();
+    void selectionAreaActsOnTriggerTabAndCustomLight();
     void calibrationStatusTexts();
 };
 
@@ -110,6 +112,27 @@ void tst_MagneticReports::bandCornersAreOrdered()
     QFETCH(QList<int>, corners);
     QFETCH(std::optional<Band>, band);
     QVERIFY(MagneticReports::normalizedBand(corners[0], corners[1], corners[2], corners[3]) == band);
+}
+
+void tst_MagneticReports::selectionAreaActsOnTriggerTabAndCustomLight_data()
+{
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<int>("lightType");
+    QTest::addColumn<bool>("active");
+    QTest::newRow("key functions") << 0 << 10 << false;
+    QTest::newRow("lighting, custom light") << 1 << 10 << true;
+    QTest::newRow("lighting, other light") << 1 << 9 << false;
+    QTest::newRow("lighting, no light yet") << 1 << -1 << false;
+    QTest::newRow("performance") << 2 << 10 << false;
+    QTest::newRow("trigger") << 4 << -1 << true;
+}
+
+void tst_MagneticReports::selectionAreaActsOnTriggerTabAndCustomLight()
+{
+    QFETCH(int, tab);
+    QFETCH(int, lightType);
+    QFETCH(bool, active);
+    QCOMPARE(MagneticReports::selectionAreaActive(tab, lightType), active);
 }
 
 void tst_MagneticReports::calibrationStatusTexts()
