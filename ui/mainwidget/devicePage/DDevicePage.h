@@ -12,6 +12,7 @@
 #include <QPointer>
 #include <QSet>
 #include <QString>
+#include <QVector>
 #include <QWidget>
 
 #include <memory>
@@ -34,6 +35,10 @@ class dragShowArea;
 class hidDeviceJoinFrame;
 class keyboardButCustom;
 class lightDealMain;
+class MagneticCommands;
+class ProfileDialogProvider;
+class ProfileOperations;
+class SleepTimeSettings;
 
 // The central page of the main window: the device cards on the left, the current device's
 // keyboard view, tab bar and tabs on the right.
@@ -146,6 +151,16 @@ public slots:
     void onCustomLight_ConfigHaveChanged_HidSend0x09(int hidType, int ledType, int usingCustomIndex);
 
     // Profiles, sleep times, download and keyboard status.
+    void on_pushButton_ProfileOperate_clicked();
+    void onProfileCreate();
+    void onProfileDelete();
+    void onProfileExport();
+    void onProfileImport();
+    void onProfileModifyName();
+    void on_pushButton_Save_clicked();
+    void on_pushButton_Cancel_clicked();
+    void on_comboBox_profileList_currentIndexChanged(const QString &text);
+    void on_pushButton_Reset_clicked();
     void onResetoreCurrentProfile();
     void onLightAndKeyboardSleepTime(int lightSleepTime, int keyboardSleepTime, int prohibitSleepStatus);
     void onTheKeyboardIntoDownloading();
@@ -171,6 +186,15 @@ protected:
 
 private:
     void createSubPages();
+    // Profile, sleep-time and magnetic-switch helpers follow the current device and profile.
+    void createProfileTools();
+    void syncProfileTools();
+    // The keys selected on the picture, as (row, column).
+    QVector<QPoint> selectedMatrixKeys() const;
+    void setKeysCalibrationMode(bool on);
+    // Calibration shows the key picture above the selection area; its end brings the area back.
+    void showKeyPictureForCalibration(bool lightEdit, bool hover);
+    void restoreViewAfterCalibration();
     void stopLightEngine();
     DDeviceListItem *createDeviceCard(const hidStructInfoAll &record);
     void prepareDeviceListLayout();
@@ -245,7 +269,13 @@ private:
     DDeviceKeyboardLink *m_currentDeviceLink = nullptr;
     MainHidInterFace *m_currentHidInterface = nullptr;
     QPoint m_calibrationPoint = QPoint(-1, -1);
+    std::unique_ptr<ProfileDialogProvider> m_profileDialogs;
+    ProfileOperations *m_profileOperations = nullptr;
+    SleepTimeSettings *m_sleepTimeSettings = nullptr;
+    MagneticCommands *m_magneticCommands = nullptr;
+    QList<keyboardButCustom *> m_calibratedKeys;
     QString m_deviceFolder;
 
     friend class tst_DDevicePageProfiles;
+    friend class tst_DDevicePageProfileOps;
 };
