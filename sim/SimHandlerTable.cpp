@@ -7,21 +7,21 @@
 SimHandlerTable SimHandlerTable::standard()
 {
     SimHandlerTable table;
-    table.setHandler(SimCmd::Handshake, SimStandardHandlers::handshake);
-    table.setHandler(SimCmd::Status, SimStandardHandlers::sideLightModeInquiry);
-    table.setHandler(SimCmd::KeyReport, SimStandardHandlers::keyAnswer);
-    table.setHandler(SimCmd::FullKey, SimStandardHandlers::multimediaAnswer);
-    table.setHandler(SimCmd::KeyboardLight, SimStandardHandlers::keyboardLightInquiry);
-    table.setHandler(SimCmd::SideLight, SimStandardHandlers::sideLightInquiry);
-    table.setHandler(SimCmd::LightModes, SimStandardHandlers::lightModeInquiry);
-    table.setHandler(SimCmd::KeyboardLightModes, SimStandardHandlers::enterBootloader);
-    table.setHandler(SimCmd::LayoutCheck, SimStandardHandlers::layoutCheck);
-    table.setHandler(SimCmd::Settings, SimStandardHandlers::settings);
-    table.setHandler(SimCmd::SnInquiry, SimStandardHandlers::serialInquiry);
-    table.setHandler(SimCmd::Sn, SimStandardHandlers::serialWrite);
-    table.setHandler(SimCmd::OnboardKeys, SimOnboardHandlers::keyLayer);
-    table.setHandler(SimCmd::OnboardMacro, SimOnboardHandlers::macroPart);
-    table.setHandler(SimCmd::OnboardAdvancedKey, SimOnboardHandlers::advancedKey);
+    table.setHandler(CMD_HANDSHAKE, SimStandardHandlers::handshake);
+    table.setHandler(CMD_STATUS, SimStandardHandlers::sideLightModeInquiry);
+    table.setHandler(CMD_KEY_REPORT, SimStandardHandlers::keyAnswer);
+    table.setHandler(CMD_FULL_KEY, SimStandardHandlers::multimediaAnswer);
+    table.setHandler(CMD_KEYBOARD_LIGHT, SimStandardHandlers::keyboardLightInquiry);
+    table.setHandler(CMD_SIDE_LIGHT, SimStandardHandlers::sideLightInquiry);
+    table.setHandler(CMD_LIGHT_MODES, SimStandardHandlers::lightModeInquiry);
+    table.setHandler(CMD_KEYBOARD_LIGHT_MODES, SimStandardHandlers::enterBootloader);
+    table.setHandler(CMD_LAYOUT_CHECK, SimStandardHandlers::layoutCheck);
+    table.setHandler(CMD_SETTINGS, SimStandardHandlers::settings);
+    table.setHandler(CMD_SN_INQUIRY, SimStandardHandlers::serialInquiry);
+    table.setHandler(CMD_SN, SimStandardHandlers::serialWrite);
+    table.setHandler(CMD_ONBOARD_KEYS, SimOnboardHandlers::keyLayer);
+    table.setHandler(CMD_ONBOARD_MACRO, SimOnboardHandlers::macroPart);
+    table.setHandler(CMD_ONBOARD_ADVANCED_KEY, SimOnboardHandlers::advancedKey);
     table.setMagneticHandler(4, SimStandardHandlers::sensitivityInquiry);
     table.setMagneticHandler(9, SimStandardHandlers::reportRate);
     table.setMagneticHandler(10, SimStandardHandlers::antiShake);
@@ -46,8 +46,8 @@ bool SimHandlerTable::hasHandler(uint8_t command) const
 
 bool SimHandlerTable::dispatch(SimKeyboard& keyboard, const SimReport& report, SimReplies& replies) const
 {
-    const auto& table = report[1] == SimCmd::Magnetic ? m_magneticHandlers : m_handlers;
-    const uint8_t key = report[1] == SimCmd::Magnetic ? report[6] : report[1];
+    const auto& table = report[1] == CMD_MAGNETIC ? m_magneticHandlers : m_handlers;
+    const uint8_t key = report[1] == CMD_MAGNETIC ? report[6] : report[1];
     const auto it = table.find(key);
     if (it == table.end())
         return false;

@@ -21,7 +21,7 @@ SimReport withPayload(uint8_t command, const std::vector<uint8_t>& payload, size
 SimReport status(uint8_t keyLock, uint8_t charging, uint8_t battery, uint8_t connection,
                  uint8_t receiverLink, uint8_t downloadStatus, uint8_t keyboardMode)
 {
-    SimReport out = SimStandardHandlers::reply(SimCmd::Status);
+    SimReport out = SimStandardHandlers::reply(CMD_STATUS);
     out[5] = 9;
     out[6] = keyLock;
     out[9] = charging;
@@ -35,21 +35,21 @@ SimReport status(uint8_t keyLock, uint8_t charging, uint8_t battery, uint8_t con
 
 SimReport forwardedKeys(const std::vector<uint8_t>& keyState)
 {
-    SimReport out = withPayload(SimCmd::FullKey, keyState, 8);
+    SimReport out = withPayload(CMD_FULL_KEY, keyState, 8);
     out[5] = 8;
     return out;
 }
 
 SimReport multimedia(const std::vector<uint8_t>& payload)
 {
-    SimReport out = withPayload(SimCmd::Multimedia, payload, 13);
+    SimReport out = withPayload(CMD_MULTIMEDIA, payload, 13);
     out[5] = 13;
     return out;
 }
 
 SimReport hostKey(uint8_t keyCode, bool pressed)
 {
-    SimReport out = SimStandardHandlers::reply(SimCmd::HostKey);
+    SimReport out = SimStandardHandlers::reply(CMD_HOST_KEY);
     out[9] = keyCode;
     out[10] = pressed ? 1 : 0;
     return out;
@@ -57,14 +57,14 @@ SimReport hostKey(uint8_t keyCode, bool pressed)
 
 SimReport customLightSlot(uint8_t slot)
 {
-    SimReport out = SimStandardHandlers::reply(SimCmd::LightModes);
+    SimReport out = SimStandardHandlers::reply(CMD_LIGHT_MODES);
     out[2] = slot;
     return out;
 }
 
 SimReport keyBitmap(const std::vector<uint8_t>& columns)
 {
-    return withPayload(SimCmd::LightStream, columns, 22);
+    return withPayload(CMD_LIGHT_STREAM, columns, 22);
 }
 
 } // namespace SimInjectedReports

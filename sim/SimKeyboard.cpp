@@ -62,9 +62,9 @@ SimReplies SimKeyboard::receive(const SimReport& report)
 
 void SimKeyboard::noteInjected(const SimReport& report)
 {
-    if (report[1] == SimCmd::FullKey)
+    if (report[1] == CMD_FULL_KEY)
         ++m_keysInjected;
-    else if (report[1] == SimCmd::Multimedia)
+    else if (report[1] == CMD_MULTIMEDIA)
         ++m_multimediaInjected;
 }
 
@@ -95,7 +95,7 @@ bool SimKeyboard::passAck()
 
 int SimKeyboard::replyDelayMs(const SimReport& reply) const
 {
-    return reply[1] == SimCmd::OnboardAck ? m_ackDelayMs : 0;
+    return reply[1] == CMD_ONBOARD_ACK ? m_ackDelayMs : 0;
 }
 
 std::string SimKeyboard::dumpJson() const

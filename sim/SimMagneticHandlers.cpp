@@ -15,7 +15,7 @@ constexpr uint8_t kAllRows = (1u << SimMagneticMemory::rows) - 1;
 
 SimReport magneticReply(uint8_t subCommand)
 {
-    SimReport out = SimStandardHandlers::reply(SimCmd::MagneticReply);
+    SimReport out = SimStandardHandlers::reply(CMD_MAGNETIC_REPLY);
     out[6] = subCommand;
     return out;
 }

@@ -1,18 +1,10 @@
 #include "SimOnboardHandlers.h"
 
+#include "OnboardLayout.h"
 #include "SimKeyboard.h"
 #include "SimStandardHandlers.h"
 
 #include <algorithm>
-
-namespace {
-
-constexpr int partZeroImageBytes = 50;
-constexpr int partImageBytes = 58;
-constexpr int lastPartImageBytes = 24;
-constexpr int partZeroImageOffset = 14;
-
-} // namespace
 
 void SimOnboardHandlers::keyLayer(SimKeyboard& keyboard, const SimReport& report, SimReplies&)
 {
@@ -20,14 +12,14 @@ void SimOnboardHandlers::keyLayer(SimKeyboard& keyboard, const SimReport& report
     const int layer = report[2];
     const int packet = report[4];
     const int length = report[5];
-    const int first = packet * SimOnboardMemory::keysPerReport;
-    if (layer > 2 || length % 4 != 0 || length > 4 * SimOnboardMemory::keysPerReport
-        || first + length / 4 > SimOnboardMemory::keyPositions) {
+    const int first = packet * OnboardLayout::keysPerReport;
+    if (layer > 2 || length % 4 != 0 || length > 4 * OnboardLayout::keysPerReport
+        || first + length / 4 > OnboardLayout::keyPositions) {
         ++onboard.rejectedReports;
         return;
     }
     std::vector<uint8_t>& entries = onboard.keyLayers[layer];
-    entries.resize(4 * SimOnboardMemory::keyPositions);
+    entries.resize(4 * OnboardLayout::keyPositions);
     std::copy_n(report.begin() + 6, length, entries.begin() + 4 * first);
 }
 
@@ -36,7 +28,7 @@ void SimOnboardHandlers::macroPart(SimKeyboard& keyboard, const SimReport& repor
     SimOnboardMemory& onboard = keyboard.memory().onboard;
     const int slotNumber = report[2];
     const int part = report[4];
-    if (slotNumber >= SimOnboardMemory::macroSlots || part >= SimOnboardMemory::macroParts) {
+    if (slotNumber >= OnboardLayout::macroSlots || part >= OnboardLayout::macroParts) {
         ++onboard.rejectedReports;
     } else {
         SimOnboardMemory::MacroSlot& slot = onboard.macros[static_cast<size_t>(slotNumber)];
@@ -44,17 +36,19 @@ void SimOnboardHandlers::macroPart(SimKeyboard& keyboard, const SimReport& repor
             slot.playMode = report[7];
             slot.eventBytes = report[9];
             slot.playCount = report[11];
-            std::copy_n(report.begin() + partZeroImageOffset, partZeroImageBytes, slot.image.begin());
+            std::copy_n(report.begin() + OnboardLayout::macroPartZeroOffset, OnboardLayout::macroPartZeroBytes,
+                        slot.image.begin());
         } else {
-            const int from = partZeroImageBytes + partImageBytes * (part - 1);
-            const int length = part == SimOnboardMemory::macroParts - 1 ? lastPartImageBytes : partImageBytes;
+            const int from = OnboardLayout::macroPartZeroBytes + OnboardLayout::macroPartBytes * (part - 1);
+            const int length = part == OnboardLayout::macroParts - 1 ? OnboardLayout::macroLastPartBytes
+                                                                     : OnboardLayout::macroPartBytes;
             std::copy_n(report.begin() + 6, length, slot.image.begin() + from);
         }
         slot.partsWritten |= static_cast<uint8_t>(1u << part);
     }
     // The firmware acknowledges every macro report, whether it could keep it or not.
     if (keyboard.passAck()) {
-        SimReport ack = SimStandardHandlers::reply(SimCmd::OnboardAck);
+        SimReport ack = SimStandardHandlers::reply(CMD_ONBOARD_ACK);
         ack[2] = report[2];
         ack[4] = report[4];
         replies.push_back(ack);
@@ -65,11 +59,11 @@ void SimOnboardHandlers::advancedKey(SimKeyboard& keyboard, const SimReport& rep
 {
     SimOnboardMemory& onboard = keyboard.memory().onboard;
     const int index = report[2];
-    if (!keyboard.model().isMagnetic || index >= SimOnboardMemory::advancedKeyPlaces) {
+    if (!keyboard.model().isMagnetic || index >= OnboardLayout::advancedKeyPlaces) {
         ++onboard.rejectedReports;
         return;
     }
     SimOnboardMemory::AdvancedKey& key = onboard.advancedKeys[static_cast<size_t>(index)];
     key.written = true;
-    std::copy_n(report.begin() + 6, SimOnboardMemory::advancedKeySize, key.data.begin());
+    std::copy_n(report.begin() + 6, OnboardLayout::advancedKeySize, key.data.begin());
 }

@@ -566,7 +566,7 @@ std::string SimServer::executeLocked(const std::string& line)
         record.speed = values[3];
         std::copy(values.begin() + 4, values.end(), std::begin(record.color));
         injectLocked(static_cast<int>(id),
-                     SimStandardHandlers::lightRecordReport(values[0] == 0 ? SimCmd::SideLight : SimCmd::CustomLight,
+                     SimStandardHandlers::lightRecordReport(values[0] == 0 ? CMD_SIDE_LIGHT : CMD_CUSTOM_LIGHT,
                                                             record));
         return "OK";
     }

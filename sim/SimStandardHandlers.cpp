@@ -25,7 +25,7 @@ uint16_t bigEndian16(const SimReport& report, size_t offset)
 
 SimReport magneticReply(uint8_t subCommand, uint8_t value)
 {
-    SimReport out = reply(SimCmd::MagneticReply);
+    SimReport out = reply(CMD_MAGNETIC_REPLY);
     out[6] = subCommand;
     out[7] = value;
     return out;
@@ -94,26 +94,26 @@ void multimediaAnswer(SimKeyboard& keyboard, const SimReport&, SimReplies&)
 void keyboardLightInquiry(SimKeyboard& keyboard, const SimReport& report, SimReplies& replies)
 {
     if (report[2] == 1)
-        replies.push_back(lightRecordReport(SimCmd::SideLight, keyboard.memory().keyboardLight));
+        replies.push_back(lightRecordReport(CMD_SIDE_LIGHT, keyboard.memory().keyboardLight));
 }
 
 void sideLightInquiry(SimKeyboard& keyboard, const SimReport& report, SimReplies& replies)
 {
     if (report[2] == 1)
-        replies.push_back(lightRecordReport(SimCmd::CustomLight, keyboard.memory().sideLight));
+        replies.push_back(lightRecordReport(CMD_CUSTOM_LIGHT, keyboard.memory().sideLight));
 }
 
 void lightModeInquiry(SimKeyboard& keyboard, const SimReport&, SimReplies& replies)
 {
     const ModelInfo& model = keyboard.model();
-    replies.push_back(modeListReport(SimCmd::KeyboardLightModes, model.keyboardLightModes,
+    replies.push_back(modeListReport(CMD_KEYBOARD_LIGHT_MODES, model.keyboardLightModes,
                                      model.keyboardSpeedSteps, model.keyboardBrightnessSteps));
 }
 
 void sideLightModeInquiry(SimKeyboard& keyboard, const SimReport&, SimReplies& replies)
 {
     const ModelInfo& model = keyboard.model();
-    replies.push_back(modeListReport(SimCmd::SideLightModes, model.sideLightModes, model.sideSpeedSteps,
+    replies.push_back(modeListReport(CMD_SIDE_LIGHT_MODES, model.sideLightModes, model.sideSpeedSteps,
                                      model.sideBrightnessSteps));
 }
 
@@ -127,7 +127,7 @@ void layoutCheck(SimKeyboard& keyboard, const SimReport&, SimReplies& replies)
     const ModelInfo& model = keyboard.model();
     const std::string text = model.chip + "," + model.numberField + "," + model.deviceClass + ","
         + model.vendorCode + "," + model.name;
-    SimReport out = reply(SimCmd::LayoutCheck);
+    SimReport out = reply(CMD_LAYOUT_CHECK);
     // The text ends with a NUL inside the report.
     std::memcpy(out.data() + 6, text.data(), std::min(text.size(), out.size() - 7));
     replies.push_back(out);
@@ -136,7 +136,7 @@ void layoutCheck(SimKeyboard& keyboard, const SimReport&, SimReplies& replies)
 void settings(SimKeyboard& keyboard, const SimReport& report, SimReplies& replies)
 {
     SimKeyboardMemory& memory = keyboard.memory();
-    SimReport out = reply(SimCmd::SnInquiry);
+    SimReport out = reply(CMD_SN_INQUIRY);
     switch (report[2]) {
     case 0:
         if (report[6] == 1) {
@@ -168,7 +168,7 @@ void settings(SimKeyboard& keyboard, const SimReport& report, SimReplies& replie
 
 void serialInquiry(SimKeyboard& keyboard, const SimReport&, SimReplies& replies)
 {
-    SimReport out = reply(SimCmd::Sn);
+    SimReport out = reply(CMD_SN);
     out[5] = kSerialLength;
     std::string serial = keyboard.memory().serial.substr(0, kSerialLength);
     if (keyboard.serialFault() == SimSerialFault::Blank)

@@ -48,7 +48,7 @@ QList<QByteArray> SimServerFixture::received(int id) const
 {
     QList<QByteArray> reports;
     for (const SimReport &report : m_server->receivedReports(id)) {
-        if (report[1] == SimCmd::Handshake)
+        if (report[1] == CMD_HANDSHAKE)
             continue;
         reports << QByteArray(reinterpret_cast<const char *>(report.data()), static_cast<int>(report.size()));
     }

@@ -1,6 +1,7 @@
 #include "OnboardDownload.h"
 
 #include "DownloadWaiter.h"
+#include "OnboardLayout.h"
 #include "OnboardMacroImage.h"
 #include "OnboardReportSink.h"
 #include "OnboardReports.h"
@@ -34,7 +35,7 @@ constexpr int maxPathBytes = 255;
 OnboardDownload::OnboardDownload(DownloadWaiter& waiter, QObject* parent)
     : QObject(parent)
     , m_waiter(waiter)
-    , m_pendingMacroReport(OnboardReports::reportSize, '\0')
+    , m_pendingMacroReport(OnboardLayout::reportSize, '\0')
 {
 }
 
@@ -143,7 +144,7 @@ bool OnboardDownload::sendLayer(const OnboardDownloadRequest& request, int pass)
     for (int counter = 1; counter <= keyCount && !m_stopped; ++counter) {
         for (int byte : encodeKey(request.keyCodes[counter - 1], pass))
             entryBytes.append(byte);
-        if (counter % OnboardReports::keysPerReport == 0 || counter == keyCount) {
+        if (counter % OnboardLayout::keysPerReport == 0 || counter == keyCount) {
             sendOnboardKeyReport(layer.layerCode, packet++, entryBytes);
             entryBytes.clear();
         }
@@ -180,8 +181,8 @@ OnboardKeyEntry OnboardDownload::encodeKey(int keyCode, int pass)
 int OnboardDownload::downloadMacroToNextSlot(const KeyOperateInfo& record, int pass)
 {
     ++m_macroSlotCounter;
-    if (m_macroSlotCounter >= OnboardReports::macroSlots) {
-        qDebug() << "On-board download: more macro keys than the keyboard's" << OnboardReports::macroSlots
+    if (m_macroSlotCounter >= OnboardLayout::macroSlots) {
+        qDebug() << "On-board download: more macro keys than the keyboard's" << OnboardLayout::macroSlots
                  << "macro slots; layer pass" << pass << "macro" << OnboardKeyEncoder::fieldText(record.value, sizeof(record.value));
         m_overflow = true;
         return -1;
@@ -217,9 +218,9 @@ int OnboardDownload::downloadSeniorKey(const KeyOperateInfo& record)
         qDebug() << "On-board download: no advanced key" << id << "to send";
         return -1;
     }
-    if (m_seniorKeyStoreCounter + 1 >= OnboardReports::advancedKeyPlaces) {
+    if (m_seniorKeyStoreCounter + 1 >= OnboardLayout::advancedKeyPlaces) {
         qDebug() << "On-board download: more advanced keys than the keyboard's"
-                 << OnboardReports::advancedKeyPlaces << "places; advanced key" << id;
+                 << OnboardLayout::advancedKeyPlaces << "places; advanced key" << id;
         m_overflow = true;
         return -1;
     }
@@ -262,14 +263,14 @@ void OnboardDownload::sendMacroReportAcknowledged(const QByteArray& report)
 void OnboardDownload::blankUnusedPlaces(bool magnetic)
 {
     m_waiter.pause(pauseMs);
-    for (int slot = m_macroSlotCounter + 1; slot < OnboardReports::macroSlots && !m_stopped; ++slot) {
+    for (int slot = m_macroSlotCounter + 1; slot < OnboardLayout::macroSlots && !m_stopped; ++slot) {
         for (const QByteArray& part : OnboardReports::blankMacroReports(slot))
             sendMacroReportAcknowledged(part);
     }
     if (!magnetic || m_stopped)
         return;
     m_waiter.pause(pauseMs);
-    for (int index = m_seniorKeyStoreCounter + 1; index < OnboardReports::advancedKeyPlaces; ++index) {
+    for (int index = m_seniorKeyStoreCounter + 1; index < OnboardLayout::advancedKeyPlaces; ++index) {
         if (!send(OnboardReports::blankAdvancedKeyReport(index)))
             qDebug() << "USB serial port [Write ADD SeniorKes-data] Failed ...";
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "OnboardLayout.h"
 #include "VorlanXmlRecords.h"
 
 #include <QByteArray>
@@ -11,7 +12,7 @@
 class OnboardMacroImage
 {
 public:
-    static constexpr int imageSize = 248;
+    static constexpr int imageSize = OnboardLayout::macroImageSize;
     static constexpr int maxEvents = imageSize / 4;
 
     // Events beyond the 62 the slot holds are left out; isComplete() then says so.

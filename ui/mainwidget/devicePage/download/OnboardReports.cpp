@@ -1,12 +1,12 @@
 #include "OnboardReports.h"
 
+#include "HidCmd.h"
+
 #include <algorithm>
 
-namespace {
+using namespace OnboardLayout;
 
-constexpr int imagePart0 = 50;
-constexpr int imagePart = 58;
-constexpr int imageLastPart = 24;
+namespace {
 
 char low8(int value)
 {
@@ -35,7 +35,7 @@ void OnboardReports::put(QByteArray& report, int offset, const OnboardKeyEntry& 
 QByteArray OnboardReports::keyReport(int layerCode, int packet, const QVector<int>& entryBytes)
 {
     const int count = std::min(entryBytes.size(), 4 * keysPerReport);
-    QByteArray report = frame(keysCommand, layerCode, packet, count);
+    QByteArray report = frame(CMD_ONBOARD_KEYS, layerCode, packet, count);
     for (int i = 0; i < count; ++i)
         report[6 + i] = low8(entryBytes[i]);
     return report;
@@ -50,10 +50,10 @@ QVector<QByteArray> OnboardReports::macroReports(int slot, const OnboardMacroIma
     first[7] = low8(playMode - 1);
     first[9] = low8(4 * image.eventCount());
     first[11] = low8(playCount);
-    std::copy_n(bytes.constData(), imagePart0, first.data() + 14);
+    std::copy_n(bytes.constData(), macroPartZeroBytes, first.data() + macroPartZeroOffset);
     for (int part = 1; part < macroParts; ++part) {
-        const int from = imagePart0 + imagePart * (part - 1);
-        const int length = part == macroParts - 1 ? imageLastPart : imagePart;
+        const int from = macroPartZeroBytes + macroPartBytes * (part - 1);
+        const int length = part == macroParts - 1 ? macroLastPartBytes : macroPartBytes;
         std::copy_n(bytes.constData() + from, length, parts[part].data() + 6);
     }
     return parts;
@@ -63,13 +63,13 @@ QVector<QByteArray> OnboardReports::blankMacroReports(int slot)
 {
     QVector<QByteArray> parts;
     for (int part = 0; part < macroParts; ++part)
-        parts.append(frame(macroCommand, slot, part, part == macroParts - 1 ? imageLastPart : imagePart));
+        parts.append(frame(CMD_ONBOARD_MACRO, slot, part, part == macroParts - 1 ? macroLastPartBytes : macroPartBytes));
     return parts;
 }
 
 QByteArray OnboardReports::advancedKeyReport(int storeIndex, const SeniorKeyInfoStu& key)
 {
-    QByteArray report = frame(advancedKeyCommand, storeIndex, 0, 0x32);
+    QByteArray report = frame(CMD_ONBOARD_ADVANCED_KEY, storeIndex, 0, 0x32);
     report[6] = low8(key.type);
     const auto field = [](const char* text, size_t size) {
         return OnboardKeyEncoder::advancedKeyField(OnboardKeyEncoder::fieldText(text, size));
@@ -102,5 +102,5 @@ QByteArray OnboardReports::advancedKeyReport(int storeIndex, const SeniorKeyInfo
 
 QByteArray OnboardReports::blankAdvancedKeyReport(int storeIndex)
 {
-    return frame(advancedKeyCommand, storeIndex, 0, 0x32);
+    return frame(CMD_ONBOARD_ADVANCED_KEY, storeIndex, 0, 0x32);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "OnboardKeyEncoder.h"
+#include "OnboardLayout.h"
 #include "OnboardMacroImage.h"
 #include "VorlanXmlRecords.h"
 
@@ -8,20 +9,10 @@
 #include <QVector>
 
 // The 64-byte reports of the on-board download: key layers (0x17), macro slots (0x18) and the
-// advanced-key store (0x2A).
+// advanced-key store (0x2A), laid out as OnboardLayout says.
 class OnboardReports
 {
 public:
-    static constexpr int reportSize = 64;
-    static constexpr int keysPerReport = 14;
-    static constexpr int macroSlots = 10;
-    static constexpr int macroParts = 5;
-    static constexpr int advancedKeyPlaces = 40;
-    static constexpr uint8_t keysCommand = 0x17;
-    static constexpr uint8_t macroCommand = 0x18;
-    static constexpr uint8_t ackCommand = 0x19;
-    static constexpr uint8_t advancedKeyCommand = 0x2A;
-
     // entryBytes: 4 per key, at most 14 keys; only the low 8 bits of each go out.
     static QByteArray keyReport(int layerCode, int packet, const QVector<int>& entryBytes);
     // The five parts that carry one macro image into a slot; play mode 1..4 and play count as stored with the key.
