@@ -6,6 +6,7 @@
 #include "DeviceReplyDecoder.h"
 #include "ForwardedKeyReport.h"
 #include "HidCmdReport.h"
+#include "HidText.h"
 #include "MainHidInterFace.h"
 #include "ModelCatalog.h"
 #include "VorlanXml.h"
@@ -26,13 +27,6 @@ template <std::size_t N>
 QByteArray fieldText(const char (&field)[N])
 {
     return QByteArray(field, static_cast<int>(strnlen(field, N)));
-}
-
-template <std::size_t N>
-void setField(char (&field)[N], const char *text)
-{
-    std::strncpy(field, text, N - 1);
-    field[N - 1] = '\0';
 }
 
 } // namespace
@@ -447,12 +441,12 @@ void DDeviceKeyboardLink::onHostKeyEvent(const HidCmdReport &report)
         return;
 
     KeyOperateInfo info{};
-    setField(info.keyIndex, "-1");
-    setField(info.keyName, "-1");
-    setField(info.operateType, "-1");
-    setField(info.count, "-1");
-    setField(info.mode, "-1");
-    setField(info.value, "-1");
+    copyHidText(info.keyIndex, "-1");
+    copyHidText(info.keyName, "-1");
+    copyHidText(info.operateType, "-1");
+    copyHidText(info.count, "-1");
+    copyHidText(info.mode, "-1");
+    copyHidText(info.value, "-1");
     if (hasProfile()) {
         CVorlanXML_SelectProFileKeyOperateInfo(m_profilePath.constData(), profileIndexText().constData(),
                                                QByteArray::number(keyCode).constData(), &info);

@@ -4,6 +4,7 @@
 // Exits 0 when every keyboard ended its chain within the time, 1 otherwise.
 
 #include "DDeviceKeyboardLink.h"
+#include "HidText.h"
 #include "MainHidInterFace.h"
 #include "VorlanHidSdk.h"
 
@@ -12,7 +13,6 @@
 #include <QTimer>
 
 #include <cstdio>
-#include <cstring>
 #include <list>
 #include <memory>
 #include <string>
@@ -33,8 +33,8 @@ bool deviceRecord(const std::string &path, hidStructInfoAll *record)
     if (!CVorlanHid_GetHidAndFirmwareInfoStu(path.c_str(), &hid, &firmware))
         return false;
     *record = hidStructInfoAll{};
-    std::strncpy(record->hidPath, path.c_str(), sizeof(record->hidPath) - 1);
-    std::strncpy(record->hidName, hid.hidName, sizeof(record->hidName) - 1);
+    copyHidText(record->hidPath, sizeof(record->hidPath), path);
+    copyHidText(record->hidName, hid.hidName);
     record->usbOrDongle = hid.isDongle;
     return true;
 }

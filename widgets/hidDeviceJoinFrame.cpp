@@ -1,5 +1,6 @@
 #include "hidDeviceJoinFrame.h"
 
+#include "HidText.h"
 #include "KeyLayout.h"
 #include "KeyViewGeometry.h"
 #include "KeyboardModelLook.h"
@@ -14,18 +15,6 @@
 #include <QHBoxLayout>
 #include <QSpacerItem>
 #include <QStackedLayout>
-
-#include <cstring>
-
-namespace {
-
-void copyText(char *field, size_t size, const char *text)
-{
-    std::strncpy(field, text, size - 1);
-    field[size - 1] = '\0';
-}
-
-} // namespace
 
 hidDeviceJoinFrame::hidDeviceJoinFrame(QWidget *parent)
     : QWidget(parent)
@@ -105,11 +94,11 @@ void hidDeviceJoinFrame::setDeviceInfo(const hidStu &info)
     hidStu layers{};
     layers.vid = 0x1234;
     layers.pid = 0x5678;
-    copyText(layers.path, sizeof layers.path, info.path);
-    copyText(layers.hidManufacturer, sizeof layers.hidManufacturer, "hidStu_hidManufacturer");
-    copyText(layers.hidProduct, sizeof layers.hidProduct, "hidStu_hidProduct");
-    copyText(layers.hidName, sizeof layers.hidName, m_modelName.toLocal8Bit().constData());
-    copyText(layers.hidFirmwareNUC, sizeof layers.hidFirmwareNUC, "hidStu_hidFirmwareNUC");
+    copyHidText(layers.path, info.path);
+    copyHidText(layers.hidManufacturer, sizeof layers.hidManufacturer, "hidStu_hidManufacturer");
+    copyHidText(layers.hidProduct, sizeof layers.hidProduct, "hidStu_hidProduct");
+    copyHidText(layers.hidName, sizeof layers.hidName, m_modelName.toLocal8Bit().constData());
+    copyHidText(layers.hidFirmwareNUC, sizeof layers.hidFirmwareNUC, "hidStu_hidFirmwareNUC");
     layers.isDongle = 0;
     m_imageFrame->setDeviceInfo(layers);
     m_keySelectFrame->setDeviceInfo(layers);

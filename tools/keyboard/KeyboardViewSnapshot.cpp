@@ -1,6 +1,7 @@
 // Renders the keyboard view of every catalogue model at zoom 1.0 and 1.5 into PNG files and
 // prints the cap, key and LED counts of each, for checking layouts and pictures by eye.
 
+#include "HidText.h"
 #include "KeyboardModelLook.h"
 #include "ModelCatalog.h"
 #include "OutputFolder.h"
@@ -15,7 +16,6 @@
 #include <QFrame>
 
 #include <cstdio>
-#include <cstring>
 
 int main(int argc, char *argv[])
 {
@@ -28,7 +28,7 @@ int main(int argc, char *argv[])
     for (const ModelInfo &info : ModelCatalog::models()) {
         for (const float scale : {1.0f, 1.5f}) {
             hidStu record{};
-            std::strncpy(record.hidName, info.name.c_str(), sizeof record.hidName - 1);
+            copyHidText(record.hidName, sizeof record.hidName, info.name);
             hidDeviceJoinFrame view;
             view.setDeviceInfo(record);
             view.setKeyboardScale(scale);

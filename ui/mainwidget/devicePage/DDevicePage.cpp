@@ -15,6 +15,7 @@
 #include "DeviceListRules.h"
 #include "DeviceRecordBuilder.h"
 #include "DeviceScan.h"
+#include "HidText.h"
 #include "hidDeviceJoinFrame.h"
 #include "keyboardButCustom.h"
 #include "KeyboardStatusRules.h"
@@ -820,8 +821,8 @@ void DDevicePage::buildKeyView(const hidStructInfoAll &record)
 
     m_keyView->setWindowFlag(Qt::WindowStaysOnTopHint);
     hidStu device{};
-    DeviceRecordBuilder::copyText(device.path, record.hidPath);
-    DeviceRecordBuilder::copyText(device.hidName, record.hidName);
+    copyHidText(device.path, record.hidPath);
+    copyHidText(device.hidName, record.hidName);
     device.isDongle = record.usbOrDongle;
     m_keyView->setDeviceInfo(device);
 

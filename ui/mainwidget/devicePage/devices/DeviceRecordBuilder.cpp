@@ -1,15 +1,16 @@
 #include "DeviceRecordBuilder.h"
 
-#include <algorithm>
+#include "HidText.h"
+
 #include <cstring>
 
 namespace {
 
 void copyModelFields(hidStructInfoAll *record, const HidInfoStu &model)
 {
-    DeviceRecordBuilder::copyText(record->deviceKind, model.deviceKind);
-    DeviceRecordBuilder::copyText(record->productName, model.productName);
-    DeviceRecordBuilder::copyText(record->deviceName, model.deviceName);
+    copyHidText(record->deviceKind, model.deviceKind);
+    copyHidText(record->productName, model.productName);
+    copyHidText(record->deviceName, model.deviceName);
     std::memcpy(record->supportWords, model.supportWords, sizeof(record->supportWords));
     record->keyCount = model.keyCount;
 }
@@ -21,12 +22,12 @@ hidStructInfoAll DeviceRecordBuilder::connected(const HidInfoStu &model, const h
 {
     hidStructInfoAll record{};
     copyModelFields(&record, model);
-    copyText(record.hidPath, hid.path);
-    copyText(record.hidName, hid.hidName);
-    copyText(record.firmwareVersion, firmware.version);
-    copyText(record.firmwareChip, firmware.chip);
-    copyText(record.firmwareField1, firmware.numberField);
-    copyText(record.firmwareVendorCode, firmware.vendorCode);
+    copyHidText(record.hidPath, hid.path);
+    copyHidText(record.hidName, hid.hidName);
+    copyHidText(record.firmwareVersion, firmware.version);
+    copyHidText(record.firmwareChip, firmware.chip);
+    copyHidText(record.firmwareField1, firmware.numberField);
+    copyHidText(record.firmwareVendorCode, firmware.vendorCode);
     record.usbOrDongle = hid.isDongle;
     return record;
 }
@@ -35,7 +36,7 @@ hidStructInfoAll DeviceRecordBuilder::offline(const HidInfoStu &model)
 {
     hidStructInfoAll record{};
     copyModelFields(&record, model);
-    copyText(record.hidName, model.hidName);
+    copyHidText(record.hidName, model.hidName);
     return record;
 }
 
@@ -57,13 +58,6 @@ QString DeviceRecordBuilder::modelName(const hidStructInfoAll &record)
 
 void DeviceRecordBuilder::makeOffline(hidStructInfoAll *record)
 {
-    copyText(record->hidPath, record->hidName);
+    copyHidText(record->hidPath, record->hidName);
     record->isOnline = 0;
-}
-
-void DeviceRecordBuilder::copyBounded(char *target, size_t targetSize, const char *source, size_t sourceSize)
-{
-    const size_t length = qstrnlen(source, uint(std::min(sourceSize, targetSize - 1)));
-    std::memmove(target, source, length);
-    std::memset(target + length, 0, targetSize - length);
 }

@@ -21,13 +21,4 @@ public:
     static QString modelName(const hidStructInfoAll &record);
     // Turns a gone device's record into the offline record of its model.
     static void makeOffline(hidStructInfoAll *record);
-
-    template <size_t N, size_t M>
-    static void copyText(char (&target)[N], const char (&source)[M])
-    {
-        copyBounded(target, N, source, M);
-    }
-
-private:
-    static void copyBounded(char *target, size_t targetSize, const char *source, size_t sourceSize);
 };

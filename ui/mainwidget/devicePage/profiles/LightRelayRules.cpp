@@ -1,20 +1,13 @@
 #include "LightRelayRules.h"
 
+#include "HidText.h"
+
 #include <algorithm>
-#include <cstring>
 
 namespace {
 
 constexpr int kCustomLightMode = 10;
 constexpr int kSavedTransparency = 128;
-
-// Fills a fixed text field bounded and NUL-terminated.
-void copyText(char *field, std::size_t size, const QByteArray &text)
-{
-    const std::size_t length = std::min(size - 1, std::size_t(text.size()));
-    std::memcpy(field, text.constData(), length);
-    std::memset(field + length, 0, size - length);
-}
 
 } // namespace
 
@@ -49,9 +42,9 @@ std::vector<CustomLightItemStu> LightRelayRules::customLightItems(QVector<Custom
         if (colour.red() == 0 && colour.green() == 0 && colour.blue() == 0)
             continue;
         CustomLightItemStu item {};
-        copyText(item.keyCode, sizeof(item.keyCode), QByteArray::number(cap.keyDec));
+        copyHidText(item.keyCode, sizeof(item.keyCode), QByteArray::number(cap.keyDec).toStdString());
         // Latin-1 is one byte per character, so 63 bytes are 63 characters.
-        copyText(item.codeName, sizeof(item.codeName), cap.caption.toLatin1());
+        copyHidText(item.codeName, sizeof(item.codeName), cap.caption.toLatin1().toStdString());
         item.indexX = cap.row;
         item.indexY = cap.column;
         item.colorR = colour.red();
