@@ -1,10 +1,9 @@
 #pragma once
 
 #include "DownloadWaiter.h"
+#include "ReplyWait.h"
 
-#include <QElapsedTimer>
-
-// Waits on the GUI thread's event loop, measured by one elapsed-time timer.
+// Waits on the GUI thread's event loop.
 class EventLoopDownloadWaiter : public DownloadWaiter
 {
 public:
@@ -12,5 +11,5 @@ public:
     void pause(int ms) override;
 
 private:
-    QElapsedTimer m_waitTimer;
+    ReplyWait m_wait;
 };

@@ -2,11 +2,9 @@
 
 #include "DDataManager.h"
 #include "DDeviceKeyboardLink.h"
+#include "ReplyWait.h"
 #include "SleepTimeRules.h"
 #include "VorlanXml.h"
-
-#include <QEventLoop>
-#include <QTimer>
 
 SleepTimeSettings::SleepTimeSettings(QObject *parent)
     : QObject(parent)
@@ -32,7 +30,6 @@ void SleepTimeSettings::setProfile(const QByteArray &profileXmlPath, int profile
 void SleepTimeSettings::onSleepTimeSetSuccessful()
 {
     m_sleepTimeConfirmed = true;
-    emit sigConfirmed();
 }
 
 bool SleepTimeSettings::request(int lightSleepTime, int keyboardSleepTime, int prohibitSleepStatus)
@@ -47,14 +44,7 @@ bool SleepTimeSettings::request(int lightSleepTime, int keyboardSleepTime, int p
     if (m_link) {
         m_link->setSleepTime(lightSleepTime, keyboardSleepTime, prohibitSleepStatus);
         // The confirmation arrives through the link's reply dispatch, so events keep flowing.
-        QEventLoop loop;
-        QTimer timeout;
-        timeout.setSingleShot(true);
-        connect(&timeout, &QTimer::timeout, &loop, &QEventLoop::quit);
-        connect(this, &SleepTimeSettings::sigConfirmed, &loop, &QEventLoop::quit);
-        timeout.start(confirmWaitMs);
-        if (!m_sleepTimeConfirmed)
-            loop.exec();
+        ReplyWait().waitUntil([this] { return m_sleepTimeConfirmed; }, confirmWaitMs);
     }
     if (!m_sleepTimeConfirmed) {
         emit sigNotice(QObject::tr("Sleep time set failed"));

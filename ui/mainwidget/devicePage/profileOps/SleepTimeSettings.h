@@ -28,7 +28,6 @@ public slots:
 
 signals:
     void sigNotice(const QString &text);
-    void sigConfirmed();
 
 private:
     QPointer<DDeviceKeyboardLink> m_link;

@@ -4,8 +4,9 @@
 
 #include <functional>
 
-// The device page's one wait for device replies: processes events until a condition holds or a
-// time limit passes. The clock can be replaced so tests need not wait for real time.
+// The one wait for device replies on the GUI thread (device page, download, sleep times): processes
+// events until a condition holds or a time limit passes. The clock can be replaced so tests need not
+// wait for real time.
 class ReplyWait
 {
 public:
