@@ -38,11 +38,6 @@ SimFolderWatcher::SimFolderWatcher(const QString &folder, QObject *parent)
     m_known = scan();
 }
 
-QStringList SimFolderWatcher::currentPaths() const
-{
-    return sorted(m_known);
-}
-
 void SimFolderWatcher::onChanged()
 {
     watchFolderOrParent();

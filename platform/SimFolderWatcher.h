@@ -15,9 +15,6 @@ class SimFolderWatcher : public QObject
 public:
     explicit SimFolderWatcher(const QString &folder, QObject *parent = nullptr);
 
-    // Paths of the simulated keyboards present now, sorted.
-    QStringList currentPaths() const;
-
 signals:
     void deviceArrived(QString path);
     void deviceRemoved(QString path);

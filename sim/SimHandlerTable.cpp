@@ -39,11 +39,6 @@ void SimHandlerTable::setMagneticHandler(uint8_t subCommand, SimHandler handler)
     m_magneticHandlers[subCommand] = std::move(handler);
 }
 
-bool SimHandlerTable::hasHandler(uint8_t command) const
-{
-    return m_handlers.count(command) != 0;
-}
-
 bool SimHandlerTable::dispatch(SimKeyboard& keyboard, const SimReport& report, SimReplies& replies) const
 {
     const auto& table = report[1] == CMD_MAGNETIC ? m_magneticHandlers : m_handlers;

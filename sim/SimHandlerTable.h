@@ -13,7 +13,7 @@ using SimReplies = std::vector<SimReport>;
 using SimHandler = std::function<void(SimKeyboard& keyboard, const SimReport& report, SimReplies& replies)>;
 
 // What the simulated keyboard does with each received report: one handler per command code, and
-// for the magnetic-switch command one per sub-command (byte 6). Later protocol work adds entries.
+// for the magnetic-switch command one per sub-command (byte 6).
 class SimHandlerTable
 {
 public:
@@ -22,7 +22,6 @@ public:
 
     void setHandler(uint8_t command, SimHandler handler);
     void setMagneticHandler(uint8_t subCommand, SimHandler handler);
-    bool hasHandler(uint8_t command) const;
     // False when no handler takes the report; the report is then only logged.
     bool dispatch(SimKeyboard& keyboard, const SimReport& report, SimReplies& replies) const;
 

@@ -21,8 +21,8 @@ class QSettings;
 class Ui_DMainWidget;
 
 // The program's only top-level window: frameless, with its own title bar, tray icon, the
-// device-list handle and the device page. It also hosts the secondary screens and, later,
-// the SDK start-up and firmware-upgrade driver.
+// device-list handle and the device page. It also hosts the secondary screens and runs the SDK
+// start-up.
 class DMainWidget : public QWidget
 {
     Q_OBJECT

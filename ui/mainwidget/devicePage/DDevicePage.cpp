@@ -454,9 +454,10 @@ void DDevicePage::on_toolButton_SeniorKey_clicked()
 }
 
 // ---- Macro list and on-board download reports ----
-// Not wired yet: each of them has nothing to act on.
 
+// The renewal of the profile's bound macro copy (BoundMacroCopy::renew) is not called from here.
 void DDevicePage::onMacroListHaveChangedSendToDevice(QString, QString) {}
+// The keyboard's echo of a macro report takes no part in the download.
 void DDevicePage::onRuningOnboard0x18Cmd() {}
 
 // ---- Device list ----
@@ -938,5 +939,6 @@ void DDevicePage::onTheKeyboardModeChanged(int mode)
         m_keyView->setKeyboardMode(mode);
 }
 
+// The layout-check reply and the 0x0B value change nothing on the page.
 void DDevicePage::onWaitForDataReturn_0x0d(QString, QString) {}
 void DDevicePage::onQN9080Recv0x0bCmd(int) {}
