@@ -1,5 +1,7 @@
 #include "Ui_DMainWidget.h"
 
+#include "FormParts.h"
+
 #include <QCoreApplication>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -10,20 +12,9 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
+using namespace FormParts;
+
 namespace {
-QFrame *styledFrame(const char *name, QWidget *parent)
-{
-    auto *frame = new QFrame(parent);
-    frame->setObjectName(name);
-    frame->setFrameShape(QFrame::StyledPanel);
-    return frame;
-}
-
-QSpacerItem *horizontalSpacer()
-{
-    return new QSpacerItem(40, 20, QSizePolicy::Expanding, QSizePolicy::Minimum);
-}
-
 QPushButton *titleButton(const char *name, QWidget *parent, const QString &sheet)
 {
     auto *button = new QPushButton(parent);
@@ -32,14 +23,6 @@ QPushButton *titleButton(const char *name, QWidget *parent, const QString &sheet
     button->setFocusPolicy(Qt::NoFocus);
     button->setStyleSheet(sheet);
     return button;
-}
-
-QString imageButtonSheet(const QString &normal, const QString &active)
-{
-    return QString("QPushButton{border-image: url(%1);}"
-                   "QPushButton:hover{border-image: url(%2);}"
-                   "QPushButton:pressed{border-image: url(%2);}")
-        .arg(normal, active);
 }
 }
 
@@ -51,35 +34,23 @@ void Ui_DMainWidget::setupUi(QWidget *DMainWidget)
     // Frames draw no outline unless their own sheet gives one.
     DMainWidget->setStyleSheet("QFrame{border: none;}");
 
-    verticalLayout = new QVBoxLayout(DMainWidget);
-    verticalLayout->setObjectName("verticalLayout");
-    verticalLayout->setSpacing(0);
-    verticalLayout->setContentsMargins(0, 0, 0, 0);
+    verticalLayout = newLayout<QVBoxLayout>("verticalLayout", DMainWidget, 0, 0, 0, 0, 0);
 
-    frame_Bg = styledFrame("frame_Bg", DMainWidget);
+    frame_Bg = newFrame("frame_Bg", DMainWidget);
     frame_Bg->setFrameShadow(QFrame::Raised);
     frame_Bg->setStyleSheet("QFrame#frame_Bg{border: none; border:1px solid rgb(25, 25, 50);background:transparent;}");
     verticalLayout->addWidget(frame_Bg);
-    verticalLayout_2 = new QVBoxLayout(frame_Bg);
-    verticalLayout_2->setObjectName("verticalLayout_2");
-    verticalLayout_2->setSpacing(0);
-    verticalLayout_2->setContentsMargins(0, 0, 0, 0);
+    verticalLayout_2 = newLayout<QVBoxLayout>("verticalLayout_2", frame_Bg, 0, 0, 0, 0, 0);
 
     // ---- Title bar ----
-    frame_Title = styledFrame("frame_Title", frame_Bg);
+    frame_Title = newFrame("frame_Title", frame_Bg);
     frame_Title->setFixedHeight(45);
     frame_Title->setStyleSheet("QFrame#frame_Title{ background-color: rgb(34, 34, 58);}");
     verticalLayout_2->addWidget(frame_Title);
-    horizontalLayout_2 = new QHBoxLayout(frame_Title);
-    horizontalLayout_2->setObjectName("horizontalLayout_2");
-    horizontalLayout_2->setSpacing(10);
-    horizontalLayout_2->setContentsMargins(6, 5, 6, 2);
-    frame_4 = styledFrame("frame_4", frame_Title);
+    horizontalLayout_2 = newLayout<QHBoxLayout>("horizontalLayout_2", frame_Title, 10, 6, 5, 6, 2);
+    frame_4 = newFrame("frame_4", frame_Title);
     horizontalLayout_2->addWidget(frame_4);
-    horizontalLayout_12 = new QHBoxLayout(frame_4);
-    horizontalLayout_12->setObjectName("horizontalLayout_12");
-    horizontalLayout_12->setSpacing(6);
-    horizontalLayout_12->setContentsMargins(2, 0, 0, 0);
+    horizontalLayout_12 = newLayout<QHBoxLayout>("horizontalLayout_12", frame_4, 6, 2, 0, 0, 0);
 
     stackedWidget = new QStackedWidget(frame_4);
     stackedWidget->setObjectName("stackedWidget");
@@ -88,7 +59,7 @@ void Ui_DMainWidget::setupUi(QWidget *DMainWidget)
     page_TitleMode01->setObjectName("page_TitleMode01");
     auto *titleMode01Layout = new QHBoxLayout(page_TitleMode01);
     titleMode01Layout->setContentsMargins(0, 0, 0, 0);
-    frame_3 = styledFrame("frame_3", page_TitleMode01);
+    frame_3 = newFrame("frame_3", page_TitleMode01);
     frame_3->setMaximumWidth(250);
     auto *frame3Layout = new QHBoxLayout(frame_3);
     frame3Layout->setContentsMargins(0, 0, 0, 0);
@@ -108,24 +79,21 @@ void Ui_DMainWidget::setupUi(QWidget *DMainWidget)
     page_TitleMode02->setObjectName("page_TitleMode02");
     auto *titleMode02Layout = new QHBoxLayout(page_TitleMode02);
     titleMode02Layout->setContentsMargins(0, 0, 0, 0);
-    titleMode02Layout->addItem(horizontalSpacer());
+    titleMode02Layout->addItem(hSpacer());
     pushButton = new QPushButton(page_TitleMode02);
     pushButton->setObjectName("pushButton");
     pushButton->setFixedSize(200, 30);
     pushButton->setStyleSheet("QPushButton{border-image: url(:/images/leftTopLogo.png);}");
     titleMode02Layout->addWidget(pushButton);
-    titleMode02Layout->addItem(horizontalSpacer());
+    titleMode02Layout->addItem(hSpacer());
     stackedWidget->addWidget(page_TitleMode02);
     horizontalLayout_12->addWidget(stackedWidget);
 
-    horizontalLayout_12->addItem(horizontalSpacer());
-    frame_HidLikeName = styledFrame("frame_HidLikeName", frame_4);
+    horizontalLayout_12->addItem(hSpacer());
+    frame_HidLikeName = newFrame("frame_HidLikeName", frame_4);
     frame_HidLikeName->setMinimumWidth(260);
     frame_HidLikeName->setStyleSheet("QFrame#frame_HidLikeName{border: none; border-radius: 12px;}");
-    horizontalLayout = new QHBoxLayout(frame_HidLikeName);
-    horizontalLayout->setObjectName("horizontalLayout");
-    horizontalLayout->setSpacing(6);
-    horizontalLayout->setContentsMargins(9, 0, 9, 0);
+    horizontalLayout = newLayout<QHBoxLayout>("horizontalLayout", frame_HidLikeName, 6, 9, 0, 9, 0);
     label_ProductName = new QLabel(frame_HidLikeName);
     label_ProductName->setObjectName("label_ProductName");
     label_ProductName->setStyleSheet("QLabel#label_ProductName{color: rgb(255, 143, 31); font: 75 14pt \"Microsoft YaHei\";}");
@@ -140,59 +108,47 @@ void Ui_DMainWidget::setupUi(QWidget *DMainWidget)
     label_SdkVer->setObjectName("label_SdkVer");
     label_SdkVer->setStyleSheet("QLabel#label_SdkVer{color: rgb(255, 143, 31); font: 75 12pt \"Microsoft YaHei\";}");
     horizontalLayout_12->addWidget(label_SdkVer);
-    horizontalLayout_12->addItem(horizontalSpacer());
+    horizontalLayout_12->addItem(hSpacer());
 
-    frame_WindowOperate = styledFrame("frame_WindowOperate", frame_4);
+    frame_WindowOperate = newFrame("frame_WindowOperate", frame_4);
     frame_WindowOperate->setFixedWidth(250);
-    horizontalLayout_3 = new QHBoxLayout(frame_WindowOperate);
-    horizontalLayout_3->setObjectName("horizontalLayout_3");
-    horizontalLayout_3->setSpacing(20);
-    horizontalLayout_3->setContentsMargins(0, 4, 5, 4);
-    frame_but = styledFrame("frame_but", frame_WindowOperate);
+    horizontalLayout_3 = newLayout<QHBoxLayout>("horizontalLayout_3", frame_WindowOperate, 20, 0, 4, 5, 4);
+    frame_but = newFrame("frame_but", frame_WindowOperate);
     horizontalLayout_3->addWidget(frame_but);
-    horizontalLayout_13 = new QHBoxLayout(frame_but);
-    horizontalLayout_13->setObjectName("horizontalLayout_13");
-    horizontalLayout_13->setSpacing(20);
-    horizontalLayout_13->setContentsMargins(0, 2, 0, 2);
-    horizontalLayout_13->addItem(horizontalSpacer());
+    horizontalLayout_13 = newLayout<QHBoxLayout>("horizontalLayout_13", frame_but, 20, 0, 2, 0, 2);
+    horizontalLayout_13->addItem(hSpacer());
     pushButton_Setting = titleButton("pushButton_Setting", frame_but,
-                                     imageButtonSheet(":/images/mainpage/settingDef.png",
-                                                      ":/images/mainpage/settingSel.png"));
+                                     pictureSheet("QPushButton", ":/images/mainpage/settingDef.png",
+                                                  ":/images/mainpage/settingSel.png", false));
     pushButton_Setting->setMinimumSize(18, 18);
     pushButton_Setting->setMaximumSize(18, QWIDGETSIZE_MAX);
     horizontalLayout_13->addWidget(pushButton_Setting);
     pushButton_Min = titleButton("pushButton_Min", frame_but,
-                                 imageButtonSheet(":/images/mainpage/minWindowDef.png",
-                                                  ":/images/mainpage/minWindowSel.png"));
+                                 pictureSheet("QPushButton", ":/images/mainpage/minWindowDef.png",
+                                              ":/images/mainpage/minWindowSel.png", false));
     horizontalLayout_13->addWidget(pushButton_Min);
     pushButton_Max = titleButton("pushButton_Max", frame_but,
-                                 imageButtonSheet(":/images/mainpage/maxWindowDef.png",
-                                                  ":/images/mainpage/maxWindowSel.png"));
+                                 pictureSheet("QPushButton", ":/images/mainpage/maxWindowDef.png",
+                                              ":/images/mainpage/maxWindowSel.png", false));
     horizontalLayout_13->addWidget(pushButton_Max);
     pushButton_Close = titleButton("pushButton_Close", frame_but,
-                                   imageButtonSheet(":/images/mainpage/closeWindowDef.png",
-                                                    ":/images/mainpage/closeWindowSel.png"));
+                                   pictureSheet("QPushButton", ":/images/mainpage/closeWindowDef.png",
+                                                ":/images/mainpage/closeWindowSel.png", false));
     horizontalLayout_13->addWidget(pushButton_Close);
     horizontalLayout_12->addWidget(frame_WindowOperate);
 
     // ---- Main area ----
-    frame_Main = styledFrame("frame_Main", frame_Bg);
+    frame_Main = newFrame("frame_Main", frame_Bg);
     frame_Main->setStyleSheet("QFrame#frame_Main{ border: none; border-top: 3px solid rgb(52, 52, 86); }");
     verticalLayout_2->addWidget(frame_Main);
-    horizontalLayout_4 = new QHBoxLayout(frame_Main);
-    horizontalLayout_4->setObjectName("horizontalLayout_4");
-    horizontalLayout_4->setSpacing(0);
-    horizontalLayout_4->setContentsMargins(5, 0, 5, 5);
+    horizontalLayout_4 = newLayout<QHBoxLayout>("horizontalLayout_4", frame_Main, 0, 5, 0, 5, 5);
     stackedWidget_Main = new QStackedWidget(frame_Main);
     stackedWidget_Main->setObjectName("stackedWidget_Main");
     stackedWidget_Main->setStyleSheet("QStackedWidget#stackedWidget_Main{border-bottom-left-radius: 12px;}"
                                       "QWidget#page_Device{border-bottom-left-radius: 12px;}");
     page_Device = new QWidget();
     page_Device->setObjectName("page_Device");
-    horizontalLayout_6 = new QHBoxLayout(page_Device);
-    horizontalLayout_6->setObjectName("horizontalLayout_6");
-    horizontalLayout_6->setSpacing(6);
-    horizontalLayout_6->setContentsMargins(0, 0, 0, 0);
+    horizontalLayout_6 = newLayout<QHBoxLayout>("horizontalLayout_6", page_Device, 6, 0, 0, 0, 0);
     stackedWidget_Main->addWidget(page_Device);
     page_Home = new QWidget();
     page_Home->setObjectName("page_Home");

@@ -1,5 +1,7 @@
 #include "Ui_DDeviceListItem.h"
 
+#include "FormParts.h"
+
 #include <QCoreApplication>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -7,51 +9,36 @@
 #include <QMetaObject>
 #include <QVBoxLayout>
 
+using FormParts::newFrame;
+using FormParts::newLayout;
+
 void Ui_DDeviceListItem::setupUi(QWidget *DDeviceListItem)
 {
     if (DDeviceListItem->objectName().isEmpty())
         DDeviceListItem->setObjectName("DDeviceListItem");
     DDeviceListItem->resize(190, 140);
 
-    verticalLayout_2 = new QVBoxLayout(DDeviceListItem);
-    verticalLayout_2->setObjectName("verticalLayout_2");
-    verticalLayout_2->setSpacing(0);
-    verticalLayout_2->setContentsMargins(0, 0, 0, 0);
-    frame = new QFrame(DDeviceListItem);
-    frame->setObjectName("frame");
-    frame->setFrameShape(QFrame::StyledPanel);
+    verticalLayout_2 = newLayout<QVBoxLayout>("verticalLayout_2", DDeviceListItem, 0, 0, 0, 0, 0);
+    frame = newFrame("frame", DDeviceListItem);
     frame->setStyleSheet("QFrame#frame{ background-color: rgb(34, 34, 58);}");
     verticalLayout_2->addWidget(frame);
-    verticalLayout = new QVBoxLayout(frame);
-    verticalLayout->setObjectName("verticalLayout");
-    verticalLayout->setSpacing(0);
-    verticalLayout->setContentsMargins(0, 0, 0, 0);
+    verticalLayout = newLayout<QVBoxLayout>("verticalLayout", frame, 0, 0, 0, 0, 0);
 
-    frame_DeviceImageBg = new QFrame(frame);
-    frame_DeviceImageBg->setObjectName("frame_DeviceImageBg");
-    frame_DeviceImageBg->setFrameShape(QFrame::StyledPanel);
+    frame_DeviceImageBg = newFrame("frame_DeviceImageBg", frame);
     frame_DeviceImageBg->setStyleSheet("QFrame#frame_DeviceImageBg{ border: 1px solid rgba(255, 143, 31, 0); }"
                                        "QFrame#frame_DeviceImageBg:hover{ border: 1px solid rgb(255, 143, 31); }");
     verticalLayout->addWidget(frame_DeviceImageBg);
-    horizontalLayout = new QHBoxLayout(frame_DeviceImageBg);
-    horizontalLayout->setObjectName("horizontalLayout");
-    horizontalLayout->setSpacing(0);
-    horizontalLayout->setContentsMargins(0, 0, 0, 0);
+    horizontalLayout = newLayout<QHBoxLayout>("horizontalLayout", frame_DeviceImageBg, 0, 0, 0, 0, 0);
     label_DeviceImage = new QLabel(frame_DeviceImageBg);
     label_DeviceImage->setObjectName("label_DeviceImage");
     label_DeviceImage->setMinimumWidth(10);
     label_DeviceImage->setAlignment(Qt::AlignCenter);
     horizontalLayout->addWidget(label_DeviceImage);
 
-    frame_3 = new QFrame(frame);
-    frame_3->setObjectName("frame_3");
-    frame_3->setFrameShape(QFrame::StyledPanel);
+    frame_3 = newFrame("frame_3", frame);
     frame_3->setMaximumHeight(45);
     verticalLayout->addWidget(frame_3);
-    verticalLayout_3 = new QVBoxLayout(frame_3);
-    verticalLayout_3->setObjectName("verticalLayout_3");
-    verticalLayout_3->setSpacing(2);
-    verticalLayout_3->setContentsMargins(0, 0, 0, 2);
+    verticalLayout_3 = newLayout<QVBoxLayout>("verticalLayout_3", frame_3, 2, 0, 0, 0, 2);
     label_ProductName = new QLabel(frame_3);
     label_ProductName->setObjectName("label_ProductName");
     label_ProductName->setAlignment(Qt::AlignCenter);

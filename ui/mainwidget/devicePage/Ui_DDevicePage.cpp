@@ -1,6 +1,7 @@
 #include "Ui_DDevicePage.h"
 
 #include "BatteryItem.h"
+#include "FormParts.h"
 #include "TextMoveWidget.h"
 
 #include <QComboBox>
@@ -17,53 +18,9 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+using namespace FormParts;
+
 namespace {
-QFrame *newFrame(const char *name, QWidget *parent)
-{
-    auto *frame = new QFrame(parent);
-    frame->setObjectName(name);
-    frame->setFrameShape(QFrame::StyledPanel);
-    return frame;
-}
-
-QWidget *newPage(const char *name)
-{
-    auto *page = new QWidget();
-    page->setObjectName(name);
-    return page;
-}
-
-template <typename Layout>
-Layout *newLayout(const char *name, QWidget *owner, int spacing, int left, int top, int right, int bottom)
-{
-    auto *layout = new Layout(owner);
-    layout->setObjectName(name);
-    layout->setSpacing(spacing);
-    layout->setContentsMargins(left, top, right, bottom);
-    return layout;
-}
-
-QSpacerItem *hSpacer()
-{
-    return new QSpacerItem(40, 20, QSizePolicy::Expanding, QSizePolicy::Minimum);
-}
-
-QSpacerItem *vSpacer()
-{
-    return new QSpacerItem(20, 40, QSizePolicy::Minimum, QSizePolicy::Expanding);
-}
-
-// Normal picture, and the active one for the listed states.
-QString pictureSheet(const char *type, const QString &normal, const QString &active, bool checkable)
-{
-    QString sheet = QString("%1{border-image: url(%2);}%1:hover{border-image: url(%3);}"
-                            "%1:pressed{border-image: url(%3);}")
-                        .arg(type, normal, active);
-    if (checkable)
-        sheet += QString("%1:checked{border-image: url(%2);}").arg(type, active);
-    return sheet;
-}
-
 QToolButton *tabButton(const char *name, QWidget *parent, const QString &normal, const QString &active,
                        bool checkable)
 {
