@@ -220,7 +220,7 @@ void tst_DMainWidget::themeSwitchReachesEveryPage()
     QVERIFY(window.findChild<QPushButton *>("pushButton")->styleSheet().contains("leftTopLogo_Light.png"));
     QVERIFY(window.findChild<QFrame *>("frame_Title")->styleSheet().contains(light.MainWidgetTitleColorStart));
     const QString pageColour = QString("rgb(%1)").arg(light.DeviceRightBgColor);
-    QVERIFY(window.findChild<DCustomKeysPage *>()->styleSheet().contains(pageColour));
+    QVERIFY(window.findChild<DCustomKeysPage *>()->findChild<QFrame *>("frame_Bg01")->styleSheet().contains(pageColour));
     QVERIFY(window.findChild<DLightsConfigPage *>()->styleSheet().contains(pageColour));
     QVERIFY(window.findChild<DPerformancePage *>()->styleSheet().contains(pageColour));
     QVERIFY(window.findChild<DTriggerSettingPage *>()->styleSheet().contains(pageColour));
