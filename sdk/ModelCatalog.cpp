@@ -82,7 +82,7 @@ ModelViewLook ModelCatalog::viewLook(const std::string& name)
     static const Row rows[] = {
         //               picture    device type  L-Enter  notch                         pill caps
         {"Aster104",   {742, 222, 2, false, ModelViewLook::NotchStandard, false}},
-        {"Quartz68HE", {534, 182, 5, false, ModelViewLook::NotchStandard, true}},
+        {"Quartz68HE", {534, 182, 4, false, ModelViewLook::NotchStandard, true}},
         {"Breeze84W",  {582, 222, 3, true, ModelViewLook::NotchStandard, false}},
     };
     for (const Row& row : rows) {

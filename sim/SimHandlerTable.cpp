@@ -1,5 +1,6 @@
 #include "SimHandlerTable.h"
 
+#include "SimMagneticHandlers.h"
 #include "SimOnboardHandlers.h"
 #include "SimStandardHandlers.h"
 
@@ -24,6 +25,7 @@ SimHandlerTable SimHandlerTable::standard()
     table.setMagneticHandler(4, SimStandardHandlers::sensitivityInquiry);
     table.setMagneticHandler(9, SimStandardHandlers::reportRate);
     table.setMagneticHandler(10, SimStandardHandlers::antiShake);
+    SimMagneticHandlers::install(table);
     return table;
 }
 

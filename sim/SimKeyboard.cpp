@@ -39,6 +39,7 @@ void SimKeyboard::resetMemory()
     m_memory.lightSleepSeconds = 300;
     m_memory.keyboardSleepSeconds = 600;
     m_memory.prohibitSleep = 0;
+    m_memory.magnetic = SimMagneticMemory{};
     std::fill(std::begin(m_memory.lockFlags), std::end(m_memory.lockFlags), 0);
     m_memory.onboard = SimOnboardMemory();
 }

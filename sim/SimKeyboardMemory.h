@@ -1,5 +1,6 @@
 #pragma once
 
+#include "SimMagneticMemory.h"
 #include "SimOnboardMemory.h"
 
 #include <cstdint>
@@ -33,5 +34,6 @@ struct SimKeyboardMemory
     uint8_t prohibitSleep = 0;
     uint8_t lockFlags[4] = {0, 0, 0, 0};
     std::string firmwareVersion;
+    SimMagneticMemory magnetic;
     SimOnboardMemory onboard;
 };

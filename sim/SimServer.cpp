@@ -2,6 +2,7 @@
 
 #include "HidDevicePath.h"
 #include "SimInjectedReports.h"
+#include "SimMagneticHandlers.h"
 #include "SimSocketName.h"
 #include "SimStandardHandlers.h"
 
@@ -123,6 +124,7 @@ const char* kUsage =
     "status <id> <keyLock> <charging> <battery> <connection> <receiverLink> <download> [mode], "
     "key <id> <hex bytes>, media <id> <hex bytes>, hostkey <id> <code> <pressed>, "
     "light <id> <area> <mode> <brightness> <speed> <r> <g> <b>, custom <id> <slot>, bitmap <id> <hex bytes>, "
+    "travel <id> <row> <column> <value>, "
     "serial <id> normal|blank|short, mute <id> on|off, drop <id> <hex code> on|off, latency <id> <ms>, "
     "ackdrop <id> off|all|<n>, ackdelay <id> <ms>, dump <id>, clearlog <id>";
 
@@ -571,6 +573,11 @@ std::string SimServer::executeLocked(const std::string& line)
     if (command == "custom" && parseSmallNumbers(words, 2, 1, &values)) {
         keyboard.memory().customLightSlot = values[0];
         injectLocked(static_cast<int>(id), SimInjectedReports::customLightSlot(values[0]));
+        return "OK";
+    }
+    if (command == "travel" && parseSmallNumbers(words, 2, 3, &values)) {
+        // A key moving under the user's finger: its live travel.
+        injectLocked(static_cast<int>(id), SimMagneticHandlers::liveTravel(values[0], values[1], values[2]));
         return "OK";
     }
     if (command == "bitmap" && words.size() > 2 && parseBytes(words, 2, 22, &values)) {

@@ -39,6 +39,7 @@ public:
     void setSelected(bool selected, bool repaint, int reason = 0);
 
     void setHoverEnabled(bool enabled) { m_hoverEnabled = enabled; }
+    bool isHoverEnabled() const { return m_hoverEnabled; }
     void setLightEditMode(bool on) { m_lightEditMode = on; }
     void setRemappable(bool remappable) { m_remappable = remappable; }
     void setShapeKind(int kind) { m_shapeKind = kind; }

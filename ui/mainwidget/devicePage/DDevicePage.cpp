@@ -20,6 +20,7 @@
 #include "KeyboardStatusRules.h"
 #include "lightDealMain.h"
 #include "MainHidInterFace.h"
+#include "ProfileDialogProvider.h"
 #include "TextMoveWidget.h"
 #include "ThemeColorText.h"
 #include "Ui_DDevicePage.h"
@@ -93,6 +94,7 @@ DDevicePage::DDevicePage(QWidget *parent)
     m_lightEngine = std::make_unique<lightDealMain>(nullptr);
 
     createSubPages();
+    createProfileTools();
 
     for (QToolButton *button : {m_ui->toolButton_CustomKey, m_ui->toolButton_LightConfig, m_ui->toolButton_MacroDialog,
                                 m_ui->toolButton_Performance, m_ui->toolButton_TriggerSetting,
@@ -450,43 +452,11 @@ void DDevicePage::on_toolButton_SeniorKey_clicked()
     emit sigShowSeniorKeysPage();
 }
 
-// ---- Device list, tabs, lighting, profiles, download and magnetic switches ----
-// These handlers belong to the page's device handling; until it exists there is no current
-// device, so each of them has nothing to act on.
+// ---- Macro list and on-board download reports ----
+// Not wired yet: each of them has nothing to act on.
 
-void DDevicePage::onCurIndexChangedMainPage(int) {}
-void DDevicePage::onAutoIntoCustomKeysPage() {}
-void DDevicePage::onDefaultLayerAndFnLayerSwitch(int) {}
-void DDevicePage::onLockWinKeyAbout(int, int, int, int) {}
-void DDevicePage::onInteractLightsPointXY(int, int) {}
-void DDevicePage::onSelectCurrentLightTypeIndex_KB(int, colorInfoData) {}
-void DDevicePage::onSelectCurrentLightTypeIndex_Side(int, colorInfoData) {}
-void DDevicePage::onLightConfigHaveChanged(int, colorInfoData) {}
-void DDevicePage::onLightConfigHaveChanged_Custom(int, colorInfoData) {}
-void DDevicePage::onCustomLightItemHaveChanged(int, QString, QString) {}
-void DDevicePage::onResetoreCurrentProfile() {}
-void DDevicePage::onLightAndKeyboardSleepTime(int, int, int) {}
 void DDevicePage::onMacroListHaveChangedSendToDevice(QString, QString) {}
-void DDevicePage::onCustomEventChangProfile(int) {}
 void DDevicePage::onRuningOnboard0x18Cmd() {}
-void DDevicePage::onLightConfigHaveChanged_HidSend(int, int) {}
-void DDevicePage::onCustomLight_ConfigHaveChanged_HidSend0x09(int, int, int) {}
-void DDevicePage::onDragAreaMoveOneKey(bool) {}
-void DDevicePage::onTheDragAreaHaveChanged(int, int, int, int) {}
-void DDevicePage::onDragArea_SelectKeys(int, int, int, int) {}
-void DDevicePage::onDragShowAreaMouseMovePoint(int, int) {}
-void DDevicePage::onDragAreaMousePressOrRelease(bool) {}
-void DDevicePage::onMagnetsKeysApplyConfig(int, int, int, int, int) {}
-void DDevicePage::onMagnetsKeyboardDefaultSensitivity() {}
-void DDevicePage::onKeyAntiShakeCurrentNum(int) {}
-void DDevicePage::onKeyRateOfReturnCurrentNum(int) {}
-void DDevicePage::onCalibrationMode(int) {}
-void DDevicePage::onKeyCalibrationStartRuning() {}
-void DDevicePage::onAllKeysCalibrationMode(int) {}
-void DDevicePage::onQueryDynamicDisplaySensitivityNum(int, int) {}
-void DDevicePage::onTheMagneticKeyboardCalibrationPoint(int, int) {}
-void DDevicePage::onTheMagneticKeyboardCalibrationStatusBack(int) {}
-void DDevicePage::onMagneticKeyboardAllKeysCalibrationStatusBack(int) {}
 
 // ---- Device list ----
 
@@ -888,19 +858,6 @@ void DDevicePage::adaptControlsToDeviceType()
     m_customKeysPage->setPressModeSelectVisible(magnetic ? 1 : 0);
     m_ui->frame_FillSpace->setMinimumWidth(magnetic ? 60 : 20);
     m_customKeysPage->initForDevice();
-}
-
-void DDevicePage::prepareProfileFiles(hidStructInfoAll record, int)
-{
-    DDeviceKeyboardLink *link = m_currentDeviceLink;
-    if (link && !link->isInquireOver())
-        m_replyWait.waitUntil([this, link] { return m_currentDeviceLink != link || link->isInquireOver(); }, 1500);
-    // The current device may have left during the wait.
-    if (m_currentDeviceLink != link || !link)
-        return;
-    m_serialNumber = link->getSN();
-    m_currentDevice = record;
-    m_currentLayer = 0;
 }
 
 void DDevicePage::startLightEngine()

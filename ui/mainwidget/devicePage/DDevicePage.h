@@ -6,11 +6,13 @@
 #include "VorlanXmlRecords.h"
 #include "hidStructInfoAll.h"
 
+#include <QElapsedTimer>
 #include <QMap>
 #include <QPoint>
 #include <QPointer>
 #include <QSet>
 #include <QString>
+#include <QVector>
 #include <QWidget>
 
 #include <memory>
@@ -33,6 +35,10 @@ class dragShowArea;
 class hidDeviceJoinFrame;
 class keyboardButCustom;
 class lightDealMain;
+class MagneticCommands;
+class ProfileDialogProvider;
+class ProfileOperations;
+class SleepTimeSettings;
 
 // The central page of the main window: the device cards on the left, the current device's
 // keyboard view, tab bar and tabs on the right.
@@ -71,8 +77,16 @@ public:
     // Opening devices and the current device.
     void openDeviceLink(hidStructInfoAll record);
     void setCurrentDevice(hidStructInfoAll record);
-    void prepareProfileFiles(hidStructInfoAll record, int);
     void startLightEngine();
+
+    // Profiles of the current device: folder and layer files, the current profile and its list.
+    void prepareProfileFiles(hidStructInfoAll record, int);
+    void loadCurrentProfile();
+    void refreshProfileList();
+    void addDefaultLightInfo(int profileIndex);
+    void addDefaultCustomLights(int profileIndex);
+    void addDefaultCustomLightItems(int profileIndex, int setIndex);
+    void saveCustomLightSet();
 
     // The link label's rich text: the link shown underlined in the given "r,g,b" colour.
     static QString companyLinkText(const QString &link, const QString &colour);
@@ -104,12 +118,9 @@ public slots:
     void onQN9080Recv0x0bCmd(int recvNum);
     void onSleepTimeSetSuccessful();
     void onTheKeyboardModeChanged(int mode);
-    void onCustomEventChangProfile(int changeProfileIndex);
     void onRuningOnboard0x19Cmd();
     void onRuningOnboard0x18Cmd();
     void onRuningOnboardDownloadStatus(int statusNun);
-    void onLightConfigHaveChanged_HidSend(int hidType, int ledType);
-    void onCustomLight_ConfigHaveChanged_HidSend0x09(int hidType, int ledType, int usingCustomIndex);
 
     // The keyboard view's selection area.
     void onDragAreaMoveOneKey(bool isSelectedOneKey);
@@ -123,6 +134,9 @@ public slots:
     void onAutoIntoCustomKeysPage();
     void onDefaultLayerAndFnLayerSwitch(int layer);
     void onLockWinKeyAbout(int feature1, int feature2, int feature3, int feature4);
+    void onCustomEventChangProfile(int changeProfileIndex);
+    void on_pushButton_MoreBig_clicked();
+    void on_pushButton_MoreSmall_clicked();
     void on_toolButton_MacroDialog_clicked();
     void on_toolButton_SeniorKey_clicked();
 
@@ -133,8 +147,20 @@ public slots:
     void onLightConfigHaveChanged(int from, colorInfoData info);
     void onLightConfigHaveChanged_Custom(int from, colorInfoData info);
     void onCustomLightItemHaveChanged(int flagIndex, QString setIndex, QString setName);
+    void onLightConfigHaveChanged_HidSend(int hidType, int ledType);
+    void onCustomLight_ConfigHaveChanged_HidSend0x09(int hidType, int ledType, int usingCustomIndex);
 
     // Profiles, sleep times, download and keyboard status.
+    void on_pushButton_ProfileOperate_clicked();
+    void onProfileCreate();
+    void onProfileDelete();
+    void onProfileExport();
+    void onProfileImport();
+    void onProfileModifyName();
+    void on_pushButton_Save_clicked();
+    void on_pushButton_Cancel_clicked();
+    void on_comboBox_profileList_currentIndexChanged(const QString &text);
+    void on_pushButton_Reset_clicked();
     void onResetoreCurrentProfile();
     void onLightAndKeyboardSleepTime(int lightSleepTime, int keyboardSleepTime, int prohibitSleepStatus);
     void onTheKeyboardIntoDownloading();
@@ -160,6 +186,15 @@ protected:
 
 private:
     void createSubPages();
+    // Profile, sleep-time and magnetic-switch helpers follow the current device and profile.
+    void createProfileTools();
+    void syncProfileTools();
+    // The keys selected on the picture, as (row, column).
+    QVector<QPoint> selectedMatrixKeys() const;
+    void setKeysCalibrationMode(bool on);
+    // Calibration shows the key picture above the selection area; its end brings the area back.
+    void showKeyPictureForCalibration(bool lightEdit, bool hover);
+    void restoreViewAfterCalibration();
     void stopLightEngine();
     DDeviceListItem *createDeviceCard(const hidStructInfoAll &record);
     void prepareDeviceListLayout();
@@ -171,6 +206,10 @@ private:
     void makeNextDeviceCurrent();
     void reorderDeviceCards();
     QString moveTipText() const;
+    void setProfileXmlPath(const QByteArray &path);
+    void setLightEditView(bool lightEdit);
+    void markMagneticLayerKeys();
+    void applyZoom(double zoomFactor);
 
     Ui_DDevicePage *m_ui;
     QString m_desktopFolder;
@@ -230,4 +269,13 @@ private:
     DDeviceKeyboardLink *m_currentDeviceLink = nullptr;
     MainHidInterFace *m_currentHidInterface = nullptr;
     QPoint m_calibrationPoint = QPoint(-1, -1);
+    std::unique_ptr<ProfileDialogProvider> m_profileDialogs;
+    ProfileOperations *m_profileOperations = nullptr;
+    SleepTimeSettings *m_sleepTimeSettings = nullptr;
+    MagneticCommands *m_magneticCommands = nullptr;
+    QList<keyboardButCustom *> m_calibratedKeys;
+    QString m_deviceFolder;
+
+    friend class tst_DDevicePageProfiles;
+    friend class tst_DDevicePageProfileOps;
 };

@@ -259,9 +259,9 @@ void tst_DeviceHotPlug::plugAndUnplugWhileRunning()
     QVERIFY(m_sim->control("unplug 1").startsWith("OK"));
     QTRY_COMPARE_WITH_TIMEOUT(removals.count(), 1, Patience);
     QCOMPARE(currentKey(page), second);
-    // Its layout is of type 5: no battery, charging or connection display, no trigger tab.
-    QCOMPARE(DDataManager::instance()->getHidDeviceType(), 5);
-    QVERIFY(!triggerTab->isVisibleTo(page));
+    // A magnetic-switch layout (type 4): the trigger tab, no battery, charging or connection display.
+    QCOMPARE(DDataManager::instance()->getHidDeviceType(), 4);
+    QVERIFY(triggerTab->isVisibleTo(page));
     QVERIFY(!battery->isVisibleTo(page));
     QVERIFY(!page->getDeviceLinkMap().contains(first));
     QCOMPARE(page->getDeviceItemMap().value("Aster104")->getOnlineState(), 0);

@@ -1,0 +1,207 @@
+// The device page's tab switch, layer switch, key locks and zoom.
+#include "DDevicePage.h"
+
+#include "CbNotice.h"
+#include "DCustomKeysPage.h"
+#include "DDataManager.h"
+#include "DDeviceKeyboardLink.h"
+#include "DLightsConfigPage.h"
+#include "DPerformancePage.h"
+#include "DTriggerSettingPage.h"
+#include "MainHidInterFace.h"
+#include "ProfilePath.h"
+#include "Ui_DDevicePage.h"
+#include "VorlanXml.h"
+#include "dragShowArea.h"
+#include "hidDeviceJoinFrame.h"
+#include "keySelectFrame.h"
+#include "keyboardButCustom.h"
+
+#include <QDebug>
+#include <QLabel>
+#include <QStackedWidget>
+#include <QToolButton>
+
+namespace {
+
+constexpr int kTriggerTab = 4;
+
+// Magnetic sub-command 3: the trigger tab was left.
+QByteArray triggerTabLeftReport()
+{
+    QByteArray report(64, '\0');
+    report[0] = 1;
+    report[1] = 0x29;
+    report[5] = 0x18;
+    report[6] = 3;
+    return report;
+}
+
+} // namespace
+
+void DDevicePage::setLightEditView(bool lightEdit)
+{
+    QWidget *bottom = lightEdit ? static_cast<QWidget *>(m_keyView) : static_cast<QWidget *>(m_dragArea);
+    QWidget *top = lightEdit ? static_cast<QWidget *>(m_dragArea) : static_cast<QWidget *>(m_keyView);
+    if (bottom != nullptr)
+        bottom->lower();
+    if (top != nullptr) {
+        top->raise();
+        top->show();
+    }
+    if (m_keyView != nullptr)
+        m_keyView->setLightEditMode(lightEdit);
+}
+
+void DDevicePage::onCurIndexChangedMainPage(int selIndex)
+{
+    const bool trigger = selIndex == kTriggerTab;
+    m_ui->frame_4->setVisible(!trigger);
+    m_ui->frame_5->setVisible(!trigger);
+    m_ui->frame_2->setContentsMargins(9, 0, trigger ? 182 : 0, 0);
+
+    DDataManager *data = DDataManager::instance();
+    if (m_currentPageIndex == kTriggerTab && data->isKeyCalibrationRunning()) {
+        m_ui->toolButton_TriggerSetting->setChecked(true);
+        onEveryPageBackTip(QObject::tr("Key calibration in progress, please wait a moment"));
+        return;
+    }
+    if (m_currentPageIndex == kTriggerTab && !trigger && m_currentHidInterface != nullptr) {
+        const QByteArray report = triggerTabLeftReport();
+        if (m_currentHidInterface->sendCommand(reinterpret_cast<const unsigned char *>(report.constData())) < 0)
+            qDebug() << "USB serial port [Write Sensitivity-data] Failed ...";
+    }
+
+    m_currentKeyboardLightType = -1;
+    m_currentPageIndex = selIndex;
+    keySelectFrame *picture = data->getKeySelectFrame();
+    if (picture != nullptr)
+        picture->setKeysCalibrationMode(false);
+    m_calibrationPoint = QPoint(-1, -1);
+
+    setLightEditView(selIndex == 1);
+    if (picture != nullptr) {
+        picture->setSideLightVisible(selIndex == 1);
+        if (selIndex != 1)
+            picture->setKeysHoverEnabled(true);
+    }
+    if (trigger) {
+        setLightEditView(true);
+        if (picture != nullptr) {
+            picture->setSideLightVisible(false);
+            picture->setKeysHoverEnabled(true);
+        }
+        if (m_dragArea != nullptr)
+            m_dragArea->setDragEnabled(true);
+        for (keyboardButCustom *cap : data->getKeyInfoList()) {
+            if (cap == nullptr)
+                continue;
+            cap->setLightPreviewEnabled(false);
+            cap->setLightColor(QColor(0, 0, 0, 0));
+        }
+    }
+    m_triggerPage->exitCalibrationMode();
+
+    switch (selIndex) {
+    case 0:
+        m_ui->stackedWidget->setCurrentWidget(m_ui->page_CustomKeys);
+        m_customKeysPage->enterPage(m_currentLayer);
+        m_ui->label_ChangModeTest->setText("CustomKeys");
+        break;
+    case 1:
+        m_ui->stackedWidget->setCurrentWidget(m_ui->page_LightsConfig);
+        m_lightsPage->loadProfileLightMode();
+        m_ui->label_ChangModeTest->setText("LightsConfig");
+        break;
+    case 2:
+        m_ui->stackedWidget->setCurrentWidget(m_ui->page_Performance);
+        m_performancePage->loadProfileFunctionInfo();
+        m_ui->label_ChangModeTest->setText("Performance");
+        break;
+    case 3:
+        emit sigShowMacroPage();
+        break;
+    case kTriggerTab:
+        m_ui->stackedWidget->setCurrentWidget(m_ui->page_TriggerSetting);
+        m_triggerPage->loadInitData();
+        m_ui->label_ChangModeTest->setText("TriggerSetting");
+        break;
+    default:
+        break;
+    }
+    qDebug() << "Operate changed:" << m_ui->label_ChangModeTest->text();
+}
+
+void DDevicePage::onAutoIntoCustomKeysPage()
+{
+    m_ui->toolButton_CustomKey->setChecked(true);
+    m_ui->stackedWidget->setCurrentWidget(m_ui->page_CustomKeys);
+}
+
+void DDevicePage::onDefaultLayerAndFnLayerSwitch(int layer)
+{
+    if (layer == m_currentLayer)
+        return;
+    m_currentLayer = layer;
+    qDebug() << "Operate changed Start [CustomKeys->DefaultLayerAndFnLayerSwitch] 0Default 1Fn:" << layer;
+    // A path that does not fit leaves the buffer empty rather than naming another file.
+    setProfileXmlPath(ProfilePath::layerFilePath(QByteArray(m_profileXmlPath), layer));
+    loadCurrentProfile();
+    if (m_currentDeviceLink != nullptr) {
+        for (const QPair<int, int> &position : m_currentDeviceLink->getKeyPositionList()) {
+            const int row = position.first;
+            const int column = position.second;
+            if (row >= 0 && row < 6 && column >= 0 && column < 22 && m_keyMatrix[row][column] != nullptr)
+                m_keyMatrix[row][column]->setRemappable(layer == 0);
+        }
+    }
+    DDataManager *data = DDataManager::instance();
+    if (data->isMagneticKeyboard()) {
+        m_customKeysPage->setPressModeSelectVisible(layer);
+        data->setMagneticLayerActive(layer == 0);
+    }
+    qDebug() << "Operate changed Over [CustomKeys->DefaultLayerAndFnLayerSwitch]";
+}
+
+void DDevicePage::onLockWinKeyAbout(int feature1, int feature2, int feature3, int feature4)
+{
+    if (m_currentDeviceLink != nullptr)
+        m_currentDeviceLink->setLockWinConfig(feature1, feature2, feature3, feature4);
+}
+
+void DDevicePage::onCustomEventChangProfile(int changeProfileIndex)
+{
+    if (m_currentDeviceLink == nullptr)
+        return;
+    // The keyboard may name a profile this file does not hold; switching to it would leave every
+    // tab on a profile without a node.
+    const QByteArray index = QByteArray::number(changeProfileIndex);
+    if (!CVorlanXML_IsExistenceSelectProfileNode(m_profileXmlPath, index.constData())) {
+        qDebug() << "Profile switch from the keyboard ignored, no profile" << changeProfileIndex;
+        return;
+    }
+    m_profileIndex = changeProfileIndex;
+    CVorlanXML_ModifyXMLFileProfileIndex(m_profileXmlPath, changeProfileIndex);
+    loadCurrentProfile();
+}
+
+void DDevicePage::applyZoom(double zoomFactor)
+{
+    m_zoomFactor = zoomFactor;
+    m_ui->label_Multiple->setText(QString::number(m_zoomFactor, 'f', 1));
+    if (m_keyView != nullptr)
+        m_keyView->setKeyboardScale(float(m_zoomFactor));
+}
+
+void DDevicePage::on_pushButton_MoreBig_clicked()
+{
+    if (m_ui->label_Multiple->text() != QLatin1String("2.0") && m_zoomFactor < 1.95)
+        applyZoom(m_zoomFactor + 0.1);
+}
+
+void DDevicePage::on_pushButton_MoreSmall_clicked()
+{
+    // The label is empty until the first zoom, so the factor guards the lower end too.
+    if (m_ui->label_Multiple->text() != QLatin1String("1.0") && m_zoomFactor > 1.05)
+        applyZoom(m_zoomFactor - 0.1);
+}

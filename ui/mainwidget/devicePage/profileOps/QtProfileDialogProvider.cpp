@@ -1,0 +1,22 @@
+#include "QtProfileDialogProvider.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+QString QtProfileDialogProvider::existingDirectory(QWidget *parent, const QString &caption)
+{
+    return QFileDialog::getExistingDirectory(parent, caption, QString(),
+                                             QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks);
+}
+
+QString QtProfileDialogProvider::openFileName(QWidget *parent, const QString &caption, const QString &filter)
+{
+    return QFileDialog::getOpenFileName(parent, caption, QString(), filter);
+}
+
+int QtProfileDialogProvider::question(QWidget *parent, const QString &title, const QString &text,
+                                      const QString &button0, const QString &button1)
+{
+    // The first button is the default; there is no escape button.
+    return QMessageBox::question(parent, title, text, button0, button1, QString(), 0, -1);
+}
