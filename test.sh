@@ -6,6 +6,8 @@ cd "$top"
 ./scripts/install-deps.sh
 
 build="$top/build-test"
+# Cache hits across checkouts in different folders.
+export CCACHE_BASEDIR="$top"
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug -DVORLAN_SANITIZE=ON >/dev/null
 cmake --build "$build" -j"$(nproc)"
 

@@ -2,6 +2,248 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW">
 <context>
+    <name>DCustomEventTipExplain</name>
+    <message>
+        <source>Default</source>
+        <translation>預設</translation>
+    </message>
+</context>
+<context>
+    <name>DCustomKeysPage</name>
+    <message>
+        <source>DCustomKeysPage</source>
+        <translation>DCustomKeysPage</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>類型：</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>功能：</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>按鍵</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>空白鍵</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>預設層</translation>
+    </message>
+    <message>
+        <source>FN layer</source>
+        <translation>FN層</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>載入中</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>下載</translation>
+    </message>
+</context>
+<context>
+    <name>DDeviceListItem</name>
+    <message>
+        <source>DDeviceListItem</source>
+        <translation>DDeviceListItem</translation>
+    </message>
+    <message>
+        <source>FL</source>
+        <translation>FL</translation>
+    </message>
+    <message>
+        <source>VORLAN888</source>
+        <translation>VORLAN888</translation>
+    </message>
+</context>
+<context>
+    <name>DDevicePage</name>
+    <message>
+        <source>DDevicePage</source>
+        <translation>DDevicePage</translation>
+    </message>
+    <message>
+        <source>产品列表</source>
+        <translation>產品列表</translation>
+    </message>
+    <message>
+        <source>https://osterlin.example/</source>
+        <translation>https://osterlin.example/</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>重設</translation>
+    </message>
+    <message>
+        <source>测试按键</source>
+        <translation>測試按鍵</translation>
+    </message>
+    <message>
+        <source>切换主模式</source>
+        <translation>切換主模式</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>鍵盤</translation>
+    </message>
+    <message>
+        <source>1.0</source>
+        <translation>1.0</translation>
+    </message>
+    <message>
+        <source>USB</source>
+        <translation>USB</translation>
+    </message>
+    <message>
+        <source>电量显示</source>
+        <translation>電量顯示</translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation>裝置未連線</translation>
+    </message>
+</context>
+<context>
+    <name>DLoginWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>登入</translation>
+    </message>
+</context>
+<context>
+    <name>DMainWidget</name>
+    <message>
+        <source>Minimize(&amp;N)</source>
+        <translation>最小化(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Maximize(&amp;X)</source>
+        <translation>最大化(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Revert(&amp;R)</source>
+        <translation>還原(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Quit(&amp;Q)</source>
+        <translation>結束(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>DMainWidget</source>
+        <translation>DMainWidget</translation>
+    </message>
+    <message>
+        <source>VORLAN</source>
+        <translation>VORLAN</translation>
+    </message>
+    <message>
+        <source>HID</source>
+        <translation>HID</translation>
+    </message>
+    <message>
+        <source>RGB</source>
+        <translation>RGB</translation>
+    </message>
+    <message>
+        <source>V1.0.0.0.1</source>
+        <translation>V1.0.0.0.1</translation>
+    </message>
+</context>
+<context>
+    <name>DPerformancePage</name>
+    <message>
+        <source>Restore</source>
+        <translation>恢復</translation>
+    </message>
+</context>
+<context>
+    <name>DProfileMenuToolWidget</name>
+    <message>
+        <source>DProfileMenuToolWidget</source>
+        <translation>DProfileMenuToolWidget</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>新增</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>刪除</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>匯出</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>匯入</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>修改名稱</translation>
+    </message>
+</context>
+<context>
+    <name>DSoftKeyboardPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Korean/English</source>
+        <translation>韓/英</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>中文</translation>
+    </message>
+    <message>
+        <source>K14</source>
+        <translation>K14</translation>
+    </message>
+    <message>
+        <source>K45</source>
+        <translation>K45</translation>
+    </message>
+    <message>
+        <source>K56</source>
+        <translation>K56</translation>
+    </message>
+    <message>
+        <source>K131</source>
+        <translation>K131</translation>
+    </message>
+    <message>
+        <source>K132</source>
+        <translation>K132</translation>
+    </message>
+    <message>
+        <source>K133</source>
+        <translation>K133</translation>
+    </message>
+</context>
+<context>
+    <name>DVirtualKeyboardTool</name>
+    <message>
+        <source>DVirtualKeyboardTool</source>
+        <translation>DVirtualKeyboardTool</translation>
+    </message>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>虛擬鍵盤</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Unknow</source>
@@ -18,6 +260,600 @@
     <message>
         <source>Conflict, software out of operation!</source>
         <translation>衝突，軟體停止運行！</translation>
+    </message>
+    <message>
+        <source>Volume +</source>
+        <translation>音量 +</translation>
+    </message>
+    <message>
+        <source>Volume -</source>
+        <translation>音量 -</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>靜音</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>播放/暫停</translation>
+    </message>
+    <message>
+        <source>Next track</source>
+        <translation>下一首</translation>
+    </message>
+    <message>
+        <source>Prev track</source>
+        <translation>上一首</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>播放器</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>小算盤</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>電腦</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>瀏覽器</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>郵件</translation>
+    </message>
+    <message>
+        <source>Screen brightness+</source>
+        <translation>螢幕亮度+</translation>
+    </message>
+    <message>
+        <source>Screen brightness-</source>
+        <translation>螢幕亮度-</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>搜尋</translation>
+    </message>
+    <message>
+        <source>Mouse Left</source>
+        <translation>滑鼠左鍵</translation>
+    </message>
+    <message>
+        <source>Mouse Center</source>
+        <translation>滑鼠中鍵</translation>
+    </message>
+    <message>
+        <source>Mouse Right</source>
+        <translation>滑鼠右鍵</translation>
+    </message>
+    <message>
+        <source>Scroll Up</source>
+        <translation>滾輪向上</translation>
+    </message>
+    <message>
+        <source>Scroll Down</source>
+        <translation>滾輪向下</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>前進</translation>
+    </message>
+    <message>
+        <source>Backward</source>
+        <translation>後退</translation>
+    </message>
+    <message>
+        <source>Sniper Key</source>
+        <translation>狙擊鍵</translation>
+    </message>
+    <message>
+        <source>Close window</source>
+        <translation>關閉視窗</translation>
+    </message>
+    <message>
+        <source>Switch windows</source>
+        <translation>切換視窗</translation>
+    </message>
+    <message>
+        <source>Show desktop</source>
+        <translation>顯示桌面</translation>
+    </message>
+    <message>
+        <source>My computer</source>
+        <translation>我的電腦</translation>
+    </message>
+    <message>
+        <source>Lock computer</source>
+        <translation>鎖定電腦</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>複製</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>剪下</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>貼上</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>尋找</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>新增</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>列印</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>儲存</translation>
+    </message>
+    <message>
+        <source>Lock/Unlock Win</source>
+        <translation>鎖定/解鎖 Win 鍵</translation>
+    </message>
+    <message>
+        <source>Lock win</source>
+        <translation>鎖定 Win 鍵</translation>
+    </message>
+    <message>
+        <source>Unlock win</source>
+        <translation>解鎖 Win 鍵</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>預設層</translation>
+    </message>
+    <message>
+        <source>FN layer</source>
+        <translation>FN層</translation>
+    </message>
+    <message>
+        <source>FN1 layer</source>
+        <translation>FN1層</translation>
+    </message>
+    <message>
+        <source>Overall light</source>
+        <translation>整體燈效</translation>
+    </message>
+    <message>
+        <source>Interaction light</source>
+        <translation>互動燈效</translation>
+    </message>
+    <message>
+        <source>All light</source>
+        <translation>全部燈光</translation>
+    </message>
+    <message>
+        <source>Static</source>
+        <translation>恆亮</translation>
+    </message>
+    <message>
+        <source>Brightness +</source>
+        <translation>亮度 +</translation>
+    </message>
+    <message>
+        <source>Brightness -</source>
+        <translation>亮度 -</translation>
+    </message>
+    <message>
+        <source>Speed +</source>
+        <translation>速度 +</translation>
+    </message>
+    <message>
+        <source>Speed -</source>
+        <translation>速度 -</translation>
+    </message>
+    <message>
+        <source>Direction +1</source>
+        <translation>方向 +1</translation>
+    </message>
+    <message>
+        <source>Direction -1</source>
+        <translation>方向 -1</translation>
+    </message>
+    <message>
+        <source>Direction Loop</source>
+        <translation>方向循環</translation>
+    </message>
+    <message>
+        <source>Into full color</source>
+        <translation>進入全彩</translation>
+    </message>
+    <message>
+        <source>Top color changed</source>
+        <translation>切換頂部顏色</translation>
+    </message>
+    <message>
+        <source>Bottom color changed</source>
+        <translation>切換底部顏色</translation>
+    </message>
+    <message>
+        <source>Custom 1</source>
+        <translation>自訂 1</translation>
+    </message>
+    <message>
+        <source>Custom 2</source>
+        <translation>自訂 2</translation>
+    </message>
+    <message>
+        <source>Bluetooth 1</source>
+        <translation>藍牙 1</translation>
+    </message>
+    <message>
+        <source>Bluetooth 2</source>
+        <translation>藍牙 2</translation>
+    </message>
+    <message>
+        <source>Bluetooth 3</source>
+        <translation>藍牙 3</translation>
+    </message>
+    <message>
+        <source>Lock keyboard</source>
+        <translation>鎖定鍵盤</translation>
+    </message>
+    <message>
+        <source>Power query</source>
+        <translation>電量查詢</translation>
+    </message>
+    <message>
+        <source>2.4G switching</source>
+        <translation>切換至 2.4G</translation>
+    </message>
+    <message>
+        <source>USB switching</source>
+        <translation>切換至 USB</translation>
+    </message>
+    <message>
+        <source>Close all</source>
+        <translation>全部關閉</translation>
+    </message>
+    <message>
+        <source>Close back light</source>
+        <translation>關閉背光</translation>
+    </message>
+    <message>
+        <source>Stop back light</source>
+        <translation>停止背光</translation>
+    </message>
+    <message>
+        <source>Light recording</source>
+        <translation>燈光錄製</translation>
+    </message>
+    <message>
+        <source>Close side light</source>
+        <translation>關閉側燈</translation>
+    </message>
+    <message>
+        <source>Stop side light</source>
+        <translation>停止側燈</translation>
+    </message>
+    <message>
+        <source>Remap Key</source>
+        <translation>改鍵</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>巨集</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>組合鍵</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>多媒體</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>滑鼠</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>停用</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>文字</translation>
+    </message>
+    <message>
+        <source>Switch Profile</source>
+        <translation>切換設定檔</translation>
+    </message>
+    <message>
+        <source>Launch Application</source>
+        <translation>啟動應用程式</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>快速鍵</translation>
+    </message>
+    <message>
+        <source>Key Config</source>
+        <translation>按鍵設定</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>進階按鍵</translation>
+    </message>
+    <message>
+        <source>Keyboard Light</source>
+        <translation>鍵盤燈光</translation>
+    </message>
+    <message>
+        <source>Atmosphere Light</source>
+        <translation>氛圍燈</translation>
+    </message>
+    <message>
+        <source>Device List</source>
+        <translation>裝置清單</translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation>裝置未連線</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>重設</translation>
+    </message>
+    <message>
+        <source>All keys calibration in progress ...</source>
+        <translation>全鍵校準中 ...</translation>
+    </message>
+    <message>
+        <source>Please press all keys</source>
+        <translation>請按下所有按鍵</translation>
+    </message>
+    <message>
+        <source>Key Custom</source>
+        <translation>按鍵自訂</translation>
+    </message>
+    <message>
+        <source>Light Setting</source>
+        <translation>燈光設定</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>效能</translation>
+    </message>
+    <message>
+        <source>Trigger Setting</source>
+        <translation>觸發設定</translation>
+    </message>
+    <message>
+        <source>The device is offline</source>
+        <translation>裝置已離線</translation>
+    </message>
+    <message>
+        <source>The device has been turned on</source>
+        <translation>該裝置已開啟</translation>
+    </message>
+    <message>
+        <source>The key calibration runing</source>
+        <translation>按鍵校準進行中</translation>
+    </message>
+    <message>
+        <source>Key calibration in progress, please wait a moment</source>
+        <translation>按鍵校準中，請稍候</translation>
+    </message>
+    <message>
+        <source>Download config successful</source>
+        <translation>下載設定成功</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>下載設定失敗，請重試</translation>
+    </message>
+    <message>
+        <source>Remap with key?</source>
+        <translation>對應至哪個按鍵？</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>請先選擇一個按鍵</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>操作成功</translation>
+    </message>
+    <message>
+        <source>Setting failed because the text is empty</source>
+        <translation>設定失敗，文字為空</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>下載</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>類型：</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>功能：</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>按鍵</translation>
+    </message>
+    <message>
+        <source>Enter key?</source>
+        <translation>輸入哪些按鍵？</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>輕按</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>重按</translation>
+    </message>
+    <message>
+        <source>Please switch to key calibration mode first</source>
+        <translation>請先切換至按鍵校準模式</translation>
+    </message>
+    <message>
+        <source>The key calibration successful</source>
+        <translation>按鍵校準成功</translation>
+    </message>
+    <message>
+        <source>The key calibration failed</source>
+        <translation>按鍵校準失敗</translation>
+    </message>
+    <message>
+        <source>The number of profile has reached the maximum</source>
+        <translation>設定檔數量已達上限</translation>
+    </message>
+    <message>
+        <source>Create failed, the index node is already existence, please checked</source>
+        <translation>建立失敗，該索引節點已存在，請檢查</translation>
+    </message>
+    <message>
+        <source>Create profile successful</source>
+        <translation>建立設定檔成功</translation>
+    </message>
+    <message>
+        <source>Need keep at least one profile</source>
+        <translation>至少需要保留一個設定檔</translation>
+    </message>
+    <message>
+        <source>Delete profile successful</source>
+        <translation>刪除設定檔成功</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>儲存目錄</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>請先選擇儲存目錄</translation>
+    </message>
+    <message>
+        <source>This index node non-existent</source>
+        <translation>該索引節點不存在</translation>
+    </message>
+    <message>
+        <source>Export profile successful</source>
+        <translation>匯出設定檔成功</translation>
+    </message>
+    <message>
+        <source>Export profile failed</source>
+        <translation>匯出設定檔失敗</translation>
+    </message>
+    <message>
+        <source>Open profile file</source>
+        <translation>開啟設定檔</translation>
+    </message>
+    <message>
+        <source>Profile files(*.xml)</source>
+        <translation>設定檔(*.xml)</translation>
+    </message>
+    <message>
+        <source>Please select import file first</source>
+        <translation>請先選擇匯入檔案</translation>
+    </message>
+    <message>
+        <source>Import profile successful</source>
+        <translation>匯入設定檔成功</translation>
+    </message>
+    <message>
+        <source>Import profile failed</source>
+        <translation>匯入設定檔失敗</translation>
+    </message>
+    <message>
+        <source>Profile name can&apos;t empty</source>
+        <translation>設定檔名稱不能為空</translation>
+    </message>
+    <message>
+        <source>Modify profile info successful</source>
+        <translation>修改設定檔資訊成功</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>是否重設目前的設定檔？</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
+    <message>
+        <source>The time when the light enters sleep cannot be longer than the keyboard enters sleep</source>
+        <translation>燈光進入休眠的時間不能長於鍵盤進入休眠的時間</translation>
+    </message>
+    <message>
+        <source>Keyboard enters sleep time is too short</source>
+        <translation>鍵盤進入休眠的時間過短</translation>
+    </message>
+    <message>
+        <source>Sleep time set failed</source>
+        <translation>休眠時間設定失敗</translation>
+    </message>
+    <message>
+        <source>Sleep time has been set</source>
+        <translation>休眠時間已設定</translation>
+    </message>
+</context>
+<context>
+    <name>SoftKeyboardButCustom</name>
+    <message>
+        <source>Chinese</source>
+        <translation>中文</translation>
+    </message>
+    <message>
+        <source>Korean/English</source>
+        <translation>韓/英</translation>
+    </message>
+    <message>
+        <source>K14</source>
+        <translation>K14</translation>
+    </message>
+    <message>
+        <source>K45</source>
+        <translation>K45</translation>
+    </message>
+    <message>
+        <source>K56</source>
+        <translation>K56</translation>
+    </message>
+    <message>
+        <source>K131</source>
+        <translation>K131</translation>
+    </message>
+    <message>
+        <source>K132</source>
+        <translation>K132</translation>
+    </message>
+    <message>
+        <source>K133</source>
+        <translation>K133</translation>
+    </message>
+</context>
+<context>
+    <name>keySelectFrame</name>
+    <message>
+        <source>Cannot remapped</source>
+        <translation>無法改鍵</translation>
     </message>
 </context>
 </TS>

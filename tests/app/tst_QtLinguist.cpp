@@ -4,7 +4,9 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTest>
+#include <QXmlStreamReader>
 
 #include <cstdio>
 #include <cstring>
@@ -19,6 +21,57 @@ QString translationDir()
 QString trQObject(const char *text)
 {
     return QCoreApplication::translate("QObject", text);
+}
+
+struct TsMessage
+{
+    QString context;
+    QString source;
+    QString translation;
+    QString type;
+};
+
+// The current messages of a translation source; entries of texts gone from the code are left out.
+QVector<TsMessage> readTs(const QString &path, QString *error)
+{
+    QVector<TsMessage> messages;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = file.errorString();
+        return messages;
+    }
+    QXmlStreamReader xml(&file);
+    QString context;
+    TsMessage message;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == QLatin1String("name")) {
+            context = xml.readElementText();
+        } else if (xml.name() == QLatin1String("message")) {
+            message = TsMessage{context, {}, {}, {}};
+        } else if (xml.name() == QLatin1String("source")) {
+            message.source = xml.readElementText();
+        } else if (xml.name() == QLatin1String("translation")) {
+            message.type = xml.attributes().value(QLatin1String("type")).toString();
+            message.translation = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+            if (message.type != QLatin1String("vanished") && message.type != QLatin1String("obsolete"))
+                messages.append(message);
+        }
+    }
+    if (xml.hasError())
+        *error = xml.errorString();
+    return messages;
+}
+
+QStringList placeholders(const QString &text)
+{
+    QStringList found;
+    QRegularExpressionMatchIterator it = QRegularExpression(QStringLiteral("%L?\\d+")).globalMatch(text);
+    while (it.hasNext())
+        found << it.next().captured();
+    found.sort();
+    return found;
 }
 
 // Runs in a copy of this executable whose translation folder holds one good and two bad files.
@@ -54,6 +107,10 @@ private slots:
     void unknownIndexInstallsNothing_data();
     void unknownIndexInstallsNothing();
     void loadedFileTranslatesQObjectTexts();
+    void everyMessageIsTranslated_data();
+    void everyMessageIsTranslated();
+    void textsOfEveryKindTranslate_data();
+    void textsOfEveryKindTranslate();
     void failedLoadKeepsInstalledLanguage();
 };
 
@@ -143,6 +200,85 @@ void tst_QtLinguist::loadedFileTranslatesQObjectTexts()
     QCOMPARE(trQObject("Default"), QString::fromUtf8("預設"));
     QVERIFY(linguist.setLanguage(QtLinguist::English));
     QCOMPARE(trQObject("Unknow"), QStringLiteral("Unknow"));
+}
+
+void tst_QtLinguist::everyMessageIsTranslated_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::newRow("English") << QStringLiteral("English.ts");
+    QTest::newRow("Zh_SM") << QStringLiteral("Zh_SM.ts");
+}
+
+void tst_QtLinguist::everyMessageIsTranslated()
+{
+    QFETCH(QString, file);
+
+    QString error;
+    const QVector<TsMessage> messages = readTs(QStringLiteral(VORLAN_TRANSLATIONS_DIR "/") + file, &error);
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+    // The device page, the data manager and the forms all have texts; a near-empty file means lost texts.
+    QVERIFY2(messages.size() > 150, qPrintable(QString::number(messages.size())));
+
+    QStringList faults;
+    for (const TsMessage &message : messages) {
+        const QString where = message.context + QStringLiteral(": ") + message.source;
+        if (message.type == QLatin1String("unfinished"))
+            faults << QStringLiteral("unfinished ") + where;
+        else if (message.translation.trimmed().isEmpty())
+            faults << QStringLiteral("empty ") + where;
+        else if (placeholders(message.source) != placeholders(message.translation))
+            faults << QStringLiteral("placeholders differ ") + where;
+        else if (message.source.count(QLatin1Char('\n')) != message.translation.count(QLatin1Char('\n')))
+            faults << QStringLiteral("line breaks differ ") + where;
+    }
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+}
+
+void tst_QtLinguist::textsOfEveryKindTranslate_data()
+{
+    QTest::addColumn<QString>("context");
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("simplified");
+    QTest::addColumn<QString>("english");
+
+    // Device page code and the data manager's tables translate in "QObject".
+    QTest::newRow("device page toast") << "QObject" << "Download config failed, Please try again"
+                                       << QString::fromUtf8("下载配置失败，请重试")
+                                       << "Download config failed, Please try again";
+    QTest::newRow("device page tab tip") << "QObject" << "Trigger Setting" << QString::fromUtf8("触发设置")
+                                         << "Trigger Setting";
+    QTest::newRow("data manager table") << "QObject" << "Screen brightness+" << QString::fromUtf8("屏幕亮度+")
+                                        << "Screen brightness+";
+    QTest::newRow("file filter") << "QObject" << "Profile files(*.xml)" << QString::fromUtf8("配置文件(*.xml)")
+                                 << "Profile files(*.xml)";
+    QTest::newRow("typo kept") << "QObject" << "The key calibration runing" << QString::fromUtf8("按键校准进行中")
+                               << "The key calibration runing";
+    // Forms translate in their own context, whether designed or built in code.
+    QTest::newRow("designed form") << "DProfileMenuToolWidget" << "Modify Name" << QString::fromUtf8("修改名称")
+                                   << "Modify Name";
+    QTest::newRow("form in code") << "DCustomKeysPage" << "Function:" << QString::fromUtf8("功能：") << "Function:";
+    QTest::newRow("form in Chinese") << "DDevicePage" << QString::fromUtf8("产品列表")
+                                     << QString::fromUtf8("产品列表") << "Product list";
+    QTest::newRow("widget class") << "keySelectFrame" << "Cannot remapped" << QString::fromUtf8("无法改键")
+                                  << "Cannot remapped";
+    QTest::newRow("marked table") << "DSoftKeyboardPage" << "Korean/English" << QString::fromUtf8("韩/英")
+                                  << "Korean/English";
+}
+
+void tst_QtLinguist::textsOfEveryKindTranslate()
+{
+    QFETCH(QString, context);
+    QFETCH(QString, source);
+    QFETCH(QString, simplified);
+    QFETCH(QString, english);
+
+    const QByteArray contextText = context.toUtf8();
+    const QByteArray sourceText = source.toUtf8();
+    QtLinguist linguist;
+    QVERIFY(linguist.setLanguage(QtLinguist::Zh_SM));
+    QCOMPARE(QCoreApplication::translate(contextText.constData(), sourceText.constData()), simplified);
+    QVERIFY(linguist.setLanguage(QtLinguist::English));
+    QCOMPARE(QCoreApplication::translate(contextText.constData(), sourceText.constData()), english);
 }
 
 void tst_QtLinguist::failedLoadKeepsInstalledLanguage()

@@ -105,6 +105,9 @@ void tst_DDevicePageProfileOps::startWithKeyboard()
     QVERIFY(m_page->getKeyView() != nullptr);
     QVERIFY(m_page->m_profileXmlPath[0] != '\0');
     QTRY_VERIFY_WITH_TIMEOUT(m_page->getKeyView()->width() > 100, kWait);
+    // The preparation's own sleep-time inquiry must have arrived, or the first drain would take it
+    // for its own and return while reports queued after it are still on their way.
+    QTRY_VERIFY_WITH_TIMEOUT(m_sim->receivedCommands(m_keyboard).count(0x13) >= 1, kWait);
     drainQueue();
 }
 

@@ -71,7 +71,7 @@ DCustomKeysPage::DCustomKeysPage(QWidget *parent)
 
     m_functionGroup = new QButtonGroup(this);
     for (const KeyFunction &function : KeyFunctionTable::functions())
-        m_functionGroup->addButton(findChild<QToolButton *>(function.buttonName), function.buttonId);
+        m_functionGroup->addButton(m_ui->frame_2->findChild<QToolButton *>(function.buttonName), function.buttonId);
     m_ui->toolButton_Default->setChecked(true);
     connect(m_functionGroup, &QButtonGroup::idClicked, this, &DCustomKeysPage::onCurIndexChanged_Key);
     m_ui->toolButton_SwitchProfile->hide();
@@ -171,7 +171,8 @@ void DCustomKeysPage::onCurIndexChanged_Key(int selIndex)
     if (const KeyFunction *function = KeyFunctionTable::byButtonId(selIndex)) {
         m_functionCode = function->functionCode;
         m_functionGroup->button(selIndex)->setChecked(true);
-        m_ui->stackedWidget_Customize->setCurrentWidget(findChild<QWidget *>(function->pageName));
+        m_ui->stackedWidget_Customize->setCurrentWidget(
+            m_ui->stackedWidget_Customize->findChild<QWidget *>(function->pageName, Qt::FindDirectChildrenOnly));
         for (const auto &entry : qAsConst(m_pages)) {
             if (entry.first == selIndex)
                 entry.second->loadCurrentKeyInfo();

@@ -95,6 +95,8 @@ DKeyCapturePage::DKeyCapturePage(const KeyCaptureForm &form, int operateType, QW
 
 DKeyCapturePage::~DKeyCapturePage()
 {
+    // The pop-up goes with the base widget, after this part of the page: it must not call back.
+    disconnect(m_popup, nullptr, this, nullptr);
     qApp->removeEventFilter(this);
 }
 

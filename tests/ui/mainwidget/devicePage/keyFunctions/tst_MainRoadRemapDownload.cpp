@@ -9,7 +9,6 @@
 #include "KbdsimProcess.h"
 #include "SoftKeyboardButCustom.h"
 #include "VorlanResources.h"
-#include "VorlanXml.h"
 #include "keyboardButCustom.h"
 
 #include <QDir>
@@ -47,8 +46,6 @@ private slots:
     void cleanupTestCase();
 
 private:
-    void useProfileFiles(DCustomKeysPage *tab);
-
     KbdsimProcess m_sim;
     std::unique_ptr<DMainWidget> m_window;
     QString m_folder;
@@ -67,26 +64,6 @@ void tst_MainRoadRemapDownload::cleanupTestCase()
     m_window.reset();
 }
 
-// The layer files of the device with profile 1 current, made current as the device page's profile
-// loading makes them.
-void tst_MainRoadRemapDownload::useProfileFiles(DCustomKeysPage *tab)
-{
-    const QString deviceFolder = m_folder + "/device";
-    QDir().mkpath(deviceFolder);
-    for (const char *file : {"/appProfile_Default.xml", "/appProfile_FN.xml"}) {
-        const QByteArray path = (deviceFolder + file).toLocal8Bit();
-        CVorlanXML_CreateXMLFile(path.constData());
-        CVorlanXML_CreateProFileXmlParentNode(path.constData(), "1", "Profile 1", 0);
-        CVorlanXML_ModifyXMLFileProfileIndex(path.constData(), 1);
-    }
-    const QByteArray defaultLayer = (deviceFolder + "/appProfile_Default.xml").toLocal8Bit();
-    DDataManager::instance()->setCurrentProfileXmlPath(defaultLayer.constData());
-    DDataManager::instance()->setCurrentProfileIndex(1);
-    tab->enterPage(0);
-    tab->setProfileIndex(1);
-    tab->setProfileXmlPath(defaultLayer.constData());
-}
-
 void tst_MainRoadRemapDownload::remapOneKeyAndDownload()
 {
     int id = 0;
@@ -100,7 +77,8 @@ void tst_MainRoadRemapDownload::remapOneKeyAndDownload()
     QTRY_VERIFY_WITH_TIMEOUT(page->getCurrentDeviceItem() && page->getKeyView(), Patience);
     auto *tab = page->findChild<DCustomKeysPage *>();
     QVERIFY(tab);
-    useProfileFiles(tab);
+    // The device page has loaded the keyboard's current profile into the tab.
+    QTRY_VERIFY_WITH_TIMEOUT(!tab->profileXmlPath().isEmpty(), Patience);
 
     // The picture's Esc key.
     DDataManager *data = DDataManager::instance();
