@@ -9,6 +9,7 @@
 #include "DeviceSdkStartup.h"
 #include "HotPlugGate.h"
 #include "FirstStartDefaults.h"
+#include "FormParts.h"
 #include "MainWindowRules.h"
 #include "SimSocketName.h"
 #include "ThemeColorText.h"
@@ -38,16 +39,10 @@
 
 DMainWidget *g_mainWidget = nullptr;
 
+using FormParts::pictureSheet;
+
 namespace {
 const char *const defaultConfigPath = ":/images/configDir/VorlanDefaultConfig.ini";
-
-QString imageButtonSheet(const QString &normal, const QString &active)
-{
-    return QString("QPushButton{border-image: url(%1);}"
-                   "QPushButton:hover{border-image: url(%2);}"
-                   "QPushButton:pressed{border-image: url(%2);}")
-        .arg(normal, active);
-}
 
 void applyUseLocalFontSetting()
 {
@@ -259,13 +254,13 @@ void DMainWidget::on_pushButton_Close_clicked()
 void DMainWidget::on_pushButton_Max_clicked()
 {
     if (isMaximized() || isFullScreen()) {
-        m_ui->pushButton_Max->setStyleSheet(imageButtonSheet(":/images/mainpage/maxWindowDef.png",
-                                                             ":/images/mainpage/maxWindowSel.png"));
+        m_ui->pushButton_Max->setStyleSheet(pictureSheet("QPushButton", ":/images/mainpage/maxWindowDef.png",
+                                                         ":/images/mainpage/maxWindowSel.png", false));
         showNormal();
         setCursor(Qt::ArrowCursor);
     } else {
-        m_ui->pushButton_Max->setStyleSheet(imageButtonSheet(":/images/mainpage/intoMaxWindowDef.png",
-                                                             ":/images/mainpage/intoMaxWindowSel.png"));
+        m_ui->pushButton_Max->setStyleSheet(pictureSheet("QPushButton", ":/images/mainpage/intoMaxWindowDef.png",
+                                                         ":/images/mainpage/intoMaxWindowSel.png", false));
         showMaximized();
     }
 }
@@ -305,9 +300,11 @@ void DMainWidget::iconActivated(QSystemTrayIcon::ActivationReason reason)
 void DMainWidget::setDeviceListHandleImages(bool listShown)
 {
     if (listShown)
-        m_listCtrlButton->setStyleSheet(imageButtonSheet(":/images/listCtrlHideDef.png", ":/images/listCtrlHideSel.png"));
+        m_listCtrlButton->setStyleSheet(
+            pictureSheet("QPushButton", ":/images/listCtrlHideDef.png", ":/images/listCtrlHideSel.png", false));
     else
-        m_listCtrlButton->setStyleSheet(imageButtonSheet(":/images/listCtrlShowDef.png", ":/images/listCtrlShowSel.png"));
+        m_listCtrlButton->setStyleSheet(
+            pictureSheet("QPushButton", ":/images/listCtrlShowDef.png", ":/images/listCtrlShowSel.png", false));
 }
 
 void DMainWidget::onClickCtrlHidListStatusBut()
