@@ -2,6 +2,7 @@
 
 #include "ArrowWidget.h"
 #include "BatteryItem.h"
+#include "BoundMacroCopy.h"
 #include "CbNotice.h"
 #include "DCustomKeysPage.h"
 #include "DDataManager.h"
@@ -455,8 +456,17 @@ void DDevicePage::on_toolButton_SeniorKey_clicked()
 
 // ---- Macro list and on-board download reports ----
 
-// The renewal of the profile's bound macro copy (BoundMacroCopy::renew) is not called from here.
-void DDevicePage::onMacroListHaveChangedSendToDevice(QString, QString) {}
+// The user edited a macro: keys of the current profile keep a copy of it, which the next download
+// sends. Nothing goes to the keyboard here.
+void DDevicePage::onMacroListHaveChangedSendToDevice(QString strMacroIndex, QString)
+{
+    if (m_profileXmlPath[0] == '\0')
+        return;
+    char macroPath[DDataManager::kPathBufferSize] = {};
+    DDataManager::instance()->getMacroXmlPath(macroPath);
+    BoundMacroCopy::renew(QString::fromLocal8Bit(m_profileXmlPath), m_profileIndex, strMacroIndex,
+                          QString::fromLocal8Bit(macroPath));
+}
 // The keyboard's echo of a macro report takes no part in the download.
 void DDevicePage::onRuningOnboard0x18Cmd() {}
 

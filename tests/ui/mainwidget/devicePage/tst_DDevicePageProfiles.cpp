@@ -64,6 +64,7 @@ private slots:
     void keyboardProfileSwitchNeedsExistingProfile();
     void choosingCustomLightSetPaintsItsKeys();
     void noSelectedSetStoresNothing();
+    void editedMacroRenewsTheCurrentProfilesCopy();
 
 private:
     void makeCurrent(DDevicePage &page, const QString &model, bool magnetic, const QString &serial = QString());
@@ -383,4 +384,51 @@ void tst_DDevicePageProfiles::noSelectedSetStoresNothing()
 }
 
 QTEST_MAIN(tst_DDevicePageProfiles)
+namespace {
+
+std::list<MacroEvent> typedKey(int keyCode)
+{
+    std::list<MacroEvent> events;
+    for (const char *direction : {"down", "up"}) {
+        MacroEvent event{};
+        std::strncpy(event.mark, "1", sizeof(event.mark) - 1);
+        std::strncpy(event.delay, "10", sizeof(event.delay) - 1);
+        std::strncpy(event.type, "key", sizeof(event.type) - 1);
+        std::strncpy(event.keyCode, QByteArray::number(keyCode).constData(), sizeof(event.keyCode) - 1);
+        std::strncpy(event.operateExplain, direction, sizeof(event.operateExplain) - 1);
+        events.push_back(event);
+    }
+    return events;
+}
+
+QStringList boundCopyCodes(const char *profilePath, const char *macroIndex)
+{
+    std::list<MacroEvent> events;
+    CVorlanXML_ProFileMacroWithKeyInfoSelectAll(profilePath, "1", macroIndex, "", &events);
+    QStringList codes;
+    for (const MacroEvent &event : events)
+        codes << QString("%1:%2").arg(event.keyCode, event.operateExplain);
+    return codes;
+}
+
+}
+
+void tst_DDevicePageProfiles::editedMacroRenewsTheCurrentProfilesCopy()
+{
+    UnlistedPage page;
+    makeCurrent(page, "Aster104", false);
+    // Key 21 plays macro 3, recorded as A; the profile keeps a copy of it.
+    QVERIFY(CVorlanXML_AddProFileMacroWithKeyInfoItem(page.m_profileXmlPath, "1", "21", "key", "1", "1", "1", "3"));
+    QVERIFY(CVorlanXML_AddProFileBindMacroItem(page.m_profileXmlPath, "1", typedKey(4), "3", "Macro3"));
+    // The user changes macro 3 to B in the macro editor.
+    const QByteArray macroPath = QFile::encodeName(DDataManager::instance()->getUserConfigDir() + "/appMacro.xml");
+    DDataManager::instance()->setMacroXmlPath(macroPath.constData());
+    QVERIFY(CVorlanXML_CreateXMLFile(macroPath.constData()));
+    QVERIFY(CVorlanXML_CreateMacroXmlParentNode(macroPath.constData(), "3", "Third"));
+    QVERIFY(CVorlanXML_AddKeyOrMouseEventItem(macroPath.constData(), typedKey(5), "3"));
+
+    emit page.sigMacroListHaveChangedSendToDevice("3", "Third");
+    QCOMPARE(boundCopyCodes(page.m_profileXmlPath, "3"), QStringList({"5:down", "5:up"}));
+}
+
 #include "tst_DDevicePageProfiles.moc"
