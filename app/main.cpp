@@ -30,12 +30,19 @@ QString executableBaseName(const char *argv0)
 bool createInstanceSegment(QSharedMemory &segment)
 {
     const QString name = StartupPaths::perUserName(singleInstanceKey);
-    if (name.startsWith('/'))
+    if (name.startsWith('/')) {
+        // The segment's key is derived from this file's identity. Without the file, attach() cannot
+        // find a stale segment, and a new file may derive the key of one left by an earlier run:
+        // create() would then fail as if another instance ran. So the file must exist first.
+        QFile keyFile(name);
+        if (!keyFile.exists() && keyFile.open(QIODevice::WriteOnly))
+            keyFile.close();
         segment.setNativeKey(name);
-    else
+    } else {
         segment.setKey(name);
-    // A segment outlives a crash or a kill. Attaching and detaching removes one that nobody
-    // else is attached to and leaves a live instance's segment alone.
+    }
+    // A segment outlives a crash, a kill or the immediate exit. Attaching and detaching removes one
+    // that nobody else is attached to and leaves a live instance's segment alone.
     if (segment.attach())
         segment.detach();
     return segment.create(1, QSharedMemory::ReadWrite);
