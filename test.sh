@@ -9,6 +9,8 @@ build="$top/build-test"
 # Cache hits across checkouts in different folders.
 export CCACHE_BASEDIR="$top"
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug -DVORLAN_SANITIZE=ON >/dev/null
+# Layering: no library cycle, path-qualified includes, each layer includes only what is below it.
+./scripts/check-structure.sh . "$build"
 cmake --build "$build" -j"$(nproc)"
 
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0"

@@ -1,7 +1,7 @@
-#include "CrashNotice.h"
+#include "app/CrashNotice.h"
 
-#include "QtLinguist.h"
-#include "StartupPaths.h"
+#include "app/QtLinguist.h"
+#include "app/StartupPaths.h"
 
 #include <QMessageBox>
 #include <QObject>

@@ -1,8 +1,8 @@
-#include "DDataManager.h"
+#include "app/DDataManager.h"
 
-#include "FontSubstitution.h"
-#include "StartupSettings.h"
-#include "VorlanResources.h"
+#include "app/FontSubstitution.h"
+#include "app/StartupSettings.h"
+#include "resources/VorlanResources.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ThemeColorInfo.h"
-#include "VorlanXmlRecords.h"
-#include "WindowsTypes.h"
+#include "app/ThemeColorInfo.h"
+#include "platform/WindowsTypes.h"
+#include "sdk/store/VorlanXmlRecords.h"
 
 #include <QColor>
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 // Device state, key tables and signal relays of the data manager.
 
-#include "DDataManager.h"
+#include "app/DDataManager.h"
 
 #include <QtDebug>
 

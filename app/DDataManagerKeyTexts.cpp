@@ -1,8 +1,8 @@
 // Key-function texts of the data manager.
 
-#include "DDataManager.h"
+#include "app/DDataManager.h"
 
-#include "KeyOperateText.h"
+#include "app/KeyOperateText.h"
 
 QString DDataManager::getKeyOperateDescription(KeyOperateInfo info)
 {

@@ -1,4 +1,4 @@
-#include "FontSubstitution.h"
+#include "app/FontSubstitution.h"
 
 #include <QDebug>
 #include <QFont>

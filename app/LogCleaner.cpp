@@ -1,6 +1,6 @@
-#include "LogCleaner.h"
+#include "app/LogCleaner.h"
 
-#include "StartupPaths.h"
+#include "app/StartupPaths.h"
 
 #include <QDir>
 #include <QFileInfo>

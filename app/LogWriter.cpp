@@ -1,4 +1,4 @@
-#include "LogWriter.h"
+#include "app/LogWriter.h"
 
 #include <QDir>
 #include <QFile>

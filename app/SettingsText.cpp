@@ -1,4 +1,4 @@
-#include "SettingsText.h"
+#include "app/SettingsText.h"
 
 #include <QSettings>
 #include <QStringList>

@@ -1,6 +1,6 @@
-#include "StartupSettings.h"
+#include "app/StartupSettings.h"
 
-#include "SettingsText.h"
+#include "app/SettingsText.h"
 
 #include <QSettings>
 

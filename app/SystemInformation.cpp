@@ -1,4 +1,4 @@
-#include "SystemInformation.h"
+#include "app/SystemInformation.h"
 
 #include <QDebug>
 #include <QFile>

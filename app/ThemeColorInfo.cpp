@@ -1,4 +1,4 @@
-#include "ThemeColorInfo.h"
+#include "app/ThemeColorInfo.h"
 
 #include <QSettings>
 

@@ -1,7 +1,7 @@
-#include "WindowsHookInterface.h"
+#include "app/WindowsHookInterface.h"
 
-#include "DDataManager.h"
-#include "KeyHookBackend.h"
+#include "app/DDataManager.h"
+#include "platform/KeyHookBackend.h"
 
 #include <QMap>
 #include <QString>

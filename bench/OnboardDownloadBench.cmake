@@ -4,6 +4,5 @@ add_executable(OnboardDownloadBench
     ${PROJECT_SOURCE_DIR}/tests/support/OnboardProfileFixture.cpp
     ${PROJECT_SOURCE_DIR}/tests/support/PacedReportLoop.cpp
     ${PROJECT_SOURCE_DIR}/tests/support/KbdsimProcess.cpp)
-target_include_directories(OnboardDownloadBench PRIVATE ${PROJECT_SOURCE_DIR}/tests/support)
-target_link_libraries(OnboardDownloadBench PRIVATE devicedownload Qt5::Network)
+target_link_libraries(OnboardDownloadBench PRIVATE devicedownload vorlanhid Qt5::Network)
 add_dependencies(OnboardDownloadBench kbdsim)

@@ -4,11 +4,11 @@
 // and one 1 ms pacing turn for every report written and one for the read turn that follows it, for
 // the reports that cannot go out during the pauses (those written before the first and after the last).
 
-#include "EventLoopDownloadWaiter.h"
-#include "KbdsimProcess.h"
-#include "OnboardDownload.h"
-#include "OnboardProfileFixture.h"
-#include "PacedReportLoop.h"
+#include "tests/support/KbdsimProcess.h"
+#include "tests/support/OnboardProfileFixture.h"
+#include "tests/support/PacedReportLoop.h"
+#include "ui/mainwidget/devicePage/download/EventLoopDownloadWaiter.h"
+#include "ui/mainwidget/devicePage/download/OnboardDownload.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>

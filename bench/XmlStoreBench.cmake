@@ -1,12 +1,12 @@
 # Speed of the SDK's XML store: cached key lookups, the defaults of a new profile, bursts of adds.
 find_package(benchmark REQUIRED)
 add_executable(XmlStoreBench ${CMAKE_CURRENT_LIST_DIR}/XmlStoreBench.cpp)
-target_link_libraries(XmlStoreBench PRIVATE vorlansdk benchmark::benchmark)
+target_link_libraries(XmlStoreBench PRIVATE vorlanstore benchmark::benchmark)
 
 # libFuzzer target for loading a store file; built only with clang (cmake -DCMAKE_CXX_COMPILER=clang++).
 if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
     add_executable(XmlStoreFuzz ${CMAKE_CURRENT_LIST_DIR}/XmlStoreFuzz.cpp)
     target_compile_options(XmlStoreFuzz PRIVATE -fsanitize=fuzzer,address,undefined)
     target_link_options(XmlStoreFuzz PRIVATE -fsanitize=fuzzer,address,undefined)
-    target_link_libraries(XmlStoreFuzz PRIVATE vorlansdk)
+    target_link_libraries(XmlStoreFuzz PRIVATE vorlanstore)
 endif()

@@ -5,8 +5,8 @@
 //  - 1000 single-item adds into a file of 10 full profiles, each written at once (target: under 1 s).
 // Run: XmlStoreBench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 
-#include "VorlanXml.h"
-#include "XmlFields.h"
+#include "sdk/store/VorlanXml.h"
+#include "sdk/store/XmlFields.h"
 
 #include <benchmark/benchmark.h>
 

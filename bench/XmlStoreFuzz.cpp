@@ -1,7 +1,7 @@
 // libFuzzer target: whatever bytes a store file holds, loading it through the store's calls must
 // neither crash nor change the file.
 
-#include "VorlanXml.h"
+#include "sdk/store/VorlanXml.h"
 
 #include <cstdint>
 #include <cstdio>

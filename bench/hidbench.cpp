@@ -3,9 +3,9 @@
 //   - the CPU an open, idle device costs (I/O thread plus handshake), over 10 s;
 //   - the write rate of a burst of 200 commands, as the keyboard receives them.
 
-#include "HidCmdReport.h"
-#include "MainHidInterFace.h"
-#include "VorlanHidSdk.h"
+#include "device/HidCmdReport.h"
+#include "device/MainHidInterFace.h"
+#include "sdk/hid/VorlanHidSdk.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
-#include "DDeviceHidCmdSend.h"
+#include "device/DDeviceHidCmdSend.h"
 
-#include "HidCmdReport.h"
-#include "MainHidInterFace.h"
+#include "device/HidCmdReport.h"
+#include "device/MainHidInterFace.h"
 
 #include <QDebug>
 #include <QUuid>

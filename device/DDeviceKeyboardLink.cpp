@@ -1,15 +1,15 @@
-#include "DDeviceKeyboardLink.h"
+#include "device/DDeviceKeyboardLink.h"
 
-#include "DDataManager.h"
-#include "DDeviceHidCmdSend.h"
-#include "DesktopHostKeyActions.h"
-#include "DeviceReplyDecoder.h"
-#include "ForwardedKeyReport.h"
-#include "HidCmdReport.h"
-#include "HidText.h"
-#include "MainHidInterFace.h"
-#include "ModelCatalog.h"
-#include "VorlanXml.h"
+#include "app/DDataManager.h"
+#include "device/DDeviceHidCmdSend.h"
+#include "device/DeviceReplyDecoder.h"
+#include "device/ForwardedKeyReport.h"
+#include "device/HidCmdReport.h"
+#include "device/MainHidInterFace.h"
+#include "platform/DesktopHostKeyActions.h"
+#include "sdk/protocol/HidText.h"
+#include "sdk/protocol/ModelCatalog.h"
+#include "sdk/store/VorlanXml.h"
 
 #include <QDebug>
 

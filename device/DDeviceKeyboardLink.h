@@ -1,10 +1,10 @@
 #pragma once
 
-#include "HidCmdReport.h"
-#include "LightModeSupport.h"
-#include "OutgoingKeyReport.h"
-#include "VorlanXmlRecords.h"
-#include "hidStructInfoAll.h"
+#include "device/HidCmdReport.h"
+#include "device/LightModeSupport.h"
+#include "device/OutgoingKeyReport.h"
+#include "device/hidStructInfoAll.h"
+#include "sdk/store/VorlanXmlRecords.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,4 +1,4 @@
-#include "DeviceReplyDecoder.h"
+#include "device/DeviceReplyDecoder.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "HidCmdReport.h"
-#include "LightModeSupport.h"
-#include "VorlanXmlRecords.h"
+#include "device/HidCmdReport.h"
+#include "device/LightModeSupport.h"
+#include "sdk/store/VorlanXmlRecords.h"
 
 #include <QList>
 #include <QMap>

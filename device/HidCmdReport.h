@@ -1,6 +1,6 @@
 #pragma once
 
-#include "HidCmd.h"
+#include "sdk/protocol/HidCmd.h"
 
 #include <QByteArray>
 

@@ -1,8 +1,8 @@
-#include "MainHidInterFace.h"
+#include "device/MainHidInterFace.h"
 
-#include "HidCmdReport.h"
-#include "ModelCatalog.h"
-#include "VorlanHidSdk.h"
+#include "device/HidCmdReport.h"
+#include "sdk/hid/VorlanHidSdk.h"
+#include "sdk/protocol/ModelCatalog.h"
 
 #include <QDebug>
 #include <QTimer>

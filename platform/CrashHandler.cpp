@@ -1,4 +1,4 @@
-#include "CrashHandler.h"
+#include "platform/CrashHandler.h"
 
 #include <QFile>
 

@@ -1,6 +1,6 @@
-#include "DesktopHostKeyActions.h"
+#include "platform/DesktopHostKeyActions.h"
 
-#include "HostLaunchTarget.h"
+#include "platform/HostLaunchTarget.h"
 
 #include <QClipboard>
 #include <QDebug>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "HostKeyActions.h"
+#include "platform/HostKeyActions.h"
 
 // The desktop's own host actions: the application clipboard, XTest synthetic keys on the X
 // display, and QDesktopServices / QProcess::startDetached for launching.

@@ -1,7 +1,7 @@
-#include "DeviceNotifier.h"
+#include "platform/DeviceNotifier.h"
 
-#include "SimFolderWatcher.h"
-#include "UdevHidrawMonitor.h"
+#include "platform/SimFolderWatcher.h"
+#include "platform/UdevHidrawMonitor.h"
 
 DeviceNotifier::DeviceNotifier(const QString &simulatorFolder, QObject *parent)
     : QObject(parent)

@@ -1,4 +1,4 @@
-#include "FakeKeyHookBackend.h"
+#include "platform/FakeKeyHookBackend.h"
 
 bool FakeKeyHookBackend::installKeyboardHook(HOOKPROC proc, bool swallowing)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "KeyHookBackend.h"
+#include "platform/KeyHookBackend.h"
 
 // A hook back end without a desktop: tests inject key and mouse events and read what the
 // installed procedures decided, and can make installation fail.

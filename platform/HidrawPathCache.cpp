@@ -1,6 +1,6 @@
-#include "HidrawPathCache.h"
+#include "platform/HidrawPathCache.h"
 
-#include "HidDevicePath.h"
+#include "sdk/protocol/HidDevicePath.h"
 
 #include <QStringList>
 

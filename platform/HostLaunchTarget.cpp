@@ -1,4 +1,4 @@
-#include "HostLaunchTarget.h"
+#include "platform/HostLaunchTarget.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
-#include "KeyHookBackend.h"
+#include "platform/KeyHookBackend.h"
 
-#include "X11KeyHookBackend.h"
+#include "platform/X11KeyHookBackend.h"
 
 KeyHookBackend::~KeyHookBackend() = default;
 

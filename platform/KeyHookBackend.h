@@ -1,6 +1,6 @@
 #pragma once
 
-#include "WindowsTypes.h"
+#include "platform/WindowsTypes.h"
 
 // A desktop-wide keyboard and mouse hook in the shape of the Windows low-level hooks:
 // the back end calls the installed procedure for every key event with

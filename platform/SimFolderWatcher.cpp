@@ -1,7 +1,7 @@
-#include "SimFolderWatcher.h"
+#include "platform/SimFolderWatcher.h"
 
-#include "HidDevicePath.h"
-#include "SimSocketName.h"
+#include "sdk/protocol/HidDevicePath.h"
+#include "sdk/protocol/SimSocketName.h"
 
 #include <QDir>
 #include <QFileInfo>

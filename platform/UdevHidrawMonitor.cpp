@@ -1,4 +1,4 @@
-#include "UdevHidrawMonitor.h"
+#include "platform/UdevHidrawMonitor.h"
 
 #include <QDebug>
 #include <QSocketNotifier>

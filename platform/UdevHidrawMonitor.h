@@ -1,6 +1,6 @@
 #pragma once
 
-#include "HidrawPathCache.h"
+#include "platform/HidrawPathCache.h"
 
 #include <QObject>
 

@@ -1,6 +1,6 @@
-#include "X11KeyHookBackend.h"
+#include "platform/X11KeyHookBackend.h"
 
-#include "X11KeyTranslator.h"
+#include "platform/X11KeyTranslator.h"
 
 #include <QGuiApplication>
 #include <QSocketNotifier>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "KeyHookBackend.h"
+#include "platform/KeyHookBackend.h"
 
 #include <bitset>
 #include <memory>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "WindowsTypes.h"
+#include "platform/WindowsTypes.h"
 
 // Turns X core key and button events into the records of the Windows low-level hooks.
 // Key codes are those of the evdev keymap (Linux input code + 8), which every X server with

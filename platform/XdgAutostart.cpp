@@ -1,4 +1,4 @@
-#include "XdgAutostart.h"
+#include "platform/XdgAutostart.h"
 
 #include <QDebug>
 #include <QDir>

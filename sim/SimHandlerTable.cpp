@@ -1,8 +1,8 @@
-#include "SimHandlerTable.h"
+#include "sim/SimHandlerTable.h"
 
-#include "SimMagneticHandlers.h"
-#include "SimOnboardHandlers.h"
-#include "SimStandardHandlers.h"
+#include "sim/SimMagneticHandlers.h"
+#include "sim/SimOnboardHandlers.h"
+#include "sim/SimStandardHandlers.h"
 
 SimHandlerTable SimHandlerTable::standard()
 {

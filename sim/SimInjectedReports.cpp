@@ -1,6 +1,6 @@
-#include "SimInjectedReports.h"
+#include "sim/SimInjectedReports.h"
 
-#include "SimStandardHandlers.h"
+#include "sim/SimStandardHandlers.h"
 
 #include <algorithm>
 

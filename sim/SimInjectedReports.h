@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SimReport.h"
+#include "sim/SimReport.h"
 
 #include <vector>
 

@@ -1,4 +1,4 @@
-#include "SimJson.h"
+#include "sim/SimJson.h"
 
 #include <cstdio>
 

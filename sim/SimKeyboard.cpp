@@ -1,6 +1,6 @@
-#include "SimKeyboard.h"
+#include "sim/SimKeyboard.h"
 
-#include "SimJson.h"
+#include "sim/SimJson.h"
 
 SimKeyboard::SimKeyboard(const ModelInfo& model, const ModelIds& ids, const std::string& serial)
     : m_model(model)

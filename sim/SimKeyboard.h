@@ -1,9 +1,9 @@
 #pragma once
 
-#include "ModelCatalog.h"
-#include "SimHandlerTable.h"
-#include "SimKeyboardMemory.h"
-#include "SimReport.h"
+#include "sdk/protocol/ModelCatalog.h"
+#include "sim/SimHandlerTable.h"
+#include "sim/SimKeyboardMemory.h"
+#include "sim/SimReport.h"
 
 #include <chrono>
 #include <set>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "SimMagneticMemory.h"
-#include "SimOnboardMemory.h"
+#include "sim/SimMagneticMemory.h"
+#include "sim/SimOnboardMemory.h"
 
 #include <cstdint>
 #include <string>

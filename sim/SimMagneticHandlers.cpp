@@ -1,7 +1,7 @@
-#include "SimMagneticHandlers.h"
+#include "sim/SimMagneticHandlers.h"
 
-#include "SimKeyboard.h"
-#include "SimStandardHandlers.h"
+#include "sim/SimKeyboard.h"
+#include "sim/SimStandardHandlers.h"
 
 namespace SimMagneticHandlers {
 

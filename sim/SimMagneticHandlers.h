@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SimHandlerTable.h"
+#include "sim/SimHandlerTable.h"
 
 // The keyboard's side of the magnetic-switch commands (0x29 by sub-command, replies 0x21).
 namespace SimMagneticHandlers {

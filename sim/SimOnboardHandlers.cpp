@@ -1,8 +1,8 @@
-#include "SimOnboardHandlers.h"
+#include "sim/SimOnboardHandlers.h"
 
-#include "OnboardLayout.h"
-#include "SimKeyboard.h"
-#include "SimStandardHandlers.h"
+#include "sdk/protocol/OnboardLayout.h"
+#include "sim/SimKeyboard.h"
+#include "sim/SimStandardHandlers.h"
 
 #include <algorithm>
 

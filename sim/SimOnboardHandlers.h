@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SimHandlerTable.h"
+#include "sim/SimHandlerTable.h"
 
 // The keyboard's side of the on-board download: key layers (0x17), macro slots (0x18, each part
 // acknowledged with 0x19) and the advanced-key store (0x2A). Reports outside the memory's ranges

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "OnboardLayout.h"
+#include "sdk/protocol/OnboardLayout.h"
 
 #include <array>
 #include <cstdint>

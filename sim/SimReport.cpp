@@ -1,4 +1,4 @@
-#include "SimReport.h"
+#include "sim/SimReport.h"
 
 #include <cstdio>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 // Report codes (byte 1) are the program's own table, so both sides read one definition.
-#include "HidCmd.h"
+#include "sdk/protocol/HidCmd.h"
 
 #include <array>
 #include <cstdint>

@@ -1,10 +1,10 @@
-#include "SimServer.h"
+#include "sim/SimServer.h"
 
-#include "HidDevicePath.h"
-#include "SimInjectedReports.h"
-#include "SimMagneticHandlers.h"
-#include "SimSocketName.h"
-#include "SimStandardHandlers.h"
+#include "sdk/protocol/HidDevicePath.h"
+#include "sdk/protocol/SimSocketName.h"
+#include "sim/SimInjectedReports.h"
+#include "sim/SimMagneticHandlers.h"
+#include "sim/SimStandardHandlers.h"
 
 #include <algorithm>
 #include <cerrno>

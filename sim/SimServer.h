@@ -1,7 +1,7 @@
 #pragma once
 
-#include "SimKeyboard.h"
-#include "SimReport.h"
+#include "sim/SimKeyboard.h"
+#include "sim/SimReport.h"
 
 #include <atomic>
 #include <chrono>

@@ -1,6 +1,6 @@
-#include "SimStandardHandlers.h"
+#include "sim/SimStandardHandlers.h"
 
-#include "SimKeyboard.h"
+#include "sim/SimKeyboard.h"
 
 #include <algorithm>
 #include <cstring>

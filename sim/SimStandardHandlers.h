@@ -1,7 +1,7 @@
 #pragma once
 
-#include "SimHandlerTable.h"
-#include "SimKeyboardMemory.h"
+#include "sim/SimHandlerTable.h"
+#include "sim/SimKeyboardMemory.h"
 
 // The keyboard's side of the start-up inquiry chain, settings and serial number.
 namespace SimStandardHandlers {

@@ -3,7 +3,7 @@
 //   hidprobe PATH [SECONDS]         asks for the serial number, then sends a handshake each second
 //                                   (as the program does) for SECONDS (default 5)
 
-#include "VorlanHidSdk.h"
+#include "sdk/hid/VorlanHidSdk.h"
 
 #include <chrono>
 #include <cstdio>

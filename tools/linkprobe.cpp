@@ -3,10 +3,10 @@
 //   linkprobe [SECONDS] [PATH...]     without paths, every connected supported keyboard
 // Exits 0 when every keyboard ended its chain within the time, 1 otherwise.
 
-#include "DDeviceKeyboardLink.h"
-#include "HidText.h"
-#include "MainHidInterFace.h"
-#include "VorlanHidSdk.h"
+#include "device/DDeviceKeyboardLink.h"
+#include "device/MainHidInterFace.h"
+#include "sdk/hid/VorlanHidSdk.h"
+#include "sdk/protocol/HidText.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>

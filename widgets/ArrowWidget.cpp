@@ -1,7 +1,7 @@
-#include "ArrowWidget.h"
+#include "widgets/ArrowWidget.h"
 
-#include "DDataManager.h"
-#include "ThemeColorText.h"
+#include "app/DDataManager.h"
+#include "widgets/ThemeColorText.h"
 
 #include <QEvent>
 #include <QGraphicsDropShadowEffect>

@@ -1,4 +1,4 @@
-#include "BatteryGlyph.h"
+#include "widgets/BatteryGlyph.h"
 
 #include <QtGlobal>
 

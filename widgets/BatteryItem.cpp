@@ -1,6 +1,6 @@
-#include "BatteryItem.h"
+#include "widgets/BatteryItem.h"
 
-#include "BatteryGlyph.h"
+#include "widgets/BatteryGlyph.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "CbNotice.h"
+#include "widgets/CbNotice.h"
 
 #include <QFontMetrics>
 #include <QGraphicsOpacityEffect>

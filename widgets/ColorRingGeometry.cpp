@@ -1,4 +1,4 @@
-#include "ColorRingGeometry.h"
+#include "widgets/ColorRingGeometry.h"
 
 #include <QtGlobal>
 

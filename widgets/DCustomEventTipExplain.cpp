@@ -1,4 +1,4 @@
-#include "DCustomEventTipExplain.h"
+#include "widgets/DCustomEventTipExplain.h"
 
 #include <QFontMetrics>
 #include <QLabel>

@@ -1,9 +1,9 @@
-#include "DSoftKeyboardPage.h"
+#include "widgets/DSoftKeyboardPage.h"
 #include "ui_DSoftKeyboardPage.h"
 
-#include "DDataManager.h"
-#include "SoftKeyboardButCustom.h"
-#include "SoftKeyboardLayout.h"
+#include "app/DDataManager.h"
+#include "widgets/SoftKeyboardButCustom.h"
+#include "widgets/SoftKeyboardLayout.h"
 
 #include <QDebug>
 #include <QFile>

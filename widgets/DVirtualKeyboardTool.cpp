@@ -1,9 +1,9 @@
-#include "DVirtualKeyboardTool.h"
+#include "widgets/DVirtualKeyboardTool.h"
 #include "ui_DVirtualKeyboardTool.h"
 
-#include "DDataManager.h"
-#include "DSoftKeyboardPage.h"
-#include "ThemeColorText.h"
+#include "app/DDataManager.h"
+#include "widgets/DSoftKeyboardPage.h"
+#include "widgets/ThemeColorText.h"
 
 DVirtualKeyboardTool::DVirtualKeyboardTool(int mode, QWidget *parent)
     : QWidget(parent)

@@ -1,4 +1,4 @@
-#include "FlowArrangement.h"
+#include "widgets/FlowArrangement.h"
 
 #include <algorithm>
 

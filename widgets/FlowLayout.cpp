@@ -1,6 +1,6 @@
-#include "FlowLayout.h"
+#include "widgets/FlowLayout.h"
 
-#include "FlowArrangement.h"
+#include "widgets/FlowArrangement.h"
 
 #include <QWidget>
 

@@ -1,4 +1,4 @@
-#include "FormParts.h"
+#include "widgets/FormParts.h"
 
 #include <QFrame>
 #include <QSpacerItem>

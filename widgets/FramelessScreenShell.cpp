@@ -1,4 +1,4 @@
-#include "FramelessScreenShell.h"
+#include "widgets/FramelessScreenShell.h"
 
 #include <QFrame>
 #include <QPushButton>

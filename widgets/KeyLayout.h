@@ -1,6 +1,6 @@
 #pragma once
 
-#include "KeyLayoutItem.h"
+#include "widgets/KeyLayoutItem.h"
 
 #include <QString>
 #include <QVector>

@@ -1,4 +1,4 @@
-#include "KeyLayoutLoader.h"
+#include "widgets/KeyLayoutLoader.h"
 
 #include <QDebug>
 #include <QFile>

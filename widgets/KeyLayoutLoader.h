@@ -1,6 +1,6 @@
 #pragma once
 
-#include "KeyLayout.h"
+#include "widgets/KeyLayout.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "KeyViewGeometry.h"
+#include "widgets/KeyViewGeometry.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
-#include "KeyboardModelLook.h"
+#include "widgets/KeyboardModelLook.h"
 
-#include "KeyViewGeometry.h"
-#include "ModelCatalog.h"
+#include "sdk/protocol/ModelCatalog.h"
+#include "widgets/KeyViewGeometry.h"
 
 #include <cstring>
 

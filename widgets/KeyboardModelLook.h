@@ -1,6 +1,6 @@
 #pragma once
 
-#include "VorlanHidRecords.h"
+#include "sdk/protocol/VorlanHidRecords.h"
 
 #include <QPoint>
 #include <QSize>

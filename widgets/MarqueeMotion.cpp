@@ -1,4 +1,4 @@
-#include "MarqueeMotion.h"
+#include "widgets/MarqueeMotion.h"
 
 void MarqueeMotion::advance(int textWidth, int widgetWidth, int step, int style)
 {

@@ -1,6 +1,6 @@
-#include "MySlider.h"
+#include "widgets/MySlider.h"
 
-#include "SliderHandleHit.h"
+#include "widgets/SliderHandleHit.h"
 
 #include <QCoreApplication>
 #include <QMouseEvent>

@@ -1,6 +1,6 @@
-#include "SVColorArea.h"
+#include "widgets/SVColorArea.h"
 
-#include "ColorRingGeometry.h"
+#include "widgets/ColorRingGeometry.h"
 
 #include <QConicalGradient>
 #include <QCursor>

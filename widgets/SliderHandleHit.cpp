@@ -1,4 +1,4 @@
-#include "SliderHandleHit.h"
+#include "widgets/SliderHandleHit.h"
 
 namespace SliderHandleHit {
 

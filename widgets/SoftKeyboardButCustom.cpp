@@ -1,4 +1,4 @@
-#include "SoftKeyboardButCustom.h"
+#include "widgets/SoftKeyboardButCustom.h"
 
 #include <QEvent>
 #include <QMouseEvent>

@@ -1,4 +1,4 @@
-#include "SoftKeyboardLayout.h"
+#include "widgets/SoftKeyboardLayout.h"
 
 #include <QCoreApplication>
 #include <QDebug>

@@ -1,4 +1,4 @@
-#include "StepSliderGeometry.h"
+#include "widgets/StepSliderGeometry.h"
 
 namespace StepSliderGeometry {
 

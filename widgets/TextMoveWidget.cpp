@@ -1,4 +1,4 @@
-#include "TextMoveWidget.h"
+#include "widgets/TextMoveWidget.h"
 
 #include <QFontMetrics>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MarqueeMotion.h"
+#include "widgets/MarqueeMotion.h"
 
 #include <QColor>
 #include <QWidget>

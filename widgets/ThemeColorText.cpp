@@ -1,4 +1,4 @@
-#include "ThemeColorText.h"
+#include "widgets/ThemeColorText.h"
 
 #include <QStringList>
 

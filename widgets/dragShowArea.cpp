@@ -1,4 +1,4 @@
-#include "dragShowArea.h"
+#include "widgets/dragShowArea.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,14 +1,14 @@
-#include "hidDeviceJoinFrame.h"
+#include "widgets/hidDeviceJoinFrame.h"
 
-#include "HidText.h"
-#include "KeyLayout.h"
-#include "KeyViewGeometry.h"
-#include "KeyboardModelLook.h"
-#include "keyColorRgbFrameItem.h"
-#include "keySelectFrame.h"
-#include "keyboardButCustom.h"
-#include "keyboardImageFrameItem.h"
-#include "sideLightButtonCustom.h"
+#include "sdk/protocol/HidText.h"
+#include "widgets/KeyLayout.h"
+#include "widgets/KeyViewGeometry.h"
+#include "widgets/KeyboardModelLook.h"
+#include "widgets/keyColorRgbFrameItem.h"
+#include "widgets/keySelectFrame.h"
+#include "widgets/keyboardButCustom.h"
+#include "widgets/keyboardImageFrameItem.h"
+#include "widgets/sideLightButtonCustom.h"
 
 #include <QFrame>
 #include <QGridLayout>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "KeyLayoutItem.h"
-#include "VorlanHidRecords.h"
+#include "sdk/protocol/VorlanHidRecords.h"
+#include "widgets/KeyLayoutItem.h"
 
 #include <QList>
 #include <QString>

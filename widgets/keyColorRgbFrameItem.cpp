@@ -1,4 +1,4 @@
-#include "keyColorRgbFrameItem.h"
+#include "widgets/keyColorRgbFrameItem.h"
 
 keyColorRgbFrameItem::keyColorRgbFrameItem(QWidget *parent)
     : QWidget(parent)

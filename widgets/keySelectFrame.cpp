@@ -1,13 +1,13 @@
-#include "keySelectFrame.h"
+#include "widgets/keySelectFrame.h"
 
-#include "ArrowWidget.h"
-#include "DCustomEventTipExplain.h"
-#include "DDataManager.h"
-#include "KeyLayoutLoader.h"
-#include "KeyboardModelLook.h"
-#include "keyboardButCustom.h"
-#include "sideLightButtonCustom.h"
-#include "VorlanXml.h"
+#include "app/DDataManager.h"
+#include "sdk/store/VorlanXml.h"
+#include "widgets/ArrowWidget.h"
+#include "widgets/DCustomEventTipExplain.h"
+#include "widgets/KeyLayoutLoader.h"
+#include "widgets/KeyboardModelLook.h"
+#include "widgets/keyboardButCustom.h"
+#include "widgets/sideLightButtonCustom.h"
 
 #include <QDebug>
 #include <QStringList>

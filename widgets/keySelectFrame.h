@@ -1,8 +1,8 @@
 #pragma once
 
-#include "KeyLayout.h"
-#include "KeyLayoutItem.h"
-#include "VorlanHidRecords.h"
+#include "sdk/protocol/VorlanHidRecords.h"
+#include "widgets/KeyLayout.h"
+#include "widgets/KeyLayoutItem.h"
 
 #include <QColor>
 #include <QList>

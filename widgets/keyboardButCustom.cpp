@@ -1,6 +1,6 @@
-#include "keyboardButCustom.h"
+#include "widgets/keyboardButCustom.h"
 
-#include "KeyboardModelLook.h"
+#include "widgets/KeyboardModelLook.h"
 
 #include <QPainter>
 #include <QPolygon>

@@ -1,7 +1,7 @@
-#include "keyboardImageFrameItem.h"
+#include "widgets/keyboardImageFrameItem.h"
 
-#include "DDataManager.h"
-#include "KeyboardModelLook.h"
+#include "app/DDataManager.h"
+#include "widgets/KeyboardModelLook.h"
 
 #include <QFrame>
 #include <QHBoxLayout>

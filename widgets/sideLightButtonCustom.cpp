@@ -1,4 +1,4 @@
-#include "sideLightButtonCustom.h"
+#include "widgets/sideLightButtonCustom.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -1,6 +1,6 @@
-#include "sliderCustomWidget.h"
+#include "widgets/sliderCustomWidget.h"
 
-#include "StepSliderGeometry.h"
+#include "widgets/StepSliderGeometry.h"
 
 #include <QMouseEvent>
 #include <QPainter>

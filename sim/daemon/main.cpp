@@ -2,9 +2,9 @@
 //   kbdsim [--dir DIR] [--demo] [--plug MODEL[:SERIAL][:receiver]]...
 //   kbdsim ctl [--dir DIR] COMMAND...      sends one control line and prints the answer
 
-#include "ModelCatalog.h"
-#include "SimServer.h"
-#include "SimSocketName.h"
+#include "sdk/protocol/ModelCatalog.h"
+#include "sdk/protocol/SimSocketName.h"
+#include "sim/SimServer.h"
 
 #include <csignal>
 #include <cstdio>

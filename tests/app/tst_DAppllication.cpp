@@ -1,9 +1,9 @@
-#include "DAppllication.h"
+#include "app/shell/DAppllication.h"
 
-#include "DDataManager.h"
-#include "DMainWidget.h"
-#include "QtLinguist.h"
-#include "StartupPaths.h"
+#include "app/DDataManager.h"
+#include "app/QtLinguist.h"
+#include "app/StartupPaths.h"
+#include "ui/mainwidget/DMainWidget.h"
 
 #include <QFileInfo>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
-#include "DDataManager.h"
+#include "app/DDataManager.h"
 
-#include "FontSubstitution.h"
+#include "app/FontSubstitution.h"
 
 #include <QApplication>
 #include <QDir>

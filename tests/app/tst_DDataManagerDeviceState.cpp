@@ -1,4 +1,4 @@
-#include "DDataManager.h"
+#include "app/DDataManager.h"
 
 #include <QSignalSpy>
 #include <QtTest>

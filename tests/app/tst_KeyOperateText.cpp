@@ -1,6 +1,6 @@
-#include "KeyOperateText.h"
+#include "app/KeyOperateText.h"
 
-#include "VorlanXml.h"
+#include "sdk/store/VorlanXml.h"
 
 #include <QTemporaryDir>
 #include <QTranslator>

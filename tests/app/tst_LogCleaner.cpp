@@ -1,4 +1,4 @@
-#include "LogCleaner.h"
+#include "app/LogCleaner.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "ProgramLog.h"
+#include "tests/support/ProgramLog.h"
 
 #include <QCoreApplication>
 #include <QDir>

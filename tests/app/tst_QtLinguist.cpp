@@ -1,4 +1,4 @@
-#include "QtLinguist.h"
+#include "app/QtLinguist.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
-#include "StartupSettings.h"
+#include "app/StartupSettings.h"
 
-#include "SettingsText.h"
-#include "VorlanResources.h"
+#include "app/SettingsText.h"
+#include "resources/VorlanResources.h"
 
 #include <QDateTime>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "ThemeColorInfo.h"
+#include "app/ThemeColorInfo.h"
 
-#include "VorlanResources.h"
+#include "resources/VorlanResources.h"
 
 #include <QTemporaryDir>
 #include <QTest>

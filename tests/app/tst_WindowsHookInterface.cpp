@@ -1,7 +1,7 @@
-#include "WindowsHookInterface.h"
+#include "app/WindowsHookInterface.h"
 
-#include "DDataManager.h"
-#include "FakeKeyHookBackend.h"
+#include "app/DDataManager.h"
+#include "platform/FakeKeyHookBackend.h"
 
 #include <QtTest>
 

@@ -1,4 +1,4 @@
-#include "WindowsHookInterface.h"
+#include "app/WindowsHookInterface.h"
 
 #include <QtTest>
 

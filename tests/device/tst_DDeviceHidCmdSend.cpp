@@ -1,9 +1,9 @@
-#include "DDeviceHidCmdSend.h"
+#include "device/DDeviceHidCmdSend.h"
 
-#include "HidCmdReport.h"
-#include "MainHidInterFace.h"
-#include "SimServerFixture.h"
-#include "VorlanHidSdk.h"
+#include "device/HidCmdReport.h"
+#include "device/MainHidInterFace.h"
+#include "sdk/hid/VorlanHidSdk.h"
+#include "tests/support/SimServerFixture.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>

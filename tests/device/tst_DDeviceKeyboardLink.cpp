@@ -1,10 +1,10 @@
-#include "DDeviceKeyboardLink.h"
+#include "device/DDeviceKeyboardLink.h"
 
-#include "DDataManager.h"
-#include "FakeHostKeyActions.h"
-#include "MainHidInterFace.h"
-#include "TestReports.h"
-#include "VorlanXml.h"
+#include "app/DDataManager.h"
+#include "device/MainHidInterFace.h"
+#include "sdk/store/VorlanXml.h"
+#include "tests/support/FakeHostKeyActions.h"
+#include "tests/support/TestReports.h"
 
 #include <QApplication>
 #include <QMetaMethod>

@@ -1,11 +1,11 @@
-#include "DDeviceKeyboardLink.h"
+#include "device/DDeviceKeyboardLink.h"
 
-#include "DDataManager.h"
-#include "ModelCatalog.h"
-#include "SimServerFixture.h"
-#include "TestReports.h"
-#include "VorlanHidSdk.h"
-#include "VorlanXml.h"
+#include "app/DDataManager.h"
+#include "sdk/hid/VorlanHidSdk.h"
+#include "sdk/protocol/ModelCatalog.h"
+#include "sdk/store/VorlanXml.h"
+#include "tests/support/SimServerFixture.h"
+#include "tests/support/TestReports.h"
 
 #include <QApplication>
 #include <QSignalSpy>

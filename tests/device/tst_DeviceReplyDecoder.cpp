@@ -1,6 +1,6 @@
-#include "DeviceReplyDecoder.h"
+#include "device/DeviceReplyDecoder.h"
 
-#include "TestReports.h"
+#include "tests/support/TestReports.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "ForwardedKeyReport.h"
+#include "device/ForwardedKeyReport.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "OutgoingKeyReport.h"
+#include "device/OutgoingKeyReport.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "HidCmdReport.h"
+#include "device/HidCmdReport.h"
 
 #include <QtTest>
 

@@ -1,7 +1,7 @@
-#include "MainHidInterFace.h"
+#include "device/MainHidInterFace.h"
 
-#include "HidCmdReport.h"
-#include "SimServer.h"
+#include "device/HidCmdReport.h"
+#include "sim/SimServer.h"
 
 #include <QSignalSpy>
 #include <QtTest>

@@ -1,4 +1,4 @@
-#include "DesktopHostKeyActions.h"
+#include "platform/DesktopHostKeyActions.h"
 
 #include <QApplication>
 #include <QClipboard>

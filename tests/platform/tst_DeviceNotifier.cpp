@@ -1,7 +1,7 @@
-#include "DeviceNotifier.h"
-#include "HidrawPathCache.h"
-#include "SimServer.h"
-#include "VorlanHidSdk.h"
+#include "platform/DeviceNotifier.h"
+#include "platform/HidrawPathCache.h"
+#include "sdk/hid/VorlanHidSdk.h"
+#include "sim/SimServer.h"
 
 #include <QDir>
 #include <QSignalSpy>

@@ -1,5 +1,5 @@
-#include "X11KeyHookBackend.h"
-#include "XTestInjector.h"
+#include "platform/X11KeyHookBackend.h"
+#include "tests/support/XTestInjector.h"
 
 #include <QtTest>
 

@@ -1,4 +1,4 @@
-#include "X11KeyTranslator.h"
+#include "platform/X11KeyTranslator.h"
 
 #include <QtTest>
 

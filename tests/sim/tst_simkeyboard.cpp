@@ -1,5 +1,5 @@
-#include "ModelCatalog.h"
-#include "SimKeyboard.h"
+#include "sdk/protocol/ModelCatalog.h"
+#include "sim/SimKeyboard.h"
 
 #include <QtTest>
 

@@ -1,6 +1,6 @@
-#include "SimServer.h"
-#include "SimSocketName.h"
-#include "VorlanHidSdk.h"
+#include "sdk/hid/VorlanHidSdk.h"
+#include "sdk/protocol/SimSocketName.h"
+#include "sim/SimServer.h"
 
 #include <QtTest>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "HostKeyActions.h"
+#include "platform/HostKeyActions.h"
 
 #include <QStringList>
 

@@ -1,7 +1,7 @@
-#include "KbdsimProcess.h"
+#include "tests/support/KbdsimProcess.h"
 
-#include "SimSocketName.h"
-#include "VorlanHidSdk.h"
+#include "sdk/hid/VorlanHidSdk.h"
+#include "sdk/protocol/SimSocketName.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -1,6 +1,6 @@
-#include "OnboardProfileFixture.h"
+#include "tests/support/OnboardProfileFixture.h"
 
-#include "VorlanXml.h"
+#include "sdk/store/VorlanXml.h"
 
 #include <QDir>
 

@@ -1,6 +1,6 @@
-#include "PacedReportLoop.h"
+#include "tests/support/PacedReportLoop.h"
 
-#include "VorlanHidSdk.h"
+#include "sdk/hid/VorlanHidSdk.h"
 
 #include <QMutexLocker>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "OnboardReportSink.h"
-#include "VorlanHidRecords.h"
+#include "sdk/protocol/VorlanHidRecords.h"
+#include "ui/mainwidget/devicePage/download/OnboardReportSink.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,4 +1,4 @@
-#include "SimServerFixture.h"
+#include "tests/support/SimServerFixture.h"
 
 #include <QDir>
 #include <QUuid>

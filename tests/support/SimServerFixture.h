@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SimServer.h"
+#include "sim/SimServer.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,4 +1,4 @@
-#include "XTestInjector.h"
+#include "tests/support/XTestInjector.h"
 
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>

@@ -1,7 +1,7 @@
-#include "ArrowWidget.h"
-#include "DCustomEventTipExplain.h"
-#include "DDataManager.h"
-#include "DToolTipExplain.h"
+#include "app/DDataManager.h"
+#include "widgets/ArrowWidget.h"
+#include "widgets/DCustomEventTipExplain.h"
+#include "widgets/DToolTipExplain.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "BatteryItem.h"
+#include "widgets/BatteryItem.h"
 
 #include <QtTest>
 

@@ -1,5 +1,5 @@
-#include "FlowArrangement.h"
-#include "FlowLayout.h"
+#include "widgets/FlowArrangement.h"
+#include "widgets/FlowLayout.h"
 
 #include <QPushButton>
 #include <QtTest>

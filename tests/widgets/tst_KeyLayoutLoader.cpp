@@ -1,9 +1,9 @@
-#include "KeyLayoutLoader.h"
+#include "widgets/KeyLayoutLoader.h"
 
-#include "KeyboardModelLook.h"
-#include "LayoutFixture.h"
-#include "ModelCatalog.h"
-#include "VorlanResources.h"
+#include "resources/VorlanResources.h"
+#include "sdk/protocol/ModelCatalog.h"
+#include "tests/widgets/LayoutFixture.h"
+#include "widgets/KeyboardModelLook.h"
 
 #include <QImage>
 #include <QtTest>

@@ -1,5 +1,5 @@
-#include "MySlider.h"
-#include "SliderHandleHit.h"
+#include "widgets/MySlider.h"
+#include "widgets/SliderHandleHit.h"
 
 #include <QSignalSpy>
 #include <QtTest>

@@ -1,5 +1,5 @@
-#include "ColorRingGeometry.h"
-#include "SVColorArea.h"
+#include "widgets/ColorRingGeometry.h"
+#include "widgets/SVColorArea.h"
 
 #include <QSignalSpy>
 #include <QtTest>

@@ -1,4 +1,4 @@
-#include "SVColorArea.h"
+#include "widgets/SVColorArea.h"
 
 #include <QSignalSpy>
 #include <QtTest>

@@ -1,9 +1,9 @@
-#include "DDataManager.h"
-#include "DSoftKeyboardPage.h"
-#include "DVirtualKeyboardTool.h"
-#include "SoftKeyboardButCustom.h"
-#include "SoftKeyboardLayout.h"
-#include "VorlanResources.h"
+#include "app/DDataManager.h"
+#include "resources/VorlanResources.h"
+#include "widgets/DSoftKeyboardPage.h"
+#include "widgets/DVirtualKeyboardTool.h"
+#include "widgets/SoftKeyboardButCustom.h"
+#include "widgets/SoftKeyboardLayout.h"
 
 #include <QSignalSpy>
 #include <QtTest>

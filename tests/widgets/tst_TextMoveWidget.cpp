@@ -1,5 +1,5 @@
-#include "MarqueeMotion.h"
-#include "TextMoveWidget.h"
+#include "widgets/MarqueeMotion.h"
+#include "widgets/TextMoveWidget.h"
 
 #include <QtTest>
 

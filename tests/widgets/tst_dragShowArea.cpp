@@ -1,6 +1,6 @@
-#include "dragShowArea.h"
+#include "widgets/dragShowArea.h"
 
-#include "BlackBackdrop.h"
+#include "tests/support/BlackBackdrop.h"
 
 #include <QSignalSpy>
 #include <QtTest>

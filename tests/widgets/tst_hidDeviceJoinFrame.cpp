@@ -1,10 +1,10 @@
-#include "hidDeviceJoinFrame.h"
+#include "widgets/hidDeviceJoinFrame.h"
 
-#include "VorlanResources.h"
-#include "keySelectFrame.h"
-#include "keyboardButCustom.h"
-#include "keyboardImageFrameItem.h"
-#include "sideLightButtonCustom.h"
+#include "resources/VorlanResources.h"
+#include "widgets/keySelectFrame.h"
+#include "widgets/keyboardButCustom.h"
+#include "widgets/keyboardImageFrameItem.h"
+#include "widgets/sideLightButtonCustom.h"
 
 #include <QFrame>
 #include <QSignalSpy>

@@ -1,13 +1,13 @@
-#include "keySelectFrame.h"
+#include "widgets/keySelectFrame.h"
 
-#include "ArrowWidget.h"
-#include "DCustomEventTipExplain.h"
-#include "DDataManager.h"
-#include "LayoutFixture.h"
-#include "VorlanResources.h"
-#include "VorlanXml.h"
-#include "keyboardButCustom.h"
-#include "sideLightButtonCustom.h"
+#include "app/DDataManager.h"
+#include "resources/VorlanResources.h"
+#include "sdk/store/VorlanXml.h"
+#include "tests/widgets/LayoutFixture.h"
+#include "widgets/ArrowWidget.h"
+#include "widgets/DCustomEventTipExplain.h"
+#include "widgets/keyboardButCustom.h"
+#include "widgets/sideLightButtonCustom.h"
 
 #include <QSignalSpy>
 #include <QtTest>

@@ -1,6 +1,6 @@
-#include "keyboardButCustom.h"
+#include "widgets/keyboardButCustom.h"
 
-#include "BlackBackdrop.h"
+#include "tests/support/BlackBackdrop.h"
 
 #include <QSignalSpy>
 #include <QtTest>

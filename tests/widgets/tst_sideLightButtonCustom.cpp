@@ -1,6 +1,6 @@
-#include "sideLightButtonCustom.h"
+#include "widgets/sideLightButtonCustom.h"
 
-#include "BlackBackdrop.h"
+#include "tests/support/BlackBackdrop.h"
 
 #include <QtTest>
 

@@ -1,5 +1,5 @@
-#include "StepSliderGeometry.h"
-#include "sliderCustomWidget.h"
+#include "widgets/StepSliderGeometry.h"
+#include "widgets/sliderCustomWidget.h"
 
 #include <QSignalSpy>
 #include <QtTest>

@@ -1,7 +1,7 @@
 // Writes the key layout file of every catalogue model into a folder (resources/images/configDir), so the
 // files follow the catalogue. Run by hand when the catalogue changes; its output is committed.
 
-#include "ModelCatalog.h"
+#include "sdk/protocol/ModelCatalog.h"
 
 #include <QCoreApplication>
 #include <QDir>

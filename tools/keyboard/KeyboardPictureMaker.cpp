@@ -1,11 +1,11 @@
 // Draws the keyboard picture of every catalogue model from its layout file, so picture and layout
 // always agree: Keyboard_<model>.png and the three mode pictures Keyboard_<model>_<mode>.png.
 
-#include "KeyLayoutLoader.h"
-#include "KeyboardModelLook.h"
-#include "ModelCatalog.h"
-#include "OutputFolder.h"
-#include "VorlanResources.h"
+#include "resources/VorlanResources.h"
+#include "sdk/protocol/ModelCatalog.h"
+#include "tools/keyboard/OutputFolder.h"
+#include "widgets/KeyLayoutLoader.h"
+#include "widgets/KeyboardModelLook.h"
 
 #include <QDir>
 #include <QFont>

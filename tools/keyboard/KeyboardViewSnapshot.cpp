@@ -1,15 +1,15 @@
 // Renders the keyboard view of every catalogue model at zoom 1.0 and 1.5 into PNG files and
 // prints the cap, key and LED counts of each, for checking layouts and pictures by eye.
 
-#include "HidText.h"
-#include "KeyboardModelLook.h"
-#include "ModelCatalog.h"
-#include "OutputFolder.h"
-#include "VorlanResources.h"
-#include "hidDeviceJoinFrame.h"
-#include "keySelectFrame.h"
-#include "keyboardButCustom.h"
-#include "sideLightButtonCustom.h"
+#include "resources/VorlanResources.h"
+#include "sdk/protocol/HidText.h"
+#include "sdk/protocol/ModelCatalog.h"
+#include "tools/keyboard/OutputFolder.h"
+#include "widgets/KeyboardModelLook.h"
+#include "widgets/hidDeviceJoinFrame.h"
+#include "widgets/keySelectFrame.h"
+#include "widgets/keyboardButCustom.h"
+#include "widgets/sideLightButtonCustom.h"
 
 #include <QApplication>
 #include <QDir>

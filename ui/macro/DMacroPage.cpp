@@ -1,7 +1,7 @@
-#include "DMacroPage.h"
+#include "ui/macro/DMacroPage.h"
 
-#include "DDataManager.h"
-#include "FramelessScreenShell.h"
+#include "app/DDataManager.h"
+#include "widgets/FramelessScreenShell.h"
 
 DMacroPage::DMacroPage(QWidget *parent)
     : QWidget(parent)

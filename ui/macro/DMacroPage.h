@@ -1,6 +1,6 @@
 #pragma once
 
-#include "WindowsTypes.h"
+#include "platform/WindowsTypes.h"
 
 #include <QString>
 #include <QWidget>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "WindowEdge.h"
+#include "ui/mainwidget/WindowEdge.h"
 
 #include <QList>
 #include <QPointer>

@@ -1,4 +1,4 @@
-#include "FirstStartDefaults.h"
+#include "ui/mainwidget/FirstStartDefaults.h"
 
 #include <QSettings>
 

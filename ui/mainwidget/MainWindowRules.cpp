@@ -1,4 +1,4 @@
-#include "MainWindowRules.h"
+#include "ui/mainwidget/MainWindowRules.h"
 
 namespace MainWindowRules {
 

@@ -1,6 +1,6 @@
-#include "Ui_DMainWidget.h"
+#include "ui/mainwidget/Ui_DMainWidget.h"
 
-#include "FormParts.h"
+#include "widgets/FormParts.h"
 
 #include <QCoreApplication>
 #include <QFrame>

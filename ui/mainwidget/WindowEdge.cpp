@@ -1,4 +1,4 @@
-#include "WindowEdge.h"
+#include "ui/mainwidget/WindowEdge.h"
 
 WindowEdge windowEdgeAt(const QRect &globalRect, const QPoint &point)
 {

@@ -1,7 +1,7 @@
-#include "DSeniorKeysPage.h"
+#include "ui/seniorKeys/DSeniorKeysPage.h"
 
-#include "DDataManager.h"
-#include "FramelessScreenShell.h"
+#include "app/DDataManager.h"
+#include "widgets/FramelessScreenShell.h"
 
 DSeniorKeysPage::DSeniorKeysPage(QWidget *parent)
     : QWidget(parent)

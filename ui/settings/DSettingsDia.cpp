@@ -1,7 +1,7 @@
-#include "DSettingsDia.h"
+#include "ui/settings/DSettingsDia.h"
 
-#include "DDataManager.h"
-#include "FramelessScreenShell.h"
+#include "app/DDataManager.h"
+#include "widgets/FramelessScreenShell.h"
 
 DSettingsDia::DSettingsDia(QWidget *parent)
     : QWidget(parent)

@@ -1,5 +1,5 @@
-#include "MainWindowRules.h"
-#include "WindowEdge.h"
+#include "ui/mainwidget/MainWindowRules.h"
+#include "ui/mainwidget/WindowEdge.h"
 
 #include <QtTest>
 

@@ -1,7 +1,7 @@
-#include "DDataManager.h"
-#include "DMainWidget.h"
-#include "ThemeColorText.h"
-#include "VorlanResources.h"
+#include "app/DDataManager.h"
+#include "resources/VorlanResources.h"
+#include "ui/mainwidget/DMainWidget.h"
+#include "widgets/ThemeColorText.h"
 
 #include <QScreen>
 #include <QtTest>

@@ -1,7 +1,7 @@
-#include "DDataManager.h"
-#include "ProgramLog.h"
-#include "ThemeColorText.h"
-#include "VorlanResources.h"
+#include "app/DDataManager.h"
+#include "resources/VorlanResources.h"
+#include "tests/support/ProgramLog.h"
+#include "widgets/ThemeColorText.h"
 
 #include <QDir>
 #include <QProcess>

@@ -1,4 +1,4 @@
-#include "VorlanResources.h"
+#include "resources/VorlanResources.h"
 
 #include <QDirIterator>
 #include <QImage>

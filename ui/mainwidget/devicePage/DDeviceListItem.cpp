@@ -1,7 +1,7 @@
-#include "DDeviceListItem.h"
+#include "ui/mainwidget/devicePage/DDeviceListItem.h"
 
-#include "DDataManager.h"
-#include "Ui_DDeviceListItem.h"
+#include "app/DDataManager.h"
+#include "ui/mainwidget/devicePage/Ui_DDeviceListItem.h"
 
 #include <QImage>
 #include <QLabel>

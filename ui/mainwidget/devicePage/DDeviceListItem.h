@@ -1,6 +1,6 @@
 #pragma once
 
-#include "hidStructInfoAll.h"
+#include "device/hidStructInfoAll.h"
 
 #include <QString>
 #include <QWidget>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "EventLoopDownloadWaiter.h"
-#include "HidReportSink.h"
-#include "ReplyWait.h"
-#include "VorlanXmlRecords.h"
-#include "hidStructInfoAll.h"
+#include "device/hidStructInfoAll.h"
+#include "sdk/store/VorlanXmlRecords.h"
+#include "ui/mainwidget/devicePage/HidReportSink.h"
+#include "ui/mainwidget/devicePage/download/EventLoopDownloadWaiter.h"
+#include "ui/mainwidget/devicePage/download/ReplyWait.h"
 
 #include <QElapsedTimer>
 #include <QMap>

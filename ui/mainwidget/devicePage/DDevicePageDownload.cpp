@@ -1,11 +1,11 @@
 // The device page's download of the key configuration into the current keyboard.
 
-#include "DDevicePage.h"
+#include "ui/mainwidget/devicePage/DDevicePage.h"
 
-#include "DCustomKeysPage.h"
-#include "DDataManager.h"
-#include "OnboardDownload.h"
-#include "keyboardButCustom.h"
+#include "app/DDataManager.h"
+#include "ui/mainwidget/devicePage/download/OnboardDownload.h"
+#include "ui/mainwidget/devicePage/keyFunctions/DCustomKeysPage.h"
+#include "widgets/keyboardButCustom.h"
 
 #include <QFileInfo>
 

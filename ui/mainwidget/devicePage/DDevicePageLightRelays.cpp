@@ -1,18 +1,18 @@
 // The device page's relays between the lighting tab, the light engine, the keyboard view and the
 // keyboard's own light changes.
-#include "DDevicePage.h"
+#include "ui/mainwidget/devicePage/DDevicePage.h"
 
-#include "CustomLightCap.h"
-#include "DCustomKeysPage.h"
-#include "DDataManager.h"
-#include "DLightsConfigPage.h"
-#include "LightRelayRules.h"
-#include "VorlanXml.h"
-#include "dragShowArea.h"
-#include "hidDeviceJoinFrame.h"
-#include "keySelectFrame.h"
-#include "keyboardButCustom.h"
-#include "lightDealMain.h"
+#include "app/DDataManager.h"
+#include "sdk/store/VorlanXml.h"
+#include "ui/mainwidget/devicePage/keyFunctions/DCustomKeysPage.h"
+#include "ui/mainwidget/devicePage/lightDeal/lightDealMain.h"
+#include "ui/mainwidget/devicePage/lights/DLightsConfigPage.h"
+#include "ui/mainwidget/devicePage/profiles/CustomLightCap.h"
+#include "ui/mainwidget/devicePage/profiles/LightRelayRules.h"
+#include "widgets/dragShowArea.h"
+#include "widgets/hidDeviceJoinFrame.h"
+#include "widgets/keySelectFrame.h"
+#include "widgets/keyboardButCustom.h"
 
 #include <list>
 

@@ -1,17 +1,17 @@
 // The device page's selection area and its magnetic-switch commands and calibration.
-#include "DDevicePage.h"
+#include "ui/mainwidget/devicePage/DDevicePage.h"
 
-#include "DDataManager.h"
-#include "DDeviceKeyboardLink.h"
-#include "DTriggerSettingPage.h"
-#include "MagneticCommands.h"
-#include "MagneticReports.h"
-#include "TextMoveWidget.h"
-#include "Ui_DDevicePage.h"
-#include "dragShowArea.h"
-#include "hidDeviceJoinFrame.h"
-#include "keySelectFrame.h"
-#include "keyboardButCustom.h"
+#include "app/DDataManager.h"
+#include "device/DDeviceKeyboardLink.h"
+#include "ui/mainwidget/devicePage/Ui_DDevicePage.h"
+#include "ui/mainwidget/devicePage/magnetic/DTriggerSettingPage.h"
+#include "ui/mainwidget/devicePage/profileOps/MagneticCommands.h"
+#include "ui/mainwidget/devicePage/profileOps/MagneticReports.h"
+#include "widgets/TextMoveWidget.h"
+#include "widgets/dragShowArea.h"
+#include "widgets/hidDeviceJoinFrame.h"
+#include "widgets/keySelectFrame.h"
+#include "widgets/keyboardButCustom.h"
 
 QVector<QPoint> DDevicePage::selectedMatrixKeys() const
 {

@@ -1,19 +1,19 @@
 // The device page's profile files and current profile.
-#include "DDevicePage.h"
+#include "ui/mainwidget/devicePage/DDevicePage.h"
 
-#include "CustomLightDefaults.h"
-#include "DCustomKeysPage.h"
-#include "DDataManager.h"
-#include "DDeviceKeyboardLink.h"
-#include "DLightsConfigPage.h"
-#include "DPerformancePage.h"
-#include "ProfileFolder.h"
-#include "ThemeColorText.h"
-#include "Ui_DDevicePage.h"
-#include "VorlanXml.h"
-#include "hidDeviceJoinFrame.h"
-#include "keyboardButCustom.h"
-#include "lightDealMain.h"
+#include "app/DDataManager.h"
+#include "device/DDeviceKeyboardLink.h"
+#include "sdk/store/VorlanXml.h"
+#include "ui/mainwidget/devicePage/Ui_DDevicePage.h"
+#include "ui/mainwidget/devicePage/keyFunctions/DCustomKeysPage.h"
+#include "ui/mainwidget/devicePage/lightDeal/lightDealMain.h"
+#include "ui/mainwidget/devicePage/lights/DLightsConfigPage.h"
+#include "ui/mainwidget/devicePage/magnetic/DPerformancePage.h"
+#include "ui/mainwidget/devicePage/profiles/CustomLightDefaults.h"
+#include "ui/mainwidget/devicePage/profiles/ProfileFolder.h"
+#include "widgets/ThemeColorText.h"
+#include "widgets/hidDeviceJoinFrame.h"
+#include "widgets/keyboardButCustom.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

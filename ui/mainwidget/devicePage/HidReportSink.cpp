@@ -1,6 +1,6 @@
-#include "HidReportSink.h"
+#include "ui/mainwidget/devicePage/HidReportSink.h"
 
-#include "MainHidInterFace.h"
+#include "device/MainHidInterFace.h"
 
 int HidReportSink::sendCommand(const unsigned char *report)
 {

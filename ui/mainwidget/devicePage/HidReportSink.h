@@ -1,6 +1,6 @@
 #pragma once
 
-#include "OnboardReportSink.h"
+#include "ui/mainwidget/devicePage/download/OnboardReportSink.h"
 
 class MainHidInterFace;
 

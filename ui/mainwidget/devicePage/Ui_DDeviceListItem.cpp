@@ -1,6 +1,6 @@
-#include "Ui_DDeviceListItem.h"
+#include "ui/mainwidget/devicePage/Ui_DDeviceListItem.h"
 
-#include "FormParts.h"
+#include "widgets/FormParts.h"
 
 #include <QCoreApplication>
 #include <QFrame>

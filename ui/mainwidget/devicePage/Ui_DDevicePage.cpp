@@ -1,8 +1,8 @@
-#include "Ui_DDevicePage.h"
+#include "ui/mainwidget/devicePage/Ui_DDevicePage.h"
 
-#include "BatteryItem.h"
-#include "FormParts.h"
-#include "TextMoveWidget.h"
+#include "widgets/BatteryItem.h"
+#include "widgets/FormParts.h"
+#include "widgets/TextMoveWidget.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
-#include "DDataManager.h"
-#include "DDeviceListItem.h"
-#include "VorlanResources.h"
+#include "app/DDataManager.h"
+#include "resources/VorlanResources.h"
+#include "ui/mainwidget/devicePage/DDeviceListItem.h"
 
 #include <QDir>
 #include <QFrame>

@@ -1,6 +1,6 @@
-#include "DeviceListRules.h"
+#include "ui/mainwidget/devicePage/devices/DeviceListRules.h"
 
-#include "DeviceRecordBuilder.h"
+#include "ui/mainwidget/devicePage/devices/DeviceRecordBuilder.h"
 
 #include <QSet>
 

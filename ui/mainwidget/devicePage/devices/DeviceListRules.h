@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DeviceScan.h"
-#include "hidStructInfoAll.h"
+#include "device/hidStructInfoAll.h"
+#include "ui/mainwidget/devicePage/devices/DeviceScan.h"
 
 #include <QList>
 #include <QMap>

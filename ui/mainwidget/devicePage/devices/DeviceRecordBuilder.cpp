@@ -1,6 +1,6 @@
-#include "DeviceRecordBuilder.h"
+#include "ui/mainwidget/devicePage/devices/DeviceRecordBuilder.h"
 
-#include "HidText.h"
+#include "sdk/protocol/HidText.h"
 
 #include <cstring>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "VorlanHidRecords.h"
-#include "hidStructInfoAll.h"
+#include "device/hidStructInfoAll.h"
+#include "sdk/protocol/VorlanHidRecords.h"
 
 #include <QString>
 

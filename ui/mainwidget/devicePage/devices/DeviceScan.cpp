@@ -1,6 +1,6 @@
-#include "DeviceScan.h"
+#include "ui/mainwidget/devicePage/devices/DeviceScan.h"
 
-#include "VorlanHidSdk.h"
+#include "sdk/hid/VorlanHidSdk.h"
 
 #include <list>
 

@@ -1,7 +1,7 @@
-#include "DeviceSdkStartup.h"
+#include "ui/mainwidget/devicePage/devices/DeviceSdkStartup.h"
 
-#include "VorlanHidSdk.h"
-#include "VorlanXml.h"
+#include "sdk/hid/VorlanHidSdk.h"
+#include "sdk/store/VorlanXml.h"
 
 #include <QCoreApplication>
 #include <QDebug>

@@ -1,4 +1,4 @@
-#include "HotPlugGate.h"
+#include "ui/mainwidget/devicePage/devices/HotPlugGate.h"
 
 int HotPlugGate::matchingEntry(const QList<SupportInfoStu> &supported, const QString &path)
 {

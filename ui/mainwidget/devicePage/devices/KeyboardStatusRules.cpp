@@ -1,4 +1,4 @@
-#include "KeyboardStatusRules.h"
+#include "ui/mainwidget/devicePage/devices/KeyboardStatusRules.h"
 
 bool KeyboardStatusRules::acceptsReport(int keyboardMode, int is24GValid, const QString &reportSerial,
                                         const QString &currentSerial)

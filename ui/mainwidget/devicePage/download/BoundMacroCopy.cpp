@@ -1,6 +1,6 @@
-#include "BoundMacroCopy.h"
+#include "ui/mainwidget/devicePage/download/BoundMacroCopy.h"
 
-#include "VorlanXml.h"
+#include "sdk/store/VorlanXml.h"
 
 #include <QDebug>
 

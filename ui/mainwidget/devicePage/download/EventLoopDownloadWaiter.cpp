@@ -1,4 +1,4 @@
-#include "EventLoopDownloadWaiter.h"
+#include "ui/mainwidget/devicePage/download/EventLoopDownloadWaiter.h"
 
 #include <QCoreApplication>
 #include <QThread>

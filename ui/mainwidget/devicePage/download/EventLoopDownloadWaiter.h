@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DownloadWaiter.h"
-#include "ReplyWait.h"
+#include "ui/mainwidget/devicePage/download/DownloadWaiter.h"
+#include "ui/mainwidget/devicePage/download/ReplyWait.h"
 
 // Waits on the GUI thread's event loop.
 class EventLoopDownloadWaiter : public DownloadWaiter

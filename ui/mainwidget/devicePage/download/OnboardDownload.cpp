@@ -1,11 +1,11 @@
-#include "OnboardDownload.h"
+#include "ui/mainwidget/devicePage/download/OnboardDownload.h"
 
-#include "DownloadWaiter.h"
-#include "OnboardLayout.h"
-#include "OnboardMacroImage.h"
-#include "OnboardReportSink.h"
-#include "OnboardReports.h"
-#include "VorlanXml.h"
+#include "sdk/protocol/OnboardLayout.h"
+#include "sdk/store/VorlanXml.h"
+#include "ui/mainwidget/devicePage/download/DownloadWaiter.h"
+#include "ui/mainwidget/devicePage/download/OnboardMacroImage.h"
+#include "ui/mainwidget/devicePage/download/OnboardReportSink.h"
+#include "ui/mainwidget/devicePage/download/OnboardReports.h"
 
 #include <QCoreApplication>
 #include <QDebug>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "OnboardKeyEncoder.h"
-#include "VorlanXmlRecords.h"
+#include "sdk/store/VorlanXmlRecords.h"
+#include "ui/mainwidget/devicePage/download/OnboardKeyEncoder.h"
 
 #include <QByteArray>
 #include <QMap>

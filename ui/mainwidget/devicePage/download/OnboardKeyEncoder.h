@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ComboKeyTriple.h"
-#include "VorlanXmlRecords.h"
+#include "sdk/store/VorlanXmlRecords.h"
+#include "ui/mainwidget/devicePage/download/ComboKeyTriple.h"
 
 #include <QString>
 

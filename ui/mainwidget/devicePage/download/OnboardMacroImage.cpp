@@ -1,6 +1,6 @@
-#include "OnboardMacroImage.h"
+#include "ui/mainwidget/devicePage/download/OnboardMacroImage.h"
 
-#include "OnboardKeyEncoder.h"
+#include "ui/mainwidget/devicePage/download/OnboardKeyEncoder.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "OnboardLayout.h"
-#include "VorlanXmlRecords.h"
+#include "sdk/protocol/OnboardLayout.h"
+#include "sdk/store/VorlanXmlRecords.h"
 
 #include <QByteArray>
 

@@ -1,6 +1,6 @@
-#include "OnboardReports.h"
+#include "ui/mainwidget/devicePage/download/OnboardReports.h"
 
-#include "HidCmd.h"
+#include "sdk/protocol/HidCmd.h"
 
 #include <algorithm>
 

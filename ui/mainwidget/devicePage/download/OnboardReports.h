@@ -1,9 +1,9 @@
 #pragma once
 
-#include "OnboardKeyEncoder.h"
-#include "OnboardLayout.h"
-#include "OnboardMacroImage.h"
-#include "VorlanXmlRecords.h"
+#include "sdk/protocol/OnboardLayout.h"
+#include "sdk/store/VorlanXmlRecords.h"
+#include "ui/mainwidget/devicePage/download/OnboardKeyEncoder.h"
+#include "ui/mainwidget/devicePage/download/OnboardMacroImage.h"
 
 #include <QByteArray>
 #include <QVector>

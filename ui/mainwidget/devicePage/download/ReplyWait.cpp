@@ -1,4 +1,4 @@
-#include "ReplyWait.h"
+#include "ui/mainwidget/devicePage/download/ReplyWait.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>

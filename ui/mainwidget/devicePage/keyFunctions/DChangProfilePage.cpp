@@ -1,6 +1,6 @@
-#include "DChangProfilePage.h"
+#include "ui/mainwidget/devicePage/keyFunctions/DChangProfilePage.h"
 
-#include "KeyOperateType.h"
+#include "ui/mainwidget/devicePage/keyFunctions/KeyOperateType.h"
 
 DChangProfilePage::DChangProfilePage(QWidget *parent)
     : DKeyFunctionPage(KEY_OPERATE_PROFILE_SWITCH, KEY_OPERATE_PROFILE_SWITCH, parent)

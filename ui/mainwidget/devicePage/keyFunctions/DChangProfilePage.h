@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DKeyFunctionPage.h"
+#include "ui/mainwidget/devicePage/keyFunctions/DKeyFunctionPage.h"
 
 // The key-function page for switching the profile (type 7).
 class DChangProfilePage : public DKeyFunctionPage

@@ -1,8 +1,8 @@
-#include "DChangeKeyPage.h"
+#include "ui/mainwidget/devicePage/keyFunctions/DChangeKeyPage.h"
 
-#include "DDataManager.h"
-#include "KeyOperateStore.h"
-#include "KeyOperateType.h"
+#include "app/DDataManager.h"
+#include "ui/mainwidget/devicePage/keyFunctions/KeyOperateStore.h"
+#include "ui/mainwidget/devicePage/keyFunctions/KeyOperateType.h"
 
 #include <QLineEdit>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DKeyCapturePage.h"
+#include "ui/mainwidget/devicePage/keyFunctions/DKeyCapturePage.h"
 
 // The Remap page: the selected key acts as another key (type 0, the target's HID usage as value).
 // Every pick on the pop-up keyboard or on the physical keyboard is stored at once; the pop-up stays

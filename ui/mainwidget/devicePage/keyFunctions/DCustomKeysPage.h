@@ -1,6 +1,6 @@
 #pragma once
 
-#include "WindowsHookInterface.h"
+#include "app/WindowsHookInterface.h"
 
 #include <QPointer>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "DHotKeyPage.h"
+#include "ui/mainwidget/devicePage/keyFunctions/DHotKeyPage.h"
 
-#include "KeyOperateType.h"
+#include "ui/mainwidget/devicePage/keyFunctions/KeyOperateType.h"
 
 DHotKeyPage::DHotKeyPage(QWidget *parent)
     : DKeyFunctionPage(KEY_OPERATE_SHORTCUT, KEY_OPERATE_SHORTCUT, parent)

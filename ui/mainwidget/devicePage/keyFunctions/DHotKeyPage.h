@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DKeyFunctionPage.h"
+#include "ui/mainwidget/devicePage/keyFunctions/DKeyFunctionPage.h"
 
 // The key-function page for Windows shortcuts (type 9).
 class DHotKeyPage : public DKeyFunctionPage

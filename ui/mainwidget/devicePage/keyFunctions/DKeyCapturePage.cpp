@@ -1,10 +1,10 @@
-#include "DKeyCapturePage.h"
+#include "ui/mainwidget/devicePage/keyFunctions/DKeyCapturePage.h"
 
-#include "ArrowWidget.h"
-#include "DDataManager.h"
-#include "DVirtualKeyboardTool.h"
-#include "PressModeChoice.h"
-#include "ThemeColorText.h"
+#include "app/DDataManager.h"
+#include "ui/mainwidget/devicePage/keyFunctions/PressModeChoice.h"
+#include "widgets/ArrowWidget.h"
+#include "widgets/DVirtualKeyboardTool.h"
+#include "widgets/ThemeColorText.h"
 
 #include <QApplication>
 #include <QCoreApplication>

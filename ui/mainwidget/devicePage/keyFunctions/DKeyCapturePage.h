@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DKeyFunctionPage.h"
+#include "ui/mainwidget/devicePage/keyFunctions/DKeyFunctionPage.h"
 
 #include <QMap>
 

@@ -1,8 +1,8 @@
-#include "DKeyCombinationPage.h"
+#include "ui/mainwidget/devicePage/keyFunctions/DKeyCombinationPage.h"
 
-#include "DVirtualKeyboardTool.h"
-#include "KeyOperateStore.h"
-#include "KeyOperateType.h"
+#include "ui/mainwidget/devicePage/keyFunctions/KeyOperateStore.h"
+#include "ui/mainwidget/devicePage/keyFunctions/KeyOperateType.h"
+#include "widgets/DVirtualKeyboardTool.h"
 
 #include <QLineEdit>
 

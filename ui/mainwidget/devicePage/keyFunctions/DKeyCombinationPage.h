@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DKeyCapturePage.h"
-#include "KeyCombinationBuilder.h"
+#include "ui/mainwidget/devicePage/keyFunctions/DKeyCapturePage.h"
+#include "ui/mainwidget/devicePage/keyFunctions/KeyCombinationBuilder.h"
 
 // The Key Combination page: one or two modifiers and an ordinary key (type 2, value "mask,key").
 // The ordinary key completes the combination, which is stored at once.

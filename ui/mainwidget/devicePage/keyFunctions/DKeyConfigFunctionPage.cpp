@@ -1,6 +1,6 @@
-#include "DKeyConfigFunctionPage.h"
+#include "ui/mainwidget/devicePage/keyFunctions/DKeyConfigFunctionPage.h"
 
-#include "KeyOperateType.h"
+#include "ui/mainwidget/devicePage/keyFunctions/KeyOperateType.h"
 
 DKeyConfigFunctionPage::DKeyConfigFunctionPage(QWidget *parent)
     : DKeyFunctionPage(KEY_OPERATE_KEY_CONFIG, KEY_OPERATE_KEY_CONFIG, parent)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DKeyFunctionPage.h"
+#include "ui/mainwidget/devicePage/keyFunctions/DKeyFunctionPage.h"
 
 // The key-function page for keyboard functions (type 19).
 class DKeyConfigFunctionPage : public DKeyFunctionPage

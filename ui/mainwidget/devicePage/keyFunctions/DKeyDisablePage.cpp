@@ -1,6 +1,6 @@
-#include "DKeyDisablePage.h"
+#include "ui/mainwidget/devicePage/keyFunctions/DKeyDisablePage.h"
 
-#include "KeyOperateType.h"
+#include "ui/mainwidget/devicePage/keyFunctions/KeyOperateType.h"
 
 DKeyDisablePage::DKeyDisablePage(QWidget *parent)
     : DKeyFunctionPage(KEY_OPERATE_DISABLE, KEY_OPERATE_DISABLE, parent)

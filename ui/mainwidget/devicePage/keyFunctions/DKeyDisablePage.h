@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DKeyFunctionPage.h"
+#include "ui/mainwidget/devicePage/keyFunctions/DKeyFunctionPage.h"
 
 // The key-function page for disabling a key (type 5).
 class DKeyDisablePage : public DKeyFunctionPage

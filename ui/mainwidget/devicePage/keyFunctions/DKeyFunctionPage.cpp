@@ -1,7 +1,7 @@
-#include "DKeyFunctionPage.h"
+#include "ui/mainwidget/devicePage/keyFunctions/DKeyFunctionPage.h"
 
-#include "DDataManager.h"
-#include "KeyOperateStore.h"
+#include "app/DDataManager.h"
+#include "ui/mainwidget/devicePage/keyFunctions/KeyOperateStore.h"
 
 #include <QLabel>
 #include <QVBoxLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "VorlanXmlRecords.h"
+#include "sdk/store/VorlanXmlRecords.h"
 
 #include <QByteArray>
 #include <QString>

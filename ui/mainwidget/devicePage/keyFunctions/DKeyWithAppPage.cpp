@@ -1,6 +1,6 @@
-#include "DKeyWithAppPage.h"
+#include "ui/mainwidget/devicePage/keyFunctions/DKeyWithAppPage.h"
 
-#include "KeyOperateType.h"
+#include "ui/mainwidget/devicePage/keyFunctions/KeyOperateType.h"
 
 DKeyWithAppPage::DKeyWithAppPage(QWidget *parent)
     : DKeyFunctionPage(KEY_OPERATE_APPLICATION, KEY_OPERATE_APPLICATION, parent)

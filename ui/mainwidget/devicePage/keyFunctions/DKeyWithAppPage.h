@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DKeyFunctionPage.h"
+#include "ui/mainwidget/devicePage/keyFunctions/DKeyFunctionPage.h"
 
 // The key-function page for launching an application (type 8).
 class DKeyWithAppPage : public DKeyFunctionPage

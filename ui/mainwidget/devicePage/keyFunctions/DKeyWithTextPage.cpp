@@ -1,6 +1,6 @@
-#include "DKeyWithTextPage.h"
+#include "ui/mainwidget/devicePage/keyFunctions/DKeyWithTextPage.h"
 
-#include "KeyOperateType.h"
+#include "ui/mainwidget/devicePage/keyFunctions/KeyOperateType.h"
 
 DKeyWithTextPage::DKeyWithTextPage(QWidget *parent)
     : DKeyFunctionPage(KEY_OPERATE_TEXT, KEY_OPERATE_TEXT, parent)

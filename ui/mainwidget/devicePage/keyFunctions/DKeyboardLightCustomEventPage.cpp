@@ -1,6 +1,6 @@
-#include "DKeyboardLightCustomEventPage.h"
+#include "ui/mainwidget/devicePage/keyFunctions/DKeyboardLightCustomEventPage.h"
 
-#include "KeyOperateType.h"
+#include "ui/mainwidget/devicePage/keyFunctions/KeyOperateType.h"
 
 DKeyboardLightCustomEventPage::DKeyboardLightCustomEventPage(QWidget *parent)
     : DKeyFunctionPage(KEY_OPERATE_KB_LIGHT_FIRST, KEY_OPERATE_KB_LIGHT_LAST, parent)

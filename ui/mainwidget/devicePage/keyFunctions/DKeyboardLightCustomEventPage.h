@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DKeyFunctionPage.h"
+#include "ui/mainwidget/devicePage/keyFunctions/DKeyFunctionPage.h"
 
 // The key-function page for keyboard-light actions (types 20 to 27).
 class DKeyboardLightCustomEventPage : public DKeyFunctionPage

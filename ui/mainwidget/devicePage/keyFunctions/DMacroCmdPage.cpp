@@ -1,6 +1,6 @@
-#include "DMacroCmdPage.h"
+#include "ui/mainwidget/devicePage/keyFunctions/DMacroCmdPage.h"
 
-#include "KeyOperateType.h"
+#include "ui/mainwidget/devicePage/keyFunctions/KeyOperateType.h"
 
 DMacroCmdPage::DMacroCmdPage(QWidget *parent)
     : DKeyFunctionPage(KEY_OPERATE_MACRO, KEY_OPERATE_MACRO, parent)

@@ -1,6 +1,6 @@
-#include "DMouseKeyPage.h"
+#include "ui/mainwidget/devicePage/keyFunctions/DMouseKeyPage.h"
 
-#include "KeyOperateType.h"
+#include "ui/mainwidget/devicePage/keyFunctions/KeyOperateType.h"
 
 DMouseKeyPage::DMouseKeyPage(QWidget *parent)
     : DKeyFunctionPage(KEY_OPERATE_MOUSE, KEY_OPERATE_MOUSE, parent)

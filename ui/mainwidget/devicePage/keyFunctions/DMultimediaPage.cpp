@@ -1,6 +1,6 @@
-#include "DMultimediaPage.h"
+#include "ui/mainwidget/devicePage/keyFunctions/DMultimediaPage.h"
 
-#include "KeyOperateType.h"
+#include "ui/mainwidget/devicePage/keyFunctions/KeyOperateType.h"
 
 DMultimediaPage::DMultimediaPage(QWidget *parent)
     : DKeyFunctionPage(KEY_OPERATE_MULTIMEDIA, KEY_OPERATE_MULTIMEDIA, parent)

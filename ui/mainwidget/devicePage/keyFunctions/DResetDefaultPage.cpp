@@ -1,7 +1,7 @@
-#include "DResetDefaultPage.h"
+#include "ui/mainwidget/devicePage/keyFunctions/DResetDefaultPage.h"
 
-#include "DDataManager.h"
-#include "PressModeChoice.h"
+#include "app/DDataManager.h"
+#include "ui/mainwidget/devicePage/keyFunctions/PressModeChoice.h"
 
 #include <QLabel>
 #include <QVBoxLayout>

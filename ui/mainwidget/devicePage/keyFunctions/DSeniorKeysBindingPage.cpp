@@ -1,6 +1,6 @@
-#include "DSeniorKeysBindingPage.h"
+#include "ui/mainwidget/devicePage/keyFunctions/DSeniorKeysBindingPage.h"
 
-#include "KeyOperateType.h"
+#include "ui/mainwidget/devicePage/keyFunctions/KeyOperateType.h"
 
 DSeniorKeysBindingPage::DSeniorKeysBindingPage(QWidget *parent)
     : DKeyFunctionPage(KEY_OPERATE_SENIOR_KEY, KEY_OPERATE_SENIOR_KEY, parent)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DKeyFunctionPage.h"
+#include "ui/mainwidget/devicePage/keyFunctions/DKeyFunctionPage.h"
 
 // The key-function page for binding an advanced key (type 40).
 class DSeniorKeysBindingPage : public DKeyFunctionPage

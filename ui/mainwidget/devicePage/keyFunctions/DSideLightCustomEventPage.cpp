@@ -1,6 +1,6 @@
-#include "DSideLightCustomEventPage.h"
+#include "ui/mainwidget/devicePage/keyFunctions/DSideLightCustomEventPage.h"
 
-#include "KeyOperateType.h"
+#include "ui/mainwidget/devicePage/keyFunctions/KeyOperateType.h"
 
 DSideLightCustomEventPage::DSideLightCustomEventPage(QWidget *parent)
     : DKeyFunctionPage(KEY_OPERATE_SIDE_LIGHT_FIRST, KEY_OPERATE_SIDE_LIGHT_LAST, parent)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DKeyFunctionPage.h"
+#include "ui/mainwidget/devicePage/keyFunctions/DKeyFunctionPage.h"
 
 // The key-function page for side-light actions (types 30 to 34).
 class DSideLightCustomEventPage : public DKeyFunctionPage

@@ -1,4 +1,4 @@
-#include "HookKeyRules.h"
+#include "ui/mainwidget/devicePage/keyFunctions/HookKeyRules.h"
 
 namespace {
 

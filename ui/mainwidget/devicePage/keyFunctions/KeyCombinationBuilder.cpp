@@ -1,4 +1,4 @@
-#include "KeyCombinationBuilder.h"
+#include "ui/mainwidget/devicePage/keyFunctions/KeyCombinationBuilder.h"
 
 namespace {
 

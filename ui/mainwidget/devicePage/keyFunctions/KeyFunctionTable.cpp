@@ -1,6 +1,6 @@
-#include "KeyFunctionTable.h"
+#include "ui/mainwidget/devicePage/keyFunctions/KeyFunctionTable.h"
 
-#include "KeyOperateType.h"
+#include "ui/mainwidget/devicePage/keyFunctions/KeyOperateType.h"
 
 #include <QObject>
 

@@ -1,6 +1,6 @@
-#include "KeyOperateStore.h"
+#include "ui/mainwidget/devicePage/keyFunctions/KeyOperateStore.h"
 
-#include "VorlanXml.h"
+#include "sdk/store/VorlanXml.h"
 
 #include <cstring>
 

@@ -1,6 +1,6 @@
-#include "PressModeChoice.h"
+#include "ui/mainwidget/devicePage/keyFunctions/PressModeChoice.h"
 
-#include "DDataManager.h"
+#include "app/DDataManager.h"
 
 #include <QButtonGroup>
 #include <QHBoxLayout>

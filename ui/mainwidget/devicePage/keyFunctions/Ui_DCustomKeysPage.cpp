@@ -1,6 +1,6 @@
-#include "Ui_DCustomKeysPage.h"
+#include "ui/mainwidget/devicePage/keyFunctions/Ui_DCustomKeysPage.h"
 
-#include "KeyFunctionTable.h"
+#include "ui/mainwidget/devicePage/keyFunctions/KeyFunctionTable.h"
 
 #include <QCoreApplication>
 #include <QFrame>

@@ -1,4 +1,4 @@
-#include "lightDealMain.h"
+#include "ui/mainwidget/devicePage/lightDeal/lightDealMain.h"
 
 // The effect tickers, the synchronous stream and the report builders are not part of the
 // engine yet: the operations below keep the records the device page hands over and send nothing.

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "LightModeSupport.h"
-#include "VorlanXmlRecords.h"
-#include "hidStructInfoAll.h"
+#include "device/LightModeSupport.h"
+#include "device/hidStructInfoAll.h"
+#include "sdk/store/VorlanXmlRecords.h"
 
 #include <QList>
 #include <QObject>

@@ -1,6 +1,6 @@
-#include "DLightsConfigPage.h"
+#include "ui/mainwidget/devicePage/lights/DLightsConfigPage.h"
 
-#include "DDataManager.h"
+#include "app/DDataManager.h"
 
 #include <QtGlobal>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "LightModeSupport.h"
-#include "VorlanXmlRecords.h"
+#include "device/LightModeSupport.h"
+#include "sdk/store/VorlanXmlRecords.h"
 
 #include <QString>
 #include <QWidget>

@@ -1,6 +1,6 @@
-#include "DPerformancePage.h"
+#include "ui/mainwidget/devicePage/magnetic/DPerformancePage.h"
 
-#include "DDataManager.h"
+#include "app/DDataManager.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>

@@ -1,7 +1,7 @@
-#include "DProfileMenuToolWidget.h"
+#include "ui/mainwidget/devicePage/profileOps/DProfileMenuToolWidget.h"
 
-#include "DDataManager.h"
-#include "ThemeColorInfo.h"
+#include "app/DDataManager.h"
+#include "app/ThemeColorInfo.h"
 #include "ui_DProfileMenuToolWidget.h"
 
 #include <QEvent>

@@ -1,8 +1,8 @@
-#include "MagneticCommands.h"
+#include "ui/mainwidget/devicePage/profileOps/MagneticCommands.h"
 
-#include "DDataManager.h"
-#include "MagneticReports.h"
-#include "MainHidInterFace.h"
+#include "app/DDataManager.h"
+#include "device/MainHidInterFace.h"
+#include "ui/mainwidget/devicePage/profileOps/MagneticReports.h"
 
 #include <QDebug>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "HidCmdReport.h"
+#include "device/HidCmdReport.h"
 
 #include <QObject>
 #include <QPoint>

@@ -1,10 +1,10 @@
-#include "ProfileOperations.h"
+#include "ui/mainwidget/devicePage/profileOps/ProfileOperations.h"
 
-#include "DDeviceKeyboardLink.h"
-#include "MagneticCommands.h"
-#include "ProfileDialogProvider.h"
-#include "ProfileRules.h"
-#include "VorlanXml.h"
+#include "device/DDeviceKeyboardLink.h"
+#include "sdk/store/VorlanXml.h"
+#include "ui/mainwidget/devicePage/profileOps/MagneticCommands.h"
+#include "ui/mainwidget/devicePage/profileOps/ProfileDialogProvider.h"
+#include "ui/mainwidget/devicePage/profileOps/ProfileRules.h"
 
 #include <QDebug>
 #include <QDir>

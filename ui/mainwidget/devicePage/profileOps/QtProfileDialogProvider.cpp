@@ -1,4 +1,4 @@
-#include "QtProfileDialogProvider.h"
+#include "ui/mainwidget/devicePage/profileOps/QtProfileDialogProvider.h"
 
 #include <QFileDialog>
 #include <QMessageBox>

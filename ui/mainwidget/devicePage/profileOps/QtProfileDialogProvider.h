@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ProfileDialogProvider.h"
+#include "ui/mainwidget/devicePage/profileOps/ProfileDialogProvider.h"
 
 // The program's own dialogs: Qt's folder and file dialogs and a question box.
 class QtProfileDialogProvider : public ProfileDialogProvider

@@ -1,10 +1,10 @@
-#include "SleepTimeSettings.h"
+#include "ui/mainwidget/devicePage/profileOps/SleepTimeSettings.h"
 
-#include "DDataManager.h"
-#include "DDeviceKeyboardLink.h"
-#include "ReplyWait.h"
-#include "SleepTimeRules.h"
-#include "VorlanXml.h"
+#include "app/DDataManager.h"
+#include "device/DDeviceKeyboardLink.h"
+#include "sdk/store/VorlanXml.h"
+#include "ui/mainwidget/devicePage/download/ReplyWait.h"
+#include "ui/mainwidget/devicePage/profileOps/SleepTimeRules.h"
 
 SleepTimeSettings::SleepTimeSettings(QObject *parent)
     : QObject(parent)

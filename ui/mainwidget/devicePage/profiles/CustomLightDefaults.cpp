@@ -1,7 +1,7 @@
-#include "CustomLightDefaults.h"
+#include "ui/mainwidget/devicePage/profiles/CustomLightDefaults.h"
 
-#include "VorlanResources.h"
-#include "VorlanXml.h"
+#include "resources/VorlanResources.h"
+#include "sdk/store/VorlanXml.h"
 
 #include <QFile>
 #include <QTemporaryDir>

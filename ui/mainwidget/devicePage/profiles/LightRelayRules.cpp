@@ -1,6 +1,6 @@
-#include "LightRelayRules.h"
+#include "ui/mainwidget/devicePage/profiles/LightRelayRules.h"
 
-#include "HidText.h"
+#include "sdk/protocol/HidText.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CustomLightCap.h"
-#include "VorlanXmlRecords.h"
+#include "sdk/store/VorlanXmlRecords.h"
+#include "ui/mainwidget/devicePage/profiles/CustomLightCap.h"
 
 #include <QVector>
 

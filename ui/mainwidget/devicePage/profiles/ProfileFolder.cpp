@@ -1,8 +1,8 @@
-#include "ProfileFolder.h"
+#include "ui/mainwidget/devicePage/profiles/ProfileFolder.h"
 
-#include "CustomLightDefaults.h"
-#include "ProfilePath.h"
-#include "VorlanXml.h"
+#include "sdk/store/VorlanXml.h"
+#include "ui/mainwidget/devicePage/profiles/CustomLightDefaults.h"
+#include "ui/mainwidget/devicePage/profiles/ProfilePath.h"
 
 #include <QDebug>
 #include <QDir>

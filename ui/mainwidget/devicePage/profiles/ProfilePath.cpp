@@ -1,6 +1,6 @@
-#include "ProfilePath.h"
+#include "ui/mainwidget/devicePage/profiles/ProfilePath.h"
 
-#include "ProfileFolder.h"
+#include "ui/mainwidget/devicePage/profiles/ProfileFolder.h"
 
 #include <QDebug>
 

@@ -1,13 +1,13 @@
-#include "DDataManager.h"
-#include "DDeviceKeyboardLink.h"
-#include "DDeviceListItem.h"
-#include "DDevicePage.h"
-#include "DMainWidget.h"
-#include "HidDevicePath.h"
-#include "MarkingTranslator.h"
-#include "SimSocketName.h"
-#include "VorlanResources.h"
-#include "hidDeviceJoinFrame.h"
+#include "app/DDataManager.h"
+#include "device/DDeviceKeyboardLink.h"
+#include "resources/VorlanResources.h"
+#include "sdk/protocol/HidDevicePath.h"
+#include "sdk/protocol/SimSocketName.h"
+#include "tests/support/MarkingTranslator.h"
+#include "ui/mainwidget/DMainWidget.h"
+#include "ui/mainwidget/devicePage/DDeviceListItem.h"
+#include "ui/mainwidget/devicePage/DDevicePage.h"
+#include "widgets/hidDeviceJoinFrame.h"
 
 #include <QLabel>
 #include <QPushButton>

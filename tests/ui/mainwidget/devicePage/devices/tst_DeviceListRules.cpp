@@ -1,5 +1,5 @@
-#include "DeviceListRules.h"
-#include "DeviceRecordBuilder.h"
+#include "ui/mainwidget/devicePage/devices/DeviceListRules.h"
+#include "ui/mainwidget/devicePage/devices/DeviceRecordBuilder.h"
 
 #include <QtTest>
 

@@ -1,6 +1,6 @@
-#include "DeviceListRules.h"
-#include "DeviceScan.h"
-#include "SimServer.h"
+#include "sim/SimServer.h"
+#include "ui/mainwidget/devicePage/devices/DeviceListRules.h"
+#include "ui/mainwidget/devicePage/devices/DeviceScan.h"
 
 #include <QDir>
 #include <QtTest>

@@ -1,4 +1,4 @@
-#include "DeviceSdkStartup.h"
+#include "ui/mainwidget/devicePage/devices/DeviceSdkStartup.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "HotPlugGate.h"
+#include "ui/mainwidget/devicePage/devices/HotPlugGate.h"
 
 #include <QtTest>
 

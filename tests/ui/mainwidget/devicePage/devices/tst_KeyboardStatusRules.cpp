@@ -1,4 +1,4 @@
-#include "KeyboardStatusRules.h"
+#include "ui/mainwidget/devicePage/devices/KeyboardStatusRules.h"
 
 #include <QtTest>
 

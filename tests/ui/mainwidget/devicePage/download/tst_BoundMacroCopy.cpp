@@ -1,6 +1,6 @@
-#include "BoundMacroCopy.h"
-#include "OnboardProfileFixture.h"
-#include "VorlanXml.h"
+#include "sdk/store/VorlanXml.h"
+#include "tests/support/OnboardProfileFixture.h"
+#include "ui/mainwidget/devicePage/download/BoundMacroCopy.h"
 
 #include <QtTest>
 

@@ -1,7 +1,7 @@
-#include "DownloadWaiter.h"
-#include "OnboardDownload.h"
-#include "OnboardProfileFixture.h"
-#include "OnboardReportSink.h"
+#include "tests/support/OnboardProfileFixture.h"
+#include "ui/mainwidget/devicePage/download/DownloadWaiter.h"
+#include "ui/mainwidget/devicePage/download/OnboardDownload.h"
+#include "ui/mainwidget/devicePage/download/OnboardReportSink.h"
 
 #include <QtTest>
 

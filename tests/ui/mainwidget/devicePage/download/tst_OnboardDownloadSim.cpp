@@ -1,8 +1,8 @@
-#include "EventLoopDownloadWaiter.h"
-#include "KbdsimProcess.h"
-#include "OnboardDownload.h"
-#include "OnboardProfileFixture.h"
-#include "PacedReportLoop.h"
+#include "tests/support/KbdsimProcess.h"
+#include "tests/support/OnboardProfileFixture.h"
+#include "tests/support/PacedReportLoop.h"
+#include "ui/mainwidget/devicePage/download/EventLoopDownloadWaiter.h"
+#include "ui/mainwidget/devicePage/download/OnboardDownload.h"
 
 #include <QtTest>
 

@@ -1,4 +1,4 @@
-#include "OnboardKeyEncoder.h"
+#include "ui/mainwidget/devicePage/download/OnboardKeyEncoder.h"
 
 #include <QtTest>
 

@@ -1,4 +1,4 @@
-#include "OnboardReports.h"
+#include "ui/mainwidget/devicePage/download/OnboardReports.h"
 
 #include <QtTest>
 

@@ -1,8 +1,8 @@
-#include "KeyPageFixture.h"
+#include "tests/ui/mainwidget/devicePage/keyFunctions/KeyPageFixture.h"
 
-#include "DDataManager.h"
-#include "VorlanXml.h"
-#include "keyboardButCustom.h"
+#include "app/DDataManager.h"
+#include "sdk/store/VorlanXml.h"
+#include "widgets/keyboardButCustom.h"
 
 #include <QMap>
 

@@ -1,10 +1,10 @@
-#include "DChangeKeyPage.h"
-#include "DDataManager.h"
-#include "DSoftKeyboardPage.h"
-#include "DVirtualKeyboardTool.h"
-#include "KeyPageFixture.h"
-#include "SoftKeyboardButCustom.h"
-#include "VorlanXml.h"
+#include "app/DDataManager.h"
+#include "sdk/store/VorlanXml.h"
+#include "tests/ui/mainwidget/devicePage/keyFunctions/KeyPageFixture.h"
+#include "ui/mainwidget/devicePage/keyFunctions/DChangeKeyPage.h"
+#include "widgets/DSoftKeyboardPage.h"
+#include "widgets/DVirtualKeyboardTool.h"
+#include "widgets/SoftKeyboardButCustom.h"
 
 #include <QLineEdit>
 #include <QRadioButton>

@@ -1,13 +1,13 @@
-#include "ArrowWidget.h"
-#include "DChangeKeyPage.h"
-#include "DCustomKeysPage.h"
-#include "DDataManager.h"
-#include "DKeyCombinationPage.h"
-#include "DToolTipExplain.h"
-#include "FakeKeyHookBackend.h"
-#include "KeyPageFixture.h"
-#include "ThemeColorText.h"
-#include "keyboardButCustom.h"
+#include "app/DDataManager.h"
+#include "platform/FakeKeyHookBackend.h"
+#include "tests/ui/mainwidget/devicePage/keyFunctions/KeyPageFixture.h"
+#include "ui/mainwidget/devicePage/keyFunctions/DChangeKeyPage.h"
+#include "ui/mainwidget/devicePage/keyFunctions/DCustomKeysPage.h"
+#include "ui/mainwidget/devicePage/keyFunctions/DKeyCombinationPage.h"
+#include "widgets/ArrowWidget.h"
+#include "widgets/DToolTipExplain.h"
+#include "widgets/ThemeColorText.h"
+#include "widgets/keyboardButCustom.h"
 
 #include <QLabel>
 #include <QLineEdit>

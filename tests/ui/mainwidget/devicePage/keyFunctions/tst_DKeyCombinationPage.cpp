@@ -1,9 +1,9 @@
-#include "DDataManager.h"
-#include "DKeyCombinationPage.h"
-#include "DSoftKeyboardPage.h"
-#include "DVirtualKeyboardTool.h"
-#include "KeyPageFixture.h"
-#include "SoftKeyboardButCustom.h"
+#include "app/DDataManager.h"
+#include "tests/ui/mainwidget/devicePage/keyFunctions/KeyPageFixture.h"
+#include "ui/mainwidget/devicePage/keyFunctions/DKeyCombinationPage.h"
+#include "widgets/DSoftKeyboardPage.h"
+#include "widgets/DVirtualKeyboardTool.h"
+#include "widgets/SoftKeyboardButCustom.h"
 
 #include <QLineEdit>
 #include <QtTest>

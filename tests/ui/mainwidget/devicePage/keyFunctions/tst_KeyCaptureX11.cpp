@@ -1,11 +1,11 @@
-#include "DChangeKeyPage.h"
-#include "DCustomKeysPage.h"
-#include "DDataManager.h"
-#include "DSoftKeyboardPage.h"
-#include "DVirtualKeyboardTool.h"
-#include "KeyPageFixture.h"
-#include "SoftKeyboardButCustom.h"
-#include "XTestInjector.h"
+#include "app/DDataManager.h"
+#include "tests/support/XTestInjector.h"
+#include "tests/ui/mainwidget/devicePage/keyFunctions/KeyPageFixture.h"
+#include "ui/mainwidget/devicePage/keyFunctions/DChangeKeyPage.h"
+#include "ui/mainwidget/devicePage/keyFunctions/DCustomKeysPage.h"
+#include "widgets/DSoftKeyboardPage.h"
+#include "widgets/DVirtualKeyboardTool.h"
+#include "widgets/SoftKeyboardButCustom.h"
 
 #include <QLineEdit>
 #include <QtTest>

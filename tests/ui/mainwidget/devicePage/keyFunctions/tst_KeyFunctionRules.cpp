@@ -1,6 +1,6 @@
-#include "HookKeyRules.h"
-#include "KeyCombinationBuilder.h"
-#include "KeyFunctionTable.h"
+#include "ui/mainwidget/devicePage/keyFunctions/HookKeyRules.h"
+#include "ui/mainwidget/devicePage/keyFunctions/KeyCombinationBuilder.h"
+#include "ui/mainwidget/devicePage/keyFunctions/KeyFunctionTable.h"
 
 #include <QtTest>
 

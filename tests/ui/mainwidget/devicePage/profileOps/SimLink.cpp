@@ -1,6 +1,6 @@
-#include "SimLink.h"
+#include "tests/ui/mainwidget/devicePage/profileOps/SimLink.h"
 
-#include "VorlanHidSdk.h"
+#include "sdk/hid/VorlanHidSdk.h"
 
 #include <QSignalSpy>
 #include <QTest>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DDeviceKeyboardLink.h"
-#include "SimServerFixture.h"
+#include "device/DDeviceKeyboardLink.h"
+#include "tests/support/SimServerFixture.h"
 
 #include <QList>
 

@@ -1,7 +1,7 @@
-#include "DProfileMenuToolWidget.h"
+#include "ui/mainwidget/devicePage/profileOps/DProfileMenuToolWidget.h"
 
-#include "DDataManager.h"
-#include "VorlanResources.h"
+#include "app/DDataManager.h"
+#include "resources/VorlanResources.h"
 
 #include <QLabel>
 #include <QtTest>

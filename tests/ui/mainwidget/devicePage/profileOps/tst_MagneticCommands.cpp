@@ -1,8 +1,8 @@
-#include "MagneticCommands.h"
+#include "ui/mainwidget/devicePage/profileOps/MagneticCommands.h"
 
-#include "DDataManager.h"
-#include "MainHidInterFace.h"
-#include "SimLink.h"
+#include "app/DDataManager.h"
+#include "device/MainHidInterFace.h"
+#include "tests/ui/mainwidget/devicePage/profileOps/SimLink.h"
 
 #include <QSignalSpy>
 #include <QtTest>

@@ -1,4 +1,4 @@
-#include "MagneticReports.h"
+#include "ui/mainwidget/devicePage/profileOps/MagneticReports.h"
 
 #include <QtTest>
 

@@ -1,9 +1,9 @@
-#include "ProfileOperations.h"
+#include "ui/mainwidget/devicePage/profileOps/ProfileOperations.h"
 
-#include "MagneticCommands.h"
-#include "ProfileDialogProvider.h"
-#include "SimLink.h"
-#include "VorlanXml.h"
+#include "sdk/store/VorlanXml.h"
+#include "tests/ui/mainwidget/devicePage/profileOps/SimLink.h"
+#include "ui/mainwidget/devicePage/profileOps/MagneticCommands.h"
+#include "ui/mainwidget/devicePage/profileOps/ProfileDialogProvider.h"
 
 #include <QDir>
 #include <QSignalSpy>

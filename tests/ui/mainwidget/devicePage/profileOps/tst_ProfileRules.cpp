@@ -1,4 +1,4 @@
-#include "ProfileRules.h"
+#include "ui/mainwidget/devicePage/profileOps/ProfileRules.h"
 
 #include <QtTest>
 

@@ -1,4 +1,4 @@
-#include "SleepTimeRules.h"
+#include "ui/mainwidget/devicePage/profileOps/SleepTimeRules.h"
 
 #include <QtTest>
 

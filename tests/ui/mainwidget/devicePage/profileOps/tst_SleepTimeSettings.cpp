@@ -1,8 +1,8 @@
-#include "SleepTimeSettings.h"
+#include "ui/mainwidget/devicePage/profileOps/SleepTimeSettings.h"
 
-#include "DDataManager.h"
-#include "SimLink.h"
-#include "VorlanXml.h"
+#include "app/DDataManager.h"
+#include "sdk/store/VorlanXml.h"
+#include "tests/ui/mainwidget/devicePage/profileOps/SimLink.h"
 
 #include <QSignalSpy>
 #include <QtTest>

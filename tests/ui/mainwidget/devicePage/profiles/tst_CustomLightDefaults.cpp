@@ -1,6 +1,6 @@
-#include "CustomLightDefaults.h"
-#include "VorlanResources.h"
-#include "VorlanXml.h"
+#include "resources/VorlanResources.h"
+#include "sdk/store/VorlanXml.h"
+#include "ui/mainwidget/devicePage/profiles/CustomLightDefaults.h"
 
 #include <QDir>
 #include <QFile>

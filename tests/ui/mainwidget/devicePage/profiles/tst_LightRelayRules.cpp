@@ -1,5 +1,5 @@
-#include "LightRelayRules.h"
-#include "ProfilePath.h"
+#include "ui/mainwidget/devicePage/profiles/LightRelayRules.h"
+#include "ui/mainwidget/devicePage/profiles/ProfilePath.h"
 
 #include <QtTest>
 

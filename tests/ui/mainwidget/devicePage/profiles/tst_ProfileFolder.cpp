@@ -1,7 +1,7 @@
-#include "CustomLightDefaults.h"
-#include "ProfileFolder.h"
-#include "ProfilePath.h"
-#include "VorlanXml.h"
+#include "sdk/store/VorlanXml.h"
+#include "ui/mainwidget/devicePage/profiles/CustomLightDefaults.h"
+#include "ui/mainwidget/devicePage/profiles/ProfileFolder.h"
+#include "ui/mainwidget/devicePage/profiles/ProfilePath.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -1,0 +1,58 @@
+#include "sdk/hid/SimTransport.h"
+
+#include <cerrno>
+#include <cstring>
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+SimTransport::SimTransport(int fd)
+    : m_fd(fd)
+{
+}
+
+SimTransport::~SimTransport()
+{
+    ::close(m_fd);
+}
+
+SimTransport* SimTransport::open(const std::string& socketPath)
+{
+    sockaddr_un address{};
+    if (socketPath.size() >= sizeof(address.sun_path))
+        return nullptr;
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, socketPath.c_str(), socketPath.size() + 1);
+
+    const int fd = ::socket(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0);
+    if (fd < 0)
+        return nullptr;
+    if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)) != 0) {
+        ::close(fd);
+        return nullptr;
+    }
+    return new SimTransport(fd);
+}
+
+int SimTransport::write(const unsigned char* report)
+{
+    const ssize_t sent = ::send(m_fd, report, reportSize, MSG_NOSIGNAL);
+    return sent < 0 ? -1 : static_cast<int>(sent);
+}
+
+int SimTransport::read(unsigned char* report)
+{
+    std::memset(report, 0, reportSize);
+    const ssize_t received = ::recv(m_fd, report, reportSize, m_nonblocking ? MSG_DONTWAIT : 0);
+    if (received < 0)
+        return (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR) ? 0 : -1;
+    // A zero-length packet never comes from the simulator: zero means it hung up.
+    return received == 0 ? -1 : static_cast<int>(received);
+}
+
+int SimTransport::setNonblocking(bool nonblocking)
+{
+    m_nonblocking = nonblocking;
+    return 0;
+}

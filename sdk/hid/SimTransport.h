@@ -1,0 +1,25 @@
+#pragma once
+
+#include "sdk/hid/HidTransport.h"
+
+#include <atomic>
+#include <string>
+
+// A simulated keyboard: a SOCK_SEQPACKET Unix socket, one report per packet.
+class SimTransport : public HidTransport
+{
+public:
+    ~SimTransport() override;
+    // Null when nothing listens on the socket.
+    static SimTransport* open(const std::string& socketPath);
+
+    int write(const unsigned char* report) override;
+    int read(unsigned char* report) override;
+    int setNonblocking(bool nonblocking) override;
+
+private:
+    explicit SimTransport(int fd);
+
+    int m_fd;
+    std::atomic<bool> m_nonblocking{false};
+};
