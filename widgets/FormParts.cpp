@@ -1,35 +1,6 @@
 #include "widgets/FormParts.h"
 
-#include <QFrame>
-#include <QSpacerItem>
-#include <QWidget>
-
 namespace FormParts {
-
-QFrame *newFrame(const char *name, QWidget *parent)
-{
-    auto *frame = new QFrame(parent);
-    frame->setObjectName(name);
-    frame->setFrameShape(QFrame::StyledPanel);
-    return frame;
-}
-
-QWidget *newPage(const char *name)
-{
-    auto *page = new QWidget();
-    page->setObjectName(name);
-    return page;
-}
-
-QSpacerItem *hSpacer()
-{
-    return new QSpacerItem(40, 20, QSizePolicy::Expanding, QSizePolicy::Minimum);
-}
-
-QSpacerItem *vSpacer()
-{
-    return new QSpacerItem(20, 40, QSizePolicy::Minimum, QSizePolicy::Expanding);
-}
 
 QString pictureSheet(const char *type, const QString &normal, const QString &active, bool checkable)
 {

@@ -7,12 +7,12 @@
 #include "ui/macro/DMacroPage.h"
 #include "ui/mainwidget/FirstStartDefaults.h"
 #include "ui/mainwidget/MainWindowRules.h"
-#include "ui/mainwidget/Ui_DMainWidget.h"
 #include "ui/mainwidget/devicePage/DDevicePage.h"
 #include "ui/mainwidget/devicePage/devices/DeviceSdkStartup.h"
 #include "ui/mainwidget/devicePage/devices/HotPlugGate.h"
 #include "ui/seniorKeys/DSeniorKeysPage.h"
 #include "ui/settings/DSettingsDia.h"
+#include "ui_DMainWidget.h"
 #include "widgets/FormParts.h"
 #include "widgets/ThemeColorText.h"
 

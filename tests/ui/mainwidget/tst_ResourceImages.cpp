@@ -6,7 +6,7 @@
 #include <QSet>
 #include <QtTest>
 
-// Every compiled-in picture that the windows name in their code must load.
+// Every compiled-in picture that the windows name in their code or forms must load.
 class tst_ResourceImages : public QObject
 {
     Q_OBJECT
@@ -28,7 +28,7 @@ void tst_ResourceImages::everyNamedPictureLoads_data()
     const QRegularExpression named(":/images/[A-Za-z0-9_/%]+\\.(png|ico|gif)");
     const QStringList themeNames{"Black", "Light", "Blue", "Pink", "Other"};
     QSet<QString> paths;
-    QDirIterator sources(VORLAN_UI_SOURCE_DIR, {"*.cpp", "*.h"}, QDir::Files, QDirIterator::Subdirectories);
+    QDirIterator sources(VORLAN_UI_SOURCE_DIR, {"*.cpp", "*.h", "*.ui"}, QDir::Files, QDirIterator::Subdirectories);
     while (sources.hasNext()) {
         QFile file(sources.next());
         QVERIFY(file.open(QIODevice::ReadOnly));

@@ -1,7 +1,7 @@
 #include "ui/mainwidget/devicePage/DDeviceListItem.h"
 
 #include "app/DDataManager.h"
-#include "ui/mainwidget/devicePage/Ui_DDeviceListItem.h"
+#include "ui_DDeviceListItem.h"
 
 #include <QImage>
 #include <QLabel>

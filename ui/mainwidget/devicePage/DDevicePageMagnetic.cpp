@@ -3,10 +3,10 @@
 
 #include "app/DDataManager.h"
 #include "device/DDeviceKeyboardLink.h"
-#include "ui/mainwidget/devicePage/Ui_DDevicePage.h"
 #include "ui/mainwidget/devicePage/magnetic/DTriggerSettingPage.h"
 #include "ui/mainwidget/devicePage/profileOps/MagneticCommands.h"
 #include "ui/mainwidget/devicePage/profileOps/MagneticReports.h"
+#include "ui_DDevicePage.h"
 #include "widgets/TextMoveWidget.h"
 #include "widgets/dragShowArea.h"
 #include "widgets/hidDeviceJoinFrame.h"

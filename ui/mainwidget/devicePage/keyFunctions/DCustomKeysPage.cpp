@@ -19,7 +19,7 @@
 #include "ui/mainwidget/devicePage/keyFunctions/HookKeyRules.h"
 #include "ui/mainwidget/devicePage/keyFunctions/KeyFunctionTable.h"
 #include "ui/mainwidget/devicePage/keyFunctions/KeyOperateStore.h"
-#include "ui/mainwidget/devicePage/keyFunctions/Ui_DCustomKeysPage.h"
+#include "ui_DCustomKeysPage.h"
 #include "widgets/ArrowWidget.h"
 #include "widgets/DToolTipExplain.h"
 #include "widgets/ThemeColorText.h"

@@ -3,7 +3,7 @@
 #include <QVector>
 
 // One key function of the key-customisation tab: its button (id in the tab's button group), the
-// code the tab keeps while it is shown, its button and stacked page, hover tip and button images.
+// code the tab keeps while it is shown, its button and stacked page, and hover tip.
 struct KeyFunction
 {
     int buttonId;
@@ -11,8 +11,6 @@ struct KeyFunction
     const char *buttonName;
     const char *pageName;
     const char *tipText;
-    const char *imageDef;
-    const char *imageSel;
 };
 
 // The function table in the order the tab creates its pages, and the routing of stored types.
