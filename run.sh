@@ -15,6 +15,7 @@ cmake --build "$build" -j"$(nproc)"
 # Without a real supported keyboard, the simulator serves the demo models.
 sim_pid=""
 reporter_pid=""
+sim_tmp_dir=""
 stop_simulator() {
     if [[ -n "$reporter_pid" ]]; then
         kill "$reporter_pid" 2>/dev/null || true
@@ -24,10 +25,22 @@ stop_simulator() {
         kill "$sim_pid" 2>/dev/null || true
         wait "$sim_pid" 2>/dev/null || true
     fi
+    if [[ -n "$sim_tmp_dir" ]]; then
+        rm -rf "$sim_tmp_dir"
+    fi
 }
 trap stop_simulator EXIT
 if [[ -z "$(env -u VORLAN_SIM_DIR "$build/bin/hidprobe" --list 2>/dev/null)" ]]; then
-    export VORLAN_SIM_DIR="${VORLAN_SIM_DIR:-${XDG_RUNTIME_DIR:-/tmp}/vorlan-sim-$(id -u)}"
+    if [[ -z "${VORLAN_SIM_DIR:-}" ]]; then
+        if [[ -n "${XDG_RUNTIME_DIR:-}" && -d "$XDG_RUNTIME_DIR" ]]; then
+            VORLAN_SIM_DIR="$XDG_RUNTIME_DIR/vorlan-sim-$(id -u)"
+        else
+            # No runtime folder of the user's own: a fresh private folder, never a guessable name.
+            VORLAN_SIM_DIR=$(mktemp -d "${TMPDIR:-/tmp}/vorlan-sim.XXXXXX")
+            sim_tmp_dir=$VORLAN_SIM_DIR
+        fi
+    fi
+    export VORLAN_SIM_DIR
     echo "No supported keyboard found: simulating a cable keyboard and a receiver keyboard in $VORLAN_SIM_DIR" >&2
     # One keyboard on a cable and one behind its 2.4 GHz receiver.
     "$build/bin/kbdsim" --dir "$VORLAN_SIM_DIR" --plug Aster104:DEMO0000000000000000000000000001 \

@@ -1,5 +1,7 @@
 #include "app/StartupPaths.h"
 
+#include "platform/PrivateRuntimeDir.h"
+
 #include <QDir>
 #include <QStandardPaths>
 
@@ -20,8 +22,8 @@ QString StartupPaths::dumpDir(const QString &baseName)
 
 QString StartupPaths::perUserName(const QString &name)
 {
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (runtime.isEmpty() || !QDir(runtime).exists())
+    const QString runtime = PrivateRuntimeDir::path();
+    if (runtime.isEmpty())
         return name;
     return runtime + "/" + name;
 }

@@ -13,7 +13,8 @@ public:
     static QString logDir(const QString &baseName);
     static QString dumpDir(const QString &baseName);
 
-    // Per-user path for a shared-memory key or local-server name, so that other users and
-    // parallel test runs do not share one instance; the bare name when no runtime folder is set.
+    // Per-user path for the instance lock or the local-server name, in the user's private runtime
+    // folder, so that other users and parallel test runs do not share one instance; the bare name
+    // only when no private folder can be had.
     static QString perUserName(const QString &name);
 };

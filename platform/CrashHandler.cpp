@@ -22,6 +22,12 @@ constexpr size_t alternateStackSize = 256 * 1024;
 
 char s_dumpDir[PATH_MAX];
 char s_noticeProgram[PATH_MAX];
+// The notice's environment, copied at install time: the handler must not read a heap that may be
+// the very thing that broke.
+constexpr size_t noticeEnvironmentSize = 32 * 1024;
+constexpr size_t noticeEnvironmentEntries = 256;
+char s_noticeEnvironment[noticeEnvironmentSize];
+char *s_noticeEnvironmentPointers[noticeEnvironmentEntries + 1];
 bool s_showNotice = false;
 long s_utcOffset = 0;
 alignas(16) char s_alternateStack[alternateStackSize];
@@ -199,12 +205,14 @@ void showNotice()
 {
     if (!s_showNotice || s_noticeProgram[0] == '\0')
         return;
-    const pid_t child = ::fork();
+    // _Fork, not fork: fork runs the atfork handlers, which take malloc's locks, and a crash
+    // inside malloc (heap corruption) would then wait for a lock its own thread holds.
+    const pid_t child = ::_Fork();
     if (child < 0)
         return;
     if (child == 0) {
         char *const arguments[] = {s_noticeProgram, const_cast<char *>(CrashHandler::noticeSwitch()), nullptr};
-        ::execv(s_noticeProgram, arguments);
+        ::execve(s_noticeProgram, arguments, s_noticeEnvironmentPointers);
         ::_exit(127);
     }
     int status = 0;
@@ -238,6 +246,22 @@ void copyInto(char *target, size_t size, const QString &text)
     Text(target, size).add(encoded.constData());
 }
 
+// Entries that do not fit are left out; the notice needs little more than the display.
+void copyEnvironment()
+{
+    size_t used = 0;
+    size_t count = 0;
+    for (char **entry = environ; entry && *entry && count < noticeEnvironmentEntries; ++entry) {
+        const size_t length = std::strlen(*entry) + 1;
+        if (used + length > noticeEnvironmentSize)
+            continue;
+        std::memcpy(s_noticeEnvironment + used, *entry, length);
+        s_noticeEnvironmentPointers[count++] = s_noticeEnvironment + used;
+        used += length;
+    }
+    s_noticeEnvironmentPointers[count] = nullptr;
+}
+
 }
 
 const char *CrashHandler::noticeSwitch()
@@ -256,6 +280,7 @@ bool CrashHandler::install(const QString &dumpDir, const QString &noticeProgram)
     copyInto(s_noticeProgram, sizeof s_noticeProgram, noticeProgram);
     const QByteArray noNotice = qgetenv(noNoticeVariable());
     s_showNotice = noNotice.isEmpty() || noNotice == "0";
+    copyEnvironment();
 
     const time_t now = ::time(nullptr);
     struct tm local;

@@ -5,6 +5,7 @@
 
 #include <cjson/cJSON.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -44,6 +45,26 @@ QString captionOf(const cJSON *entry, bool *missing)
     return caption.remove(QLatin1Char('"'));
 }
 
+int clamped(int value, int lowest, int highest, bool *changed)
+{
+    const int result = std::clamp(value, lowest, highest);
+    *changed |= result != value;
+    return result;
+}
+
+// True when a value had to be brought inside the picture.
+bool clampToPicture(KeyLayoutItem &item)
+{
+    bool changed = false;
+    const int extent = KeyLayoutLoader::MaxExtent;
+    item.code = clamped(item.code, -KeyLayoutLoader::MaxCode, KeyLayoutLoader::MaxCode, &changed);
+    item.posX = clamped(item.posX, -extent, extent, &changed);
+    item.posY = clamped(item.posY, -extent, extent, &changed);
+    item.width = clamped(item.width, 0, extent, &changed);
+    item.height = clamped(item.height, 0, extent, &changed);
+    return changed;
+}
+
 KeyLayout::Key gapKey()
 {
     KeyLayout::Key key;
@@ -67,6 +88,9 @@ KeyLayout::Key parseKey(const cJSON *entry, int row, int column)
     if (missing)
         qWarning().noquote() << QStringLiteral("Key layout: row %1 entry %2 lacks members, gap values used")
                                     .arg(row).arg(column);
+    if (clampToPicture(key.item))
+        qWarning().noquote() << QStringLiteral("Key layout: row %1 entry %2 lies outside the picture, clamped")
+                                    .arg(row).arg(column);
     return key;
 }
 
@@ -84,6 +108,9 @@ KeyLayout::Led parseLed(const cJSON *entry, int index)
     led.validStatus = intMember(entry, "validStatus", 0, &missing);
     if (missing)
         qWarning().noquote() << QStringLiteral("Key layout: side light entry %1 lacks members, defaults used")
+                                    .arg(index);
+    if (clampToPicture(led.item))
+        qWarning().noquote() << QStringLiteral("Key layout: side light entry %1 lies outside the picture, clamped")
                                     .arg(index);
     return led;
 }

@@ -5,13 +5,13 @@
 #include "app/SystemInformation.h"
 #include "app/shell/DAppllication.h"
 #include "platform/CrashHandler.h"
+#include "platform/InstanceLock.h"
 #include "resources/VorlanResources.h"
 
 #include <QApplication>
 #include <QDebug>
 #include <QFile>
 #include <QFileInfo>
-#include <QSharedMemory>
 
 #include <cstring>
 #include <memory>
@@ -26,28 +26,6 @@ QString executableBaseName(const char *argv0)
     return QFileInfo(QFile::decodeName(argv0)).fileName();
 }
 
-// Creates the one-byte segment; false when a live instance holds it.
-bool createInstanceSegment(QSharedMemory &segment)
-{
-    const QString name = StartupPaths::perUserName(singleInstanceKey);
-    if (name.startsWith('/')) {
-        // The segment's key is derived from this file's identity. Without the file, attach() cannot
-        // find a stale segment, and a new file may derive the key of one left by an earlier run:
-        // create() would then fail as if another instance ran. So the file must exist first.
-        QFile keyFile(name);
-        if (!keyFile.exists() && keyFile.open(QIODevice::WriteOnly))
-            keyFile.close();
-        segment.setNativeKey(name);
-    } else {
-        segment.setKey(name);
-    }
-    // A segment outlives a crash, a kill or the immediate exit. Attaching and detaching removes one
-    // that nobody else is attached to and leaves a live instance's segment alone.
-    if (segment.attach())
-        segment.detach();
-    return segment.create(1, QSharedMemory::ReadWrite);
-}
-
 }
 
 int main(int argc, char *argv[])
@@ -60,8 +38,9 @@ int main(int argc, char *argv[])
 
     CrashHandler::install(StartupPaths::dumpDir(baseName), QFile::symLinkTarget("/proc/self/exe"));
 
-    QSharedMemory segment;
-    const bool isRunning = !createInstanceSegment(segment);
+    // Held until the process ends; the kernel releases it however the process ends.
+    InstanceLock instanceLock;
+    const bool isRunning = !instanceLock.tryLock(StartupPaths::perUserName(singleInstanceKey));
     if (isRunning)
         qDebug() << "--------------- EXE already runing -----------------";
 

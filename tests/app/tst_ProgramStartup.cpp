@@ -1,3 +1,4 @@
+#include "platform/InstanceLock.h"
 #include "tests/support/ProgramLog.h"
 
 #include <QCoreApplication>
@@ -5,7 +6,6 @@
 #include <QFile>
 #include <QProcess>
 #include <QSettings>
-#include <QSharedMemory>
 #include <QStandardPaths>
 #include <QtTest>
 
@@ -75,11 +75,6 @@ void tst_ProgramStartup::cleanup()
         m_first.kill();
         m_first.waitForFinished(10000);
     }
-    // A killed or crashed instance leaves its segment; remove it as the next start would.
-    QSharedMemory segment;
-    segment.setNativeKey(qEnvironmentVariable("XDG_RUNTIME_DIR") + "/OsterlinV2.0_1.2.0.1");
-    if (segment.attach())
-        segment.detach();
 }
 
 void tst_ProgramStartup::startFirst()
@@ -146,7 +141,7 @@ void tst_ProgramStartup::startAfterKillRuns()
     ::kill(pid_t(m_first.processId()), SIGKILL);
     QVERIFY(m_first.waitForFinished(10000));
 
-    // The killed instance left its segment and its socket file behind.
+    // The killed instance left its lock file and its socket file behind.
     startFirst();
     QCOMPARE(bannerCount(), 2);
     QCOMPARE(runSecond(), 1);
@@ -155,10 +150,9 @@ void tst_ProgramStartup::startAfterKillRuns()
 
 void tst_ProgramStartup::unansweredSecondStartLeavesWithoutServer()
 {
-    // A live segment holder that never answers on the socket.
-    QSharedMemory holder;
-    holder.setNativeKey(qEnvironmentVariable("XDG_RUNTIME_DIR") + "/OsterlinV2.0_1.2.0.1");
-    QVERIFY(holder.create(1));
+    // A live lock holder that never answers on the socket.
+    InstanceLock holder;
+    QVERIFY(holder.tryLock(qEnvironmentVariable("XDG_RUNTIME_DIR") + "/OsterlinV2.0_1.2.0.1"));
 
     QCOMPARE(runSecond(), 1);
     QVERIFY(!QFileInfo::exists(qEnvironmentVariable("XDG_RUNTIME_DIR") + "/" + programName));

@@ -3,10 +3,13 @@
 #include "resources/VorlanResources.h"
 #include "sdk/protocol/ModelCatalog.h"
 #include "tests/widgets/LayoutFixture.h"
+#include "widgets/KeyViewGeometry.h"
 #include "widgets/KeyboardModelLook.h"
 
 #include <QImage>
 #include <QtTest>
+
+Q_DECLARE_METATYPE(KeyLayoutItem)
 
 class tst_KeyLayoutLoader : public QObject
 {
@@ -157,6 +160,44 @@ private slots:
         QVERIFY(!layout.sideLight);
         QCOMPARE(layout.keyAt(0, 21).item.code, 41);
         QCOMPARE(layout.keyAt(1, 0).item.code, 0);
+    }
+
+    void valuesOutsideThePictureAreClamped_data()
+    {
+        QTest::addColumn<QByteArray>("members");
+        QTest::addColumn<KeyLayoutItem>("expected");
+        const int extent = KeyLayoutLoader::MaxExtent;
+        QTest::newRow("coordinates near INT_MAX")
+            << QByteArray("\"PosX\": 2147483647, \"PosY\": 2147483000, \"Width\": 30, \"Height\": 30, \"Dec\": 41")
+            << KeyLayoutItem{41, extent, extent, 30, 30, KeyLayoutItem::KindKey, 0};
+        QTest::newRow("beyond int")
+            << QByteArray("\"PosX\": -1e300, \"PosY\": 1e300, \"Width\": 30, \"Height\": 30, \"Dec\": 41")
+            << KeyLayoutItem{41, -extent, extent, 30, 30, KeyLayoutItem::KindKey, 0};
+        QTest::newRow("negative sizes")
+            << QByteArray("\"PosX\": 10, \"PosY\": 10, \"Width\": -2147483648, \"Height\": -5, \"Dec\": 41")
+            << KeyLayoutItem{41, 10, 10, 0, 0, KeyLayoutItem::KindKey, 0};
+        QTest::newRow("huge code")
+            << QByteArray("\"PosX\": 10, \"PosY\": 10, \"Width\": 30, \"Height\": 30, \"Dec\": 99999999")
+            << KeyLayoutItem{KeyLayoutLoader::MaxCode, 10, 10, 30, 30, KeyLayoutItem::KindKey, 0};
+    }
+
+    void valuesOutsideThePictureAreClamped()
+    {
+        QFETCH(QByteArray, members);
+        QFETCH(KeyLayoutItem, expected);
+        const QByteArray text = "{\"EveryKeyInfo_Row01\": " + rowOf(22, "{" + members + ", \"Character\": \"K\"}") + "}";
+        KeyLayout layout;
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Key layout: row 1 entry \\d+ lies outside the picture, clamped"));
+        QVERIFY(KeyLayoutLoader::parse(text, layout));
+        QCOMPARE(layout.keyAt(0, 0).item, expected);
+        // The view's arithmetic stays in range at the largest zoom (the sanitizer build checks it).
+        const QRect rect = KeyViewGeometry::keyRect(layout.keyAt(0, 0).item, 4.0f);
+        QVERIFY(rect.width() >= 0 && rect.height() >= 0);
+        QVector<KeyLayoutItem> items;
+        for (const KeyLayout::Key &key : layout.keys)
+            items.append(key.item);
+        QVERIFY(KeyViewGeometry::keysInBand(items, 4.0f, QPoint(0, 0), 0, 0, 100, 100).size() <= 22);
+        KeyViewGeometry::keyAt(items, KeyLayout::Columns, 4.0f, QPoint(0, 0), 1000, QPoint(50, 50));
     }
 
     void invalidTextLoadsNothing_data()

@@ -23,6 +23,9 @@ QVector<KeyLayoutItem> smallMatrix()
 
 } // namespace
 
+// Declared before the test's QFETCH uses it, which a Release build requires.
+Q_DECLARE_METATYPE(KeyLayoutItem)
+
 class tst_KeyViewGeometry : public QObject
 {
     Q_OBJECT
@@ -151,8 +154,6 @@ private slots:
         QCOMPARE(KeyViewGeometry::keyAt({key(4, 0, 0, 40, 40)}, 22, 1.0f, QPoint(0, 0), 300, QPoint(20, 20)), -1);
     }
 };
-
-Q_DECLARE_METATYPE(KeyLayoutItem)
 
 QTEST_GUILESS_MAIN(tst_KeyViewGeometry)
 #include "tst_KeyViewGeometry.moc"

@@ -5,6 +5,7 @@
 #include "sdk/protocol/SimSocketName.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QSet>
 #include <QtTest>
 
@@ -150,7 +151,8 @@ void TestVorlanHidSdk::catalogueIsConsistent()
     QFile rulesFile(VORLAN_SOURCE_DIR "/packaging/udev/70-vorlan-keyboards.rules");
     QVERIFY(rulesFile.open(QIODevice::ReadOnly));
     const QString rules = QString::fromUtf8(rulesFile.readAll());
-    QVERIFY(!rules.contains("MODE"));
+    // Access through the seat (uaccess), never by a file mode for everyone.
+    QVERIFY(!rules.contains(QRegularExpression("\\bMODE\\s*:?=")));
 
     QSet<int> pids;
     bool sideLight = false, magneticDepth10 = false, receiver = false;
@@ -166,8 +168,11 @@ void TestVorlanHidSdk::catalogueIsConsistent()
             QVERIFY2(!pids.contains(ids.pid), "product ids are unique");
             pids.insert(ids.pid);
             receiver |= ids.isDongle;
-            const QString line = QString("ATTRS{idVendor}==\"1209\", ATTRS{idProduct}==\"%1\", TAG+=\"uaccess\"")
-                                     .arg(ids.pid, 4, 16, QChar('0'));
+            // Access to the vendor interface the program opens, and to no other interface.
+            const QString line = QString("ENV{ID_VENDOR_ID}==\"1209\", ENV{ID_MODEL_ID}==\"%1\", "
+                                         "ENV{ID_USB_INTERFACE_NUM}==\"%2\", TAG+=\"uaccess\"")
+                                     .arg(ids.pid, 4, 16, QChar('0'))
+                                     .arg(ids.interfaceNumber, 2, 16, QChar('0'));
             QVERIFY2(rules.contains(line), qPrintable(line));
         }
     }

@@ -14,8 +14,10 @@
 #include <utility>
 #include <vector>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <utime.h>
 
 // Bad files, bad paths, changes from outside and writers killed at random moments.
 class XmlStoreFaultTest : public QObject
@@ -29,6 +31,8 @@ private slots:
     void badPathsAreRefusedAndCreateNothing();
     void changeFromOutsideIsNoticed();
     void killedWriterLeavesOldOrNewFile();
+    void filesFollowTheUmaskAndKeepTheirMode();
+    void deadWritersTempFilesGoOnTheNextWrite();
 
 private:
     QTemporaryDir m_dir;
@@ -226,6 +230,57 @@ void XmlStoreFaultTest::killedWriterLeavesOldOrNewFile()
         QVERIFY(CVorlanXML_SelectProFileKeyOperateInfo(path, "10", "131", &other));
         QCOMPARE(QByteArray(other.value), QByteArray::number(131 * 7));
     }
+    // The next write clears what the killed writers left behind.
+    QVERIFY(CVorlanXML_AddProFileMacroWithKeyInfoItem(path, "1", "501", "Y", "0", "1", "1", "5"));
+    QCOMPARE(QDir(m_dir.path()).entryList({"*.tmp-*"}, QDir::Files | QDir::Hidden), QStringList());
+}
+
+void XmlStoreFaultTest::filesFollowTheUmaskAndKeepTheirMode()
+{
+    const mode_t previous = ::umask(077);
+    const QByteArray path = QFile::encodeName(m_dir.filePath("private.xml"));
+    const bool created = CVorlanXML_CreateXMLFile(path);
+    struct stat info {};
+    const bool statted = ::stat(path, &info) == 0;
+    ::umask(previous);
+    QVERIFY(created && statted);
+    QCOMPARE(info.st_mode & 07777, mode_t(0600));
+
+    QVERIFY(::chmod(path, 0640) == 0);
+    QVERIFY(CVorlanXML_CreateProFileXmlParentNode(path, "1", "Profile1", 0));
+    QVERIFY(::stat(path, &info) == 0);
+    QCOMPARE(info.st_mode & 07777, mode_t(0640));
+}
+
+void XmlStoreFaultTest::deadWritersTempFilesGoOnTheNextWrite()
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath("store.xml");
+    const QByteArray path = QFile::encodeName(file);
+    QVERIFY(CVorlanXML_CreateXMLFile(path));
+
+    const pid_t dead = ::fork();
+    QVERIFY(dead >= 0);
+    if (dead == 0)
+        ::_exit(0);
+    QCOMPARE(::waitpid(dead, nullptr, 0), dead);
+    const QString deadWriter = file + ".tmp-" + QString::number(dead) + "-0";
+    const QString liveWriter = file + ".tmp-" + QString::number(::getppid()) + "-0";
+    const QString oldStyleAbandoned = file + ".tmp-Ab3xYz";
+    const QString oldStyleFresh = file + ".tmp-Qr5tUv";
+    const QString userFile = dir.filePath("notes.tmp-backup");
+    for (const QString &name : {deadWriter, liveWriter, oldStyleAbandoned, oldStyleFresh, userFile})
+        writeWholeFile(name, "partial");
+    const utimbuf hourAgo{std::time(nullptr) - 3600, std::time(nullptr) - 3600};
+    QVERIFY(::utime(QFile::encodeName(oldStyleAbandoned), &hourAgo) == 0);
+    QVERIFY(::utime(QFile::encodeName(userFile), &hourAgo) == 0);
+
+    QVERIFY(CVorlanXML_CreateProFileXmlParentNode(path, "1", "Profile1", 0));
+    QVERIFY(!QFile::exists(deadWriter));
+    QVERIFY(!QFile::exists(oldStyleAbandoned));
+    QVERIFY(QFile::exists(liveWriter));
+    QVERIFY(QFile::exists(oldStyleFresh));
+    QVERIFY(QFile::exists(userFile));
 }
 
 QTEST_APPLESS_MAIN(XmlStoreFaultTest)
