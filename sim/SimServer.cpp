@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <random>
@@ -92,41 +93,27 @@ bool parseNumber(const std::string& text, int base, long minimum, long maximum, 
     return true;
 }
 
-// Bytes given as hexadecimal words, from word `first` on.
-bool parseBytes(const std::vector<std::string>& words, size_t first, size_t maxCount, std::vector<uint8_t>* bytes)
+// Every word a number from 0 to 255 in the given base (0: as written, 0x... or decimal).
+bool parseBytes(const std::vector<std::string>& words, int base, std::vector<uint8_t>* bytes)
 {
-    if (words.size() - std::min(words.size(), first) > maxCount)
-        return false;
-    for (size_t i = first; i < words.size(); ++i) {
+    for (const std::string& word : words) {
         long value = 0;
-        if (!parseNumber(words[i], 16, 0, 255, &value))
+        if (!parseNumber(word, base, 0, 255, &value))
             return false;
         bytes->push_back(static_cast<uint8_t>(value));
     }
     return true;
 }
 
-bool parseSmallNumbers(const std::vector<std::string>& words, size_t first, size_t count, std::vector<uint8_t>* values)
+bool parseSwitch(const std::string& word, bool* on)
 {
-    if (words.size() != first + count)
+    if (word != "on" && word != "off")
         return false;
-    for (size_t i = first; i < words.size(); ++i) {
-        long value = 0;
-        if (!parseNumber(words[i], 0, 0, 255, &value))
-            return false;
-        values->push_back(static_cast<uint8_t>(value));
-    }
+    *on = word == "on";
     return true;
 }
 
-const char* kUsage =
-    "ERR commands: plug <model> [serial|-] [receiver], unplug <id>, list, inject <id> <hex bytes>, "
-    "status <id> <keyLock> <charging> <battery> <connection> <receiverLink> <download> [mode], "
-    "key <id> <hex bytes>, media <id> <hex bytes>, hostkey <id> <code> <pressed>, "
-    "light <id> <area> <mode> <brightness> <speed> <r> <g> <b>, custom <id> <slot>, bitmap <id> <hex bytes>, "
-    "travel <id> <row> <column> <value>, "
-    "serial <id> normal|blank|short, mute <id> on|off, drop <id> <hex code> on|off, latency <id> <ms>, "
-    "ackdrop <id> off|all|<n>, ackdelay <id> <ms>, dump <id>, clearlog <id>";
+constexpr size_t kAnyCount = SIZE_MAX;
 
 } // namespace
 
@@ -470,164 +457,253 @@ bool SimServer::waitForReceived(int id, size_t count, std::chrono::milliseconds 
     });
 }
 
+// A line is "<name> <arguments>", or "<name> <id> <arguments>" for a command on one keyboard.
+struct SimServer::ControlCall
+{
+    SimServer& server;
+    std::vector<std::string> arguments;
+    // The arguments as numbers, for a command that takes numbers.
+    std::vector<uint8_t> values;
+    int id;
+    Slot* slot;
+
+    SimKeyboard& keyboard() const { return *slot->keyboard; }
+    std::string inject(const SimReport& report) const
+    {
+        server.injectLocked(id, report);
+        return "OK";
+    }
+};
+
+struct SimServer::ControlCommand
+{
+    // How the arguments are read: as words, or as numbers from 0 to 255 (hexadecimal, or as written).
+    enum Arguments { Words, HexBytes, Numbers };
+
+    const char* name;
+    bool onKeyboard;
+    Arguments kind;
+    size_t minArguments;
+    size_t maxArguments;
+    const char* usage;
+    // An empty answer refuses the arguments: the line is then answered with the usage.
+    std::string (*run)(const ControlCall& call);
+};
+
+// In the order the usage lists them.
+const std::vector<SimServer::ControlCommand>& SimServer::controlCommands()
+{
+    static const std::vector<ControlCommand> commands = {
+        {"plug", false, ControlCommand::Words, 1, 3, "plug <model> [serial|-] [receiver]",
+         [](const ControlCall& call) -> std::string {
+             const std::vector<std::string>& arguments = call.arguments;
+             if (arguments.size() == 3 && arguments[2] != "receiver")
+                 return {};
+             const ModelInfo* model = ModelCatalog::findByName(arguments[0]);
+             if (!model)
+                 return "ERR unknown model " + arguments[0];
+             const bool receiver = arguments.size() == 3;
+             const auto ids = std::find_if(model->ids.begin(), model->ids.end(), [&](const ModelIds& candidate) {
+                 return candidate.isDongle == receiver;
+             });
+             if (ids == model->ids.end())
+                 return "ERR " + arguments[0] + (receiver ? " has no receiver" : " has no cable variant");
+             std::string serial = arguments.size() >= 2 ? arguments[1] : randomSerial();
+             if (serial == "-")
+                 serial.clear();
+             if (serial.size() > 32)
+                 return "ERR serial number longer than 32 characters";
+
+             SimServer& server = call.server;
+             const int id = server.m_nextId++;
+             Slot slot;
+             slot.path = server.m_folder + "/"
+                 + SimSocketName::format(ids->vid, ids->pid, ids->interfaceNumber, std::to_string(id));
+             std::string error;
+             slot.listenFd = listenSocket(slot.path, SOCK_SEQPACKET, &error);
+             if (slot.listenFd < 0)
+                 return "ERR " + error;
+             slot.keyboard = std::make_unique<SimKeyboard>(*model, *ids, serial);
+             const std::string path = slot.path;
+             server.m_slots.emplace(id, std::move(slot));
+             server.wake();
+             return "OK " + std::to_string(id) + " " + path;
+         }},
+        {"unplug", true, ControlCommand::Words, 0, 0, "unplug <id>",
+         [](const ControlCall& call) -> std::string {
+             call.server.unplugLocked(call.id);
+             return "OK";
+         }},
+        {"list", false, ControlCommand::Words, 0, kAnyCount, "list",
+         [](const ControlCall& call) -> std::string {
+             std::string answer = "OK";
+             for (const auto& [id, slot] : call.server.m_slots)
+                 answer += " " + std::to_string(id) + ":" + slot.keyboard->model().name + ":" + slot.path;
+             return answer;
+         }},
+        {"inject", true, ControlCommand::HexBytes, 1, 64, "inject <id> <hex bytes>",
+         [](const ControlCall& call) -> std::string {
+             SimReport report{};
+             std::copy(call.values.begin(), call.values.end(), report.begin());
+             return call.inject(report);
+         }},
+        {"status", true, ControlCommand::Numbers, 6, 7,
+         "status <id> <keyLock> <charging> <battery> <connection> <receiverLink> <download> [mode]",
+         [](const ControlCall& call) -> std::string {
+             const std::vector<uint8_t>& v = call.values;
+             return call.inject(
+                 SimInjectedReports::status(v[0], v[1], v[2], v[3], v[4], v[5], v.size() > 6 ? v[6] : 0));
+         }},
+        {"key", true, ControlCommand::HexBytes, 1, 8, "key <id> <hex bytes>",
+         [](const ControlCall& call) -> std::string {
+             return call.inject(SimInjectedReports::forwardedKeys(call.values));
+         }},
+        {"media", true, ControlCommand::HexBytes, 1, 13, "media <id> <hex bytes>",
+         [](const ControlCall& call) -> std::string {
+             return call.inject(SimInjectedReports::multimedia(call.values));
+         }},
+        {"hostkey", true, ControlCommand::Numbers, 2, 2, "hostkey <id> <code> <pressed>",
+         [](const ControlCall& call) -> std::string {
+             return call.inject(SimInjectedReports::hostKey(call.values[0], call.values[1] != 0));
+         }},
+        {"light", true, ControlCommand::Numbers, 7, 7, "light <id> <area> <mode> <brightness> <speed> <r> <g> <b>",
+         [](const ControlCall& call) -> std::string {
+             const std::vector<uint8_t>& values = call.values;
+             if (values[0] > 1)
+                 return {};
+             // The user changed the light on the keyboard itself: it stores and reports the record.
+             SimKeyboardMemory& memory = call.keyboard().memory();
+             SimLightRecord& record = values[0] == 0 ? memory.keyboardLight : memory.sideLight;
+             record.mode = values[1];
+             record.brightness = values[2];
+             record.speed = values[3];
+             std::copy(values.begin() + 4, values.end(), std::begin(record.color));
+             return call.inject(
+                 SimStandardHandlers::lightRecordReport(values[0] == 0 ? CMD_SIDE_LIGHT : CMD_CUSTOM_LIGHT, record));
+         }},
+        {"custom", true, ControlCommand::Numbers, 1, 1, "custom <id> <slot>",
+         [](const ControlCall& call) -> std::string {
+             call.keyboard().memory().customLightSlot = call.values[0];
+             return call.inject(SimInjectedReports::customLightSlot(call.values[0]));
+         }},
+        {"bitmap", true, ControlCommand::HexBytes, 1, 22, "bitmap <id> <hex bytes>",
+         [](const ControlCall& call) -> std::string {
+             return call.inject(SimInjectedReports::keyBitmap(call.values));
+         }},
+        {"travel", true, ControlCommand::Numbers, 3, 3, "travel <id> <row> <column> <value>",
+         [](const ControlCall& call) -> std::string {
+             // A key moving under the user's finger: its live travel.
+             return call.inject(SimMagneticHandlers::liveTravel(call.values[0], call.values[1], call.values[2]));
+         }},
+        {"serial", true, ControlCommand::Words, 1, 1, "serial <id> normal|blank|short",
+         [](const ControlCall& call) -> std::string {
+             const std::string& fault = call.arguments[0];
+             if (fault == "normal")
+                 call.keyboard().setSerialFault(SimSerialFault::None);
+             else if (fault == "blank")
+                 call.keyboard().setSerialFault(SimSerialFault::Blank);
+             else if (fault == "short")
+                 call.keyboard().setSerialFault(SimSerialFault::Short);
+             else
+                 return {};
+             return "OK";
+         }},
+        {"mute", true, ControlCommand::Words, 1, 1, "mute <id> on|off",
+         [](const ControlCall& call) -> std::string {
+             bool on = false;
+             if (!parseSwitch(call.arguments[0], &on))
+                 return {};
+             call.keyboard().setMuted(on);
+             return "OK";
+         }},
+        {"drop", true, ControlCommand::Words, 2, 2, "drop <id> <hex code> on|off",
+         [](const ControlCall& call) -> std::string {
+             long code = 0;
+             bool on = false;
+             if (!parseNumber(call.arguments[0], 16, 0, 255, &code) || !parseSwitch(call.arguments[1], &on))
+                 return {};
+             call.keyboard().setDroppedCommand(static_cast<uint8_t>(code), on);
+             return "OK";
+         }},
+        {"latency", true, ControlCommand::Words, 1, 1, "latency <id> <ms>",
+         [](const ControlCall& call) -> std::string {
+             long latency = 0;
+             if (!parseNumber(call.arguments[0], 10, 0, 60000, &latency))
+                 return {};
+             call.slot->latencyMs = static_cast<int>(latency);
+             return "OK";
+         }},
+        {"ackdrop", true, ControlCommand::Words, 1, 1, "ackdrop <id> off|all|<n>",
+         [](const ControlCall& call) -> std::string {
+             const std::string& which = call.arguments[0];
+             long nth = 0;
+             if (which == "all") {
+                 call.keyboard().setAckDropAll(true);
+             } else if (which == "off") {
+                 call.keyboard().setAckDropAll(false);
+                 call.keyboard().setAckDropNth(0);
+             } else if (parseNumber(which, 10, 1, 1L << 30, &nth)) {
+                 call.keyboard().setAckDropNth(static_cast<int>(nth));
+             } else {
+                 return {};
+             }
+             return "OK";
+         }},
+        {"ackdelay", true, ControlCommand::Words, 1, 1, "ackdelay <id> <ms>",
+         [](const ControlCall& call) -> std::string {
+             long delay = 0;
+             if (!parseNumber(call.arguments[0], 10, 0, 60000, &delay))
+                 return {};
+             call.keyboard().setAckDelayMs(static_cast<int>(delay));
+             return "OK";
+         }},
+        {"dump", true, ControlCommand::Words, 0, 0, "dump <id>",
+         [](const ControlCall& call) -> std::string { return "OK " + call.keyboard().dumpJson(); }},
+        {"clearlog", true, ControlCommand::Words, 0, 0, "clearlog <id>",
+         [](const ControlCall& call) -> std::string {
+             call.keyboard().clearLog();
+             return "OK";
+         }},
+    };
+    return commands;
+}
+
 std::string SimServer::executeLocked(const std::string& line)
 {
+    const std::vector<ControlCommand>& commands = controlCommands();
+    static const std::string usage = [&] {
+        std::string text = "ERR commands: ";
+        for (const ControlCommand& command : commands)
+            text += std::string(command.usage) + (&command == &commands.back() ? "" : ", ");
+        return text;
+    }();
+
     const std::vector<std::string> words = splitWords(line);
     if (words.empty())
-        return kUsage;
-    const std::string& command = words[0];
-
-    if (command == "plug") {
-        if (words.size() < 2 || words.size() > 4 || (words.size() == 4 && words[3] != "receiver"))
-            return kUsage;
-        const ModelInfo* model = ModelCatalog::findByName(words[1]);
-        if (!model)
-            return "ERR unknown model " + words[1];
-        const bool receiver = words.size() == 4;
-        const auto ids = std::find_if(model->ids.begin(), model->ids.end(),
-                                      [&](const ModelIds& candidate) { return candidate.isDongle == receiver; });
-        if (ids == model->ids.end())
-            return std::string("ERR ") + words[1] + (receiver ? " has no receiver" : " has no cable variant");
-        std::string serial = words.size() >= 3 ? words[2] : randomSerial();
-        if (serial == "-")
-            serial.clear();
-        if (serial.size() > 32)
-            return "ERR serial number longer than 32 characters";
-
-        const int id = m_nextId++;
-        Slot slot;
-        slot.path = m_folder + "/" + SimSocketName::format(ids->vid, ids->pid, ids->interfaceNumber, std::to_string(id));
-        std::string error;
-        slot.listenFd = listenSocket(slot.path, SOCK_SEQPACKET, &error);
-        if (slot.listenFd < 0)
-            return "ERR " + error;
-        slot.keyboard = std::make_unique<SimKeyboard>(*model, *ids, serial);
-        const std::string path = slot.path;
-        m_slots.emplace(id, std::move(slot));
-        wake();
-        return "OK " + std::to_string(id) + " " + path;
+        return usage;
+    const auto command = std::find_if(commands.begin(), commands.end(),
+                                      [&](const ControlCommand& candidate) { return words[0] == candidate.name; });
+    ControlCall call{*this, {}, {}, 0, nullptr};
+    size_t firstArgument = 1;
+    // An unknown word is taken for a command on a keyboard: its id is checked before the word.
+    if (command == commands.end() || command->onKeyboard) {
+        long id = 0;
+        if (words.size() < 2 || !parseNumber(words[1], 10, 1, 1L << 30, &id))
+            return usage;
+        const auto slot = m_slots.find(static_cast<int>(id));
+        if (slot == m_slots.end())
+            return "ERR no keyboard " + words[1];
+        call.id = slot->first;
+        call.slot = &slot->second;
+        firstArgument = 2;
     }
-    if (command == "list") {
-        std::string answer = "OK";
-        for (const auto& [id, slot] : m_slots)
-            answer += " " + std::to_string(id) + ":" + slot.keyboard->model().name + ":" + slot.path;
-        return answer;
-    }
-
-    long id = 0;
-    if (words.size() < 2 || !parseNumber(words[1], 10, 1, 1L << 30, &id))
-        return kUsage;
-    const auto slotIt = m_slots.find(static_cast<int>(id));
-    if (slotIt == m_slots.end())
-        return "ERR no keyboard " + words[1];
-    Slot& slot = slotIt->second;
-    SimKeyboard& keyboard = *slot.keyboard;
-    std::vector<uint8_t> values;
-
-    if (command == "unplug" && words.size() == 2) {
-        unplugLocked(static_cast<int>(id));
-        return "OK";
-    }
-    if (command == "dump" && words.size() == 2)
-        return "OK " + keyboard.dumpJson();
-    if (command == "clearlog" && words.size() == 2) {
-        keyboard.clearLog();
-        return "OK";
-    }
-    if (command == "inject" && words.size() > 2 && parseBytes(words, 2, 64, &values)) {
-        SimReport report{};
-        std::copy(values.begin(), values.end(), report.begin());
-        injectLocked(static_cast<int>(id), report);
-        return "OK";
-    }
-    if (command == "status" && (parseSmallNumbers(words, 2, 6, &values) || parseSmallNumbers(words, 2, 7, &values))) {
-        injectLocked(static_cast<int>(id), SimInjectedReports::status(values[0], values[1], values[2], values[3],
-                                                                      values[4], values[5],
-                                                                      values.size() > 6 ? values[6] : 0));
-        return "OK";
-    }
-    if (command == "key" && words.size() > 2 && parseBytes(words, 2, 8, &values)) {
-        injectLocked(static_cast<int>(id), SimInjectedReports::forwardedKeys(values));
-        return "OK";
-    }
-    if (command == "media" && words.size() > 2 && parseBytes(words, 2, 13, &values)) {
-        injectLocked(static_cast<int>(id), SimInjectedReports::multimedia(values));
-        return "OK";
-    }
-    if (command == "hostkey" && parseSmallNumbers(words, 2, 2, &values)) {
-        injectLocked(static_cast<int>(id), SimInjectedReports::hostKey(values[0], values[1] != 0));
-        return "OK";
-    }
-    if (command == "light" && parseSmallNumbers(words, 2, 7, &values) && values[0] <= 1) {
-        // The user changed the light on the keyboard itself: it stores and reports the record.
-        SimLightRecord& record = values[0] == 0 ? keyboard.memory().keyboardLight : keyboard.memory().sideLight;
-        record.mode = values[1];
-        record.brightness = values[2];
-        record.speed = values[3];
-        std::copy(values.begin() + 4, values.end(), std::begin(record.color));
-        injectLocked(static_cast<int>(id),
-                     SimStandardHandlers::lightRecordReport(values[0] == 0 ? CMD_SIDE_LIGHT : CMD_CUSTOM_LIGHT,
-                                                            record));
-        return "OK";
-    }
-    if (command == "custom" && parseSmallNumbers(words, 2, 1, &values)) {
-        keyboard.memory().customLightSlot = values[0];
-        injectLocked(static_cast<int>(id), SimInjectedReports::customLightSlot(values[0]));
-        return "OK";
-    }
-    if (command == "travel" && parseSmallNumbers(words, 2, 3, &values)) {
-        // A key moving under the user's finger: its live travel.
-        injectLocked(static_cast<int>(id), SimMagneticHandlers::liveTravel(values[0], values[1], values[2]));
-        return "OK";
-    }
-    if (command == "bitmap" && words.size() > 2 && parseBytes(words, 2, 22, &values)) {
-        injectLocked(static_cast<int>(id), SimInjectedReports::keyBitmap(values));
-        return "OK";
-    }
-    if (command == "serial" && words.size() == 3) {
-        if (words[2] == "normal")
-            keyboard.setSerialFault(SimSerialFault::None);
-        else if (words[2] == "blank")
-            keyboard.setSerialFault(SimSerialFault::Blank);
-        else if (words[2] == "short")
-            keyboard.setSerialFault(SimSerialFault::Short);
-        else
-            return kUsage;
-        return "OK";
-    }
-    if (command == "mute" && words.size() == 3 && (words[2] == "on" || words[2] == "off")) {
-        keyboard.setMuted(words[2] == "on");
-        return "OK";
-    }
-    long code = 0;
-    if (command == "drop" && words.size() == 4 && parseNumber(words[2], 16, 0, 255, &code)
-        && (words[3] == "on" || words[3] == "off")) {
-        keyboard.setDroppedCommand(static_cast<uint8_t>(code), words[3] == "on");
-        return "OK";
-    }
-    long latency = 0;
-    if (command == "latency" && words.size() == 3 && parseNumber(words[2], 10, 0, 60000, &latency)) {
-        slot.latencyMs = static_cast<int>(latency);
-        return "OK";
-    }
-    if (command == "ackdrop" && words.size() == 3) {
-        long nth = 0;
-        if (words[2] == "all") {
-            keyboard.setAckDropAll(true);
-        } else if (words[2] == "off") {
-            keyboard.setAckDropAll(false);
-            keyboard.setAckDropNth(0);
-        } else if (parseNumber(words[2], 10, 1, 1L << 30, &nth)) {
-            keyboard.setAckDropNth(static_cast<int>(nth));
-        } else {
-            return kUsage;
-        }
-        return "OK";
-    }
-    long ackDelay = 0;
-    if (command == "ackdelay" && words.size() == 3 && parseNumber(words[2], 10, 0, 60000, &ackDelay)) {
-        keyboard.setAckDelayMs(static_cast<int>(ackDelay));
-        return "OK";
-    }
-    return kUsage;
+    call.arguments.assign(words.begin() + static_cast<std::ptrdiff_t>(firstArgument), words.end());
+    if (command == commands.end() || call.arguments.size() < command->minArguments
+        || call.arguments.size() > command->maxArguments)
+        return usage;
+    if (command->kind != ControlCommand::Words
+        && !parseBytes(call.arguments, command->kind == ControlCommand::HexBytes ? 16 : 0, &call.values))
+        return usage;
+    const std::string answer = command->run(call);
+    return answer.empty() ? usage : answer;
 }

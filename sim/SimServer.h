@@ -67,6 +67,11 @@ private:
         std::string buffer;
     };
 
+    // A control command: one row of the table in SimServer.cpp, and the line it runs on.
+    struct ControlCommand;
+    struct ControlCall;
+    static const std::vector<ControlCommand>& controlCommands();
+
     std::string executeLocked(const std::string& line);
     void unplugLocked(int id);
     bool injectLocked(int id, const SimReport& report);

@@ -52,6 +52,8 @@ private slots:
     void controlSocketInjectsAndDumps();
     void badControlLinesAreRefused_data();
     void badControlLinesAreRefused();
+    void controlAnswersOfWrongLines_data();
+    void controlAnswersOfWrongLines();
 
 private:
     QString m_folder;
@@ -212,6 +214,75 @@ void TestSimServer::badControlLinesAreRefused()
     QCOMPARE(m_server->plug("Aster104", "", false, nullptr), 1);
     const std::string answer = m_server->execute(line.toStdString());
     QVERIFY2(answer.compare(0, 4, "ERR ") == 0, answer.c_str());
+    QCOMPARE(m_server->execute("list").substr(0, 13), std::string("OK 1:Aster104"));
+}
+
+void TestSimServer::controlAnswersOfWrongLines_data()
+{
+    const QString usage =
+        "ERR commands: plug <model> [serial|-] [receiver], unplug <id>, list, inject <id> <hex bytes>, "
+        "status <id> <keyLock> <charging> <battery> <connection> <receiverLink> <download> [mode], "
+        "key <id> <hex bytes>, media <id> <hex bytes>, hostkey <id> <code> <pressed>, "
+        "light <id> <area> <mode> <brightness> <speed> <r> <g> <b>, custom <id> <slot>, bitmap <id> <hex bytes>, "
+        "travel <id> <row> <column> <value>, "
+        "serial <id> normal|blank|short, mute <id> on|off, drop <id> <hex code> on|off, latency <id> <ms>, "
+        "ackdrop <id> off|all|<n>, ackdelay <id> <ms>, dump <id>, clearlog <id>";
+    const auto bytes = [](int count) { return QString("00 ").repeated(count).trimmed(); };
+    // Each keyboard command with its fewest and its most arguments: one word less or more is refused.
+    const struct
+    {
+        QString command;
+        QString fewest;
+        QString most;
+    } commands[] = {
+        {"unplug", "", ""},
+        {"dump", "", ""},
+        {"clearlog", "", ""},
+        {"inject", "00", bytes(64)},
+        {"status", "1 1 80 0 0 2", "1 1 80 0 0 2 0"},
+        {"key", "00", bytes(8)},
+        {"media", "00", bytes(13)},
+        {"hostkey", "4 1", "4 1"},
+        {"light", "0 1 2 3 4 5 6", "0 1 2 3 4 5 6"},
+        {"custom", "1", "1"},
+        {"bitmap", "00", bytes(22)},
+        {"travel", "0 0 0", "0 0 0"},
+        {"serial", "blank", "blank"},
+        {"mute", "on", "on"},
+        {"drop", "14 on", "14 on"},
+        {"latency", "5", "5"},
+        {"ackdrop", "all", "all"},
+        {"ackdelay", "5", "5"},
+    };
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("answer");
+    for (const auto& [command, fewest, most] : commands) {
+        QTest::newRow(qPrintable(command + " without id")) << command << usage;
+        if (!fewest.isEmpty()) {
+            QStringList fewer = fewest.split(' ');
+            fewer.removeLast();
+            QTest::newRow(qPrintable(command + " with one argument too few"))
+                << (command + " 1 " + fewer.join(' ')).simplified() << usage;
+        }
+        QTest::newRow(qPrintable(command + " with one argument too many"))
+            << (command + " 1 " + most + " 00").simplified() << usage;
+        QTest::newRow(qPrintable(command + " of an unknown keyboard"))
+            << (command + " 99 " + most).simplified() << "ERR no keyboard 99";
+    }
+    QTest::newRow("plug without model") << "plug" << usage;
+    QTest::newRow("plug with one argument too many") << "plug Aster104 - receiver 00" << usage;
+    QTest::newRow("unknown command") << "explode 1" << usage;
+    QTest::newRow("unknown command without id") << "explode" << usage;
+    // The keyboard id is looked up before the command.
+    QTest::newRow("unknown command of an unknown keyboard") << "explode 99" << "ERR no keyboard 99";
+}
+
+void TestSimServer::controlAnswersOfWrongLines()
+{
+    QFETCH(QString, line);
+    QFETCH(QString, answer);
+    QCOMPARE(m_server->plug("Aster104", "", false, nullptr), 1);
+    QCOMPARE(QString::fromStdString(m_server->execute(line.toStdString())), answer);
     QCOMPARE(m_server->execute("list").substr(0, 13), std::string("OK 1:Aster104"));
 }
 

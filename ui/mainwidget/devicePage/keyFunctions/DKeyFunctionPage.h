@@ -42,7 +42,7 @@ protected:
     KeyOperateInfo readEntry() const;
     // An entry of this page's type was found: show it.
     virtual void showEntry(const KeyOperateInfo &info) { Q_UNUSED(info); }
-    // Stores the key's operation (delete, then add) and reports it.
+    // Stores the key's operation (delete, then add) and reports it once the file holds it.
     void storeKeyOperate(int operateType, const QByteArray &count, const QByteArray &mode, const QByteArray &value);
 
     // A page whose body is only its title.

@@ -2,6 +2,8 @@
 
 #include "sdk/store/VorlanXml.h"
 
+#include <QDebug>
+
 #include <cstring>
 
 KeyOperateInfo KeyOperateStore::read(const char *path, int profileIndex, int keyDec)
@@ -30,16 +32,22 @@ int KeyOperateStore::storedType(const KeyOperateInfo &info)
     return ok ? type : -1;
 }
 
-void KeyOperateStore::store(const char *path, int profileIndex, int keyDec, const QString &keyName,
+bool KeyOperateStore::store(const char *path, int profileIndex, int keyDec, const QString &keyName,
                             int operateType, const QByteArray &count, const QByteArray &mode, const QByteArray &value)
 {
     const QByteArray index = QByteArray::number(profileIndex);
     const QByteArray key = QByteArray::number(keyDec);
     const QByteArray name = keyName.toUtf8();
+    // The delete also answers false when the key had no entry; the add replaces any entry it left,
+    // so the add alone tells whether the file holds the new one.
     CVorlanXML_DeleteProFileMacroWithKeyInfoItem(path, index.constData(), key.constData(), name.constData());
-    CVorlanXML_AddProFileMacroWithKeyInfoItem(path, index.constData(), key.constData(), name.constData(),
-                                              QByteArray::number(operateType).constData(), count.constData(),
-                                              mode.constData(), value.constData());
+    const bool stored = CVorlanXML_AddProFileMacroWithKeyInfoItem(
+        path, index.constData(), key.constData(), name.constData(), QByteArray::number(operateType).constData(),
+        count.constData(), mode.constData(), value.constData());
+    if (!stored)
+        qWarning().noquote() << "Key operation: could not store key" << keyDec << "in profile" << profileIndex << "of"
+                             << path;
+    return stored;
 }
 
 void KeyOperateStore::remove(const char *path, int profileIndex, int keyDec, const QByteArray &keyName)

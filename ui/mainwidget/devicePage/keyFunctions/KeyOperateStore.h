@@ -16,8 +16,9 @@ public:
     // The entry's type as a number; -1 without an entry.
     static int storedType(const KeyOperateInfo &info);
 
-    // Delete, then add: a key keeps at most one entry per profile.
-    static void store(const char *path, int profileIndex, int keyDec, const QString &keyName, int operateType,
+    // Delete, then add: a key keeps at most one entry per profile. False, logged, when the file did
+    // not take the entry.
+    static bool store(const char *path, int profileIndex, int keyDec, const QString &keyName, int operateType,
                       const QByteArray &count, const QByteArray &mode, const QByteArray &value);
     static void remove(const char *path, int profileIndex, int keyDec, const QByteArray &keyName);
 };

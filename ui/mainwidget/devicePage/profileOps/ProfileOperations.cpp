@@ -23,6 +23,14 @@ ProfileNodeList listProfiles(const QByteArray &path)
     return profiles;
 }
 
+// A change the profile file did not take is logged, and never reported as done.
+bool stored(bool written, const char *what, const QByteArray &index, const QByteArray &path)
+{
+    if (!written)
+        qWarning().noquote() << "Profile operations: could not" << what << "profile" << index << "in" << path;
+    return written;
+}
+
 } // namespace
 
 ProfileOperations::ProfileOperations(ProfileDialogProvider *dialogs, QWidget *dialogParent, QObject *parent)
@@ -91,7 +99,10 @@ void ProfileOperations::createProfile()
         return;
     }
     const QByteArray name = QStringLiteral("Profile%1").arg(index).toLatin1();
-    CVorlanXML_CreateProFileXmlParentNode(m_profileXmlPath.constData(), newIndex.constData(), name.constData(), 0);
+    if (!stored(CVorlanXML_CreateProFileXmlParentNode(m_profileXmlPath.constData(), newIndex.constData(),
+                                                      name.constData(), 0),
+                "create", newIndex, m_profileXmlPath))
+        return;
     writeDefaults(index);
     emit sigProfileListChanged();
     notice(QObject::tr("Create profile successful"));
@@ -105,7 +116,9 @@ void ProfileOperations::deleteProfile()
         notice(QObject::tr("Need keep at least one profile"));
         return;
     }
-    CVorlanXML_DeleteProFileSelectedNode(m_profileXmlPath.constData(), indexText().constData());
+    if (!stored(CVorlanXML_DeleteProFileSelectedNode(m_profileXmlPath.constData(), indexText().constData()), "delete",
+                indexText(), m_profileXmlPath))
+        return;
     const ProfileNodeList remaining = listProfiles(m_profileXmlPath);
     if (!remaining.empty()) {
         m_profileIndex = QString::fromStdString(remaining.front().first).toInt();
@@ -179,8 +192,10 @@ bool ProfileOperations::renameProfile(const QString &name)
         notice(QObject::tr("Profile name can't empty"));
         return false;
     }
-    CVorlanXML_ModifyProfileNodeInfo(m_profileXmlPath.constData(), indexText().constData(),
-                                     name.toUtf8().constData());
+    if (!stored(CVorlanXML_ModifyProfileNodeInfo(m_profileXmlPath.constData(), indexText().constData(),
+                                                 name.toUtf8().constData()),
+                "rename", indexText(), m_profileXmlPath))
+        return false;
     emit sigProfileListChanged();
     notice(QObject::tr("Modify profile info successful"));
     return true;
@@ -219,8 +234,12 @@ void ProfileOperations::restoreCurrentProfile()
         return;
     const QString name = currentProfileName().value_or(QString());
     CVorlanXML_DeleteProFileSelectedNode(m_profileXmlPath.constData(), indexText().constData());
-    CVorlanXML_CreateProFileXmlParentNode(m_profileXmlPath.constData(), indexText().constData(),
-                                          name.toUtf8().constData(), 0);
+    // The node is made anew only when the delete took: the create refuses an index that exists. The
+    // keyboard is reset only to what the file then holds.
+    if (!stored(CVorlanXML_CreateProFileXmlParentNode(m_profileXmlPath.constData(), indexText().constData(),
+                                                      name.toUtf8().constData(), 0),
+                "reset", indexText(), m_profileXmlPath))
+        return;
     writeDefaults(m_profileIndex);
     loadCurrentProfile();
     if (m_link)

@@ -23,6 +23,8 @@ private slots:
     void cleanup();
     void pickStoresRemapThenReports();
     void everyPickStoresAgain();
+    void pickTheFileCannotTakeReportsNothing_data();
+    void pickTheFileCannotTakeReportsNothing();
     void unknownKeyStoresNothing_data();
     void unknownKeyStoresNothing();
     void pickReplacesEntryOfAnotherType();
@@ -88,6 +90,46 @@ void tst_DChangeKeyPage::everyPickStoresAgain()
     clickOnScreenKey(5);
     QCOMPARE(m_reports.count("saved"), 4);
     QCOMPARE(m_fixture->entryText(KeyPageFixture::DefaultLayer, 2, 41), QString("0:5"));
+}
+
+void tst_DChangeKeyPage::pickTheFileCannotTakeReportsNothing_data()
+{
+    // Places the store can neither read nor replace, whoever runs the test (root included).
+    QTest::addColumn<QString>("place");
+    QTest::newRow("folder where the file should be") << "folder";
+    QTest::newRow("missing folder") << "missing";
+    QTest::newRow("not an XML file") << "garbage";
+}
+
+void tst_DChangeKeyPage::pickTheFileCannotTakeReportsNothing()
+{
+    QFETCH(QString, place);
+    QString path = QString::fromLocal8Bit(m_fixture->path(KeyPageFixture::DefaultLayer));
+    QVERIFY(QFile::remove(path));
+    if (place == "folder") {
+        QVERIFY(QDir().mkdir(path));
+    } else if (place == "missing") {
+        path = QFileInfo(path).path() + "/missing/" + QFileInfo(path).fileName();
+    } else {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("<no profiles");
+    }
+    const auto state = [&path] {
+        const QFileInfo info(path);
+        if (info.isDir())
+            return QDir(path).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).join(' ') + "/";
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()) : QString("missing");
+    };
+    const QString before = state();
+    DDataManager::instance()->setCurrentProfileXmlPath(path.toLocal8Bit().constData());
+
+    m_page->loadCurrentKeyInfo();
+    QTest::ignoreMessage(QtWarningMsg, qPrintable("Key operation: could not store key 41 in profile 2 of " + path));
+    clickOnScreenKey(4);
+    QVERIFY(m_reports.isEmpty());
+    QCOMPARE(state(), before);
 }
 
 void tst_DChangeKeyPage::unknownKeyStoresNothing_data()

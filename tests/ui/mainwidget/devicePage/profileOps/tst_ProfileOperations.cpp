@@ -116,6 +116,8 @@ private slots:
     void exportImportRoundTripWithHostileName();
     void cancelledDialogsChangeNothing();
     void renameRefusesEmptyName();
+    void changeTheFileDoesNotTakeIsNotReported_data();
+    void changeTheFileDoesNotTakeIsNotReported();
     void resetOnMagneticKeyboardRestoresDefaultsFirst();
     void resetAnsweredNoSendsNothing();
     void resetWithoutDeviceStillEmptiesProfile();
@@ -284,6 +286,47 @@ void tst_ProfileOperations::renameRefusesEmptyName()
     QVERIFY(operations.renameProfile(name));
     QCOMPARE(noticeText(notices), QStringLiteral("Modify profile info successful"));
     QCOMPARE(operations.currentProfileName(), std::optional<QString>(name));
+}
+
+void tst_ProfileOperations::changeTheFileDoesNotTakeIsNotReported_data()
+{
+    QTest::addColumn<QString>("operation");
+    QTest::addColumn<QString>("warning");
+    QTest::newRow("create") << "create" << "could not create profile 2";
+    QTest::newRow("rename") << "rename" << "could not rename profile 1";
+    QTest::newRow("reset") << "reset" << "could not reset profile 1";
+}
+
+void tst_ProfileOperations::changeTheFileDoesNotTakeIsNotReported()
+{
+    QFETCH(QString, operation);
+    QFETCH(QString, warning);
+    // A folder where the file should be: the store can neither read nor replace it, even for root.
+    const QByteArray path = tempPath(QStringLiteral("folder-%1.xml").arg(operation));
+    QVERIFY(QDir().mkpath(QString::fromLocal8Bit(path)));
+    ProfileOperations operations(&m_dialogs, nullptr);
+    operations.setProfile(path, 1);
+    QList<int> defaultsWritten;
+    operations.setProfileDefaultsWriter([&](const QByteArray &, int index) { defaultsWritten << index; });
+    int loads = 0;
+    operations.setProfileLoader([&] { ++loads; });
+    QSignalSpy notices(&operations, &ProfileOperations::sigNotice);
+    QSignalSpy listChanged(&operations, &ProfileOperations::sigProfileListChanged);
+    m_dialogs.answer = 0;
+
+    QTest::ignoreMessage(QtWarningMsg, qPrintable("Profile operations: " + warning + " in " + path));
+    if (operation == "create")
+        operations.createProfile();
+    else if (operation == "rename")
+        QVERIFY(!operations.renameProfile(QStringLiteral("Mine")));
+    else
+        operations.resetWithQuestion();
+
+    QVERIFY(notices.isEmpty());
+    QVERIFY(listChanged.isEmpty());
+    QVERIFY(defaultsWritten.isEmpty());
+    QCOMPARE(loads, 0);
+    QVERIFY(QDir(QString::fromLocal8Bit(path)).isEmpty());
 }
 
 void tst_ProfileOperations::resetOnMagneticKeyboardRestoresDefaultsFirst()
