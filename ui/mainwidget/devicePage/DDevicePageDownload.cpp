@@ -3,6 +3,7 @@
 #include "ui/mainwidget/devicePage/DDevicePage.h"
 
 #include "app/DDataManager.h"
+#include "ui/mainwidget/devicePage/devices/DeviceRoster.h"
 #include "ui/mainwidget/devicePage/download/OnboardDownload.h"
 #include "ui/mainwidget/devicePage/keyFunctions/DCustomKeysPage.h"
 #include "widgets/keyboardButCustom.h"
@@ -15,7 +16,7 @@ void DDevicePage::onTheKeyboardIntoDownloading()
     char profilePath[DDataManager::kPathBufferSize] = {};
     data->getCurrentProfileXmlPath(profilePath);
     // Nothing to download to without a current device and its files: end the tab's animation at once.
-    if (!m_currentHidInterface || profilePath[0] == '\0') {
+    if (!m_roster->currentHidInterface() || profilePath[0] == '\0') {
         m_customKeysPage->stopDownloadAnimation();
         return;
     }
@@ -23,14 +24,15 @@ void DDevicePage::onTheKeyboardIntoDownloading()
         m_onboardDownload = new OnboardDownload(m_downloadWaiter, this);
         // A switch or unplug of the current device during the download's waits stops it.
         m_onboardDownload->setTargetProvider([this]() -> OnboardReportSink * {
-            const bool same = m_currentHidInterface && m_currentHidInterface == m_downloadSink.interface();
+            MainHidInterFace *current = m_roster->currentHidInterface();
+            const bool same = current && current == m_downloadSink.interface();
             return same ? &m_downloadSink : nullptr;
         });
     }
     // The download processes events while it waits: a second request is not started inside it.
     if (m_onboardDownload->isRunning())
         return;
-    m_downloadSink.setInterface(m_currentHidInterface);
+    m_downloadSink.setInterface(m_roster->currentHidInterface());
 
     OnboardDownloadRequest request;
     for (keyboardButCustom *keyCap : data->getKeyInfoList())
