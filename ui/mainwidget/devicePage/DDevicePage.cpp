@@ -3,6 +3,7 @@
 #include "app/DDataManager.h"
 #include "device/DDeviceKeyboardLink.h"
 #include "sdk/protocol/HidText.h"
+#include "ui/mainwidget/devicePage/CurrentDeviceDownload.h"
 #include "ui/mainwidget/devicePage/DDeviceListItem.h"
 #include "ui/mainwidget/devicePage/Ui_DDevicePage.h"
 #include "ui/mainwidget/devicePage/devices/DeviceListRules.h"
@@ -95,6 +96,7 @@ DDevicePage::DDevicePage(QWidget *parent)
     m_lightEngine = std::make_unique<lightDealMain>(nullptr);
     m_roster = new DeviceRoster(m_replyWait, this);
     connectRoster();
+    m_download = new CurrentDeviceDownload([this] { return m_roster->currentHidInterface(); }, this);
 
     createSubPages();
     createProfileTools();

@@ -2,8 +2,6 @@
 
 #include "device/hidStructInfoAll.h"
 #include "sdk/store/VorlanXmlRecords.h"
-#include "ui/mainwidget/devicePage/HidReportSink.h"
-#include "ui/mainwidget/devicePage/download/EventLoopDownloadWaiter.h"
 #include "ui/mainwidget/devicePage/download/ReplyWait.h"
 
 #include <QElapsedTimer>
@@ -18,6 +16,7 @@
 
 class ArrowWidget;
 class CbNotice;
+class CurrentDeviceDownload;
 class DCustomKeysPage;
 class DDeviceKeyboardLink;
 class DDeviceListItem;
@@ -25,7 +24,6 @@ class DeviceRoster;
 class DLightsConfigPage;
 class DPerformancePage;
 class DTriggerSettingPage;
-class OnboardDownload;
 class QButtonGroup;
 class QLayout;
 class QTimer;
@@ -249,10 +247,7 @@ private:
     hidDeviceJoinFrame *m_keyView = nullptr;
     keyboardButCustom *m_keyMatrix[6][22] = {};
     ReplyWait m_replyWait;
-    // The on-board download (DDevicePageDownload.cpp).
-    EventLoopDownloadWaiter m_downloadWaiter;
-    HidReportSink m_downloadSink;
-    OnboardDownload *m_onboardDownload = nullptr;
+    CurrentDeviceDownload *m_download = nullptr;
     QString m_serialNumber;
     DeviceRoster *m_roster = nullptr;
     bool m_lightEditTest = false;
