@@ -56,7 +56,7 @@ public:
     QPoint toastPosition() const;
     void clearDeviceList();
     void showTabTip(int index);
-    // Hot-plug entry of the main window: 11 arrival, 12 removal.
+    // Hot-plug entry of the main window: DeviceRoster::Arrival (11) or DeviceRoster::Removal (12).
     void updateHidList(int changeCode, QString hidPath);
 
     QMap<QString, QPointer<DDeviceKeyboardLink>> getDeviceLinkMap() const;

@@ -58,7 +58,7 @@ void DDevicePage::prepareProfileFiles(hidStructInfoAll record, int)
     if (!stillCurrent())
         return;
     m_serialNumber = link != nullptr ? link->getSN() : QString();
-    m_roster->setCurrentDevice(record);
+    m_roster->setCurrentDeviceRecord(record);
     m_currentLayer = 0;
     if (m_lightEngine)
         m_lightEngine->setDeviceInfo(record);

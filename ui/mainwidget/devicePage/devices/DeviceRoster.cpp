@@ -3,6 +3,7 @@
 #include "device/DDeviceKeyboardLink.h"
 #include "device/MainHidInterFace.h"
 #include "ui/mainwidget/devicePage/devices/DeviceRecordBuilder.h"
+#include "ui/mainwidget/devicePage/devices/DeviceScan.h"
 #include "ui/mainwidget/devicePage/devices/KeyboardStatusRules.h"
 #include "ui/mainwidget/devicePage/download/ReplyWait.h"
 
@@ -23,22 +24,16 @@ void closeHidOf(DDeviceKeyboardLink *link)
 DeviceRoster::DeviceRoster(ReplyWait &replyWait, QObject *parent)
     : QObject(parent)
     , m_replyWait(replyWait)
-    , m_scan(&DeviceScan::run)
 {
 }
 
 // The links are children: each one's I/O object stops and joins its thread as the link goes.
 DeviceRoster::~DeviceRoster() = default;
 
-void DeviceRoster::setScanFunction(std::function<DeviceScan()> scan)
-{
-    m_scan = std::move(scan);
-}
-
 DeviceListing DeviceRoster::startListing()
 {
     m_startupListing = true;
-    const DeviceListing listing = DeviceListRules::startupListing(m_scan());
+    const DeviceListing listing = DeviceListRules::startupListing(DeviceScan::run());
     m_hidInfoMap = listing.hidInfoMap;
     for (auto it = listing.dongleStateMap.cbegin(); it != listing.dongleStateMap.cend(); ++it)
         m_dongleStateMap.insert(it.key(), it.value());
@@ -67,7 +62,7 @@ void DeviceRoster::handleChange(int changeCode)
     m_hotPlugBusy = true;
     m_changeCode = changeCode;
 
-    const QMap<QString, hidStructInfoAll> scanned = DeviceListRules::scanMap(m_scan());
+    const QMap<QString, hidStructInfoAll> scanned = DeviceListRules::scanMap(DeviceScan::run());
     const bool arrival = m_changeCode == Arrival;
     if (arrival || m_changeCode == Removal) {
         qDebug() << (arrival ? "-------------------- *** [Insert Start] *** --------------------"

@@ -3,15 +3,12 @@
 #include "device/DDeviceKeyboardLink.h"
 #include "device/hidStructInfoAll.h"
 #include "ui/mainwidget/devicePage/devices/DeviceListRules.h"
-#include "ui/mainwidget/devicePage/devices/DeviceScan.h"
 
 #include <QMap>
 #include <QObject>
 #include <QPointer>
 #include <QSet>
 #include <QString>
-
-#include <functional>
 
 class MainHidInterFace;
 class ReplyWait;
@@ -31,9 +28,6 @@ public:
     // replyWait: the wait for a link's start-up inquiry; it outlives the roster.
     explicit DeviceRoster(ReplyWait &replyWait, QObject *parent = nullptr);
     ~DeviceRoster() override;
-
-    // The SDK's discovery by default; tests may give a scan of their own.
-    void setScanFunction(std::function<DeviceScan()> scan);
 
     // The start-up listing: the records and receiver states of the first scan. Changes reported
     // until finishListing() are held and handled then, arrival first.
@@ -64,7 +58,7 @@ public:
     MainHidInterFace *currentHidInterface() const;
     // The record whose profile files are loaded; it stays after its device leaves.
     hidStructInfoAll currentDevice() const { return m_currentDevice; }
-    void setCurrentDevice(const hidStructInfoAll &record) { m_currentDevice = record; }
+    void setCurrentDeviceRecord(const hidStructInfoAll &record) { m_currentDevice = record; }
 
     // The rebuilt card list's records go back into the device map.
     void rebuildRecords(const QList<hidStructInfoAll> &records);
@@ -106,7 +100,6 @@ private:
     void dropLink(const QString &path);
 
     ReplyWait &m_replyWait;
-    std::function<DeviceScan()> m_scan;
     QMap<QString, hidStructInfoAll> m_hidInfoMap;
     QMap<QString, int> m_dongleStateMap;
     QMap<QString, DDeviceKeyboardLink *> m_deviceLinkMap;
