@@ -2,12 +2,12 @@
 
 #include "app/DDataManager.h"
 #include "device/DDeviceKeyboardLink.h"
-#include "device/MainHidInterFace.h"
 #include "sdk/protocol/HidText.h"
+#include "ui/mainwidget/devicePage/CurrentDeviceDownload.h"
 #include "ui/mainwidget/devicePage/DDeviceListItem.h"
 #include "ui/mainwidget/devicePage/devices/DeviceListRules.h"
 #include "ui/mainwidget/devicePage/devices/DeviceRecordBuilder.h"
-#include "ui/mainwidget/devicePage/devices/DeviceScan.h"
+#include "ui/mainwidget/devicePage/devices/DeviceRoster.h"
 #include "ui/mainwidget/devicePage/devices/KeyboardStatusRules.h"
 #include "ui/mainwidget/devicePage/download/BoundMacroCopy.h"
 #include "ui/mainwidget/devicePage/keyFunctions/DCustomKeysPage.h"
@@ -94,6 +94,9 @@ DDevicePage::DDevicePage(QWidget *parent)
     m_ui->stackedWidget_3->setCurrentWidget(m_ui->page_TipShow);
 
     m_lightEngine = std::make_unique<lightDealMain>(nullptr);
+    m_roster = new DeviceRoster(m_replyWait, this);
+    connectRoster();
+    m_download = new CurrentDeviceDownload([this] { return m_roster->currentHidInterface(); }, this);
 
     createSubPages();
     createProfileTools();
@@ -337,10 +340,7 @@ void DDevicePage::stopLightDealWork()
 
 void DDevicePage::closeDeviceLinks()
 {
-    for (DDeviceKeyboardLink *link : qAsConst(m_deviceLinkMap)) {
-        if (link && link->getHidInterface())
-            link->getHidInterface()->closeHid();
-    }
+    m_roster->closeLinks();
 }
 
 void DDevicePage::stopLightEngine()
@@ -498,6 +498,37 @@ QList<DDeviceListItem *> DDevicePage::deviceListOrder() const
     return cards;
 }
 
+QMap<QString, QPointer<DDeviceKeyboardLink>> DDevicePage::getDeviceLinkMap() const
+{
+    return m_roster->linkMap();
+}
+
+QMap<QString, hidStructInfoAll> DDevicePage::getHidInfoMap() const
+{
+    return m_roster->hidInfoMap();
+}
+
+QMap<QString, int> DDevicePage::getDongleStateMap() const
+{
+    return m_roster->dongleStateMap();
+}
+
+DDeviceKeyboardLink *DDevicePage::getCurrentDeviceLink() const
+{
+    return m_roster->currentLink();
+}
+
+keyboardButCustom *DDevicePage::keyAt(int row, int column) const
+{
+    return row >= 0 && row < 6 && column >= 0 && column < 22 ? m_keyMatrix[row][column] : nullptr;
+}
+
+void DDevicePage::setKeyAt(int row, int column, keyboardButCustom *cap)
+{
+    if (row >= 0 && row < 6 && column >= 0 && column < 22)
+        m_keyMatrix[row][column] = cap;
+}
+
 void DDevicePage::showNoDevice()
 {
     m_ui->stackedWidget_3->setCurrentWidget(m_ui->page_TipShow);
@@ -508,11 +539,7 @@ void DDevicePage::onLoadDeviceList()
 {
     m_ui->stackedWidget_3->setCurrentWidget(m_ui->page_TipShow);
     // Notifications during the opening waits are held and handled once the listing is complete.
-    m_startupListing = true;
-    const DeviceListing listing = DeviceListRules::startupListing(DeviceScan::run());
-    m_hidInfoMap = listing.hidInfoMap;
-    for (auto it = listing.dongleStateMap.cbegin(); it != listing.dongleStateMap.cend(); ++it)
-        m_dongleStateMap.insert(it.key(), it.value());
+    const DeviceListing listing = m_roster->startListing();
 
     clearDeviceList();
     m_deviceItemMap.clear();
@@ -534,128 +561,73 @@ void DDevicePage::onLoadDeviceList()
         showNoDevice();
     emit sigHaveCheckUpgradeFirmwareNUC();
 
-    m_startupListing = false;
-    const QSet<int> held = m_heldChangeCodes;
-    m_heldChangeCodes.clear();
-    for (int code : {11, 12}) {
-        if (held.contains(code))
-            updateHidList(code, QStringLiteral("hidPath"));
-    }
+    m_roster->finishListing();
 }
 
 void DDevicePage::updateHidList(int changeCode, QString)
 {
-    if (m_startupListing) {
-        m_heldChangeCodes.insert(changeCode);
-        return;
-    }
-    if (m_hotPlugBusy)
-        return;
-    m_hotPlugBusy = true;
-    m_changeCode = changeCode;
-
-    const QMap<QString, hidStructInfoAll> scanned = DeviceListRules::scanMap(DeviceScan::run());
-    const QStringList oldKeys = m_hidInfoMap.keys();
-    const QStringList newKeys = scanned.keys();
-
-    if (m_changeCode == 11) {
-        qDebug() << "-------------------- *** [Insert Start] *** --------------------";
-        const QString path = DeviceListRules::firstNewKey(oldKeys, newKeys);
-        if (path.isEmpty()) {
-            m_hotPlugBusy = false;
-            return;
-        }
-        hidStructInfoAll record = scanned.value(path);
-        if (record.usbOrDongle != 0) {
-            record.isOnline = 0;
-            // Out of reach until its receiver reports the keyboard.
-            m_dongleStateMap.insert(path, 1);
-        }
-        m_hidInfoMap.insert(path, record);
-        m_ui->stackedWidget_3->setCurrentWidget(m_ui->page_HaveDevice);
-
-        const QString modelName = DeviceRecordBuilder::modelName(record);
-        DDeviceListItem *card = m_deviceItemMap.take(modelName);
-        if (card)
-            card->setHidInfo(record);
-        else
-            card = createDeviceCard(record);
-        m_deviceItemMap.insert(path, card);
-        openDeviceLink(record);
-
-        const bool hasCurrent = m_currentDeviceItem && m_currentDeviceLink;
-        if (DeviceListRules::arrivalBecomesCurrent(record, scanned.size(), hasCurrent))
-            onHidItemMouseClicked(record);
-        if (!m_currentDeviceItem || !m_currentDeviceLink)
-            showNoDevice();
-        qDebug() << "-------------------- *** [Insert end] *** --------------------";
-    } else if (m_changeCode == 12) {
-        qDebug() << "--------------- OutPut Start ---------------";
-        const QString path = DeviceListRules::firstGoneKey(oldKeys, newKeys);
-        if (path.isEmpty()) {
-            m_hotPlugBusy = false;
-            return;
-        }
-        hidStructInfoAll record = m_hidInfoMap.value(path);
-        DeviceRecordBuilder::makeOffline(&record);
-        DDeviceListItem *card = m_deviceItemMap.take(path);
-        if (card) {
-            card->setHidInfo(record);
-            // A model keeps one offline card: an earlier one of a second keyboard of it goes.
-            const QString modelKey = DeviceRecordBuilder::cardKey(record);
-            if (DDeviceListItem *older = m_deviceItemMap.take(modelKey)) {
-                m_ui->verticalLayout_17->removeWidget(older);
-                older->deleteLater();
-            }
-            m_deviceItemMap.insert(modelKey, card);
-        }
-        m_hidInfoMap.remove(path);
-        m_dongleStateMap.remove(path);
-
-        if (card && card == m_currentDeviceItem) {
-            leaveCurrentDevice(true);
-            makeNextDeviceCurrent();
-        } else if (DDeviceKeyboardLink *link = m_deviceLinkMap.value(path)) {
-            if (MainHidInterFace *hid = link->getHidInterface()) {
-                hid->closeHid();
-                hid->quit();
-            }
-        }
-        // The link stays owned by the page: copies of the link map may still hold it.
-        m_deviceLinkMap.remove(path);
-        qDebug() << "-------------------- *** [OutPut end] *** --------------------";
-    }
-
-    reorderDeviceCards();
-    if (m_changeCode == 12)
-        emit sigIntoOrRemoveHidOver();
-    m_hotPlugBusy = false;
+    m_roster->handleChange(changeCode);
 }
 
-void DDevicePage::leaveCurrentDevice(bool closeHid)
+void DDevicePage::connectRoster()
+{
+    connect(m_roster, &DeviceRoster::linkCreated, this, &DDevicePage::connectLinkReports);
+    connect(m_roster, &DeviceRoster::deviceAdded, this, &DDevicePage::addDeviceCard);
+    connect(m_roster, &DeviceRoster::deviceRemoved, this, &DDevicePage::showDeviceOffline);
+    connect(m_roster, &DeviceRoster::deviceOnlineChanged, this,
+            [this](const QString &path, const hidStructInfoAll &record) {
+                if (DDeviceListItem *card = m_deviceItemMap.value(path))
+                    card->setHidInfo(record);
+            });
+    connect(m_roster, &DeviceRoster::currentRequested, this, &DDevicePage::onHidItemMouseClicked);
+    connect(m_roster, &DeviceRoster::keyboardReached, this,
+            [this] { m_ui->stackedWidget_3->setCurrentWidget(m_ui->page_HaveDevice); });
+    connect(m_roster, &DeviceRoster::currentLeaving, this, &DDevicePage::stopCurrentDeviceWork);
+    connect(m_roster, &DeviceRoster::noCurrentDevice, this, &DDevicePage::showNoDevice);
+    connect(m_roster, &DeviceRoster::changeHandled, this, &DDevicePage::onHotPlugHandled);
+}
+
+void DDevicePage::addDeviceCard(const hidStructInfoAll &record)
+{
+    m_ui->stackedWidget_3->setCurrentWidget(m_ui->page_HaveDevice);
+    DDeviceListItem *card = m_deviceItemMap.take(DeviceRecordBuilder::modelName(record));
+    if (card)
+        card->setHidInfo(record);
+    else
+        card = createDeviceCard(record);
+    m_deviceItemMap.insert(DeviceRecordBuilder::path(record), card);
+}
+
+void DDevicePage::showDeviceOffline(const QString &path, const hidStructInfoAll &offlineRecord)
+{
+    DDeviceListItem *card = m_deviceItemMap.take(path);
+    if (!card)
+        return;
+    card->setHidInfo(offlineRecord);
+    // A model keeps one offline card: an earlier one of a second keyboard of it goes.
+    const QString modelKey = DeviceRecordBuilder::cardKey(offlineRecord);
+    if (DDeviceListItem *older = m_deviceItemMap.take(modelKey)) {
+        m_ui->verticalLayout_17->removeWidget(older);
+        older->deleteLater();
+    }
+    m_deviceItemMap.insert(modelKey, card);
+}
+
+void DDevicePage::onHotPlugHandled(int changeCode)
+{
+    reorderDeviceCards();
+    if (changeCode == DeviceRoster::Removal)
+        emit sigIntoOrRemoveHidOver();
+}
+
+void DDevicePage::stopCurrentDeviceWork()
 {
     if (m_keyView)
         m_keyView->setLightEditMode(false);
     if (m_lightEngine->isKeyTickerRuning() || m_lightEngine->isSideTickerRuning())
         stopLightEngine();
     m_customKeysPage->setInteractLightHook(false, 0);
-    if (closeHid && m_currentHidInterface) {
-        m_currentHidInterface->closeHid();
-        m_currentHidInterface->quit();
-    }
     m_currentDeviceItem = nullptr;
-    m_currentDeviceLink = nullptr;
-    m_currentHidInterface = nullptr;
-}
-
-void DDevicePage::makeNextDeviceCurrent()
-{
-    const QString next = DeviceListRules::nextCurrentPath(m_hidInfoMap, m_dongleStateMap);
-    if (next.isEmpty()) {
-        showNoDevice();
-        return;
-    }
-    onHidItemMouseClicked(m_hidInfoMap.value(next));
 }
 
 void DDevicePage::reorderDeviceCards()
@@ -695,15 +667,10 @@ void DDevicePage::onUpdateDeviceListShow()
     clearDeviceList();
     prepareDeviceListLayout();
     m_deviceItemMap.clear();
-    m_hidInfoMap.clear();
+    m_roster->rebuildRecords(records);
     m_currentDeviceItem = nullptr;
-    for (const hidStructInfoAll &record : records) {
-        DDeviceListItem *card = createDeviceCard(record);
-        const CardPlacement placement = DeviceListRules::rebuildPlacement(record);
-        m_deviceItemMap.insert(placement.itemKey, card);
-        if (!placement.infoKey.isEmpty())
-            m_hidInfoMap.insert(placement.infoKey, record);
-    }
+    for (const hidStructInfoAll &record : records)
+        m_deviceItemMap.insert(DeviceListRules::rebuildPlacement(record).itemKey, createDeviceCard(record));
     if (!currentKey.isEmpty())
         m_currentDeviceItem = m_deviceItemMap.value(currentPath);
     for (DDeviceListItem *card : qAsConst(m_deviceItemMap))
@@ -714,8 +681,11 @@ void DDevicePage::onUpdateDeviceListShow()
 
 void DDevicePage::openDeviceLink(hidStructInfoAll record)
 {
-    // Owned by the page: a removed device's link is never deleted while the page lives.
-    auto *link = new DDeviceKeyboardLink(this);
+    m_roster->openLink(record);
+}
+
+void DDevicePage::connectLinkReports(DDeviceKeyboardLink *link)
+{
     connect(link, &DDeviceKeyboardLink::sigCustomEventChangProfile, this, &DDevicePage::onCustomEventChangProfile);
     connect(link, &DDeviceKeyboardLink::sigRuningOnboard0x19Cmd, this, &DDevicePage::onRuningOnboard0x19Cmd);
     connect(link, &DDeviceKeyboardLink::sigRuningOnboard0x18Cmd, this, &DDevicePage::onRuningOnboard0x18Cmd);
@@ -732,13 +702,6 @@ void DDevicePage::openDeviceLink(hidStructInfoAll record)
     connect(link, &DDeviceKeyboardLink::sigCustomLight_ConfigHaveChanged_HidSend0x09, this,
             &DDevicePage::onCustomLight_ConfigHaveChanged_HidSend0x09);
     connect(link, &DDeviceKeyboardLink::sigTheKeyboardModeChanged, this, &DDevicePage::onTheKeyboardModeChanged);
-
-    m_deviceLinkMap.insert(DeviceRecordBuilder::path(record), link);
-    ++m_linkCount;
-    link->openHidDevice(m_linkCount, record);
-    if (!link->isInquireOver())
-        m_replyWait.waitUntil([link] { return link->isInquireOver(); }, 1300);
-    link->setDongleWatchEnabled(true);
 }
 
 void DDevicePage::onHidItemMouseClicked(hidStructInfoAll hidStuInfo)
@@ -747,14 +710,14 @@ void DDevicePage::onHidItemMouseClicked(hidStructInfoAll hidStuInfo)
         m_pageToast->showNotice(QObject::tr("The device is offline"), toastPosition());
         return;
     }
-    if (m_deviceSwitchBusy)
+    if (m_roster->isSwitchBusy())
         return;
-    m_deviceSwitchBusy = true;
+    m_roster->setSwitchBusy(true);
 
     auto *card = qobject_cast<DDeviceListItem *>(sender());
     if (card && card == m_currentDeviceItem) {
         m_pageToast->showNotice(QObject::tr("The device has been turned on"), toastPosition());
-        m_deviceSwitchBusy = false;
+        m_roster->setSwitchBusy(false);
         return;
     }
     if (!card)
@@ -765,8 +728,7 @@ void DDevicePage::onHidItemMouseClicked(hidStructInfoAll hidStuInfo)
     if (m_lightEngine->isKeyTickerRuning() || m_lightEngine->isSideTickerRuning())
         stopLightEngine();
     m_currentDeviceItem = nullptr;
-    m_currentDeviceLink = nullptr;
-    m_currentHidInterface = nullptr;
+    m_roster->setCurrent(QString());
 
     emit sigReturnHidLikeName(QString::fromLocal8Bit(hidStuInfo.productName),
                               QString::fromLocal8Bit(hidStuInfo.deviceName));
@@ -782,7 +744,7 @@ void DDevicePage::onHidItemMouseClicked(hidStructInfoAll hidStuInfo)
 
 void DDevicePage::setCurrentDevice(hidStructInfoAll record)
 {
-    m_deviceSwitchBusy = true;
+    m_roster->setSwitchBusy(true);
     const QString path = DeviceRecordBuilder::path(record);
     if (m_firstSelection) {
         m_firstSelection = false;
@@ -792,8 +754,8 @@ void DDevicePage::setCurrentDevice(hidStructInfoAll record)
             item->setSelected(item == card);
         m_currentDeviceItem = card;
     }
-    m_currentDeviceLink = m_deviceLinkMap.value(path);
-    m_currentHidInterface = m_currentDeviceLink ? m_currentDeviceLink->getHidInterface() : nullptr;
+    m_roster->setCurrent(path);
+    DDeviceKeyboardLink *link = m_roster->currentLink();
 
     m_zoomFactor = 1.0;
     m_ui->label_Multiple->setText(QString::number(m_zoomFactor, 'f', 1));
@@ -802,12 +764,12 @@ void DDevicePage::setCurrentDevice(hidStructInfoAll record)
     adaptControlsToDeviceType();
 
     DDataManager *data = DDataManager::instance();
-    data->setSideLightModesReported(m_currentDeviceLink && !m_currentDeviceLink->getSideLightModeSupport().modes.isEmpty());
+    data->setSideLightModesReported(link && !link->getSideLightModeSupport().modes.isEmpty());
     data->setCurrentDeviceName(DeviceRecordBuilder::modelName(record));
 
     prepareProfileFiles(record, 0);
     startLightEngine();
-    m_deviceSwitchBusy = false;
+    m_roster->setSwitchBusy(false);
 }
 
 void DDevicePage::buildKeyView(const hidStructInfoAll &record)
@@ -874,9 +836,10 @@ void DDevicePage::adaptControlsToDeviceType()
 
 void DDevicePage::startLightEngine()
 {
-    m_lightEngine->setDeviceInfo(m_currentDevice);
-    m_lightEngine->setHidInterface(m_currentHidInterface);
-    m_lightEngine->setMusicalRhythmParams(m_currentDevice.keyCount, 11, 30.0, 930.0);
+    const hidStructInfoAll device = m_roster->currentDevice();
+    m_lightEngine->setDeviceInfo(device);
+    m_lightEngine->setHidInterface(m_roster->currentHidInterface());
+    m_lightEngine->setMusicalRhythmParams(device.keyCount, 11, 30.0, 930.0);
     m_lightEngine->loadProfileLightConfig();
     m_lightEngine->setLightPreviewEnabled(true);
     m_lightEngine->setLightTickerRuning(true);
@@ -913,28 +876,7 @@ void DDevicePage::onTimerChangingBatteryNum()
 
 void DDevicePage::onDongleStatus(int is24GValid, QString strCurrentHidPath, QString)
 {
-    m_dongleStateMap.insert(strCurrentHidPath, is24GValid);
-    DDeviceListItem *card = m_deviceItemMap.value(strCurrentHidPath);
-    const bool hasCurrent = m_currentDeviceItem && m_currentDeviceLink;
-    const DongleTransition transition =
-        KeyboardStatusRules::dongleTransition(is24GValid, card != nullptr, card && card == m_currentDeviceItem, hasCurrent);
-    if (transition.cardOnline >= 0) {
-        hidStructInfoAll record = m_hidInfoMap.value(strCurrentHidPath, card->getHidInfo());
-        record.isOnline = transition.cardOnline;
-        card->setHidInfo(record);
-    }
-    if (transition.leaveCurrent) {
-        // As on a removal: the view, the engine and the pass-through hook stop with the device;
-        // its link stays open so the receiver can report the keyboard back.
-        leaveCurrentDevice(false);
-        makeNextDeviceCurrent();
-    }
-    if (transition.becomeCurrent) {
-        onHidItemMouseClicked(card->getHidInfo());
-        if (DDeviceKeyboardLink *link = m_deviceLinkMap.value(strCurrentHidPath))
-            link->inquireLightConfig();
-        m_ui->stackedWidget_3->setCurrentWidget(m_ui->page_HaveDevice);
-    }
+    m_roster->handleDongleStatus(is24GValid, strCurrentHidPath);
     onUpdateDeviceListShow();
 }
 

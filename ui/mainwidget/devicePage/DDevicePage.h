@@ -2,15 +2,12 @@
 
 #include "device/hidStructInfoAll.h"
 #include "sdk/store/VorlanXmlRecords.h"
-#include "ui/mainwidget/devicePage/HidReportSink.h"
-#include "ui/mainwidget/devicePage/download/EventLoopDownloadWaiter.h"
 #include "ui/mainwidget/devicePage/download/ReplyWait.h"
 
 #include <QElapsedTimer>
 #include <QMap>
 #include <QPoint>
 #include <QPointer>
-#include <QSet>
 #include <QString>
 #include <QVector>
 #include <QWidget>
@@ -19,14 +16,14 @@
 
 class ArrowWidget;
 class CbNotice;
+class CurrentDeviceDownload;
 class DCustomKeysPage;
 class DDeviceKeyboardLink;
 class DDeviceListItem;
+class DeviceRoster;
 class DLightsConfigPage;
 class DPerformancePage;
 class DTriggerSettingPage;
-class MainHidInterFace;
-class OnboardDownload;
 class QButtonGroup;
 class QLayout;
 class QTimer;
@@ -59,20 +56,35 @@ public:
     QPoint toastPosition() const;
     void clearDeviceList();
     void showTabTip(int index);
-    // Hot-plug entry of the main window: 11 arrival, 12 removal.
+    // Hot-plug entry of the main window: DeviceRoster::Arrival (11) or DeviceRoster::Removal (12).
     void updateHidList(int changeCode, QString hidPath);
 
-    QMap<QString, DDeviceKeyboardLink *> getDeviceLinkMap() const { return m_deviceLinkMap; }
-    QMap<QString, hidStructInfoAll> getHidInfoMap() const { return m_hidInfoMap; }
+    QMap<QString, QPointer<DDeviceKeyboardLink>> getDeviceLinkMap() const;
+    QMap<QString, hidStructInfoAll> getHidInfoMap() const;
     QMap<QString, DDeviceListItem *> getDeviceItemMap() const { return m_deviceItemMap; }
-    QMap<QString, int> getDongleStateMap() const { return m_dongleStateMap; }
+    QMap<QString, int> getDongleStateMap() const;
     DDeviceListItem *getCurrentDeviceItem() const { return m_currentDeviceItem; }
-    DDeviceKeyboardLink *getCurrentDeviceLink() const { return m_currentDeviceLink; }
+    DDeviceKeyboardLink *getCurrentDeviceLink() const;
     hidDeviceJoinFrame *getKeyView() const { return m_keyView; }
+    // The device records, links and current device behind the cards.
+    DeviceRoster &roster() { return *m_roster; }
+    const DeviceRoster &roster() const { return *m_roster; }
     // The cards in the order the list shows them.
     QList<DDeviceListItem *> deviceListOrder() const;
     // The page's wait for device replies; tests replace its clock.
     ReplyWait &replyWait() { return m_replyWait; }
+    // The current profile: its layer file (empty without a device of its own) and index.
+    const char *profileXmlPath() const { return m_profileXmlPath; }
+    int profileIndex() const { return m_profileIndex; }
+    // The custom light set chosen on the lighting tab.
+    int customLightSlot() const { return m_customLightSlot; }
+    // The caps of the current picture by (row, column); null where the model has no key.
+    keyboardButCustom *keyAt(int row, int column) const;
+    void setKeyAt(int row, int column, keyboardButCustom *cap);
+    // The key being calibrated, (-1, -1) outside a calibration, and the keys the all-keys
+    // calibration marked so far.
+    QPoint calibrationPoint() const { return m_calibrationPoint; }
+    QList<keyboardButCustom *> calibratedKeys() const { return m_calibratedKeys; }
 
     // Opening devices and the current device.
     void openDeviceLink(hidStructInfoAll record);
@@ -201,9 +213,14 @@ private:
     void showNoDevice();
     void buildKeyView(const hidStructInfoAll &record);
     void adaptControlsToDeviceType();
-    // The current device leaves (removed, or its receiver lost it): its work stops, nothing is current.
-    void leaveCurrentDevice(bool closeHid);
-    void makeNextDeviceCurrent();
+    // Connects the roster's reports to the cards, the view and the current device's work.
+    void connectRoster();
+    void connectLinkReports(DDeviceKeyboardLink *link);
+    void addDeviceCard(const hidStructInfoAll &record);
+    void showDeviceOffline(const QString &path, const hidStructInfoAll &offlineRecord);
+    // The current device leaves (removed, or its receiver lost it): its work stops.
+    void stopCurrentDeviceWork();
+    void onHotPlugHandled(int changeCode);
     void reorderDeviceCards();
     QString moveTipText() const;
     void setProfileXmlPath(const QByteArray &path);
@@ -230,15 +247,9 @@ private:
     hidDeviceJoinFrame *m_keyView = nullptr;
     keyboardButCustom *m_keyMatrix[6][22] = {};
     ReplyWait m_replyWait;
-    // The on-board download (DDevicePageDownload.cpp).
-    EventLoopDownloadWaiter m_downloadWaiter;
-    HidReportSink m_downloadSink;
-    OnboardDownload *m_onboardDownload = nullptr;
+    CurrentDeviceDownload *m_download = nullptr;
     QString m_serialNumber;
-    hidStructInfoAll m_currentDevice{};
-    // Hot-plug changes that came while the start-up listing ran, handled after it.
-    QSet<int> m_heldChangeCodes;
-    bool m_startupListing = false;
+    DeviceRoster *m_roster = nullptr;
     bool m_lightEditTest = false;
     int m_customLightSlot = -1;
     QButtonGroup *m_tabButtonGroup = nullptr;
@@ -255,19 +266,11 @@ private:
     int m_sideLightTypeInUse = 2;
     int m_lightRunningStatus = 0;
     int m_lightSyncStatus = 0;
-    int m_changeCode = 10;
     bool m_firstSelection = true;
-    bool m_hotPlugBusy = false;
-    bool m_deviceSwitchBusy = false;
     bool m_sleepTimeConfirmed = false;
-    int m_linkCount = 0;
-    QMap<QString, hidStructInfoAll> m_hidInfoMap;
-    QMap<QString, int> m_dongleStateMap;
+    // The cards by the key the roster's rules give them: path, or model name when offline.
     QMap<QString, DDeviceListItem *> m_deviceItemMap;
-    QMap<QString, DDeviceKeyboardLink *> m_deviceLinkMap;
     DDeviceListItem *m_currentDeviceItem = nullptr;
-    DDeviceKeyboardLink *m_currentDeviceLink = nullptr;
-    MainHidInterFace *m_currentHidInterface = nullptr;
     QPoint m_calibrationPoint = QPoint(-1, -1);
     std::unique_ptr<ProfileDialogProvider> m_profileDialogs;
     ProfileOperations *m_profileOperations = nullptr;
@@ -275,7 +278,4 @@ private:
     MagneticCommands *m_magneticCommands = nullptr;
     QList<keyboardButCustom *> m_calibratedKeys;
     QString m_deviceFolder;
-
-    friend class tst_DDevicePageProfiles;
-    friend class tst_DDevicePageProfileOps;
 };

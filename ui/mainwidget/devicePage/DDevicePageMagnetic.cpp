@@ -3,6 +3,7 @@
 
 #include "app/DDataManager.h"
 #include "device/DDeviceKeyboardLink.h"
+#include "ui/mainwidget/devicePage/devices/DeviceRoster.h"
 #include "ui/mainwidget/devicePage/magnetic/DTriggerSettingPage.h"
 #include "ui/mainwidget/devicePage/profileOps/MagneticCommands.h"
 #include "ui/mainwidget/devicePage/profileOps/MagneticReports.h"
@@ -194,10 +195,11 @@ void DDevicePage::onTheMagneticKeyboardCalibrationStatusBack(int keyCalibrationS
 
 void DDevicePage::onMagneticKeyboardAllKeysCalibrationStatusBack(int keyCalibrationStatus)
 {
-    if ((keyCalibrationStatus == 0 || keyCalibrationStatus == 1) && m_currentDeviceLink) {
+    DDeviceKeyboardLink *link = m_roster->currentLink();
+    if ((keyCalibrationStatus == 0 || keyCalibrationStatus == 1) && link) {
         // The link keeps column c's bits under key c.
         QByteArray columns(MagneticReports::matrixColumns, '\0');
-        const QMap<int, int> map = m_currentDeviceLink->getAllKeysCalibrationMap();
+        const QMap<int, int> map = link->getAllKeysCalibrationMap();
         for (auto it = map.cbegin(); it != map.cend(); ++it) {
             if (it.key() >= 0 && it.key() < columns.size())
                 columns[it.key()] = static_cast<char>(it.value());

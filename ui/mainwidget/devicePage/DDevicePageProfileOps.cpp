@@ -4,6 +4,7 @@
 #include "app/DDataManager.h"
 #include "device/DDeviceKeyboardLink.h"
 #include "sdk/store/VorlanXml.h"
+#include "ui/mainwidget/devicePage/devices/DeviceRoster.h"
 #include "ui/mainwidget/devicePage/lightDeal/lightDealMain.h"
 #include "ui/mainwidget/devicePage/lights/DLightsConfigPage.h"
 #include "ui/mainwidget/devicePage/magnetic/DTriggerSettingPage.h"
@@ -57,12 +58,12 @@ void DDevicePage::syncProfileTools()
 {
     const QByteArray path(m_profileXmlPath);
     m_profileOperations->setProfile(path, m_profileIndex);
-    m_profileOperations->setDeviceLink(m_currentDeviceLink);
+    m_profileOperations->setDeviceLink(m_roster->currentLink());
     const bool magnetic = DDataManager::instance()->getHidDeviceType() == kMagneticDeviceType;
     m_profileOperations->setMagneticCommands(magnetic ? m_magneticCommands : nullptr);
-    m_sleepTimeSettings->setDeviceLink(m_currentDeviceLink);
+    m_sleepTimeSettings->setDeviceLink(m_roster->currentLink());
     m_sleepTimeSettings->setProfile(path, m_profileIndex);
-    m_magneticCommands->setHidInterface(m_currentHidInterface);
+    m_magneticCommands->setHidInterface(m_roster->currentHidInterface());
 }
 
 // ---- Profiles ----

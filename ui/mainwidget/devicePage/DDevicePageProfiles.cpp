@@ -4,6 +4,7 @@
 #include "app/DDataManager.h"
 #include "device/DDeviceKeyboardLink.h"
 #include "sdk/store/VorlanXml.h"
+#include "ui/mainwidget/devicePage/devices/DeviceRoster.h"
 #include "ui/mainwidget/devicePage/keyFunctions/DCustomKeysPage.h"
 #include "ui/mainwidget/devicePage/lightDeal/lightDealMain.h"
 #include "ui/mainwidget/devicePage/lights/DLightsConfigPage.h"
@@ -46,15 +47,18 @@ void DDevicePage::setProfileXmlPath(const QByteArray &path)
 
 void DDevicePage::prepareProfileFiles(hidStructInfoAll record, int)
 {
-    DDeviceKeyboardLink *link = m_currentDeviceLink;
+    // The current device may leave during the wait, and its link may go with it.
+    const QPointer<DDeviceKeyboardLink> link = m_roster->currentLink();
+    const bool hadLink = link;
+    const auto stillCurrent = [this, link, hadLink] {
+        return m_roster->currentLink() == link && bool(link) == hadLink;
+    };
     if (link != nullptr && !link->isInquireOver())
-        m_replyWait.waitUntil([this, link] { return m_currentDeviceLink != link || link->isInquireOver(); },
-                              kCurrentDeviceWaitMs);
-    // The current device may have left during the wait.
-    if (m_currentDeviceLink != link)
+        m_replyWait.waitUntil([&] { return !stillCurrent() || link->isInquireOver(); }, kCurrentDeviceWaitMs);
+    if (!stillCurrent())
         return;
     m_serialNumber = link != nullptr ? link->getSN() : QString();
-    m_currentDevice = record;
+    m_roster->setCurrentDeviceRecord(record);
     m_currentLayer = 0;
     if (m_lightEngine)
         m_lightEngine->setDeviceInfo(record);
@@ -95,9 +99,9 @@ void DDevicePage::loadCurrentProfile()
         m_keyView->exitLightEditMode();
 
     m_profileIndex = CVorlanXML_GetCreateXMLFileProfileIndex(m_profileXmlPath);
-    if (m_currentDeviceLink != nullptr) {
-        m_currentDeviceLink->setCurrentProfileIndex(m_profileIndex);
-        m_currentDeviceLink->setCurrentProfileXmlPath(m_profileXmlPath);
+    if (DDeviceKeyboardLink *link = m_roster->currentLink()) {
+        link->setCurrentProfileIndex(m_profileIndex);
+        link->setCurrentProfileXmlPath(m_profileXmlPath);
     }
     data->setCurrentProfileIndex(m_profileIndex);
     data->setCurrentProfileXmlPath(m_profileXmlPath);
@@ -112,11 +116,11 @@ void DDevicePage::loadCurrentProfile()
     m_customKeysPage->setProfileXmlPath(m_profileXmlPath);
     m_lightsPage->setProfileIndex(m_profileIndex);
     m_lightsPage->setProfileXmlPath(m_profileXmlPath);
-    m_lightsPage->setHidInterface(m_currentHidInterface);
+    m_lightsPage->setHidInterface(m_roster->currentHidInterface());
     m_performancePage->setProfileIndex(m_profileIndex);
     m_performancePage->setProfileXmlPath(m_profileXmlPath);
     if (m_lightEngine)
-        m_lightEngine->setHidInterface(m_currentHidInterface);
+        m_lightEngine->setHidInterface(m_roster->currentHidInterface());
 
     refreshProfileList();
     if (data->isMagneticKeyboard() && m_currentLayer == 0)
@@ -178,15 +182,16 @@ void DDevicePage::refreshProfileList()
 
 void DDevicePage::addDefaultLightInfo(int profileIndex)
 {
-    defaultsFor(m_currentDevice).addDefaultLightInfo(QByteArray(m_profileXmlPath), profileIndex);
+    defaultsFor(m_roster->currentDevice()).addDefaultLightInfo(QByteArray(m_profileXmlPath), profileIndex);
 }
 
 void DDevicePage::addDefaultCustomLights(int profileIndex)
 {
-    defaultsFor(m_currentDevice).addDefaultCustomLights(QByteArray(m_profileXmlPath), profileIndex);
+    defaultsFor(m_roster->currentDevice()).addDefaultCustomLights(QByteArray(m_profileXmlPath), profileIndex);
 }
 
 void DDevicePage::addDefaultCustomLightItems(int profileIndex, int setIndex)
 {
-    defaultsFor(m_currentDevice).addDefaultCustomLightItems(QByteArray(m_profileXmlPath), profileIndex, setIndex);
+    defaultsFor(m_roster->currentDevice())
+        .addDefaultCustomLightItems(QByteArray(m_profileXmlPath), profileIndex, setIndex);
 }

@@ -5,6 +5,7 @@
 #include "device/DDeviceKeyboardLink.h"
 #include "device/MainHidInterFace.h"
 #include "sdk/store/VorlanXml.h"
+#include "ui/mainwidget/devicePage/devices/DeviceRoster.h"
 #include "ui/mainwidget/devicePage/keyFunctions/DCustomKeysPage.h"
 #include "ui/mainwidget/devicePage/lights/DLightsConfigPage.h"
 #include "ui/mainwidget/devicePage/magnetic/DPerformancePage.h"
@@ -66,9 +67,10 @@ void DDevicePage::onCurIndexChangedMainPage(int selIndex)
         onEveryPageBackTip(QObject::tr("Key calibration in progress, please wait a moment"));
         return;
     }
-    if (m_currentPageIndex == kTriggerTab && !trigger && m_currentHidInterface != nullptr) {
+    MainHidInterFace *hid = m_roster->currentHidInterface();
+    if (m_currentPageIndex == kTriggerTab && !trigger && hid != nullptr) {
         const QByteArray report = triggerTabLeftReport();
-        if (m_currentHidInterface->sendCommand(reinterpret_cast<const unsigned char *>(report.constData())) < 0)
+        if (hid->sendCommand(reinterpret_cast<const unsigned char *>(report.constData())) < 0)
             qDebug() << "USB serial port [Write Sensitivity-data] Failed ...";
     }
 
@@ -147,8 +149,8 @@ void DDevicePage::onDefaultLayerAndFnLayerSwitch(int layer)
     // A path that does not fit leaves the buffer empty rather than naming another file.
     setProfileXmlPath(ProfilePath::layerFilePath(QByteArray(m_profileXmlPath), layer));
     loadCurrentProfile();
-    if (m_currentDeviceLink != nullptr) {
-        for (const QPair<int, int> &position : m_currentDeviceLink->getKeyPositionList()) {
+    if (m_roster->currentLink() != nullptr) {
+        for (const QPair<int, int> &position : m_roster->currentLink()->getKeyPositionList()) {
             const int row = position.first;
             const int column = position.second;
             if (row >= 0 && row < 6 && column >= 0 && column < 22 && m_keyMatrix[row][column] != nullptr)
@@ -165,13 +167,13 @@ void DDevicePage::onDefaultLayerAndFnLayerSwitch(int layer)
 
 void DDevicePage::onLockWinKeyAbout(int feature1, int feature2, int feature3, int feature4)
 {
-    if (m_currentDeviceLink != nullptr)
-        m_currentDeviceLink->setLockWinConfig(feature1, feature2, feature3, feature4);
+    if (m_roster->currentLink() != nullptr)
+        m_roster->currentLink()->setLockWinConfig(feature1, feature2, feature3, feature4);
 }
 
 void DDevicePage::onCustomEventChangProfile(int changeProfileIndex)
 {
-    if (m_currentDeviceLink == nullptr)
+    if (m_roster->currentLink() == nullptr)
         return;
     // The keyboard may name a profile this file does not hold; switching to it would leave every
     // tab on a profile without a node.

@@ -1,17 +1,19 @@
 #pragma once
 
+#include "device/MainHidInterFace.h"
 #include "ui/mainwidget/devicePage/download/OnboardReportSink.h"
 
-class MainHidInterFace;
+#include <QPointer>
 
 // The on-board download's reports go to the command queue of one device's HID I/O object.
 class HidReportSink : public OnboardReportSink
 {
 public:
     void setInterface(MainHidInterFace *hid) { m_hid = hid; }
-    MainHidInterFace *interface() const { return m_hid; }
+    MainHidInterFace *interface() const { return m_hid.data(); }
     int sendCommand(const unsigned char *report) override;
 
 private:
-    MainHidInterFace *m_hid = nullptr;
+    // Cleared when the device's link goes, so a removed keyboard is never written to.
+    QPointer<MainHidInterFace> m_hid;
 };

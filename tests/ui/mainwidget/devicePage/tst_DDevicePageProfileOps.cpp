@@ -4,6 +4,7 @@
 #include "sdk/store/VorlanXml.h"
 #include "tests/support/SimServerFixture.h"
 #include "ui/mainwidget/devicePage/DDevicePage.h"
+#include "ui/mainwidget/devicePage/devices/DeviceRoster.h"
 #include "ui/mainwidget/devicePage/profileOps/DProfileMenuToolWidget.h"
 #include "ui/mainwidget/devicePage/profileOps/MagneticReports.h"
 #include "widgets/ArrowWidget.h"
@@ -103,7 +104,7 @@ void tst_DDevicePageProfileOps::startWithKeyboard()
     QTRY_COMPARE_WITH_TIMEOUT(listed.count(), 1, kWait);
     QVERIFY(m_page->getCurrentDeviceLink() != nullptr);
     QVERIFY(m_page->getKeyView() != nullptr);
-    QVERIFY(m_page->m_profileXmlPath[0] != '\0');
+    QVERIFY(m_page->profileXmlPath()[0] != '\0');
     QTRY_VERIFY_WITH_TIMEOUT(m_page->getKeyView()->width() > 100, kWait);
     // The preparation's own sleep-time inquiry must have arrived, or the first drain would take it
     // for its own and return while reports queued after it are still on their way.
@@ -139,8 +140,10 @@ QList<keyboardButCustom *> tst_DDevicePageProfileOps::keyCaps() const
 
 bool tst_DDevicePageProfileOps::keyPictureOnTop() const
 {
-    const QObjectList layers = m_page->m_viewContainer->children();
-    return layers.indexOf(m_page->m_keyView) > layers.indexOf(m_page->m_dragArea);
+    // The picture and the selection area are stacked in one container.
+    hidDeviceJoinFrame *picture = m_page->getKeyView();
+    const QObjectList layers = picture->parentWidget()->children();
+    return layers.indexOf(picture) > layers.indexOf(picture->parentWidget()->findChild<dragShowArea *>());
 }
 
 void tst_DDevicePageProfileOps::profileButtonOpensMenuThatClosesOnRelease()
@@ -173,7 +176,7 @@ void tst_DDevicePageProfileOps::operationsLoadAndFillProfilesThroughThePage()
 {
     startWithKeyboard();
     DDevicePage &page = *m_page;
-    const char *path = page.m_profileXmlPath;
+    const char *path = page.profileXmlPath();
     auto *list = page.findChild<QComboBox *>("comboBox_profileList");
     auto *tabs = page.findChild<QStackedWidget *>("stackedWidget");
 
@@ -187,7 +190,7 @@ void tst_DDevicePageProfileOps::operationsLoadAndFillProfilesThroughThePage()
     page.onCurIndexChangedMainPage(2);
     list->setCurrentIndex(1);
     QCOMPARE(CVorlanXML_GetCreateXMLFileProfileIndex(path), 2);
-    QCOMPARE(page.m_profileIndex, 2);
+    QCOMPARE(page.profileIndex(), 2);
     QCOMPARE(DDataManager::instance()->getCurrentProfileIndex(), 2);
     QCOMPARE(tabs->currentWidget()->objectName(), QString("page_CustomKeys"));
     QCOMPARE(list->currentText(), QString("Profile2"));
@@ -207,7 +210,7 @@ void tst_DDevicePageProfileOps::operationsLoadAndFillProfilesThroughThePage()
     // Deleting the current profile makes the first remaining one current and loads it.
     page.onProfileDelete();
     QCOMPARE(list->count(), 1);
-    QCOMPARE(page.m_profileIndex, 1);
+    QCOMPARE(page.profileIndex(), 1);
     QCOMPARE(DDataManager::instance()->getCurrentProfileIndex(), 1);
     QCOMPARE(list->currentText(), QString("Profile1"));
 }
@@ -232,7 +235,9 @@ void tst_DDevicePageProfileOps::bandSelectsOnlyWhereTheAreaActs()
     startWithKeyboard();
     hidDeviceJoinFrame *view = m_page->getKeyView();
     m_page->onCurIndexChangedMainPage(tab);
-    m_page->m_currentKeyboardLightType = lightType;
+    // The lighting tab names the light type it shows.
+    if (lightType >= 0)
+        m_page->onSelectCurrentLightTypeIndex_KB(lightType, colorInfoData{});
     drainQueue();
     markReceived();
 
@@ -240,7 +245,7 @@ void tst_DDevicePageProfileOps::bandSelectsOnlyWhereTheAreaActs()
     const QList<keyboardButCustom *> selection = view->getDragSelection();
     QCOMPARE(!selection.isEmpty(), selects);
     if (selects)
-        QCOMPARE(selection.size(), m_page->m_currentDevice.keyCount);
+        QCOMPARE(selection.size(), m_page->roster().currentDevice().keyCount);
 
     // Only the trigger tab tells the keyboard which keys are selected.
     drainQueue();
@@ -284,7 +289,7 @@ void tst_DDevicePageProfileOps::pressOnHoveredKeyTogglesItAndAsksItsTravel()
     startWithKeyboard();
     hidDeviceJoinFrame *view = m_page->getKeyView();
     m_page->onCurIndexChangedMainPage(MagneticReports::triggerTab);
-    keyboardButCustom *cap = m_page->m_keyMatrix[2][3];
+    keyboardButCustom *cap = m_page->keyAt(2, 3);
     QVERIFY(cap != nullptr);
     const QPoint centre = cap->mapTo(view, cap->rect().center());
     drainQueue();
@@ -314,7 +319,7 @@ void tst_DDevicePageProfileOps::singleKeyCalibrationSwitchesThePicture()
     startWithKeyboard();
     m_page->onCurIndexChangedMainPage(MagneticReports::triggerTab);
     QVERIFY(!keyPictureOnTop());
-    keyboardButCustom *cap = m_page->m_keyMatrix[1][1];
+    keyboardButCustom *cap = m_page->keyAt(1, 1);
     QVERIFY(cap != nullptr);
     drainQueue();
     markReceived();
@@ -330,7 +335,7 @@ void tst_DDevicePageProfileOps::singleKeyCalibrationSwitchesThePicture()
     QVERIFY(!keyPictureOnTop());
     QVERIFY(!DDataManager::instance()->isKeyCalibrationRunning());
     QCOMPARE(cap->getLightColor().alpha(), 0);
-    QCOMPARE(m_page->m_calibrationPoint, QPoint(-1, -1));
+    QCOMPARE(m_page->calibrationPoint(), QPoint(-1, -1));
 
     // Each switch clears the keyboard's selection.
     drainQueue();
@@ -357,7 +362,7 @@ void tst_DDevicePageProfileOps::allKeysCalibrationMarksProgressThenRestores()
     int progressKeys = 0;
     for (int row = 0; row < 6; ++row) {
         for (int column = 0; column < 11; ++column)
-            progressKeys += m_page->m_keyMatrix[row][column] != nullptr ? 1 : 0;
+            progressKeys += m_page->keyAt(row, column) != nullptr ? 1 : 0;
     }
     QVERIFY(progressKeys > 0);
 
@@ -375,7 +380,7 @@ void tst_DDevicePageProfileOps::allKeysCalibrationMarksProgressThenRestores()
     QVERIFY(!DDataManager::instance()->isKeyCalibrationRunning());
     QVERIFY(!keyPictureOnTop());
     QVERIFY(key->isHoverEnabled());
-    QVERIFY(m_page->m_calibratedKeys.isEmpty());
+    QVERIFY(m_page->calibratedKeys().isEmpty());
     QCOMPARE(m_page->findChild<CbNotice *>()->text(), QString("The key calibration successful"));
 }
 

@@ -5,6 +5,8 @@
 #include "sim/SimInjectedReports.h"
 #include "tests/support/SimServerFixture.h"
 #include "ui/mainwidget/devicePage/DDevicePage.h"
+#include "ui/mainwidget/devicePage/devices/DeviceRecordBuilder.h"
+#include "ui/mainwidget/devicePage/devices/DeviceRoster.h"
 #include "ui/mainwidget/devicePage/keyFunctions/DCustomKeysPage.h"
 #include "widgets/CbNotice.h"
 #include "widgets/keySelectFrame.h"
@@ -12,6 +14,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QPointer>
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QToolButton>
@@ -71,10 +74,11 @@ private:
     int triggerLeftReports() const;
     void drainQueue();
     static void fillKeyMatrix(DDevicePage &page, const keySelectFrame &picture);
-    static QString path(const DDevicePage &page) { return QString::fromLocal8Bit(page.m_profileXmlPath); }
+    static QString path(const DDevicePage &page) { return QString::fromLocal8Bit(page.profileXmlPath()); }
 
     std::unique_ptr<SimServerFixture> m_sim;
-    std::unique_ptr<DDeviceKeyboardLink> m_link;
+    // The current device's link, which the page's roster owns.
+    QPointer<DDeviceKeyboardLink> m_link;
     int m_keyboard = -1;
 };
 
@@ -94,7 +98,7 @@ void tst_DDevicePageProfiles::init()
 
 void tst_DDevicePageProfiles::cleanup()
 {
-    m_link.reset();
+    m_link.clear();
     m_sim.reset();
     qInstallMessageHandler(nullptr);
 }
@@ -110,11 +114,10 @@ void tst_DDevicePageProfiles::makeCurrent(DDevicePage &page, const QString &mode
     std::strcpy(record.deviceKind, "keyboard");
     record.keyCount = magnetic ? 68 : 104;
     DDataManager::instance()->setMagneticKeyboard(magnetic);
-    m_link = std::make_unique<DDeviceKeyboardLink>();
-    m_link->openHidDevice(0, record);
-    page.m_currentDeviceLink = m_link.get();
-    page.m_currentHidInterface = m_link->getHidInterface();
-    // The page waits for the end of the inquiry chain itself.
+    page.openDeviceLink(record);
+    page.roster().setCurrent(DeviceRecordBuilder::path(record));
+    m_link = page.getCurrentDeviceLink();
+    QVERIFY(m_link);
     page.prepareProfileFiles(record, 0);
     QVERIFY(m_link->isInquireOver());
     // The sleep-time inquiry of the preparation has arrived: the command queue is empty.
@@ -176,29 +179,28 @@ void tst_DDevicePageProfiles::secondConnectionKeepsStoredProfile()
     {
         UnlistedPage page;
         makeCurrent(page, "Breeze84W", false);
-        QVERIFY(CVorlanXML_CreateProFileXmlParentNode(page.m_profileXmlPath, "2", "Travel", 0));
-        QVERIFY(CVorlanXML_ModifyXMLFileProfileIndex(page.m_profileXmlPath, 2));
-        m_link.reset();
+        QVERIFY(CVorlanXML_CreateProFileXmlParentNode(page.profileXmlPath(), "2", "Travel", 0));
+        QVERIFY(CVorlanXML_ModifyXMLFileProfileIndex(page.profileXmlPath(), 2));
     }
     UnlistedPage page;
     makeCurrent(page, "Breeze84W", false);
     auto *list = page.findChild<QComboBox *>("comboBox_profileList");
     QCOMPARE(list->count(), 2);
     QCOMPARE(list->currentText(), QString("Travel"));
-    QCOMPARE(page.m_profileIndex, 2);
+    QCOMPARE(page.profileIndex(), 2);
 }
 
 void tst_DDevicePageProfiles::repeatedNameShowsFirstItem()
 {
     UnlistedPage page;
     makeCurrent(page, "Aster104", false);
-    QVERIFY(CVorlanXML_CreateProFileXmlParentNode(page.m_profileXmlPath, "2", "Profile1", 0));
-    QVERIFY(CVorlanXML_ModifyXMLFileProfileIndex(page.m_profileXmlPath, 2));
+    QVERIFY(CVorlanXML_CreateProFileXmlParentNode(page.profileXmlPath(), "2", "Profile1", 0));
+    QVERIFY(CVorlanXML_ModifyXMLFileProfileIndex(page.profileXmlPath(), 2));
     page.loadCurrentProfile();
     auto *list = page.findChild<QComboBox *>("comboBox_profileList");
     QCOMPARE(list->count(), 2);
     QCOMPARE(list->currentIndex(), 0);
-    QCOMPARE(page.m_profileIndex, 2);
+    QCOMPARE(page.profileIndex(), 2);
 }
 
 void tst_DDevicePageProfiles::noFolderOfItsOwnClearsProfilePath_data()
@@ -218,10 +220,8 @@ void tst_DDevicePageProfiles::noFolderOfItsOwnClearsProfilePath()
     QVERIFY(!path(page).isEmpty());
     // No files shared by every keyboard of the model, and no tab left writing into the previous
     // device's file.
-    if (!withLink) {
-        page.m_currentDeviceLink = nullptr;
-        page.m_currentHidInterface = nullptr;
-    }
+    if (!withLink)
+        page.roster().setCurrent(QString());
     hidStructInfoAll record{};
     std::strcpy(record.hidName, "Breeze84W");
     std::strncpy(record.deviceKind, deviceKind.toLatin1().constData(), sizeof(record.deviceKind) - 1);
@@ -319,12 +319,12 @@ void tst_DDevicePageProfiles::keyboardProfileSwitchNeedsExistingProfile()
 {
     UnlistedPage page;
     makeCurrent(page, "Aster104", false);
-    QVERIFY(CVorlanXML_CreateProFileXmlParentNode(page.m_profileXmlPath, "2", "Game", 0));
+    QVERIFY(CVorlanXML_CreateProFileXmlParentNode(page.profileXmlPath(), "2", "Game", 0));
     page.onCustomEventChangProfile(7);
-    QCOMPARE(CVorlanXML_GetCreateXMLFileProfileIndex(page.m_profileXmlPath), 1);
+    QCOMPARE(CVorlanXML_GetCreateXMLFileProfileIndex(page.profileXmlPath()), 1);
     QCOMPARE(page.findChild<QComboBox *>("comboBox_profileList")->currentText(), QString("Profile1"));
     page.onCustomEventChangProfile(2);
-    QCOMPARE(CVorlanXML_GetCreateXMLFileProfileIndex(page.m_profileXmlPath), 2);
+    QCOMPARE(CVorlanXML_GetCreateXMLFileProfileIndex(page.profileXmlPath()), 2);
     QCOMPARE(page.findChild<QComboBox *>("comboBox_profileList")->currentText(), QString("Game"));
 }
 
@@ -332,7 +332,7 @@ void tst_DDevicePageProfiles::fillKeyMatrix(DDevicePage &page, const keySelectFr
 {
     for (int row = 0; row < 6; ++row) {
         for (int column = 0; column < 22; ++column)
-            page.m_keyMatrix[row][column] = picture.keyAt(row, column);
+            page.setKeyAt(row, column, picture.keyAt(row, column));
     }
 }
 
@@ -351,11 +351,11 @@ void tst_DDevicePageProfiles::choosingCustomLightSetPaintsItsKeys()
     page.onCustomLightItemHaveChanged(1, "1", "WASD+Arrows");
     QCOMPARE(w->getCustomLightColor(), QColor(255, 0, 0));
     QCOMPARE(esc->getCustomLightColor(), QColor(0, 0, 0));
-    QCOMPARE(page.m_customLightSlot, 1);
+    QCOMPARE(page.customLightSlot(), 1);
 
     page.onCustomLightItemHaveChanged(0, "2", "Custom 3");
     QCOMPARE(w->getCustomLightColor(), QColor(0, 0, 0));
-    QCOMPARE(page.m_customLightSlot, 0);
+    QCOMPARE(page.customLightSlot(), 0);
 }
 
 void tst_DDevicePageProfiles::noSelectedSetStoresNothing()
@@ -366,7 +366,7 @@ void tst_DDevicePageProfiles::noSelectedSetStoresNothing()
     picture.loadKeyboardInfo("Aster104");
     fillKeyMatrix(page, picture);
     std::list<CustomLightItemStu> before;
-    QVERIFY(CVorlanXML_ProFileCustomLightInfoSelectAll(page.m_profileXmlPath, "1", "0", &before));
+    QVERIFY(CVorlanXML_ProFileCustomLightInfoSelectAll(page.profileXmlPath(), "1", "0", &before));
     QVERIFY(!before.empty());
     picture.keyAt(0, 0)->setCustomLightColor(QColor(1, 2, 3));
 
@@ -374,12 +374,12 @@ void tst_DDevicePageProfiles::noSelectedSetStoresNothing()
     page.onLightConfigHaveChanged_Custom(0, colorInfoData{});
     for (const char *set : {"0", "1", "2", "3", "4"}) {
         std::list<CustomLightItemStu> items;
-        QVERIFY(CVorlanXML_ProFileCustomLightInfoSelectAll(page.m_profileXmlPath, "1", set, &items));
+        QVERIFY(CVorlanXML_ProFileCustomLightInfoSelectAll(page.profileXmlPath(), "1", set, &items));
         for (const CustomLightItemStu &item : items)
             QVERIFY(!(item.indexX == 0 && item.indexY == 0));
     }
     std::list<CustomLightItemStu> after;
-    CVorlanXML_ProFileCustomLightInfoSelectAll(page.m_profileXmlPath, "1", "0", &after);
+    CVorlanXML_ProFileCustomLightInfoSelectAll(page.profileXmlPath(), "1", "0", &after);
     QCOMPARE(after.size(), before.size());
 }
 
@@ -418,8 +418,8 @@ void tst_DDevicePageProfiles::editedMacroRenewsTheCurrentProfilesCopy()
     UnlistedPage page;
     makeCurrent(page, "Aster104", false);
     // Key 21 plays macro 3, recorded as A; the profile keeps a copy of it.
-    QVERIFY(CVorlanXML_AddProFileMacroWithKeyInfoItem(page.m_profileXmlPath, "1", "21", "key", "1", "1", "1", "3"));
-    QVERIFY(CVorlanXML_AddProFileBindMacroItem(page.m_profileXmlPath, "1", typedKey(4), "3", "Macro3"));
+    QVERIFY(CVorlanXML_AddProFileMacroWithKeyInfoItem(page.profileXmlPath(), "1", "21", "key", "1", "1", "1", "3"));
+    QVERIFY(CVorlanXML_AddProFileBindMacroItem(page.profileXmlPath(), "1", typedKey(4), "3", "Macro3"));
     // The user changes macro 3 to B in the macro editor.
     const QByteArray macroPath = QFile::encodeName(DDataManager::instance()->getUserConfigDir() + "/appMacro.xml");
     DDataManager::instance()->setMacroXmlPath(macroPath.constData());
@@ -428,7 +428,7 @@ void tst_DDevicePageProfiles::editedMacroRenewsTheCurrentProfilesCopy()
     QVERIFY(CVorlanXML_AddKeyOrMouseEventItem(macroPath.constData(), typedKey(5), "3"));
 
     emit page.sigMacroListHaveChangedSendToDevice("3", "Third");
-    QCOMPARE(boundCopyCodes(page.m_profileXmlPath, "3"), QStringList({"5:down", "5:up"}));
+    QCOMPARE(boundCopyCodes(page.profileXmlPath(), "3"), QStringList({"5:down", "5:up"}));
 }
 
 #include "tst_DDevicePageProfiles.moc"

@@ -1,14 +1,15 @@
 #pragma once
 
 #include "device/LightModeSupport.h"
+#include "device/MainHidInterFace.h"
 #include "device/hidStructInfoAll.h"
 #include "sdk/store/VorlanXmlRecords.h"
 
 #include <QList>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
-class MainHidInterFace;
 class keyboardButCustom;
 class sideLightButtonCustom;
 
@@ -32,7 +33,7 @@ public:
     hidStructInfoAll deviceInfo() const { return m_deviceInfo; }
     QString hidName() const { return m_hidName; }
     void setHidInterface(MainHidInterFace *hidInterface) { m_hidInterface = hidInterface; }
-    MainHidInterFace *hidInterface() const { return m_hidInterface; }
+    MainHidInterFace *hidInterface() const { return m_hidInterface.data(); }
     void setInteractLightsPointXY(int row, int column);
     void setKeyboardColorInfoDataStu(colorInfoData info);
     void setSideColorInfoDataStu(colorInfoData info);
@@ -54,7 +55,8 @@ public slots:
     void onSendLightSynchronize0x17Cmd();
 
 private:
-    MainHidInterFace *m_hidInterface = nullptr;
+    // Cleared when the current device's link goes.
+    QPointer<MainHidInterFace> m_hidInterface;
     hidStructInfoAll m_deviceInfo = {};
     QString m_hidName;
     colorInfoData m_keyboardInfo = {};

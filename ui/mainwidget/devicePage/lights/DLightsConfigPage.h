@@ -1,12 +1,12 @@
 #pragma once
 
 #include "device/LightModeSupport.h"
+#include "device/MainHidInterFace.h"
 #include "sdk/store/VorlanXmlRecords.h"
 
+#include <QPointer>
 #include <QString>
 #include <QWidget>
-
-class MainHidInterFace;
 
 // The lighting tab: light modes of the keyboard and side light, custom-light sets.
 class DLightsConfigPage : public QWidget
@@ -24,7 +24,7 @@ public:
     void selectCustomLight(int, int, int slot);
     void sendSideLightConfig(colorInfoData info);
     void setHidInterface(MainHidInterFace *hidInterface) { m_hidInterface = hidInterface; }
-    MainHidInterFace *hidInterface() const { return m_hidInterface; }
+    MainHidInterFace *hidInterface() const { return m_hidInterface.data(); }
     void setLightModeSupport(LightModeSupport keyboard, LightModeSupport side);
     LightModeSupport keyboardLightModeSupport() const { return m_keyboardSupport; }
     LightModeSupport sideLightModeSupport() const { return m_sideSupport; }
@@ -45,7 +45,8 @@ signals:
     void sigSomeMessageTip_LightsConfigPage(QString tip);
 
 private:
-    MainHidInterFace *m_hidInterface = nullptr;
+    // Cleared when the current device's link goes.
+    QPointer<MainHidInterFace> m_hidInterface;
     int m_profileIndex = 1;
     char m_profileXmlPath[256] = {};
     int m_customLightSlot = -1;

@@ -1,12 +1,12 @@
 #pragma once
 
 #include "device/HidCmdReport.h"
+#include "device/MainHidInterFace.h"
 
 #include <QObject>
 #include <QPoint>
+#include <QPointer>
 #include <QVector>
-
-class MainHidInterFace;
 
 // The device page's magnetic-switch commands: turns key selections and the trigger tab's values into
 // 0x29 reports on the current device's HID I/O object. Keys are QPoint(row, column).
@@ -18,7 +18,7 @@ public:
     explicit MagneticCommands(QObject *parent = nullptr);
 
     void setHidInterface(MainHidInterFace *hidInterface);
-    MainHidInterFace *hidInterface() const { return m_hidInterface; }
+    MainHidInterFace *hidInterface() const { return m_hidInterface.data(); }
 
     void applyConfig(int selMode, const QVector<QPoint> &selection, int actuation, int release, int rapidPress,
                      int rapidRelease);
@@ -44,6 +44,7 @@ private:
     bool queue(const HidCmdReport &report);
     void setValue(int subCommand, int value);
 
-    MainHidInterFace *m_hidInterface = nullptr;
+    // Cleared when the current device's link goes.
+    QPointer<MainHidInterFace> m_hidInterface;
     QPoint m_calibrationPoint{-1, -1};
 };
