@@ -11,17 +11,16 @@
 
 QMessageBox *CrashNotice::createMessageBox()
 {
-    auto *box = new QMessageBox(QMessageBox::Critical, QObject::tr("Software exit"),
-                                QString("<FONT size=3><div><b>%1</b></div>")
-                                    .arg(QObject::tr("Conflict, software out of operation!")),
-                                QMessageBox::Ok);
+    auto *box = new QMessageBox(
+        QMessageBox::Critical, QObject::tr("Software exit"),
+        QString("<FONT size=3><div><b>%1</b></div>").arg(QObject::tr("Conflict, software out of operation!")),
+        QMessageBox::Ok);
     return box;
 }
 
 int CrashNotice::exec(const QString &baseName)
 {
-    const QSettings settings(StartupPaths::appDataDir(baseName) + "/UserConfig/VorlanConfig.ini",
-                             QSettings::IniFormat);
+    const QSettings settings(StartupPaths::appDataDir(baseName) + "/UserConfig/VorlanConfig.ini", QSettings::IniFormat);
     QtLinguist linguist;
     linguist.setLanguage(settings.value("Language/selectLanguageIndex", linguist.getSystemLanguage()).toInt());
 

@@ -39,8 +39,8 @@ DDataManager::DDataManager()
     m_userConfigDir = QStringLiteral("%1/UserConfig").arg(m_appDataDir);
     QDir().mkpath(m_userConfigDir);
 
-    const StartupSettings settings = StartupSettings::load(
-        m_userConfigDir + QStringLiteral("/VorlanConfig.ini"), QString::fromLatin1(kDefaultConfigPath));
+    const StartupSettings settings = StartupSettings::load(m_userConfigDir + QStringLiteral("/VorlanConfig.ini"),
+                                                           QString::fromLatin1(kDefaultConfigPath));
     m_bgImageUsing = settings.bgImageUsing;
     m_userConfig = settings.userConfig;
 
@@ -103,17 +103,13 @@ bool DDataManager::isInitialized() const
 QString DDataManager::themeFilePath(int themeIndex, bool userConfig, const QString &applicationDirPath)
 {
     switch (themeIndex) {
-    case 1:
-        return QStringLiteral(":/images/StyleQss/LightThemeConfig.ini");
-    case 2:
-        return QStringLiteral(":/images/StyleQss/BlueThemeConfig.ini");
-    case 3:
-        return QStringLiteral(":/images/StyleQss/PinkThemeConfig.ini");
+    case 1: return QStringLiteral(":/images/StyleQss/LightThemeConfig.ini");
+    case 2: return QStringLiteral(":/images/StyleQss/BlueThemeConfig.ini");
+    case 3: return QStringLiteral(":/images/StyleQss/PinkThemeConfig.ini");
     case 4:
         return userConfig ? applicationDirPath + QStringLiteral("/configDir/OtherThemeConfig.ini")
                           : QStringLiteral(":/images/StyleQss/OtherThemeConfig.ini");
-    default:
-        return QStringLiteral(":/images/StyleQss/BlackThemeConfig.ini");
+    default: return QStringLiteral(":/images/StyleQss/BlackThemeConfig.ini");
     }
 }
 
@@ -134,12 +130,9 @@ QFont DDataManager::getFont(int kind) const
     if (!m_useLocalFont)
         return m_fallbackFont;
     switch (kind) {
-    case 0:
-        return m_boldFont;
-    case 1:
-        return m_normalFont;
-    default:
-        return m_fallbackFont;
+    case 0: return m_boldFont;
+    case 1: return m_normalFont;
+    default: return m_fallbackFont;
     }
 }
 

@@ -315,15 +315,15 @@ void DDataManager::queryDynamicSensitivityNum(int mode, int indexX, int indexY)
     emit sigQueryDynamicDisplaySensitivityNum(indexX, indexY);
 }
 
-void DDataManager::relayDynamicSensitivityInfo(int type, int pressNum, int releaseNum,
-                                               int quickTriggerPressNum, int quickTriggerReleaseNum)
+void DDataManager::relayDynamicSensitivityInfo(int type, int pressNum, int releaseNum, int quickTriggerPressNum,
+                                               int quickTriggerReleaseNum)
 {
     // Mode 0 is a hover query of the keyboard view; any other, and no query yet, is a click.
     if (m_sensitivityQueryMode == 0)
         emit sigQueryDynamicDisplaySensitivityNum_MouseEnter_BackInfo(type, pressNum, releaseNum);
     else
-        emit sigQueryDynamicDisplaySensitivityNum_MouseClicked_BackInfo(
-            type, pressNum, releaseNum, quickTriggerPressNum, quickTriggerReleaseNum);
+        emit sigQueryDynamicDisplaySensitivityNum_MouseClicked_BackInfo(type, pressNum, releaseNum,
+                                                                        quickTriggerPressNum, quickTriggerReleaseNum);
 }
 
 void DDataManager::relayCalibrationPoint(int keyPointX, int keyPointY)

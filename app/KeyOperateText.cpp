@@ -40,6 +40,7 @@ QString lookup(const Row (&rows)[N], int key)
     return QCoreApplication::translate("QObject", "Unknow");
 }
 
+// clang-format off
 const Row kMultimedia[] = {
     {0, QT_TRANSLATE_NOOP("QObject", "Volume +")},
     {1, QT_TRANSLATE_NOOP("QObject", "Volume -")},
@@ -141,21 +142,17 @@ const Row kBluetooth[] = {
     {1, QT_TRANSLATE_NOOP("QObject", "Bluetooth 2")},
     {2, QT_TRANSLATE_NOOP("QObject", "Bluetooth 3")},
 };
+// clang-format on
 
-const char *const kModifierNames[8] = {"L_CTRL", "L_SHIFT", "L_ALT", "L_WIN",
-                                       "R_CTRL", "R_SHIFT", "R_ALT", "R_WIN"};
+const char *const kModifierNames[8] = {"L_CTRL", "L_SHIFT", "L_ALT", "L_WIN", "R_CTRL", "R_SHIFT", "R_ALT", "R_WIN"};
 
 QString keyConfigText(int mode, const QByteArray &value)
 {
     switch (mode) {
-    case 0:
-        return QCoreApplication::translate("QObject", "Lock keyboard");
-    case 2:
-        return lookup(kWinLock, number(value));
-    case 8:
-        return lookup(kLayer, number(value));
-    case 10:
-        return QCoreApplication::translate("QObject", "Power query");
+    case 0: return QCoreApplication::translate("QObject", "Lock keyboard");
+    case 2: return lookup(kWinLock, number(value));
+    case 8: return lookup(kLayer, number(value));
+    case 10: return QCoreApplication::translate("QObject", "Power query");
     case 11: {
         const QList<QByteArray> parts = value.split(',');
         const int a = number(parts.value(0));
@@ -168,8 +165,7 @@ QString keyConfigText(int mode, const QByteArray &value)
             return QCoreApplication::translate("QObject", "USB switching");
         return QCoreApplication::translate("QObject", "Unknow");
     }
-    default:
-        return QCoreApplication::translate("QObject", "Unknow");
+    default: return QCoreApplication::translate("QObject", "Unknow");
     }
 }
 
@@ -314,9 +310,7 @@ QString KeyOperateText::describe(const KeyOperateInfo &info, const Sources &sour
         name = QCoreApplication::translate("QObject", "Shortcuts");
         text = lookup(kShortcuts, n);
         break;
-    case 10:
-        name = QCoreApplication::translate("QObject", "Unknow");
-        break;
+    case 10: name = QCoreApplication::translate("QObject", "Unknow"); break;
     case 19:
         name = QCoreApplication::translate("QObject", "Key Config");
         text = keyConfigText(mode, value);

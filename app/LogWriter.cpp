@@ -16,8 +16,8 @@ LogWriter::LogWriter(const QString &logDir, Clock clock)
 {
 }
 
-QString LogWriter::formatLine(const QString &level, const QString &file, int line,
-                              const QDateTime &time, const QString &text)
+QString LogWriter::formatLine(const QString &level, const QString &file, int line, const QDateTime &time,
+                              const QString &text)
 {
     return QString("[%1]-[flie:%2    line:%3    datetime:%4]--------------------- %5")
         .arg(level, file, QString::number(line), time.toString("yyyy-MM-dd hh:mm:ss"), text);

@@ -14,8 +14,8 @@ public:
 
     explicit LogWriter(const QString &logDir, Clock clock = &QDateTime::currentDateTime);
 
-    static QString formatLine(const QString &level, const QString &file, int line,
-                              const QDateTime &time, const QString &text);
+    static QString formatLine(const QString &level, const QString &file, int line, const QDateTime &time,
+                              const QString &text);
     static QString fileNameFor(const QDate &date);
 
     // Drops every type but QtDebugMsg. Failures are silent: the log cannot report on itself.

@@ -21,34 +21,20 @@ int QtLinguist::getSystemLanguage() const
 int QtLinguist::languageForLocale(const QLocale &locale)
 {
     switch (locale.language()) {
-    case QLocale::Chinese:
-        return locale.country() == QLocale::China ? Zh_SM : Zh_TR;
-    case QLocale::Japanese:
-        return Japanese;
-    case QLocale::Korean:
-        return Korean;
-    case QLocale::Russian:
-        return Russian;
-    case QLocale::Arabic:
-        return Arabic;
-    case QLocale::Spanish:
-        return Spanish;
-    case QLocale::Portuguese:
-        return Portugal;
-    case QLocale::German:
-        return German;
-    case QLocale::Italian:
-        return Italian;
-    case QLocale::Polish:
-        return Polish;
-    case QLocale::French:
-        return French;
-    case QLocale::Ukrainian:
-        return Ukrainian;
-    case QLocale::Czech:
-        return Czech;
-    default:
-        return English;
+    case QLocale::Chinese: return locale.country() == QLocale::China ? Zh_SM : Zh_TR;
+    case QLocale::Japanese: return Japanese;
+    case QLocale::Korean: return Korean;
+    case QLocale::Russian: return Russian;
+    case QLocale::Arabic: return Arabic;
+    case QLocale::Spanish: return Spanish;
+    case QLocale::Portuguese: return Portugal;
+    case QLocale::German: return German;
+    case QLocale::Italian: return Italian;
+    case QLocale::Polish: return Polish;
+    case QLocale::French: return French;
+    case QLocale::Ukrainian: return Ukrainian;
+    case QLocale::Czech: return Czech;
+    default: return English;
     }
 }
 

@@ -39,7 +39,7 @@ double kilobytesField(const QByteArray &meminfo, const QByteArray &key)
     return parts.isEmpty() ? 0.0 : parts.first().toDouble() * 1024.0;
 }
 
-}
+} // namespace
 
 int SystemInformation::getSystemVersion()
 {
@@ -52,8 +52,7 @@ void SystemInformation::logSystemInfo(const QString &userConfigDir)
     qDebug() << "UserConfig FullPath:" << userConfigDir;
     qDebug() << "System Cpu:" << cpuName(readProcFile("/proc/cpuinfo"));
     qDebug() << "Memory Describe:" << memoryDescription(readProcFile("/proc/meminfo"));
-    qDebug() << "System Version:"
-             << QSysInfo::prettyProductName() + " " + bitness(QSysInfo::currentCpuArchitecture());
+    qDebug() << "System Version:" << QSysInfo::prettyProductName() + " " + bitness(QSysInfo::currentCpuArchitecture());
     const QScreen *screen = QGuiApplication::primaryScreen();
     const QSize size = screen ? screen->availableGeometry().size() : QSize();
     qDebug() << "Screen Size:" << size.width() << " * " << size.height();

@@ -2,10 +2,15 @@
 
 #include <QSettings>
 
-#define THEME_FIELD(name) ThemeColorField{#name, &ThemeColorInfo::name}
+#define THEME_FIELD(name)                                                                                              \
+    ThemeColorField                                                                                                    \
+    {                                                                                                                  \
+#name, &ThemeColorInfo::name                                                                                   \
+    }
 
 const std::array<ThemeColorField, 40> &themeColorFields()
 {
+    // clang-format off
     static const std::array<ThemeColorField, 40> fields{{
         THEME_FIELD(TextDefaultColor),
         THEME_FIELD(TextHoverColor),
@@ -48,6 +53,7 @@ const std::array<ThemeColorField, 40> &themeColorFields()
         THEME_FIELD(UpgradeProgressBarTopColor),
         THEME_FIELD(UpgradeProgressBarBottomColor),
     }};
+    // clang-format on
     return fields;
 }
 

@@ -80,8 +80,7 @@ bool isKeyDownFlags(DWORD flags)
 // Lock keys and Ctrl always reach the system, so lock states and Ctrl shortcuts keep working.
 bool isPassKey(DWORD vk)
 {
-    return vk == VK_CAPITAL || vk == VK_NUMLOCK || vk == VK_SCROLL || vk == VK_LCONTROL
-           || vk == VK_RCONTROL;
+    return vk == VK_CAPITAL || vk == VK_NUMLOCK || vk == VK_SCROLL || vk == VK_LCONTROL || vk == VK_RCONTROL;
 }
 
 } // namespace
@@ -123,8 +122,8 @@ int WindowsHookInterface::installHook()
     if (g_keyboardHooked || g_mouseHooked)
         return 1;
 
-    g_keyboardHooked = backend()->installKeyboardHook(&WindowsHookInterface::keyboardProc,
-                                                      m_mode != HOOK_INTERACT_LIGHT);
+    g_keyboardHooked =
+        backend()->installKeyboardHook(&WindowsHookInterface::keyboardProc, m_mode != HOOK_INTERACT_LIGHT);
     if (!g_keyboardHooked) {
         qDebug().noquote() << "Set keyboard Hook error, error code=%ld";
         return 0;
@@ -179,12 +178,10 @@ LRESULT WindowsHookInterface::keyboardProc(int nCode, WPARAM wParam, LPARAM lPar
     // The receivers may stop or restart the hook: decide on the mode the event arrived in.
     const int mode = hook->m_mode;
     if (mode == HOOK_MACRO_RECORD) {
-        DDataManager::instance()->relayMacroKeyboardEvent(static_cast<int>(vk),
-                                                          static_cast<int>(event->scanCode), flag,
+        DDataManager::instance()->relayMacroKeyboardEvent(static_cast<int>(vk), static_cast<int>(event->scanCode), flag,
                                                           static_cast<int>(flags));
     } else {
-        emit hook->sigKeyboardRecviveStreamEX_Key(static_cast<int>(vk),
-                                                  static_cast<int>(event->scanCode), flag,
+        emit hook->sigKeyboardRecviveStreamEX_Key(static_cast<int>(vk), static_cast<int>(event->scanCode), flag,
                                                   static_cast<int>(flags));
     }
 

@@ -22,7 +22,7 @@
 
 namespace {
 
-void fillProfile(OnboardProfileFixture& profile)
+void fillProfile(OnboardProfileFixture &profile)
 {
     QVector<int> keys;
     for (int code : OnboardProfileFixture::keyMatrix()) {
@@ -55,7 +55,7 @@ void fillProfile(OnboardProfileFixture& profile)
 class PauseMarkingWaiter : public EventLoopDownloadWaiter
 {
 public:
-    explicit PauseMarkingWaiter(const PacedReportLoop& device)
+    explicit PauseMarkingWaiter(const PacedReportLoop &device)
         : m_device(device)
     {
     }
@@ -72,12 +72,12 @@ public:
     int writtenAfterPauses = 0;
 
 private:
-    const PacedReportLoop& m_device;
+    const PacedReportLoop &m_device;
 };
 
 } // namespace
 
-int main(int argc, char* argv[])
+int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
@@ -104,7 +104,7 @@ int main(int argc, char* argv[])
         PauseMarkingWaiter waiter(device);
         OnboardDownload download(waiter);
         download.setTargetProvider([&device] { return &device; });
-        QObject::connect(&device, &PacedReportLoop::reportArrived, &download, [&download](const QByteArray& report) {
+        QObject::connect(&device, &PacedReportLoop::reportArrived, &download, [&download](const QByteArray &report) {
             if (report[1] == 0x19)
                 download.onAcknowledged();
         });
@@ -126,14 +126,15 @@ int main(int argc, char* argv[])
 
         const QJsonObject onboard = sim.dump(id).value("onboard").toObject();
         const QJsonArray places = onboard.value("advancedKeys").toArray();
-        const bool complete = std::all_of(places.begin(), places.end(),
-                                          [](const QJsonValue& place) { return place.toObject().value("written").toBool(); })
-                              && onboard.value("acksSent").toInt() == 50;
+        const bool complete =
+            std::all_of(places.begin(), places.end(),
+                        [](const QJsonValue &place) { return place.toObject().value("written").toBool(); })
+            && onboard.value("acksSent").toInt() == 50;
         std::printf("run %d: %s, %d reports (%d outside the pauses), returned after %.1f ms, total %.1f ms, "
                     "floor %.1f ms, overhead %.1f ms (%.1f%%)%s\n",
                     run + 1, successful ? "successful" : "FAILED", device.written(), onCriticalPath,
-                    ms(returned - start), total,
-                    floor, total - floor, 100.0 * (total - floor) / floor, complete ? "" : ", MEMORY INCOMPLETE");
+                    ms(returned - start), total, floor, total - floor, 100.0 * (total - floor) / floor,
+                    complete ? "" : ", MEMORY INCOMPLETE");
         totals.push_back(total);
         overheads.push_back(100.0 * (total - floor) / floor);
         sim.control("unplug " + QString::number(id));

@@ -24,7 +24,7 @@ struct BenchFolder
     BenchFolder()
     {
         char pattern[] = "/tmp/xmlstore-bench-XXXXXX";
-        const char* made = ::mkdtemp(pattern);
+        const char *made = ::mkdtemp(pattern);
         path = made ? made : "/tmp";
     }
     ~BenchFolder()
@@ -35,20 +35,20 @@ struct BenchFolder
     }
 };
 
-BenchFolder& folder()
+BenchFolder &folder()
 {
     static BenchFolder instance;
     return instance;
 }
 
-std::string filePath(const char* name)
+std::string filePath(const char *name)
 {
     return folder().path + "/" + name;
 }
 
 colorInfoData defaultLight(int area)
 {
-    return colorInfoData {area, 2, 3, 3, 255, 0, 0, 0, 0, 0, 0, 1, 0, 0};
+    return colorInfoData{area, 2, 3, 3, 255, 0, 0, 0, 0, 0, 0, 1, 0, 0};
 }
 
 // The generic custom-light default file: 34 keys in set 0, 8 in set 1, sets 2 to 4 empty.
@@ -57,22 +57,20 @@ std::string writeDefaultFile()
     const std::string path = filePath("customLightDefaultConfig.xml");
     std::string text = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<customLight>\n";
     const int counts[] = {34, 8, 0, 0, 0};
-    for (int set = 0; set < 5; ++set)
-    {
+    for (int set = 0; set < 5; ++set) {
         text += " <customLed index=\"" + std::to_string(set) + "\" name=\"Custom " + std::to_string(set)
-            + "\" isUsing=\"" + (set < 2 ? "Using" : "UnUsing") + "\" usingFlagIndex=\""
-            + std::to_string(set < 2 ? set : -1) + "\">\n";
+                + "\" isUsing=\"" + (set < 2 ? "Using" : "UnUsing") + "\" usingFlagIndex=\""
+                + std::to_string(set < 2 ? set : -1) + "\">\n";
         for (int key = 0; key < counts[set]; ++key)
             text += "  <item keyCode=\"" + std::to_string(4 + key) + "\" codeName=\"K" + std::to_string(key)
-                + "\" indexX=\"" + std::to_string(2 + key / 12) + "\" indexY=\"" + std::to_string(1 + key % 12)
-                + "\" colorR=\"" + (set ? "255" : "0") + "\" colorG=\"0\" colorB=\"" + (set ? "0" : "255")
-                + "\" transparentNum=\"128\"/>\n";
+                    + "\" indexX=\"" + std::to_string(2 + key / 12) + "\" indexY=\"" + std::to_string(1 + key % 12)
+                    + "\" colorR=\"" + (set ? "255" : "0") + "\" colorG=\"0\" colorB=\"" + (set ? "0" : "255")
+                    + "\" transparentNum=\"128\"/>\n";
         text += " </customLed>\n";
     }
     text += "</customLight>\n";
-    FILE* file = std::fopen(path.c_str(), "w");
-    if (file)
-    {
+    FILE *file = std::fopen(path.c_str(), "w");
+    if (file) {
         std::fwrite(text.data(), 1, text.size(), file);
         std::fclose(file);
     }
@@ -80,13 +78,12 @@ std::string writeDefaultFile()
 }
 
 // Default lights and custom lights of a profile, one SDK call each, as the device page writes them.
-void addProfileDefaults(const char* path, const char* profile, const std::string& defaults)
+void addProfileDefaults(const char *path, const char *profile, const std::string &defaults)
 {
     for (int area = 0; area < 3; ++area)
         CVorlanXML_AddProFileLightInfoItem(path, profile, defaultLight(area));
-    const char* const names[] = {"Alphabets", "WASD+Arrows", "Custom 3", "Custom 4", "Custom 5"};
-    for (int set = 0; set < 5; ++set)
-    {
+    const char *const names[] = {"Alphabets", "WASD+Arrows", "Custom 3", "Custom 4", "Custom 5"};
+    for (int set = 0; set < 5; ++set) {
         const std::string index = std::to_string(set);
         CVorlanXML_AddProFileCustomLightNode(path, profile, index.c_str(), names[set], set < 2 ? "Using" : "UnUsing",
                                              set < 2 ? set : -1);
@@ -94,33 +91,30 @@ void addProfileDefaults(const char* path, const char* profile, const std::string
             continue;
         std::list<CustomLightItemStu> items;
         CVorlanXML_XmlCustomLightInfoSelectAll(defaults.c_str(), index.c_str(), &items);
-        for (const CustomLightItemStu& item : items)
+        for (const CustomLightItemStu &item : items)
             CVorlanXML_AddProFileCustomLightDataInfo(path, profile, index.c_str(), item);
     }
 }
 
 // A profile file of ten profiles, each with its defaults, 132 key entries and a bound macro.
-std::string fullProfileFile(const char* name)
+std::string fullProfileFile(const char *name)
 {
     const std::string path = filePath(name);
     const std::string defaults = writeDefaultFile();
     ::unlink(path.c_str());
     CVorlanXML_CreateXMLFile(path.c_str());
-    for (int profile = 1; profile <= 10; ++profile)
-    {
+    for (int profile = 1; profile <= 10; ++profile) {
         const std::string index = std::to_string(profile);
         CVorlanXML_CreateProFileXmlParentNode(path.c_str(), index.c_str(), ("Profile" + index).c_str(), 0);
         addProfileDefaults(path.c_str(), index.c_str(), defaults);
-        for (int key = 0; key < 132; ++key)
-        {
+        for (int key = 0; key < 132; ++key) {
             const std::string code = std::to_string(4 + key);
-            CVorlanXML_AddProFileMacroWithKeyInfoItem(path.c_str(), index.c_str(), code.c_str(), "Key", "3", "1",
-                                                      "1", std::to_string(key % 16).c_str());
+            CVorlanXML_AddProFileMacroWithKeyInfoItem(path.c_str(), index.c_str(), code.c_str(), "Key", "3", "1", "1",
+                                                      std::to_string(key % 16).c_str());
         }
         std::list<MacroEvent> events;
-        for (int event = 0; event < 20; ++event)
-        {
-            MacroEvent record {};
+        for (int event = 0; event < 20; ++event) {
+            MacroEvent record{};
             xmlstore::copyField(record.mark, sizeof(record.mark), std::to_string(event / 2).c_str());
             xmlstore::copyField(record.delay, sizeof(record.delay), "35");
             xmlstore::copyField(record.type, sizeof(record.type), "key");
@@ -134,29 +128,28 @@ std::string fullProfileFile(const char* name)
     return path;
 }
 
-void BM_SelectKeyOperateInfo(benchmark::State& state)
+void BM_SelectKeyOperateInfo(benchmark::State &state)
 {
     const std::string path = fullProfileFile("lookup.xml");
     int call = 0;
-    for (auto _ : state)
-    {
+    for (auto _ : state) {
         KeyOperateInfo info;
         const std::string profile = std::to_string(1 + call % 10);
         const std::string key = std::to_string(4 + (call * 37) % 132);
         std::snprintf(info.keyIndex, sizeof(info.keyIndex), "-1");
-        benchmark::DoNotOptimize(CVorlanXML_SelectProFileKeyOperateInfo(path.c_str(), profile.c_str(), key.c_str(), &info));
+        benchmark::DoNotOptimize(
+            CVorlanXML_SelectProFileKeyOperateInfo(path.c_str(), profile.c_str(), key.c_str(), &info));
         ++call;
     }
 }
 BENCHMARK(BM_SelectKeyOperateInfo)->Unit(benchmark::kMicrosecond);
 
-void BM_NewProfileWithDefaults(benchmark::State& state)
+void BM_NewProfileWithDefaults(benchmark::State &state)
 {
     const std::string path = fullProfileFile("defaults.xml");
     const std::string defaults = filePath("customLightDefaultConfig.xml");
     CVorlanXML_DeleteProFileSelectedNode(path.c_str(), "10");
-    for (auto _ : state)
-    {
+    for (auto _ : state) {
         // A profile created and filled with its defaults in a file holding nine full profiles.
         CVorlanXML_CreateProFileXmlParentNode(path.c_str(), "10", "Profile10", 0);
         addProfileDefaults(path.c_str(), "10", defaults);
@@ -167,12 +160,11 @@ void BM_NewProfileWithDefaults(benchmark::State& state)
 }
 BENCHMARK(BM_NewProfileWithDefaults)->Unit(benchmark::kMillisecond);
 
-void BM_FirstProfileOfNewFile(benchmark::State& state)
+void BM_FirstProfileOfNewFile(benchmark::State &state)
 {
     const std::string path = filePath("first.xml");
     const std::string defaults = writeDefaultFile();
-    for (auto _ : state)
-    {
+    for (auto _ : state) {
         // A layer file's first profile, as a keyboard's first connection creates it.
         state.PauseTiming();
         ::unlink(path.c_str());
@@ -185,14 +177,12 @@ void BM_FirstProfileOfNewFile(benchmark::State& state)
 }
 BENCHMARK(BM_FirstProfileOfNewFile)->Unit(benchmark::kMillisecond);
 
-void BM_ThousandSingleAdds(benchmark::State& state)
+void BM_ThousandSingleAdds(benchmark::State &state)
 {
     const std::string path = fullProfileFile("stress.xml");
     long round = 0;
-    for (auto _ : state)
-    {
-        for (int call = 0; call < 1000; ++call)
-        {
+    for (auto _ : state) {
+        for (int call = 0; call < 1000; ++call) {
             const std::string profile = std::to_string(1 + call % 10);
             const std::string key = std::to_string(4 + call % 132);
             const std::string value = std::to_string(round * 1000 + call);

@@ -17,17 +17,16 @@ std::string fuzzPath()
 {
     static const std::string path = [] {
         char pattern[] = "/tmp/xmlstore-fuzz-XXXXXX";
-        const char* folder = ::mkdtemp(pattern);
+        const char *folder = ::mkdtemp(pattern);
         return std::string(folder ? folder : "/tmp") + "/store.xml";
     }();
     return path;
 }
 
-std::string readBack(const std::string& path)
+std::string readBack(const std::string &path)
 {
     std::string content;
-    if (FILE* file = std::fopen(path.c_str(), "rb"))
-    {
+    if (FILE *file = std::fopen(path.c_str(), "rb")) {
         char buffer[4096];
         size_t got = 0;
         while ((got = std::fread(buffer, 1, sizeof(buffer), file)) > 0)
@@ -39,27 +38,24 @@ std::string readBack(const std::string& path)
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const std::string path = fuzzPath();
-    const std::string input(reinterpret_cast<const char*>(data), size);
-    if (FILE* file = std::fopen(path.c_str(), "wb"))
-    {
+    const std::string input(reinterpret_cast<const char *>(data), size);
+    if (FILE *file = std::fopen(path.c_str(), "wb")) {
         std::fwrite(input.data(), 1, input.size(), file);
         std::fclose(file);
     }
-    const char* p = path.c_str();
+    const char *p = path.c_str();
 
     ProfileNodeList profiles;
     CVorlanXML_SelectProFileAllNodes(p, &profiles);
     CVorlanXML_GetCreateXMLFileProfileIndex(p);
-    for (const auto& profile : profiles)
-    {
-        const char* index = profile.first.c_str();
+    for (const auto &profile : profiles) {
+        const char *index = profile.first.c_str();
         std::list<std::string> keys;
         CVorlanXML_ProFileKeyInfoSelectAll(p, index, &keys);
-        for (const std::string& key : keys)
-        {
+        for (const std::string &key : keys) {
             KeyOperateInfo info;
             std::memset(&info, 0, sizeof(info));
             CVorlanXML_SelectProFileKeyOperateInfo(p, index, key.c_str(), &info);
@@ -73,8 +69,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         CVorlanXML_SelectProFileMouseLightTypeUsingIndex(p, index, 0);
         std::list<CustomLightNodeStu> sets;
         CVorlanXML_SelectProFileCustomLightAllNodes(p, index, &sets);
-        for (const CustomLightNodeStu& set : sets)
-        {
+        for (const CustomLightNodeStu &set : sets) {
             std::list<CustomLightItemStu> items;
             CVorlanXML_ProFileCustomLightInfoSelectAll(p, index, set.index, &items);
         }
@@ -87,8 +82,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     MacroNode macros;
     CVorlanXML_SelectMacroAllNodes(p, &macros);
-    for (const auto& macro : macros)
-    {
+    for (const auto &macro : macros) {
         std::list<MacroEvent> events;
         CVorlanXML_SelectAllKeyOrMouseEvent(p, macro.first.c_str(), &events);
     }

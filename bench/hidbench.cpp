@@ -27,7 +27,7 @@
 
 namespace {
 
-QString control(const QString& folder, const QString& line)
+QString control(const QString &folder, const QString &line)
 {
     QLocalSocket socket;
     socket.connectToServer(folder + "/control.sock");
@@ -54,7 +54,7 @@ void runEventLoop(int ms)
     loop.exec();
 }
 
-QJsonArray receivedReports(const QString& folder)
+QJsonArray receivedReports(const QString &folder)
 {
     const QString dump = control(folder, "dump 1");
     return QJsonDocument::fromJson(dump.mid(3).toUtf8()).object().value("received").toArray();
@@ -62,7 +62,7 @@ QJsonArray receivedReports(const QString& folder)
 
 } // namespace
 
-int main(int argc, char** argv)
+int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     QTemporaryDir folder;
@@ -115,7 +115,7 @@ int main(int argc, char** argv)
     do {
         runEventLoop(100);
         received = QJsonArray();
-        for (const QJsonValue& entry : receivedReports(folder.path())) {
+        for (const QJsonValue &entry : receivedReports(folder.path())) {
             if (entry.toObject().value("report").toString().startsWith("01 28"))
                 received.append(entry);
         }

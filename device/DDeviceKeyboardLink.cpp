@@ -170,55 +170,25 @@ void DDeviceKeyboardLink::onHidDataArrived(const QByteArray &data, int length, i
     const HidCmdReport report = HidCmdReport::fromBytes(data);
 
     switch (report.command()) {
-    case CMD_STATUS:
-        onStatusReport(report);
-        break;
-    case CMD_KEYBOARD_LIGHT_MODES:
-        onLightModeList(report, false);
-        break;
-    case CMD_SIDE_LIGHT_MODES:
-        onLightModeList(report, true);
-        break;
-    case CMD_SIDE_LIGHT:
-        onLightRecord(report, kKeyboardArea);
-        break;
-    case CMD_CUSTOM_LIGHT:
-        onLightRecord(report, kSideLightArea);
-        break;
-    case CMD_LIGHT_MODES:
-        onCustomLightSlot(report);
-        break;
-    case CMD_LIGHT_STREAM:
-        onKeyBitmap(report);
-        break;
-    case CMD_SN_INQUIRY:
-        onSettingsReply(report);
-        break;
+    case CMD_STATUS: onStatusReport(report); break;
+    case CMD_KEYBOARD_LIGHT_MODES: onLightModeList(report, false); break;
+    case CMD_SIDE_LIGHT_MODES: onLightModeList(report, true); break;
+    case CMD_SIDE_LIGHT: onLightRecord(report, kKeyboardArea); break;
+    case CMD_CUSTOM_LIGHT: onLightRecord(report, kSideLightArea); break;
+    case CMD_LIGHT_MODES: onCustomLightSlot(report); break;
+    case CMD_LIGHT_STREAM: onKeyBitmap(report); break;
+    case CMD_SN_INQUIRY: onSettingsReply(report); break;
     case CMD_LAYOUT_CHECK:
         emit sigWaitForDataReturn_0x0d(QString::fromLatin1(fieldText(m_deviceRecord.hidPath)),
                                        DeviceReplyDecoder::layoutCheckField(report));
         break;
-    case CMD_QN9080:
-        emit sigQN9080Recv0x0bCmd(report[2]);
-        break;
-    case CMD_ONBOARD_MACRO:
-        emit sigRuningOnboard0x18Cmd();
-        break;
-    case CMD_ONBOARD_ACK:
-        emit sigRuningOnboard0x19Cmd();
-        break;
-    case CMD_MAGNETIC_REPLY:
-        onMagneticReply(report);
-        break;
-    case CMD_FULL_KEY:
-        onForwardedKeyReport(report);
-        break;
-    case CMD_MULTIMEDIA:
-        onMultimediaReport(report);
-        break;
-    case CMD_HOST_KEY:
-        onHostKeyEvent(report);
-        break;
+    case CMD_QN9080: emit sigQN9080Recv0x0bCmd(report[2]); break;
+    case CMD_ONBOARD_MACRO: emit sigRuningOnboard0x18Cmd(); break;
+    case CMD_ONBOARD_ACK: emit sigRuningOnboard0x19Cmd(); break;
+    case CMD_MAGNETIC_REPLY: onMagneticReply(report); break;
+    case CMD_FULL_KEY: onForwardedKeyReport(report); break;
+    case CMD_MULTIMEDIA: onMultimediaReport(report); break;
+    case CMD_HOST_KEY: onHostKeyEvent(report); break;
     default:
         // Outgoing-only and unknown codes carry nothing for the PC.
         break;
@@ -231,8 +201,7 @@ void DDeviceKeyboardLink::onStatusReport(const HidCmdReport &data)
         return;
 
     m_keyLock = data[6] == 1;
-    emit sigSendChargingStatusAndElectricity(data[9], data[10], data[11],
-                                             data[12], m_serialNumber);
+    emit sigSendChargingStatusAndElectricity(data[9], data[10], data[11], data[12], m_serialNumber);
 
     if (m_dongleWatch) {
         const int linkState = data[12];
@@ -330,9 +299,7 @@ void DDeviceKeyboardLink::onKeyBitmap(const HidCmdReport &data)
 void DDeviceKeyboardLink::onSettingsReply(const HidCmdReport &data)
 {
     switch (data[2]) {
-    case 0:
-        emit sigSleepTimeSetSuccessful();
-        break;
+    case 0: emit sigSleepTimeSetSuccessful(); break;
     case 2: {
         const int lightSleep = data.bigEndian16(9);
         const int keyboardSleep = data.bigEndian16(11);
@@ -344,8 +311,7 @@ void DDeviceKeyboardLink::onSettingsReply(const HidCmdReport &data)
         }
         break;
     }
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -353,19 +319,10 @@ void DDeviceKeyboardLink::onMagneticReply(const HidCmdReport &data)
 {
     DDataManager *manager = DDataManager::instance();
     switch (data[6]) {
-    case 1:
-        manager->relayDynamicSensitivityNum(data[7], data[8], data[9]);
-        break;
-    case 4:
-        manager->setKeyboardSensitivity(data[7]);
-        break;
-    case 5:
-        manager->relayDynamicSensitivityInfo(data[7], data[8], data[9], data[10],
-                                             data[11]);
-        break;
-    case 7:
-        manager->relayCalibrationStatus(data[7]);
-        break;
+    case 1: manager->relayDynamicSensitivityNum(data[7], data[8], data[9]); break;
+    case 4: manager->setKeyboardSensitivity(data[7]); break;
+    case 5: manager->relayDynamicSensitivityInfo(data[7], data[8], data[9], data[10], data[11]); break;
+    case 7: manager->relayCalibrationStatus(data[7]); break;
     case 8: {
         m_allKeysCalibrationMap.clear();
         const int status = data[7];
@@ -380,14 +337,9 @@ void DDeviceKeyboardLink::onMagneticReply(const HidCmdReport &data)
         manager->relayAllKeysCalibrationStatus(status);
         break;
     }
-    case 9:
-        manager->setRateOfReturnValue(data[7]);
-        break;
-    case 10:
-        manager->setAntiShakeValue(data[7]);
-        break;
-    default:
-        break;
+    case 9: manager->setRateOfReturnValue(data[7]); break;
+    case 10: manager->setAntiShakeValue(data[7]); break;
+    default: break;
     }
 }
 
@@ -453,17 +405,10 @@ void DDeviceKeyboardLink::onHostKeyEvent(const HidCmdReport &report)
     }
 
     switch (fieldText(info.operateType).toInt()) {
-    case 6:
-        pasteKeyText(info);
-        break;
-    case 7:
-        switchKeyProfile(info);
-        break;
-    case 8:
-        launchKeyApplication(info);
-        break;
-    default:
-        break;
+    case 6: pasteKeyText(info); break;
+    case 7: switchKeyProfile(info); break;
+    case 8: launchKeyApplication(info); break;
+    default: break;
     }
 }
 

@@ -74,8 +74,8 @@ public slots:
 
 signals:
     void sigCustomEventChangProfile(int changeProfileIndex);
-    void sigSendChargingStatusAndElectricity(int ChargingStatus, int Electricity, int KeyboardMode,
-                                             int is24GValid, QString strCurrentSN);
+    void sigSendChargingStatusAndElectricity(int ChargingStatus, int Electricity, int KeyboardMode, int is24GValid,
+                                             QString strCurrentSN);
     void sigDongleStatus(int is24GValid, QString strCurrentHidPath, QString strCurrentHidName);
     void sigWaitForDataReturn_0x0d(QString strCurrentHidPath, QString strHidName);
     void sigSleepTimeSetSuccessful();

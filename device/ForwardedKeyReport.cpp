@@ -30,8 +30,7 @@ void appendModifiers(const QByteArray &from, const QByteArray &against, bool pre
     }
 }
 
-void appendKeys(const QByteArray &from, const QByteArray &against, bool pressed,
-                QVector<ForwardedKeyChange> &changes)
+void appendKeys(const QByteArray &from, const QByteArray &against, bool pressed, QVector<ForwardedKeyChange> &changes)
 {
     for (int index = kFirstKeyByte; index < kReportSize; ++index) {
         const int usage = byteAt(from, index);

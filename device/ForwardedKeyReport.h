@@ -9,10 +9,7 @@ struct ForwardedKeyChange
     int usage;
     bool pressed;
 
-    bool operator==(const ForwardedKeyChange &other) const
-    {
-        return usage == other.usage && pressed == other.pressed;
-    }
+    bool operator==(const ForwardedKeyChange &other) const { return usage == other.usage && pressed == other.pressed; }
 };
 
 // Compares forwarded key reports (modifier byte, reserved byte, six key codes).

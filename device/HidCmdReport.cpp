@@ -14,7 +14,7 @@ HidCmdReport::HidCmdReport(HidCmd command)
     m_bytes[1] = command;
 }
 
-HidCmdReport HidCmdReport::fromBytes(const QByteArray& bytes)
+HidCmdReport HidCmdReport::fromBytes(const QByteArray &bytes)
 {
     HidCmdReport report;
     std::copy_n(bytes.constData(), std::min(bytes.size(), size), report.m_bytes.begin());
@@ -29,11 +29,10 @@ void HidCmdReport::setBigEndian16(int offset, uint16_t value)
 
 uint16_t HidCmdReport::bigEndian16(int offset) const
 {
-    return static_cast<uint16_t>(m_bytes[static_cast<size_t>(offset)] << 8
-                                 | m_bytes[static_cast<size_t>(offset) + 1]);
+    return static_cast<uint16_t>(m_bytes[static_cast<size_t>(offset)] << 8 | m_bytes[static_cast<size_t>(offset) + 1]);
 }
 
 QByteArray HidCmdReport::toByteArray() const
 {
-    return QByteArray(reinterpret_cast<const char*>(m_bytes.data()), size);
+    return QByteArray(reinterpret_cast<const char *>(m_bytes.data()), size);
 }

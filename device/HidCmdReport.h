@@ -20,12 +20,12 @@ public:
     // Byte 0 is 1, except for the serial-number inquiry and the handshake, which carry 0.
     explicit HidCmdReport(HidCmd command);
     // An incoming report: up to 64 bytes, the rest zero.
-    static HidCmdReport fromBytes(const QByteArray& bytes);
+    static HidCmdReport fromBytes(const QByteArray &bytes);
 
-    unsigned char& operator[](int index) { return m_bytes[static_cast<size_t>(index)]; }
+    unsigned char &operator[](int index) { return m_bytes[static_cast<size_t>(index)]; }
     unsigned char operator[](int index) const { return m_bytes[static_cast<size_t>(index)]; }
     int command() const { return m_bytes[1]; }
-    const unsigned char* data() const { return m_bytes.data(); }
+    const unsigned char *data() const { return m_bytes.data(); }
 
     void setBigEndian16(int offset, uint16_t value);
     uint16_t bigEndian16(int offset) const;

@@ -22,7 +22,7 @@ constexpr int kIdleParkMs = 8;
 
 } // namespace
 
-MainHidInterFace::MainHidInterFace(int threadIndex, QString hidName, QObject* parent)
+MainHidInterFace::MainHidInterFace(int threadIndex, QString hidName, QObject *parent)
     : QThread(parent)
     , m_threadIndex(threadIndex)
     , m_strHidName(std::move(hidName))
@@ -44,7 +44,7 @@ MainHidInterFace::~MainHidInterFace()
     std::lock_guard<std::mutex> park(m_parkMutex);
 }
 
-int MainHidInterFace::lightQueueDepth(const QString& hidName)
+int MainHidInterFace::lightQueueDepth(const QString &hidName)
 {
     return ModelCatalog::usesLightQueueDepth10(hidName.toStdString()) ? 10 : 9;
 }
@@ -97,12 +97,12 @@ void MainHidInterFace::onShakeHandsRuning()
     HidCmdReport handshake(CMD_HANDSHAKE);
     handshake[5] = 1;
     if (sendCommand(handshake.data()) < 0) {
-        qDebug() << "---------- *** ShakeHands Failed [MainHidInterFace] *** ---------- m_strHidName:"
-                 << m_strHidName << "  Stop_m_ShakeHandsRunNum:" << m_shakeHandsRunNum;
+        qDebug() << "---------- *** ShakeHands Failed [MainHidInterFace] *** ---------- m_strHidName:" << m_strHidName
+                 << "  Stop_m_ShakeHandsRunNum:" << m_shakeHandsRunNum;
     }
 }
 
-int MainHidInterFace::sendCommand(const unsigned char* report)
+int MainHidInterFace::sendCommand(const unsigned char *report)
 {
     if (!m_isOpen || !report)
         return -1;
@@ -111,14 +111,14 @@ int MainHidInterFace::sendCommand(const unsigned char* report)
         std::copy_n(report, copy.size(), copy.begin());
         std::lock_guard<std::mutex> commands(m_commandMutex);
         m_commandQueue.push_back(copy);
-    } catch (const std::bad_alloc&) {
+    } catch (const std::bad_alloc &) {
         return -1;
     }
     wakeThread();
     return 0;
 }
 
-int MainHidInterFace::sendLightData(const unsigned char* frame)
+int MainHidInterFace::sendLightData(const unsigned char *frame)
 {
     if (!m_isOpen || !frame)
         return -1;
@@ -134,7 +134,7 @@ int MainHidInterFace::sendLightData(const unsigned char* frame)
         ReportBuffer copy;
         std::copy_n(frame, copy.size(), copy.begin());
         m_lightQueue.push_back(copy);
-    } catch (const std::bad_alloc&) {
+    } catch (const std::bad_alloc &) {
         return -1;
     }
     lights.unlock();
@@ -202,7 +202,7 @@ void MainHidInterFace::wakeThread()
     m_parkCondition.notify_one();
 }
 
-bool MainHidInterFace::takeNextReport(ReportBuffer* report)
+bool MainHidInterFace::takeNextReport(ReportBuffer *report)
 {
     {
         std::lock_guard<std::mutex> commands(m_commandMutex);
@@ -244,7 +244,7 @@ bool MainHidInterFace::readTurn()
             length = CVorlanHid_HidReadBuff(m_handle, report.data());
     }
     if (length > 0) {
-        const QByteArray copy(reinterpret_cast<const char*>(report.data()), static_cast<int>(report.size()));
+        const QByteArray copy(reinterpret_cast<const char *>(report.data()), static_cast<int>(report.size()));
         if (report[1] == CMD_SN)
             emit sigHidSnGetOver(copy, m_strHidName);
         else

@@ -23,21 +23,21 @@ class MainHidInterFace : public QThread
     Q_OBJECT
 
 public:
-    MainHidInterFace(int threadIndex, QString hidName, QObject* parent = nullptr);
+    MainHidInterFace(int threadIndex, QString hidName, QObject *parent = nullptr);
     ~MainHidInterFace() override;
 
     // 0 on success, -1 when the device cannot be opened.
     int openHid(QString hidPath);
     // -1 when the device is not open or no copy could be made, otherwise 0.
-    int sendCommand(const unsigned char* report);
+    int sendCommand(const unsigned char *report);
     // -1 when the device is not open or no copy could be made, otherwise 0 (also when dropped).
-    int sendLightData(const unsigned char* frame);
+    int sendLightData(const unsigned char *frame);
     void setLightStreamEnabled(bool on);
     // Always 0; closing a closed device does nothing.
     int closeHid();
 
     // Light frames collected per batch before the hold ends: 9, or 10 for the listed models.
-    static int lightQueueDepth(const QString& hidName);
+    static int lightQueueDepth(const QString &hidName);
 
 signals:
     void sigOpenHidSuccessful();
@@ -53,7 +53,7 @@ protected:
 private:
     using ReportBuffer = std::array<unsigned char, 64>;
 
-    bool takeNextReport(ReportBuffer* report);
+    bool takeNextReport(ReportBuffer *report);
     // Each returns whether a report moved.
     bool writeTurn();
     bool readTurn();
@@ -68,7 +68,7 @@ private:
     std::atomic<bool> m_isOpen{false};
     QString m_hidPath;
     QByteArray m_hidPathLatin1; // guarded by m_ioMutex
-    QTimer* m_shakeHandsTimer;
+    QTimer *m_shakeHandsTimer;
     int m_shakeHandsRunNum = 0;
     std::atomic<bool> m_lightStreamEnabled{false};
     bool m_isWriteTurn = true;

@@ -37,7 +37,12 @@ std::atomic<bool> s_handling{false};
 class Text
 {
 public:
-    Text(char *buffer, size_t size) : m_buffer(buffer), m_size(size) { m_buffer[0] = '\0'; }
+    Text(char *buffer, size_t size)
+        : m_buffer(buffer)
+        , m_size(size)
+    {
+        m_buffer[0] = '\0';
+    }
 
     Text &add(const char *text)
     {
@@ -130,10 +135,18 @@ void appendDumpName(Text &text, long long seconds, long utcOffset)
     long long year;
     unsigned month, day;
     civilFromDays(days, year, month, day);
-    text.number((unsigned long long)year, 10, 4).add("_").number(month, 10, 2).add("_")
-        .number(day, 10, 2).add("_").number((unsigned long long)(rest / 3600), 10, 2).add("_")
-        .number((unsigned long long)(rest / 60 % 60), 10, 2).add("_")
-        .number((unsigned long long)(rest % 60), 10, 2).add(".dmp");
+    text.number((unsigned long long)year, 10, 4)
+        .add("_")
+        .number(month, 10, 2)
+        .add("_")
+        .number(day, 10, 2)
+        .add("_")
+        .number((unsigned long long)(rest / 3600), 10, 2)
+        .add("_")
+        .number((unsigned long long)(rest / 60 % 60), 10, 2)
+        .add("_")
+        .number((unsigned long long)(rest % 60), 10, 2)
+        .add(".dmp");
 }
 
 // mkdir -p on a writable copy of the path.
@@ -262,7 +275,7 @@ void copyEnvironment()
     s_noticeEnvironmentPointers[count] = nullptr;
 }
 
-}
+} // namespace
 
 const char *CrashHandler::noticeSwitch()
 {

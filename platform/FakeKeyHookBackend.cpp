@@ -32,13 +32,12 @@ bool FakeKeyHookBackend::injectKey(int vkCode, int scanCode, int flags)
 {
     if (m_keyboardProc == nullptr)
         return false;
-    KBDLLHOOKSTRUCT record {};
+    KBDLLHOOKSTRUCT record{};
     record.vkCode = static_cast<DWORD>(vkCode);
     record.scanCode = static_cast<DWORD>(scanCode);
     record.flags = static_cast<DWORD>(flags);
     const bool up = (flags & LLKHF_UP) != 0;
-    const LRESULT result = m_keyboardProc(HC_ACTION, up ? WM_KEYUP : WM_KEYDOWN,
-                                          reinterpret_cast<LPARAM>(&record));
+    const LRESULT result = m_keyboardProc(HC_ACTION, up ? WM_KEYUP : WM_KEYDOWN, reinterpret_cast<LPARAM>(&record));
     return m_swallowing && result != 0;
 }
 
@@ -46,7 +45,7 @@ bool FakeKeyHookBackend::injectMouse(WPARAM message, int x, int y, DWORD mouseDa
 {
     if (m_mouseProc == nullptr)
         return false;
-    MSLLHOOKSTRUCT record {};
+    MSLLHOOKSTRUCT record{};
     record.pt = {x, y};
     record.mouseData = mouseData;
     m_mouseProc(HC_ACTION, message, reinterpret_cast<LPARAM>(&record));

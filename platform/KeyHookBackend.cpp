@@ -4,7 +4,7 @@
 
 KeyHookBackend::~KeyHookBackend() = default;
 
-KeyHookBackend* KeyHookBackend::systemBackend()
+KeyHookBackend *KeyHookBackend::systemBackend()
 {
     static X11KeyHookBackend backend;
     return &backend;

@@ -19,5 +19,5 @@ public:
     virtual void removeMouseHook() = 0;
 
     // The back end of this desktop session (X11); created on first use, lives for the process.
-    static KeyHookBackend* systemBackend();
+    static KeyHookBackend *systemBackend();
 };

@@ -19,7 +19,8 @@ bool PrivateRuntimeDir::ensurePrivate(const QString &folder)
         qWarning() << "cannot create the runtime folder" << folder << ":" << std::strerror(errno);
         return false;
     }
-    struct stat info {};
+    struct stat info
+    {};
     if (::lstat(name.constData(), &info) != 0 || !S_ISDIR(info.st_mode)) {
         qWarning() << "refusing the runtime folder" << folder << ": not a folder";
         return false;

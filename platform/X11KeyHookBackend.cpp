@@ -15,9 +15,9 @@
 
 namespace {
 
-void recordCallback(XPointer closure, XRecordInterceptData* data)
+void recordCallback(XPointer closure, XRecordInterceptData *data)
 {
-    auto* backend = reinterpret_cast<X11KeyHookBackend*>(closure);
+    auto *backend = reinterpret_cast<X11KeyHookBackend *>(closure);
     if (data->category == XRecordFromServer && data->data_len > 0)
         backend->onRecordedEvent(data->data);
     XRecordFreeData(data);
@@ -32,7 +32,7 @@ bool onX11Desktop()
     return QGuiApplication::platformName() == QLatin1String("xcb");
 }
 
-Window windowUnderPointer(Display* display, Window root)
+Window windowUnderPointer(Display *display, Window root)
 {
     Window current = root;
     for (int depth = 0; depth < 64; ++depth) {
@@ -40,8 +40,7 @@ Window windowUnderPointer(Display* display, Window root)
         Window child = 0;
         int rootX = 0, rootY = 0, x = 0, y = 0;
         unsigned mask = 0;
-        if (!XQueryPointer(display, current, &rootReturn, &child, &rootX, &rootY, &x, &y, &mask)
-            || child == None)
+        if (!XQueryPointer(display, current, &rootReturn, &child, &rootX, &rootY, &x, &y, &mask) || child == None)
             break;
         current = child;
     }
@@ -65,8 +64,8 @@ bool X11KeyHookBackend::installKeyboardHook(HOOKPROC proc, bool swallowing)
     if (!openRecording())
         return false;
     if (swallowing && !m_grabbed) {
-        const int status = XGrabKeyboard(m_control, DefaultRootWindow(m_control), False,
-                                         GrabModeAsync, GrabModeAsync, CurrentTime);
+        const int status =
+            XGrabKeyboard(m_control, DefaultRootWindow(m_control), False, GrabModeAsync, GrabModeAsync, CurrentTime);
         if (status != GrabSuccess) {
             qWarning().noquote() << "X11 hook: keyboard grab refused, status" << status;
             closeWhenUnused();
@@ -132,7 +131,7 @@ bool X11KeyHookBackend::openRecording()
         return false;
     }
 
-    XRecordRange* range = XRecordAllocRange();
+    XRecordRange *range = XRecordAllocRange();
     if (range == nullptr) {
         closeRecording();
         return false;
@@ -149,8 +148,7 @@ bool X11KeyHookBackend::openRecording()
     }
     // The context must exist on the server before the data connection enables it.
     XSync(m_control, False);
-    if (!XRecordEnableContextAsync(m_data, m_context, recordCallback,
-                                   reinterpret_cast<XPointer>(this))) {
+    if (!XRecordEnableContextAsync(m_data, m_context, recordCallback, reinterpret_cast<XPointer>(this))) {
         qWarning().noquote() << "X11 hook: cannot enable the RECORD context";
         closeRecording();
         return false;
@@ -169,7 +167,7 @@ bool X11KeyHookBackend::openRecording()
         XISetMask(bits, XI_RawKeyRelease);
         XISetMask(bits, XI_RawButtonPress);
         XISetMask(bits, XI_RawButtonRelease);
-        XIEventMask mask {XIAllDevices, int(sizeof(bits)), bits};
+        XIEventMask mask{XIAllDevices, int(sizeof(bits)), bits};
         XISelectEvents(m_control, DefaultRootWindow(m_control), &mask, 1);
         XFlush(m_control);
     }
@@ -255,9 +253,9 @@ void X11KeyHookBackend::drainControl()
     }
 }
 
-void X11KeyHookBackend::onRecordedEvent(const unsigned char* wire)
+void X11KeyHookBackend::onRecordedEvent(const unsigned char *wire)
 {
-    const auto* event = reinterpret_cast<const xEvent*>(wire);
+    const auto *event = reinterpret_cast<const xEvent *>(wire);
     const int type = event->u.u.type & 0x7f;
     const int detail = event->u.u.detail;
     const unsigned long time = event->u.keyButtonPointer.time;
@@ -266,20 +264,14 @@ void X11KeyHookBackend::onRecordedEvent(const unsigned char* wire)
     const unsigned state = event->u.keyButtonPointer.state;
     switch (type) {
     case KeyPress:
-    case KeyRelease:
-        handleKey(detail, type == KeyRelease, time, rootX, rootY, state);
-        break;
+    case KeyRelease: handleKey(detail, type == KeyRelease, time, rootX, rootY, state); break;
     case ButtonPress:
-    case ButtonRelease:
-        handleButton(detail, type == ButtonRelease, time, rootX, rootY);
-        break;
-    default:
-        break;
+    case ButtonRelease: handleButton(detail, type == ButtonRelease, time, rootX, rootY); break;
+    default: break;
     }
 }
 
-void X11KeyHookBackend::handleKey(int keyCode, bool release, unsigned long time, int rootX,
-                                  int rootY, unsigned state)
+void X11KeyHookBackend::handleKey(int keyCode, bool release, unsigned long time, int rootX, int rootY, unsigned state)
 {
     const bool altHeld = m_keysDown.test(64) || m_keysDown.test(108);
     if (keyCode >= 0 && keyCode < 256)
@@ -287,7 +279,7 @@ void X11KeyHookBackend::handleKey(int keyCode, bool release, unsigned long time,
     if (m_keyboardProc == nullptr)
         return;
 
-    KBDLLHOOKSTRUCT record {};
+    KBDLLHOOKSTRUCT record{};
     if (!X11KeyTranslator::translateKey(keyCode, release, altHeld, numLockLocked(), record)) {
         // A key Windows does not know is not reported, but must not be lost to the grab.
         if (m_grabbed)
@@ -303,13 +295,12 @@ void X11KeyHookBackend::handleKey(int keyCode, bool release, unsigned long time,
         redeliverKey(keyCode, release, time, rootX, rootY, state);
 }
 
-void X11KeyHookBackend::handleButton(int button, bool release, unsigned long time, int rootX,
-                                     int rootY)
+void X11KeyHookBackend::handleButton(int button, bool release, unsigned long time, int rootX, int rootY)
 {
     if (m_mouseProc == nullptr)
         return;
     WPARAM message = 0;
-    MSLLHOOKSTRUCT record {};
+    MSLLHOOKSTRUCT record{};
     if (!X11KeyTranslator::translateButton(button, release, message, record.mouseData))
         return;
     record.pt = {rootX, rootY};
@@ -317,8 +308,8 @@ void X11KeyHookBackend::handleButton(int button, bool release, unsigned long tim
     m_mouseProc(HC_ACTION, message, reinterpret_cast<LPARAM>(&record));
 }
 
-void X11KeyHookBackend::redeliverKey(int keyCode, bool release, unsigned long time, int rootX,
-                                     int rootY, unsigned state)
+void X11KeyHookBackend::redeliverKey(int keyCode, bool release, unsigned long time, int rootX, int rootY,
+                                     unsigned state)
 {
     const Window root = DefaultRootWindow(m_control);
     Window focus = None;
@@ -327,8 +318,8 @@ void X11KeyHookBackend::redeliverKey(int keyCode, bool release, unsigned long ti
     if (focus == PointerRoot || focus == None)
         focus = windowUnderPointer(m_control, root);
 
-    XEvent event {};
-    XKeyEvent& key = event.xkey;
+    XEvent event{};
+    XKeyEvent &key = event.xkey;
     key.type = release ? KeyRelease : KeyPress;
     key.display = m_control;
     key.window = focus;
@@ -350,7 +341,7 @@ bool X11KeyHookBackend::numLockLocked()
 {
     if (m_control == nullptr || m_numLockMask == 0)
         return true;
-    XkbStateRec xkbState {};
+    XkbStateRec xkbState{};
     if (XkbGetState(m_control, XkbUseCoreKbd, &xkbState) != Success)
         return true;
     return (xkbState.locked_mods & m_numLockMask) != 0;

@@ -25,7 +25,7 @@ public:
     void removeMouseHook() override;
 
     // One recorded core event in wire format; called from the RECORD callback.
-    void onRecordedEvent(const unsigned char* wire);
+    void onRecordedEvent(const unsigned char *wire);
 
 private:
     bool openRecording();
@@ -33,15 +33,13 @@ private:
     void closeWhenUnused();
     void processReplies();
     void drainControl();
-    void handleKey(int keyCode, bool release, unsigned long time, int rootX, int rootY,
-                   unsigned state);
+    void handleKey(int keyCode, bool release, unsigned long time, int rootX, int rootY, unsigned state);
     void handleButton(int button, bool release, unsigned long time, int rootX, int rootY);
-    void redeliverKey(int keyCode, bool release, unsigned long time, int rootX, int rootY,
-                      unsigned state);
+    void redeliverKey(int keyCode, bool release, unsigned long time, int rootX, int rootY, unsigned state);
     bool numLockLocked();
 
-    _XDisplay* m_control = nullptr;
-    _XDisplay* m_data = nullptr;
+    _XDisplay *m_control = nullptr;
+    _XDisplay *m_data = nullptr;
     unsigned long m_context = 0;
     unsigned m_numLockMask = 0;
     std::unique_ptr<QSocketNotifier> m_dataNotifier;

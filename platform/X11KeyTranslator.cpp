@@ -18,21 +18,22 @@ constexpr int kRightAlt = 100;
 // Windows key of each Linux input code; vk 0 = none.
 std::array<KeyEntry, 256> buildKeyTable()
 {
-    std::array<KeyEntry, 256> t {};
+    std::array<KeyEntry, 256> t{};
     // The main block: Linux codes 1..88 are the set-1 scan codes themselves.
     const int basic[89] = {
-        0,          VK_ESCAPE,  '1',        '2',         '3',        '4',       '5',        '6',
-        '7',        '8',        '9',        '0',         VK_OEM_MINUS, VK_OEM_PLUS, VK_BACK, VK_TAB,
-        'Q',        'W',        'E',        'R',         'T',        'Y',       'U',        'I',
-        'O',        'P',        VK_OEM_4,   VK_OEM_6,    VK_RETURN,  VK_LCONTROL, 'A',      'S',
-        'D',        'F',        'G',        'H',         'J',        'K',       'L',        VK_OEM_1,
-        VK_OEM_7,   VK_OEM_3,   VK_LSHIFT,  VK_OEM_5,    'Z',        'X',       'C',        'V',
-        'B',        'N',        'M',        VK_OEM_COMMA, VK_OEM_PERIOD, VK_OEM_2, VK_RSHIFT, VK_MULTIPLY,
-        VK_LMENU,   VK_SPACE,   VK_CAPITAL, VK_F1,       VK_F2,      VK_F3,     VK_F4,      VK_F5,
-        VK_F6,      VK_F7,      VK_F8,      VK_F9,       VK_F10,     VK_NUMLOCK, VK_SCROLL, VK_NUMPAD7,
-        VK_NUMPAD8, VK_NUMPAD9, VK_SUBTRACT, VK_NUMPAD4, VK_NUMPAD5, VK_NUMPAD6, VK_ADD,    VK_NUMPAD1,
-        VK_NUMPAD2, VK_NUMPAD3, VK_NUMPAD0, VK_DECIMAL,  0,          VK_OEM_AUTO, VK_OEM_102, VK_F11,
-        VK_F12,
+        0,          VK_ESCAPE,   '1',          '2',           '3',         '4',          '5',
+        '6',        '7',         '8',          '9',           '0',         VK_OEM_MINUS, VK_OEM_PLUS,
+        VK_BACK,    VK_TAB,      'Q',          'W',           'E',         'R',          'T',
+        'Y',        'U',         'I',          'O',           'P',         VK_OEM_4,     VK_OEM_6,
+        VK_RETURN,  VK_LCONTROL, 'A',          'S',           'D',         'F',          'G',
+        'H',        'J',         'K',          'L',           VK_OEM_1,    VK_OEM_7,     VK_OEM_3,
+        VK_LSHIFT,  VK_OEM_5,    'Z',          'X',           'C',         'V',          'B',
+        'N',        'M',         VK_OEM_COMMA, VK_OEM_PERIOD, VK_OEM_2,    VK_RSHIFT,    VK_MULTIPLY,
+        VK_LMENU,   VK_SPACE,    VK_CAPITAL,   VK_F1,         VK_F2,       VK_F3,        VK_F4,
+        VK_F5,      VK_F6,       VK_F7,        VK_F8,         VK_F9,       VK_F10,       VK_NUMLOCK,
+        VK_SCROLL,  VK_NUMPAD7,  VK_NUMPAD8,   VK_NUMPAD9,    VK_SUBTRACT, VK_NUMPAD4,   VK_NUMPAD5,
+        VK_NUMPAD6, VK_ADD,      VK_NUMPAD1,   VK_NUMPAD2,    VK_NUMPAD3,  VK_NUMPAD0,   VK_DECIMAL,
+        0,          VK_OEM_AUTO, VK_OEM_102,   VK_F11,        VK_F12,
     };
     for (int code = 1; code <= 88; ++code)
         t[code] = {basic[code], code, false};
@@ -41,17 +42,17 @@ std::array<KeyEntry, 256> buildKeyTable()
 
     // Japanese and Brazilian keys as Windows reports them: the key pages tell the three keys
     // that share VK 255 apart by their scan codes.
-    t[89] = {VK_ABNT_C1, 0x73, false};   // Ro, Brazilian /?
-    t[92] = {0xFF, 0x79, false};         // Henkan
-    t[93] = {0xFF, 0x70, false};         // Katakana/Hiragana
-    t[94] = {0xEB, 0x7B, false};         // Muhenkan
-    t[124] = {0xFF, 0x7D, false};        // Yen
-    t[121] = {VK_ABNT_C2, 0x7E, false};  // Brazilian keypad separator
+    t[89] = {VK_ABNT_C1, 0x73, false};  // Ro, Brazilian /?
+    t[92] = {0xFF, 0x79, false};        // Henkan
+    t[93] = {0xFF, 0x70, false};        // Katakana/Hiragana
+    t[94] = {0xEB, 0x7B, false};        // Muhenkan
+    t[124] = {0xFF, 0x7D, false};       // Yen
+    t[121] = {VK_ABNT_C2, 0x7E, false}; // Brazilian keypad separator
     t[122] = {VK_HANGUL, 0x72, false};
     t[123] = {VK_HANJA, 0x71, false};
     t[117] = {VK_OEM_NEC_EQUAL, 0x59, false};
 
-    t[96] = {VK_RETURN, 0x1C, true};     // keypad Enter
+    t[96] = {VK_RETURN, 0x1C, true}; // keypad Enter
     t[97] = {VK_RCONTROL, 0x1D, true};
     t[98] = {VK_DIVIDE, 0x35, true};
     t[99] = {VK_SNAPSHOT, 0x37, true};
@@ -97,7 +98,7 @@ std::array<KeyEntry, 256> buildKeyTable()
     return t;
 }
 
-const std::array<KeyEntry, 256>& keyTable()
+const std::array<KeyEntry, 256> &keyTable()
 {
     static const std::array<KeyEntry, 256> table = buildKeyTable();
     return table;
@@ -124,13 +125,12 @@ int keypadNavigationKey(int linuxCode)
 
 } // namespace
 
-bool X11KeyTranslator::translateKey(int x11KeyCode, bool release, bool altHeld, bool numLockOn,
-                                    KBDLLHOOKSTRUCT& out)
+bool X11KeyTranslator::translateKey(int x11KeyCode, bool release, bool altHeld, bool numLockOn, KBDLLHOOKSTRUCT &out)
 {
     const int linuxCode = x11KeyCode - kEvdevOffset;
     if (linuxCode <= 0 || linuxCode >= 256)
         return false;
-    const KeyEntry& entry = keyTable()[linuxCode];
+    const KeyEntry &entry = keyTable()[linuxCode];
     if (entry.vk == 0)
         return false;
 
@@ -160,19 +160,13 @@ bool X11KeyTranslator::translateKey(int x11KeyCode, bool release, bool altHeld, 
     return true;
 }
 
-bool X11KeyTranslator::translateButton(int button, bool release, WPARAM& message, DWORD& mouseData)
+bool X11KeyTranslator::translateButton(int button, bool release, WPARAM &message, DWORD &mouseData)
 {
     mouseData = 0;
     switch (button) {
-    case 1:
-        message = release ? WM_LBUTTONUP : WM_LBUTTONDOWN;
-        return true;
-    case 2:
-        message = release ? WM_MBUTTONUP : WM_MBUTTONDOWN;
-        return true;
-    case 3:
-        message = release ? WM_RBUTTONUP : WM_RBUTTONDOWN;
-        return true;
+    case 1: message = release ? WM_LBUTTONUP : WM_LBUTTONDOWN; return true;
+    case 2: message = release ? WM_MBUTTONUP : WM_MBUTTONDOWN; return true;
+    case 3: message = release ? WM_RBUTTONUP : WM_RBUTTONDOWN; return true;
     case 4:
     case 5:
     case 6:
@@ -190,8 +184,7 @@ bool X11KeyTranslator::translateButton(int button, bool release, WPARAM& message
         message = release ? WM_XBUTTONUP : WM_XBUTTONDOWN;
         mouseData = static_cast<DWORD>(button == 8 ? XBUTTON1 : XBUTTON2) << 16;
         return true;
-    default:
-        return false;
+    default: return false;
     }
 }
 

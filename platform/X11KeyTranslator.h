@@ -10,12 +10,11 @@ class X11KeyTranslator
 public:
     // Fills vkCode, scanCode and flags of a key event. False for keys without a Windows key.
     // altHeld: an Alt key was down before this event. numLockOn: Num Lock is locked.
-    static bool translateKey(int x11KeyCode, bool release, bool altHeld, bool numLockOn,
-                             KBDLLHOOKSTRUCT& out);
+    static bool translateKey(int x11KeyCode, bool release, bool altHeld, bool numLockOn, KBDLLHOOKSTRUCT &out);
 
     // The mouse message and mouseData of a button event. False when Windows has no message
     // for it (the release of a wheel step).
-    static bool translateButton(int button, bool release, WPARAM& message, DWORD& mouseData);
+    static bool translateButton(int button, bool release, WPARAM &message, DWORD &mouseData);
 
     static bool isAltKey(int x11KeyCode);
 };

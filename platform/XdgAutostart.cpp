@@ -10,8 +10,8 @@ namespace XdgAutostart {
 
 QString entryPath(const QString &appName)
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/autostart/"
-           + appName + ".desktop";
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/autostart/" + appName
+           + ".desktop";
 }
 
 QString entryText(const QString &appName, const QString &executablePath)
@@ -47,4 +47,4 @@ bool writeEntry(const QString &appName, const QString &executablePath)
     return true;
 }
 
-}
+} // namespace XdgAutostart

@@ -12,4 +12,4 @@ QString entryText(const QString &appName, const QString &executablePath);
 // Writes the entry atomically, creating the folder; false (and a log line) on failure.
 bool writeEntry(const QString &appName, const QString &executablePath);
 
-}
+} // namespace XdgAutostart

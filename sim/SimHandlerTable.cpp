@@ -39,9 +39,9 @@ void SimHandlerTable::setMagneticHandler(uint8_t subCommand, SimHandler handler)
     m_magneticHandlers[subCommand] = std::move(handler);
 }
 
-bool SimHandlerTable::dispatch(SimKeyboard& keyboard, const SimReport& report, SimReplies& replies) const
+bool SimHandlerTable::dispatch(SimKeyboard &keyboard, const SimReport &report, SimReplies &replies) const
 {
-    const auto& table = report[1] == CMD_MAGNETIC ? m_magneticHandlers : m_handlers;
+    const auto &table = report[1] == CMD_MAGNETIC ? m_magneticHandlers : m_handlers;
     const uint8_t key = report[1] == CMD_MAGNETIC ? report[6] : report[1];
     const auto it = table.find(key);
     if (it == table.end())

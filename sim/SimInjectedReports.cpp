@@ -8,7 +8,7 @@ namespace SimInjectedReports {
 
 namespace {
 
-SimReport withPayload(uint8_t command, const std::vector<uint8_t>& payload, size_t maxBytes)
+SimReport withPayload(uint8_t command, const std::vector<uint8_t> &payload, size_t maxBytes)
 {
     SimReport out = SimStandardHandlers::reply(command);
     const size_t count = std::min(payload.size(), maxBytes);
@@ -18,8 +18,8 @@ SimReport withPayload(uint8_t command, const std::vector<uint8_t>& payload, size
 
 } // namespace
 
-SimReport status(uint8_t keyLock, uint8_t charging, uint8_t battery, uint8_t connection,
-                 uint8_t receiverLink, uint8_t downloadStatus, uint8_t keyboardMode)
+SimReport status(uint8_t keyLock, uint8_t charging, uint8_t battery, uint8_t connection, uint8_t receiverLink,
+                 uint8_t downloadStatus, uint8_t keyboardMode)
 {
     SimReport out = SimStandardHandlers::reply(CMD_STATUS);
     out[5] = 9;
@@ -33,14 +33,14 @@ SimReport status(uint8_t keyLock, uint8_t charging, uint8_t battery, uint8_t con
     return out;
 }
 
-SimReport forwardedKeys(const std::vector<uint8_t>& keyState)
+SimReport forwardedKeys(const std::vector<uint8_t> &keyState)
 {
     SimReport out = withPayload(CMD_FULL_KEY, keyState, 8);
     out[5] = 8;
     return out;
 }
 
-SimReport multimedia(const std::vector<uint8_t>& payload)
+SimReport multimedia(const std::vector<uint8_t> &payload)
 {
     SimReport out = withPayload(CMD_MULTIMEDIA, payload, 13);
     out[5] = 13;
@@ -62,7 +62,7 @@ SimReport customLightSlot(uint8_t slot)
     return out;
 }
 
-SimReport keyBitmap(const std::vector<uint8_t>& columns)
+SimReport keyBitmap(const std::vector<uint8_t> &columns)
 {
     return withPayload(CMD_LIGHT_STREAM, columns, 22);
 }

@@ -41,40 +41,40 @@ void SimJson::endArray()
     m_first.pop_back();
 }
 
-void SimJson::key(const std::string& name)
+void SimJson::key(const std::string &name)
 {
     separate();
     m_text += quoted(name) + ':';
     m_afterKey = true;
 }
 
-void SimJson::field(const std::string& name, const std::string& value)
+void SimJson::field(const std::string &name, const std::string &value)
 {
     key(name);
     separate();
     m_text += quoted(value);
 }
 
-void SimJson::field(const std::string& name, const char* value)
+void SimJson::field(const std::string &name, const char *value)
 {
     field(name, std::string(value));
 }
 
-void SimJson::field(const std::string& name, int64_t value)
+void SimJson::field(const std::string &name, int64_t value)
 {
     key(name);
     separate();
     m_text += std::to_string(value);
 }
 
-void SimJson::boolField(const std::string& name, bool value)
+void SimJson::boolField(const std::string &name, bool value)
 {
     key(name);
     separate();
     m_text += value ? "true" : "false";
 }
 
-void SimJson::intArrayField(const std::string& name, std::initializer_list<int> values)
+void SimJson::intArrayField(const std::string &name, std::initializer_list<int> values)
 {
     key(name);
     beginArray();
@@ -85,7 +85,7 @@ void SimJson::intArrayField(const std::string& name, std::initializer_list<int> 
     endArray();
 }
 
-std::string SimJson::quoted(const std::string& value)
+std::string SimJson::quoted(const std::string &value)
 {
     std::string result = "\"";
     for (const char c : value) {

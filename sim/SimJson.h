@@ -13,15 +13,15 @@ public:
     void endObject();
     void beginArray();
     void endArray();
-    void key(const std::string& name);
-    void field(const std::string& name, const std::string& value);
-    void field(const std::string& name, const char* value);
-    void field(const std::string& name, int64_t value);
-    void boolField(const std::string& name, bool value);
-    void intArrayField(const std::string& name, std::initializer_list<int> values);
-    const std::string& text() const { return m_text; }
+    void key(const std::string &name);
+    void field(const std::string &name, const std::string &value);
+    void field(const std::string &name, const char *value);
+    void field(const std::string &name, int64_t value);
+    void boolField(const std::string &name, bool value);
+    void intArrayField(const std::string &name, std::initializer_list<int> values);
+    const std::string &text() const { return m_text; }
 
-    static std::string quoted(const std::string& value);
+    static std::string quoted(const std::string &value);
 
 private:
     void separate();

@@ -2,7 +2,7 @@
 
 #include "sim/SimJson.h"
 
-SimKeyboard::SimKeyboard(const ModelInfo& model, const ModelIds& ids, const std::string& serial)
+SimKeyboard::SimKeyboard(const ModelInfo &model, const ModelIds &ids, const std::string &serial)
     : m_model(model)
     , m_ids(ids)
     , m_handlers(SimHandlerTable::standard())
@@ -44,7 +44,7 @@ void SimKeyboard::resetMemory()
     m_memory.onboard = SimOnboardMemory();
 }
 
-SimReplies SimKeyboard::receive(const SimReport& report)
+SimReplies SimKeyboard::receive(const SimReport &report)
 {
     if (m_log.size() >= maxLogEntries)
         m_log.erase(m_log.begin(), m_log.begin() + maxLogEntries / 2);
@@ -60,7 +60,7 @@ SimReplies SimKeyboard::receive(const SimReport& report)
     return replies;
 }
 
-void SimKeyboard::noteInjected(const SimReport& report)
+void SimKeyboard::noteInjected(const SimReport &report)
 {
     if (report[1] == CMD_FULL_KEY)
         ++m_keysInjected;
@@ -93,7 +93,7 @@ bool SimKeyboard::passAck()
     return true;
 }
 
-int SimKeyboard::replyDelayMs(const SimReport& reply) const
+int SimKeyboard::replyDelayMs(const SimReport &reply) const
 {
     return reply[1] == CMD_ONBOARD_ACK ? m_ackDelayMs : 0;
 }
@@ -108,7 +108,7 @@ std::string SimKeyboard::dumpJson() const
     json.field("serial", m_memory.serial);
     json.field("firmwareVersion", m_memory.firmwareVersion);
     for (int area = 0; area < 2; ++area) {
-        const SimLightRecord& light = area == 0 ? m_memory.keyboardLight : m_memory.sideLight;
+        const SimLightRecord &light = area == 0 ? m_memory.keyboardLight : m_memory.sideLight;
         json.key(area == 0 ? "keyboardLight" : "sideLight");
         json.beginObject();
         json.field("mode", light.mode);
@@ -128,8 +128,8 @@ std::string SimKeyboard::dumpJson() const
     json.field("lightSleep", m_memory.lightSleepSeconds);
     json.field("keyboardSleep", m_memory.keyboardSleepSeconds);
     json.field("prohibitSleep", m_memory.prohibitSleep);
-    json.intArrayField("lockFlags", {m_memory.lockFlags[0], m_memory.lockFlags[1], m_memory.lockFlags[2],
-                                     m_memory.lockFlags[3]});
+    json.intArrayField("lockFlags",
+                       {m_memory.lockFlags[0], m_memory.lockFlags[1], m_memory.lockFlags[2], m_memory.lockFlags[3]});
     json.field("handshakes", m_handshakes);
     json.field("keyReportsExpected", m_keysInjected - m_keyAnswers);
     json.field("multimediaAnswersExpected", m_multimediaInjected - m_multimediaAnswers);
@@ -137,7 +137,7 @@ std::string SimKeyboard::dumpJson() const
     dumpOnboard(json);
     json.key("received");
     json.beginArray();
-    for (const SimLogEntry& entry : m_log) {
+    for (const SimLogEntry &entry : m_log) {
         json.beginObject();
         json.field("ms", entry.milliseconds);
         json.field("report", simReportHex(entry.report));
@@ -148,19 +148,19 @@ std::string SimKeyboard::dumpJson() const
     return json.text();
 }
 
-void SimKeyboard::dumpOnboard(SimJson& json) const
+void SimKeyboard::dumpOnboard(SimJson &json) const
 {
-    const SimOnboardMemory& onboard = m_memory.onboard;
+    const SimOnboardMemory &onboard = m_memory.onboard;
     json.key("onboard");
     json.beginObject();
     json.key("keyLayers");
     json.beginObject();
-    for (const auto& [layer, entries] : onboard.keyLayers)
+    for (const auto &[layer, entries] : onboard.keyLayers)
         json.field(std::to_string(layer), simBytesHex(entries.data(), entries.size()));
     json.endObject();
     json.key("macroSlots");
     json.beginArray();
-    for (const SimOnboardMemory::MacroSlot& slot : onboard.macros) {
+    for (const SimOnboardMemory::MacroSlot &slot : onboard.macros) {
         json.beginObject();
         json.field("parts", slot.partsWritten);
         json.field("playMode", slot.playMode);
@@ -172,7 +172,7 @@ void SimKeyboard::dumpOnboard(SimJson& json) const
     json.endArray();
     json.key("advancedKeys");
     json.beginArray();
-    for (const SimOnboardMemory::AdvancedKey& key : onboard.advancedKeys) {
+    for (const SimOnboardMemory::AdvancedKey &key : onboard.advancedKeys) {
         json.beginObject();
         json.boolField("written", key.written);
         json.field("data", simBytesHex(key.data.data(), key.data.size()));

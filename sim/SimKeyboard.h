@@ -26,18 +26,18 @@ class SimJson;
 class SimKeyboard
 {
 public:
-    SimKeyboard(const ModelInfo& model, const ModelIds& ids, const std::string& serial);
+    SimKeyboard(const ModelInfo &model, const ModelIds &ids, const std::string &serial);
 
-    const ModelInfo& model() const { return m_model; }
-    const ModelIds& ids() const { return m_ids; }
-    SimKeyboardMemory& memory() { return m_memory; }
-    const SimKeyboardMemory& memory() const { return m_memory; }
-    SimHandlerTable& handlers() { return m_handlers; }
+    const ModelInfo &model() const { return m_model; }
+    const ModelIds &ids() const { return m_ids; }
+    SimKeyboardMemory &memory() { return m_memory; }
+    const SimKeyboardMemory &memory() const { return m_memory; }
+    SimHandlerTable &handlers() { return m_handlers; }
 
     // Takes one report written by the program and returns the keyboard's replies.
-    SimReplies receive(const SimReport& report);
+    SimReplies receive(const SimReport &report);
     // Notes a report the keyboard sends on its own (counts the answers it expects back).
-    void noteInjected(const SimReport& report);
+    void noteInjected(const SimReport &report);
 
     void resetMemory();
     void setSerialFault(SimSerialFault fault) { m_serialFault = fault; }
@@ -56,24 +56,24 @@ public:
     // Counts one acknowledgement about to go out; false when a fault swallows it.
     bool passAck();
     // Extra time before this reply leaves the keyboard.
-    int replyDelayMs(const SimReport& reply) const;
+    int replyDelayMs(const SimReport &reply) const;
 
     void countHandshake() { ++m_handshakes; }
     void countKeyAnswer() { ++m_keyAnswers; }
     void countMultimediaAnswer() { ++m_multimediaAnswers; }
     int handshakes() const { return m_handshakes; }
 
-    const std::vector<SimLogEntry>& receivedLog() const { return m_log; }
+    const std::vector<SimLogEntry> &receivedLog() const { return m_log; }
     void clearLog() { m_log.clear(); }
     std::string dumpJson() const;
 
 private:
-    void dumpOnboard(SimJson& json) const;
+    void dumpOnboard(SimJson &json) const;
 
     static constexpr size_t maxLogEntries = 100000;
 
-    const ModelInfo& m_model;
-    const ModelIds& m_ids;
+    const ModelInfo &m_model;
+    const ModelIds &m_ids;
     SimKeyboardMemory m_memory;
     SimHandlerTable m_handlers;
     std::chrono::steady_clock::time_point m_pluggedAt;

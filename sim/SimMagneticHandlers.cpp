@@ -37,7 +37,7 @@ SimReport calibrationProgress(uint8_t status, int calibratedColumns)
 
 } // namespace
 
-void install(SimHandlerTable& table)
+void install(SimHandlerTable &table)
 {
     for (uint8_t mode : {0, 1, 12, 13})
         table.setMagneticHandler(mode, applyTriggers);
@@ -58,9 +58,9 @@ SimReport liveTravel(uint8_t row, uint8_t column, uint8_t value)
     return out;
 }
 
-void applyTriggers(SimKeyboard& keyboard, const SimReport& report, SimReplies&)
+void applyTriggers(SimKeyboard &keyboard, const SimReport &report, SimReplies &)
 {
-    SimMagneticMemory& memory = keyboard.memory().magnetic;
+    SimMagneticMemory &memory = keyboard.memory().magnetic;
     for (int column = 0; column < SimMagneticMemory::columns; ++column) {
         for (int row = 0; row < SimMagneticMemory::rows; ++row) {
             if (report[kBitmapStart + column] & (1u << row))
@@ -70,22 +70,22 @@ void applyTriggers(SimKeyboard& keyboard, const SimReport& report, SimReplies&)
     }
 }
 
-void selectKeys(SimKeyboard& keyboard, const SimReport& report, SimReplies&)
+void selectKeys(SimKeyboard &keyboard, const SimReport &report, SimReplies &)
 {
     std::copy(report.begin() + kBitmapStart, report.begin() + kBitmapStart + SimMagneticMemory::columns,
               keyboard.memory().magnetic.selection.begin());
 }
 
-void leaveTriggerTab(SimKeyboard& keyboard, const SimReport&, SimReplies&)
+void leaveTriggerTab(SimKeyboard &keyboard, const SimReport &, SimReplies &)
 {
     keyboard.memory().magnetic.selection.fill(0);
 }
 
-void queryKey(SimKeyboard& keyboard, const SimReport& report, SimReplies& replies)
+void queryKey(SimKeyboard &keyboard, const SimReport &report, SimReplies &replies)
 {
     if (!isMatrixKey(report[7], report[8]))
         return;
-    const auto& triggers = keyboard.memory().magnetic.triggers;
+    const auto &triggers = keyboard.memory().magnetic.triggers;
     const auto it = triggers.find(report[7] * SimMagneticMemory::columns + report[8]);
     const SimKeyTrigger trigger = it == triggers.end() ? SimKeyTrigger{} : it->second;
     SimReport out = magneticReply(5);
@@ -97,12 +97,12 @@ void queryKey(SimKeyboard& keyboard, const SimReport& report, SimReplies& replie
     replies.push_back(out);
 }
 
-void restoreDefaults(SimKeyboard& keyboard, const SimReport&, SimReplies&)
+void restoreDefaults(SimKeyboard &keyboard, const SimReport &, SimReplies &)
 {
     keyboard.memory().magnetic.triggers.clear();
 }
 
-void calibrateKey(SimKeyboard&, const SimReport& report, SimReplies& replies)
+void calibrateKey(SimKeyboard &, const SimReport &report, SimReplies &replies)
 {
     SimReport running = magneticReply(7);
     running[7] = kCalibrationRunning;
@@ -112,7 +112,7 @@ void calibrateKey(SimKeyboard&, const SimReport& report, SimReplies& replies)
     replies.push_back(result);
 }
 
-void calibrateAllKeys(SimKeyboard& keyboard, const SimReport& report, SimReplies& replies)
+void calibrateAllKeys(SimKeyboard &keyboard, const SimReport &report, SimReplies &replies)
 {
     // Byte 7 = 1 stops a calibration; this keyboard finishes at once, so a stop has nothing to end.
     if (report[7] != 0)

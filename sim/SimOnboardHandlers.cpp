@@ -6,9 +6,9 @@
 
 #include <algorithm>
 
-void SimOnboardHandlers::keyLayer(SimKeyboard& keyboard, const SimReport& report, SimReplies&)
+void SimOnboardHandlers::keyLayer(SimKeyboard &keyboard, const SimReport &report, SimReplies &)
 {
-    SimOnboardMemory& onboard = keyboard.memory().onboard;
+    SimOnboardMemory &onboard = keyboard.memory().onboard;
     const int layer = report[2];
     const int packet = report[4];
     const int length = report[5];
@@ -18,20 +18,20 @@ void SimOnboardHandlers::keyLayer(SimKeyboard& keyboard, const SimReport& report
         ++onboard.rejectedReports;
         return;
     }
-    std::vector<uint8_t>& entries = onboard.keyLayers[layer];
+    std::vector<uint8_t> &entries = onboard.keyLayers[layer];
     entries.resize(4 * OnboardLayout::keyPositions);
     std::copy_n(report.begin() + 6, length, entries.begin() + 4 * first);
 }
 
-void SimOnboardHandlers::macroPart(SimKeyboard& keyboard, const SimReport& report, SimReplies& replies)
+void SimOnboardHandlers::macroPart(SimKeyboard &keyboard, const SimReport &report, SimReplies &replies)
 {
-    SimOnboardMemory& onboard = keyboard.memory().onboard;
+    SimOnboardMemory &onboard = keyboard.memory().onboard;
     const int slotNumber = report[2];
     const int part = report[4];
     if (slotNumber >= OnboardLayout::macroSlots || part >= OnboardLayout::macroParts) {
         ++onboard.rejectedReports;
     } else {
-        SimOnboardMemory::MacroSlot& slot = onboard.macros[static_cast<size_t>(slotNumber)];
+        SimOnboardMemory::MacroSlot &slot = onboard.macros[static_cast<size_t>(slotNumber)];
         if (part == 0) {
             slot.playMode = report[7];
             slot.eventBytes = report[9];
@@ -55,15 +55,15 @@ void SimOnboardHandlers::macroPart(SimKeyboard& keyboard, const SimReport& repor
     }
 }
 
-void SimOnboardHandlers::advancedKey(SimKeyboard& keyboard, const SimReport& report, SimReplies&)
+void SimOnboardHandlers::advancedKey(SimKeyboard &keyboard, const SimReport &report, SimReplies &)
 {
-    SimOnboardMemory& onboard = keyboard.memory().onboard;
+    SimOnboardMemory &onboard = keyboard.memory().onboard;
     const int index = report[2];
     if (!keyboard.model().isMagnetic || index >= OnboardLayout::advancedKeyPlaces) {
         ++onboard.rejectedReports;
         return;
     }
-    SimOnboardMemory::AdvancedKey& key = onboard.advancedKeys[static_cast<size_t>(index)];
+    SimOnboardMemory::AdvancedKey &key = onboard.advancedKeys[static_cast<size_t>(index)];
     key.written = true;
     std::copy_n(report.begin() + 6, OnboardLayout::advancedKeySize, key.data.begin());
 }

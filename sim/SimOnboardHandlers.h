@@ -7,8 +7,8 @@
 // are counted and otherwise ignored, as the firmware cannot hold them.
 namespace SimOnboardHandlers {
 
-void keyLayer(SimKeyboard& keyboard, const SimReport& report, SimReplies& replies);
-void macroPart(SimKeyboard& keyboard, const SimReport& report, SimReplies& replies);
-void advancedKey(SimKeyboard& keyboard, const SimReport& report, SimReplies& replies);
+void keyLayer(SimKeyboard &keyboard, const SimReport &report, SimReplies &replies);
+void macroPart(SimKeyboard &keyboard, const SimReport &report, SimReplies &replies);
+void advancedKey(SimKeyboard &keyboard, const SimReport &report, SimReplies &replies);
 
 } // namespace SimOnboardHandlers

@@ -2,12 +2,12 @@
 
 #include <cstdio>
 
-std::string simReportHex(const SimReport& report)
+std::string simReportHex(const SimReport &report)
 {
     return simBytesHex(report.data(), report.size());
 }
 
-std::string simBytesHex(const uint8_t* bytes, size_t count)
+std::string simBytesHex(const uint8_t *bytes, size_t count)
 {
     std::string text;
     text.reserve(count * 3);

@@ -11,5 +11,5 @@
 using SimReport = std::array<uint8_t, 64>;
 
 // Hex text of a report, bytes separated by spaces ("01 15 00 ...").
-std::string simReportHex(const SimReport& report);
-std::string simBytesHex(const uint8_t* bytes, size_t count);
+std::string simReportHex(const SimReport &report);
+std::string simBytesHex(const uint8_t *bytes, size_t count);

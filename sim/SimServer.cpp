@@ -24,7 +24,7 @@
 
 namespace {
 
-int listenSocket(const std::string& path, int type, std::string* error)
+int listenSocket(const std::string &path, int type, std::string *error)
 {
     sockaddr_un address{};
     if (path.size() >= sizeof(address.sun_path)) {
@@ -34,8 +34,7 @@ int listenSocket(const std::string& path, int type, std::string* error)
     address.sun_family = AF_UNIX;
     std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
     const int fd = ::socket(AF_UNIX, type | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
-    if (fd < 0 || ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)) != 0
-        || ::listen(fd, 8) != 0) {
+    if (fd < 0 || ::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof(address)) != 0 || ::listen(fd, 8) != 0) {
         *error = path + ": " + std::strerror(errno);
         if (fd >= 0)
             ::close(fd);
@@ -44,7 +43,7 @@ int listenSocket(const std::string& path, int type, std::string* error)
     return fd;
 }
 
-bool mkpath(const std::string& folder)
+bool mkpath(const std::string &folder)
 {
     std::string partial;
     std::stringstream parts(folder);
@@ -70,7 +69,7 @@ std::string randomSerial()
     return text;
 }
 
-std::vector<std::string> splitWords(const std::string& line)
+std::vector<std::string> splitWords(const std::string &line)
 {
     std::vector<std::string> words;
     std::istringstream stream(line);
@@ -80,11 +79,11 @@ std::vector<std::string> splitWords(const std::string& line)
     return words;
 }
 
-bool parseNumber(const std::string& text, int base, long minimum, long maximum, long* value)
+bool parseNumber(const std::string &text, int base, long minimum, long maximum, long *value)
 {
     if (text.empty())
         return false;
-    char* end = nullptr;
+    char *end = nullptr;
     errno = 0;
     const long parsed = std::strtol(text.c_str(), &end, base);
     if (errno != 0 || *end != '\0' || parsed < minimum || parsed > maximum)
@@ -94,9 +93,9 @@ bool parseNumber(const std::string& text, int base, long minimum, long maximum, 
 }
 
 // Every word a number from 0 to 255 in the given base (0: as written, 0x... or decimal).
-bool parseBytes(const std::vector<std::string>& words, int base, std::vector<uint8_t>* bytes)
+bool parseBytes(const std::vector<std::string> &words, int base, std::vector<uint8_t> *bytes)
 {
-    for (const std::string& word : words) {
+    for (const std::string &word : words) {
         long value = 0;
         if (!parseNumber(word, base, 0, 255, &value))
             return false;
@@ -105,7 +104,7 @@ bool parseBytes(const std::vector<std::string>& words, int base, std::vector<uin
     return true;
 }
 
-bool parseSwitch(const std::string& word, bool* on)
+bool parseSwitch(const std::string &word, bool *on)
 {
     if (word != "on" && word != "off")
         return false;
@@ -117,7 +116,7 @@ constexpr size_t kAnyCount = SIZE_MAX;
 
 } // namespace
 
-SimServer::SimServer(const std::string& folder)
+SimServer::SimServer(const std::string &folder)
     : m_folder(folder)
 {
 }
@@ -127,7 +126,7 @@ SimServer::~SimServer()
     std::lock_guard<std::mutex> lock(m_mutex);
     while (!m_slots.empty())
         unplugLocked(m_slots.begin()->first);
-    for (const ControlClient& client : m_controlClients)
+    for (const ControlClient &client : m_controlClients)
         ::close(client.fd);
     if (m_controlFd >= 0) {
         ::close(m_controlFd);
@@ -139,15 +138,15 @@ SimServer::~SimServer()
     }
 }
 
-bool SimServer::start(std::string* error)
+bool SimServer::start(std::string *error)
 {
     if (m_folder.empty() || !mkpath(m_folder)) {
         *error = "cannot create the simulator folder \"" + m_folder + "\"";
         return false;
     }
     // Sockets of a server that died are dead ends for the SDK's listing.
-    if (DIR* dir = ::opendir(m_folder.c_str())) {
-        while (const dirent* entry = ::readdir(dir)) {
+    if (DIR *dir = ::opendir(m_folder.c_str())) {
+        while (const dirent *entry = ::readdir(dir)) {
             uint16_t vid, pid;
             int mi;
             const std::string name = entry->d_name;
@@ -184,8 +183,8 @@ int SimServer::pollTimeoutMs() const
     if (m_pending.empty())
         return -1;
     const auto wait = m_pending.begin()->first - std::chrono::steady_clock::now();
-    return static_cast<int>(std::max<int64_t>(
-        0, std::chrono::duration_cast<std::chrono::milliseconds>(wait).count() + 1));
+    return static_cast<int>(
+        std::max<int64_t>(0, std::chrono::duration_cast<std::chrono::milliseconds>(wait).count() + 1));
 }
 
 void SimServer::run()
@@ -209,9 +208,9 @@ void SimServer::run()
             };
             add(Kind::Wake, 0, m_wakeFds[0]);
             add(Kind::Control, 0, m_controlFd);
-            for (const ControlClient& client : m_controlClients)
+            for (const ControlClient &client : m_controlClients)
                 add(Kind::ControlClient, 0, client.fd);
-            for (const auto& [id, slot] : m_slots) {
+            for (const auto &[id, slot] : m_slots) {
                 add(Kind::Listen, id, slot.listenFd);
                 for (int fd : slot.clients)
                     add(Kind::Client, id, fd);
@@ -225,7 +224,7 @@ void SimServer::run()
         for (size_t i = 0; i < fds.size(); ++i) {
             if (!fds[i].revents)
                 continue;
-            const Source& source = sources[i];
+            const Source &source = sources[i];
             switch (source.kind) {
             case Kind::Wake: {
                 char buffer[64];
@@ -233,12 +232,10 @@ void SimServer::run()
                 }
                 break;
             }
-            case Kind::Control:
-                acceptControlClient();
-                break;
+            case Kind::Control: acceptControlClient(); break;
             case Kind::ControlClient: {
                 const auto it = std::find_if(m_controlClients.begin(), m_controlClients.end(),
-                                             [&](const ControlClient& c) { return c.fd == source.fd; });
+                                             [&](const ControlClient &c) { return c.fd == source.fd; });
                 if (it != m_controlClients.end() && !readControlClient(*it)) {
                     ::close(it->fd);
                     m_controlClients.erase(it);
@@ -249,9 +246,7 @@ void SimServer::run()
                 if (m_slots.count(source.id))
                     acceptKeyboardClient(source.id);
                 break;
-            case Kind::Client:
-                readKeyboardClient(source.id, source.fd);
-                break;
+            case Kind::Client: readKeyboardClient(source.id, source.fd); break;
             }
         }
         sendDueReplies();
@@ -260,7 +255,7 @@ void SimServer::run()
 
 void SimServer::acceptKeyboardClient(int id)
 {
-    Slot& slot = m_slots.at(id);
+    Slot &slot = m_slots.at(id);
     const int fd = ::accept4(slot.listenFd, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
     if (fd >= 0)
         slot.clients.push_back(fd);
@@ -271,7 +266,7 @@ void SimServer::readKeyboardClient(int id, int fd)
     const auto slotIt = m_slots.find(id);
     if (slotIt == m_slots.end())
         return;
-    Slot& slot = slotIt->second;
+    Slot &slot = slotIt->second;
     if (std::find(slot.clients.begin(), slot.clients.end(), fd) == slot.clients.end())
         return; // closed earlier in this round
     for (;;) {
@@ -287,7 +282,7 @@ void SimServer::readKeyboardClient(int id, int fd)
         const SimReplies replies = slot.keyboard->receive(report);
         m_received.notify_all();
         const auto now = std::chrono::steady_clock::now();
-        for (const SimReport& reply : replies) {
+        for (const SimReport &reply : replies) {
             const auto delay = std::chrono::milliseconds(slot.latencyMs + slot.keyboard->replyDelayMs(reply));
             m_pending.emplace(now + delay, PendingReply{id, fd, reply});
         }
@@ -307,7 +302,7 @@ void SimServer::sendDueReplies()
         const auto slot = m_slots.find(pending.id);
         if (slot == m_slots.end()
             || std::find(slot->second.clients.begin(), slot->second.clients.end(), pending.fd)
-                == slot->second.clients.end())
+                   == slot->second.clients.end())
             continue;
         // A reader that does not keep up loses replies, as with a real device.
         ::send(pending.fd, pending.report.data(), pending.report.size(), MSG_DONTWAIT | MSG_NOSIGNAL);
@@ -321,7 +316,7 @@ void SimServer::acceptControlClient()
         m_controlClients.push_back({fd, std::string()});
 }
 
-bool SimServer::readControlClient(ControlClient& client)
+bool SimServer::readControlClient(ControlClient &client)
 {
     char buffer[4096];
     const ssize_t received = ::recv(client.fd, buffer, sizeof(buffer), MSG_DONTWAIT);
@@ -348,16 +343,16 @@ bool SimServer::readControlClient(ControlClient& client)
     return true;
 }
 
-std::string SimServer::execute(const std::string& line)
+std::string SimServer::execute(const std::string &line)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     return executeLocked(line);
 }
 
-int SimServer::plug(const std::string& modelName, const std::string& serial, bool receiver, std::string* error)
+int SimServer::plug(const std::string &modelName, const std::string &serial, bool receiver, std::string *error)
 {
-    std::string answer = execute("plug " + modelName + " " + (serial.empty() ? randomSerial() : serial)
-                                 + (receiver ? " receiver" : ""));
+    std::string answer =
+        execute("plug " + modelName + " " + (serial.empty() ? randomSerial() : serial) + (receiver ? " receiver" : ""));
     long id = -1;
     if (answer.compare(0, 3, "OK ") != 0 || !parseNumber(splitWords(answer).at(1), 10, 1, 1 << 30, &id)) {
         if (error)
@@ -378,7 +373,7 @@ bool SimServer::unplug(int id)
 
 void SimServer::unplugLocked(int id)
 {
-    Slot& slot = m_slots.at(id);
+    Slot &slot = m_slots.at(id);
     ::close(slot.listenFd);
     ::unlink(slot.path.c_str());
     for (int fd : slot.clients)
@@ -409,13 +404,13 @@ std::string SimServer::devicePath(int id) const
     return path.toString();
 }
 
-bool SimServer::inject(int id, const SimReport& report)
+bool SimServer::inject(int id, const SimReport &report)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     return injectLocked(id, report);
 }
 
-bool SimServer::injectLocked(int id, const SimReport& report)
+bool SimServer::injectLocked(int id, const SimReport &report)
 {
     const auto it = m_slots.find(id);
     if (it == m_slots.end())
@@ -426,7 +421,7 @@ bool SimServer::injectLocked(int id, const SimReport& report)
     return true;
 }
 
-bool SimServer::withKeyboard(int id, const std::function<void(SimKeyboard&)>& f)
+bool SimServer::withKeyboard(int id, const std::function<void(SimKeyboard &)> &f)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     const auto it = m_slots.find(id);
@@ -442,7 +437,7 @@ std::vector<SimReport> SimServer::receivedReports(int id) const
     std::vector<SimReport> reports;
     const auto it = m_slots.find(id);
     if (it != m_slots.end()) {
-        for (const SimLogEntry& entry : it->second.keyboard->receivedLog())
+        for (const SimLogEntry &entry : it->second.keyboard->receivedLog())
             reports.push_back(entry.report);
     }
     return reports;
@@ -460,15 +455,15 @@ bool SimServer::waitForReceived(int id, size_t count, std::chrono::milliseconds 
 // A line is "<name> <arguments>", or "<name> <id> <arguments>" for a command on one keyboard.
 struct SimServer::ControlCall
 {
-    SimServer& server;
+    SimServer &server;
     std::vector<std::string> arguments;
     // The arguments as numbers, for a command that takes numbers.
     std::vector<uint8_t> values;
     int id;
-    Slot* slot;
+    Slot *slot;
 
-    SimKeyboard& keyboard() const { return *slot->keyboard; }
-    std::string inject(const SimReport& report) const
+    SimKeyboard &keyboard() const { return *slot->keyboard; }
+    std::string inject(const SimReport &report) const
     {
         server.injectLocked(id, report);
         return "OK";
@@ -480,32 +475,31 @@ struct SimServer::ControlCommand
     // How the arguments are read: as words, or as numbers from 0 to 255 (hexadecimal, or as written).
     enum Arguments { Words, HexBytes, Numbers };
 
-    const char* name;
+    const char *name;
     bool onKeyboard;
     Arguments kind;
     size_t minArguments;
     size_t maxArguments;
-    const char* usage;
+    const char *usage;
     // An empty answer refuses the arguments: the line is then answered with the usage.
-    std::string (*run)(const ControlCall& call);
+    std::string (*run)(const ControlCall &call);
 };
 
 // In the order the usage lists them.
-const std::vector<SimServer::ControlCommand>& SimServer::controlCommands()
+const std::vector<SimServer::ControlCommand> &SimServer::controlCommands()
 {
     static const std::vector<ControlCommand> commands = {
         {"plug", false, ControlCommand::Words, 1, 3, "plug <model> [serial|-] [receiver]",
-         [](const ControlCall& call) -> std::string {
-             const std::vector<std::string>& arguments = call.arguments;
+         [](const ControlCall &call) -> std::string {
+             const std::vector<std::string> &arguments = call.arguments;
              if (arguments.size() == 3 && arguments[2] != "receiver")
                  return {};
-             const ModelInfo* model = ModelCatalog::findByName(arguments[0]);
+             const ModelInfo *model = ModelCatalog::findByName(arguments[0]);
              if (!model)
                  return "ERR unknown model " + arguments[0];
              const bool receiver = arguments.size() == 3;
-             const auto ids = std::find_if(model->ids.begin(), model->ids.end(), [&](const ModelIds& candidate) {
-                 return candidate.isDongle == receiver;
-             });
+             const auto ids = std::find_if(model->ids.begin(), model->ids.end(),
+                                           [&](const ModelIds &candidate) { return candidate.isDongle == receiver; });
              if (ids == model->ids.end())
                  return "ERR " + arguments[0] + (receiver ? " has no receiver" : " has no cable variant");
              std::string serial = arguments.size() >= 2 ? arguments[1] : randomSerial();
@@ -514,11 +508,11 @@ const std::vector<SimServer::ControlCommand>& SimServer::controlCommands()
              if (serial.size() > 32)
                  return "ERR serial number longer than 32 characters";
 
-             SimServer& server = call.server;
+             SimServer &server = call.server;
              const int id = server.m_nextId++;
              Slot slot;
              slot.path = server.m_folder + "/"
-                 + SimSocketName::format(ids->vid, ids->pid, ids->interfaceNumber, std::to_string(id));
+                         + SimSocketName::format(ids->vid, ids->pid, ids->interfaceNumber, std::to_string(id));
              std::string error;
              slot.listenFd = listenSocket(slot.path, SOCK_SEQPACKET, &error);
              if (slot.listenFd < 0)
@@ -530,50 +524,50 @@ const std::vector<SimServer::ControlCommand>& SimServer::controlCommands()
              return "OK " + std::to_string(id) + " " + path;
          }},
         {"unplug", true, ControlCommand::Words, 0, 0, "unplug <id>",
-         [](const ControlCall& call) -> std::string {
+         [](const ControlCall &call) -> std::string {
              call.server.unplugLocked(call.id);
              return "OK";
          }},
         {"list", false, ControlCommand::Words, 0, kAnyCount, "list",
-         [](const ControlCall& call) -> std::string {
+         [](const ControlCall &call) -> std::string {
              std::string answer = "OK";
-             for (const auto& [id, slot] : call.server.m_slots)
+             for (const auto &[id, slot] : call.server.m_slots)
                  answer += " " + std::to_string(id) + ":" + slot.keyboard->model().name + ":" + slot.path;
              return answer;
          }},
         {"inject", true, ControlCommand::HexBytes, 1, 64, "inject <id> <hex bytes>",
-         [](const ControlCall& call) -> std::string {
+         [](const ControlCall &call) -> std::string {
              SimReport report{};
              std::copy(call.values.begin(), call.values.end(), report.begin());
              return call.inject(report);
          }},
         {"status", true, ControlCommand::Numbers, 6, 7,
          "status <id> <keyLock> <charging> <battery> <connection> <receiverLink> <download> [mode]",
-         [](const ControlCall& call) -> std::string {
-             const std::vector<uint8_t>& v = call.values;
+         [](const ControlCall &call) -> std::string {
+             const std::vector<uint8_t> &v = call.values;
              return call.inject(
                  SimInjectedReports::status(v[0], v[1], v[2], v[3], v[4], v[5], v.size() > 6 ? v[6] : 0));
          }},
         {"key", true, ControlCommand::HexBytes, 1, 8, "key <id> <hex bytes>",
-         [](const ControlCall& call) -> std::string {
+         [](const ControlCall &call) -> std::string {
              return call.inject(SimInjectedReports::forwardedKeys(call.values));
          }},
         {"media", true, ControlCommand::HexBytes, 1, 13, "media <id> <hex bytes>",
-         [](const ControlCall& call) -> std::string {
+         [](const ControlCall &call) -> std::string {
              return call.inject(SimInjectedReports::multimedia(call.values));
          }},
         {"hostkey", true, ControlCommand::Numbers, 2, 2, "hostkey <id> <code> <pressed>",
-         [](const ControlCall& call) -> std::string {
+         [](const ControlCall &call) -> std::string {
              return call.inject(SimInjectedReports::hostKey(call.values[0], call.values[1] != 0));
          }},
         {"light", true, ControlCommand::Numbers, 7, 7, "light <id> <area> <mode> <brightness> <speed> <r> <g> <b>",
-         [](const ControlCall& call) -> std::string {
-             const std::vector<uint8_t>& values = call.values;
+         [](const ControlCall &call) -> std::string {
+             const std::vector<uint8_t> &values = call.values;
              if (values[0] > 1)
                  return {};
              // The user changed the light on the keyboard itself: it stores and reports the record.
-             SimKeyboardMemory& memory = call.keyboard().memory();
-             SimLightRecord& record = values[0] == 0 ? memory.keyboardLight : memory.sideLight;
+             SimKeyboardMemory &memory = call.keyboard().memory();
+             SimLightRecord &record = values[0] == 0 ? memory.keyboardLight : memory.sideLight;
              record.mode = values[1];
              record.brightness = values[2];
              record.speed = values[3];
@@ -582,22 +576,22 @@ const std::vector<SimServer::ControlCommand>& SimServer::controlCommands()
                  SimStandardHandlers::lightRecordReport(values[0] == 0 ? CMD_SIDE_LIGHT : CMD_CUSTOM_LIGHT, record));
          }},
         {"custom", true, ControlCommand::Numbers, 1, 1, "custom <id> <slot>",
-         [](const ControlCall& call) -> std::string {
+         [](const ControlCall &call) -> std::string {
              call.keyboard().memory().customLightSlot = call.values[0];
              return call.inject(SimInjectedReports::customLightSlot(call.values[0]));
          }},
         {"bitmap", true, ControlCommand::HexBytes, 1, 22, "bitmap <id> <hex bytes>",
-         [](const ControlCall& call) -> std::string {
+         [](const ControlCall &call) -> std::string {
              return call.inject(SimInjectedReports::keyBitmap(call.values));
          }},
         {"travel", true, ControlCommand::Numbers, 3, 3, "travel <id> <row> <column> <value>",
-         [](const ControlCall& call) -> std::string {
+         [](const ControlCall &call) -> std::string {
              // A key moving under the user's finger: its live travel.
              return call.inject(SimMagneticHandlers::liveTravel(call.values[0], call.values[1], call.values[2]));
          }},
         {"serial", true, ControlCommand::Words, 1, 1, "serial <id> normal|blank|short",
-         [](const ControlCall& call) -> std::string {
-             const std::string& fault = call.arguments[0];
+         [](const ControlCall &call) -> std::string {
+             const std::string &fault = call.arguments[0];
              if (fault == "normal")
                  call.keyboard().setSerialFault(SimSerialFault::None);
              else if (fault == "blank")
@@ -609,7 +603,7 @@ const std::vector<SimServer::ControlCommand>& SimServer::controlCommands()
              return "OK";
          }},
         {"mute", true, ControlCommand::Words, 1, 1, "mute <id> on|off",
-         [](const ControlCall& call) -> std::string {
+         [](const ControlCall &call) -> std::string {
              bool on = false;
              if (!parseSwitch(call.arguments[0], &on))
                  return {};
@@ -617,7 +611,7 @@ const std::vector<SimServer::ControlCommand>& SimServer::controlCommands()
              return "OK";
          }},
         {"drop", true, ControlCommand::Words, 2, 2, "drop <id> <hex code> on|off",
-         [](const ControlCall& call) -> std::string {
+         [](const ControlCall &call) -> std::string {
              long code = 0;
              bool on = false;
              if (!parseNumber(call.arguments[0], 16, 0, 255, &code) || !parseSwitch(call.arguments[1], &on))
@@ -626,7 +620,7 @@ const std::vector<SimServer::ControlCommand>& SimServer::controlCommands()
              return "OK";
          }},
         {"latency", true, ControlCommand::Words, 1, 1, "latency <id> <ms>",
-         [](const ControlCall& call) -> std::string {
+         [](const ControlCall &call) -> std::string {
              long latency = 0;
              if (!parseNumber(call.arguments[0], 10, 0, 60000, &latency))
                  return {};
@@ -634,8 +628,8 @@ const std::vector<SimServer::ControlCommand>& SimServer::controlCommands()
              return "OK";
          }},
         {"ackdrop", true, ControlCommand::Words, 1, 1, "ackdrop <id> off|all|<n>",
-         [](const ControlCall& call) -> std::string {
-             const std::string& which = call.arguments[0];
+         [](const ControlCall &call) -> std::string {
+             const std::string &which = call.arguments[0];
              long nth = 0;
              if (which == "all") {
                  call.keyboard().setAckDropAll(true);
@@ -650,7 +644,7 @@ const std::vector<SimServer::ControlCommand>& SimServer::controlCommands()
              return "OK";
          }},
         {"ackdelay", true, ControlCommand::Words, 1, 1, "ackdelay <id> <ms>",
-         [](const ControlCall& call) -> std::string {
+         [](const ControlCall &call) -> std::string {
              long delay = 0;
              if (!parseNumber(call.arguments[0], 10, 0, 60000, &delay))
                  return {};
@@ -658,9 +652,9 @@ const std::vector<SimServer::ControlCommand>& SimServer::controlCommands()
              return "OK";
          }},
         {"dump", true, ControlCommand::Words, 0, 0, "dump <id>",
-         [](const ControlCall& call) -> std::string { return "OK " + call.keyboard().dumpJson(); }},
+         [](const ControlCall &call) -> std::string { return "OK " + call.keyboard().dumpJson(); }},
         {"clearlog", true, ControlCommand::Words, 0, 0, "clearlog <id>",
-         [](const ControlCall& call) -> std::string {
+         [](const ControlCall &call) -> std::string {
              call.keyboard().clearLog();
              return "OK";
          }},
@@ -668,12 +662,12 @@ const std::vector<SimServer::ControlCommand>& SimServer::controlCommands()
     return commands;
 }
 
-std::string SimServer::executeLocked(const std::string& line)
+std::string SimServer::executeLocked(const std::string &line)
 {
-    const std::vector<ControlCommand>& commands = controlCommands();
+    const std::vector<ControlCommand> &commands = controlCommands();
     static const std::string usage = [&] {
         std::string text = "ERR commands: ";
-        for (const ControlCommand& command : commands)
+        for (const ControlCommand &command : commands)
             text += std::string(command.usage) + (&command == &commands.back() ? "" : ", ");
         return text;
     }();
@@ -682,7 +676,7 @@ std::string SimServer::executeLocked(const std::string& line)
     if (words.empty())
         return usage;
     const auto command = std::find_if(commands.begin(), commands.end(),
-                                      [&](const ControlCommand& candidate) { return words[0] == candidate.name; });
+                                      [&](const ControlCommand &candidate) { return words[0] == candidate.name; });
     ControlCall call{*this, {}, {}, 0, nullptr};
     size_t firstArgument = 1;
     // An unknown word is taken for a command on a keyboard: its id is checked before the word.

@@ -19,29 +19,29 @@
 class SimServer
 {
 public:
-    explicit SimServer(const std::string& folder);
+    explicit SimServer(const std::string &folder);
     ~SimServer();
-    SimServer(const SimServer&) = delete;
-    SimServer& operator=(const SimServer&) = delete;
+    SimServer(const SimServer &) = delete;
+    SimServer &operator=(const SimServer &) = delete;
 
     // Creates the folder, clears sockets a dead server left behind and opens the control socket.
-    bool start(std::string* error);
+    bool start(std::string *error);
     void run();
     // Safe to call from a signal handler.
     void stop();
 
     // One control line; the answer starts with "OK" or "ERR".
-    std::string execute(const std::string& line);
+    std::string execute(const std::string &line);
 
     // Returns the keyboard's id, or -1 with an error text. An empty serial number is made up at
     // random; "-" plugs a keyboard that has none.
-    int plug(const std::string& modelName, const std::string& serial, bool receiver, std::string* error);
+    int plug(const std::string &modelName, const std::string &serial, bool receiver, std::string *error);
     bool unplug(int id);
     std::string socketPath(int id) const;
     std::string devicePath(int id) const;
-    bool inject(int id, const SimReport& report);
+    bool inject(int id, const SimReport &report);
     // Runs f on the keyboard under the server's lock; false when there is no such keyboard.
-    bool withKeyboard(int id, const std::function<void(SimKeyboard&)>& f);
+    bool withKeyboard(int id, const std::function<void(SimKeyboard &)> &f);
     std::vector<SimReport> receivedReports(int id) const;
     // Waits until the keyboard has received at least count reports.
     bool waitForReceived(int id, size_t count, std::chrono::milliseconds timeout);
@@ -70,16 +70,16 @@ private:
     // A control command: one row of the table in SimServer.cpp, and the line it runs on.
     struct ControlCommand;
     struct ControlCall;
-    static const std::vector<ControlCommand>& controlCommands();
+    static const std::vector<ControlCommand> &controlCommands();
 
-    std::string executeLocked(const std::string& line);
+    std::string executeLocked(const std::string &line);
     void unplugLocked(int id);
-    bool injectLocked(int id, const SimReport& report);
+    bool injectLocked(int id, const SimReport &report);
     void wake();
     void acceptKeyboardClient(int id);
     void readKeyboardClient(int id, int fd);
     void acceptControlClient();
-    bool readControlClient(ControlClient& client);
+    bool readControlClient(ControlClient &client);
     void sendDueReplies();
     int pollTimeoutMs() const;
 

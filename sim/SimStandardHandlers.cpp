@@ -12,13 +12,13 @@ namespace {
 constexpr uint8_t kModeListMarker = 0xA5;
 constexpr size_t kSerialLength = 32;
 
-void putBigEndian16(SimReport& report, size_t offset, uint16_t value)
+void putBigEndian16(SimReport &report, size_t offset, uint16_t value)
 {
     report[offset] = static_cast<uint8_t>(value >> 8);
     report[offset + 1] = static_cast<uint8_t>(value & 0xff);
 }
 
-uint16_t bigEndian16(const SimReport& report, size_t offset)
+uint16_t bigEndian16(const SimReport &report, size_t offset)
 {
     return static_cast<uint16_t>(report[offset] << 8 | report[offset + 1]);
 }
@@ -32,7 +32,7 @@ SimReport magneticReply(uint8_t subCommand, uint8_t value)
 }
 
 // Byte 7 = 0 asks, 1 sets the value in byte 8; both are answered with the value kept.
-void inquireOrSet(uint8_t& value, const SimReport& report, SimReplies& replies)
+void inquireOrSet(uint8_t &value, const SimReport &report, SimReplies &replies)
 {
     if (report[7] == 1)
         value = report[8];
@@ -49,7 +49,7 @@ SimReport reply(uint8_t command)
     return out;
 }
 
-SimReport lightRecordReport(uint8_t command, const SimLightRecord& record)
+SimReport lightRecordReport(uint8_t command, const SimLightRecord &record)
 {
     SimReport out = reply(command);
     out[6] = record.mode;
@@ -63,8 +63,7 @@ SimReport lightRecordReport(uint8_t command, const SimLightRecord& record)
     return out;
 }
 
-SimReport modeListReport(uint8_t command, const std::vector<uint8_t>& modes, int speedSteps,
-                         int brightnessSteps)
+SimReport modeListReport(uint8_t command, const std::vector<uint8_t> &modes, int speedSteps, int brightnessSteps)
 {
     SimReport out = reply(command);
     // Codes, the marker and the two step counts must fit in bytes 6..63.
@@ -76,66 +75,66 @@ SimReport modeListReport(uint8_t command, const std::vector<uint8_t>& modes, int
     return out;
 }
 
-void handshake(SimKeyboard& keyboard, const SimReport&, SimReplies&)
+void handshake(SimKeyboard &keyboard, const SimReport &, SimReplies &)
 {
     keyboard.countHandshake();
 }
 
-void keyAnswer(SimKeyboard& keyboard, const SimReport&, SimReplies&)
+void keyAnswer(SimKeyboard &keyboard, const SimReport &, SimReplies &)
 {
     keyboard.countKeyAnswer();
 }
 
-void multimediaAnswer(SimKeyboard& keyboard, const SimReport&, SimReplies&)
+void multimediaAnswer(SimKeyboard &keyboard, const SimReport &, SimReplies &)
 {
     keyboard.countMultimediaAnswer();
 }
 
-void keyboardLightInquiry(SimKeyboard& keyboard, const SimReport& report, SimReplies& replies)
+void keyboardLightInquiry(SimKeyboard &keyboard, const SimReport &report, SimReplies &replies)
 {
     if (report[2] == 1)
         replies.push_back(lightRecordReport(CMD_SIDE_LIGHT, keyboard.memory().keyboardLight));
 }
 
-void sideLightInquiry(SimKeyboard& keyboard, const SimReport& report, SimReplies& replies)
+void sideLightInquiry(SimKeyboard &keyboard, const SimReport &report, SimReplies &replies)
 {
     if (report[2] == 1)
         replies.push_back(lightRecordReport(CMD_CUSTOM_LIGHT, keyboard.memory().sideLight));
 }
 
-void lightModeInquiry(SimKeyboard& keyboard, const SimReport&, SimReplies& replies)
+void lightModeInquiry(SimKeyboard &keyboard, const SimReport &, SimReplies &replies)
 {
-    const ModelInfo& model = keyboard.model();
-    replies.push_back(modeListReport(CMD_KEYBOARD_LIGHT_MODES, model.keyboardLightModes,
-                                     model.keyboardSpeedSteps, model.keyboardBrightnessSteps));
+    const ModelInfo &model = keyboard.model();
+    replies.push_back(modeListReport(CMD_KEYBOARD_LIGHT_MODES, model.keyboardLightModes, model.keyboardSpeedSteps,
+                                     model.keyboardBrightnessSteps));
 }
 
-void sideLightModeInquiry(SimKeyboard& keyboard, const SimReport&, SimReplies& replies)
+void sideLightModeInquiry(SimKeyboard &keyboard, const SimReport &, SimReplies &replies)
 {
-    const ModelInfo& model = keyboard.model();
-    replies.push_back(modeListReport(CMD_SIDE_LIGHT_MODES, model.sideLightModes, model.sideSpeedSteps,
-                                     model.sideBrightnessSteps));
+    const ModelInfo &model = keyboard.model();
+    replies.push_back(
+        modeListReport(CMD_SIDE_LIGHT_MODES, model.sideLightModes, model.sideSpeedSteps, model.sideBrightnessSteps));
 }
 
-void enterBootloader(SimKeyboard& keyboard, const SimReport&, SimReplies&)
+void enterBootloader(SimKeyboard &keyboard, const SimReport &, SimReplies &)
 {
     keyboard.leave();
 }
 
-void layoutCheck(SimKeyboard& keyboard, const SimReport&, SimReplies& replies)
+void layoutCheck(SimKeyboard &keyboard, const SimReport &, SimReplies &replies)
 {
-    const ModelInfo& model = keyboard.model();
-    const std::string text = model.chip + "," + model.numberField + "," + model.deviceClass + ","
-        + model.vendorCode + "," + model.name;
+    const ModelInfo &model = keyboard.model();
+    const std::string text =
+        model.chip + "," + model.numberField + "," + model.deviceClass + "," + model.vendorCode + "," + model.name;
     SimReport out = reply(CMD_LAYOUT_CHECK);
     // The text ends with a NUL inside the report.
     std::memcpy(out.data() + 6, text.data(), std::min(text.size(), out.size() - 7));
     replies.push_back(out);
 }
 
-void settings(SimKeyboard& keyboard, const SimReport& report, SimReplies& replies)
+void settings(SimKeyboard &keyboard, const SimReport &report, SimReplies &replies)
 {
-    SimKeyboardMemory& memory = keyboard.memory();
+    SimKeyboardMemory &memory = keyboard.memory();
     SimReport out = reply(CMD_SN_INQUIRY);
     switch (report[2]) {
     case 0:
@@ -160,13 +159,12 @@ void settings(SimKeyboard& keyboard, const SimReport& report, SimReplies& replie
         putBigEndian16(out, 11, memory.keyboardSleepSeconds);
         out[13] = memory.prohibitSleep;
         break;
-    default:
-        return;
+    default: return;
     }
     replies.push_back(out);
 }
 
-void serialInquiry(SimKeyboard& keyboard, const SimReport&, SimReplies& replies)
+void serialInquiry(SimKeyboard &keyboard, const SimReport &, SimReplies &replies)
 {
     SimReport out = reply(CMD_SN);
     out[5] = kSerialLength;
@@ -179,25 +177,25 @@ void serialInquiry(SimKeyboard& keyboard, const SimReport&, SimReplies& replies)
     replies.push_back(out);
 }
 
-void serialWrite(SimKeyboard& keyboard, const SimReport& report, SimReplies&)
+void serialWrite(SimKeyboard &keyboard, const SimReport &report, SimReplies &)
 {
-    const char* text = reinterpret_cast<const char*>(report.data() + 6);
+    const char *text = reinterpret_cast<const char *>(report.data() + 6);
     keyboard.memory().serial = std::string(text, strnlen(text, kSerialLength));
     // A written number is reported in full from then on.
     keyboard.setSerialFault(SimSerialFault::None);
 }
 
-void sensitivityInquiry(SimKeyboard& keyboard, const SimReport&, SimReplies& replies)
+void sensitivityInquiry(SimKeyboard &keyboard, const SimReport &, SimReplies &replies)
 {
     replies.push_back(magneticReply(4, keyboard.memory().sensitivity));
 }
 
-void reportRate(SimKeyboard& keyboard, const SimReport& report, SimReplies& replies)
+void reportRate(SimKeyboard &keyboard, const SimReport &report, SimReplies &replies)
 {
     inquireOrSet(keyboard.memory().reportRate, report, replies);
 }
 
-void antiShake(SimKeyboard& keyboard, const SimReport& report, SimReplies& replies)
+void antiShake(SimKeyboard &keyboard, const SimReport &report, SimReplies &replies)
 {
     inquireOrSet(keyboard.memory().antiShake, report, replies);
 }

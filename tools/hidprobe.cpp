@@ -16,7 +16,7 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-void printReport(const char* direction, const unsigned char* report, Clock::time_point start)
+void printReport(const char *direction, const unsigned char *report, Clock::time_point start)
 {
     const long long ms = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
     std::printf("%s %02x [%6lld ms]", direction, report[1], ms);
@@ -39,18 +39,18 @@ int usage()
 
 } // namespace
 
-int main(int argc, char** argv)
+int main(int argc, char **argv)
 {
     if (argc < 2 || CVorlanHid_Init() != 0)
         return usage();
     if (std::strcmp(argv[1], "--list") == 0) {
         std::list<std::string> paths;
         CVorlanHid_GetHidInfoList(&paths);
-        for (const std::string& path : paths)
+        for (const std::string &path : paths)
             std::printf("%s\n", path.c_str());
         return 0;
     }
-    const char* path = argv[1];
+    const char *path = argv[1];
     const double seconds = argc > 2 ? std::atof(argv[2]) : 5.0;
     if (seconds <= 0)
         return usage();
@@ -66,7 +66,8 @@ int main(int argc, char** argv)
     CVorlanHid_highPrecisionTimerStart(timer);
 
     const Clock::time_point start = Clock::now();
-    const Clock::time_point end = start + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
+    const Clock::time_point end =
+        start + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
     Clock::time_point nextHandshake = start + std::chrono::seconds(1);
     unsigned char report[64] = {0, 0x14};
     CVorlanHid_HidWriteBuff(handle, report, path);

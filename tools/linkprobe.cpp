@@ -79,17 +79,17 @@ int main(int argc, char **argv)
         }
         auto link = std::make_unique<DDeviceKeyboardLink>();
         DDeviceKeyboardLink *raw = link.get();
-        QObject::connect(raw, &DDeviceKeyboardLink::sigWaitForDataReturn_0x0d, &app,
-                         [&, raw, name](const QString &, const QString &field) {
-                             if (!raw->isInquireOver())
-                                 return;
-                             printLine(clock, name, QStringLiteral("inquiry over: serial %1, layout %2")
-                                                        .arg(raw->getSN(), field));
-                             if (--remaining == 0)
-                                 app.exit(0);
-                         },
-                         // After the reply's own line.
-                         Qt::QueuedConnection);
+        QObject::connect(
+            raw, &DDeviceKeyboardLink::sigWaitForDataReturn_0x0d, &app,
+            [&, raw, name](const QString &, const QString &field) {
+                if (!raw->isInquireOver())
+                    return;
+                printLine(clock, name, QStringLiteral("inquiry over: serial %1, layout %2").arg(raw->getSN(), field));
+                if (--remaining == 0)
+                    app.exit(0);
+            },
+            // After the reply's own line.
+            Qt::QueuedConnection);
         printLine(clock, name, QStringLiteral("open %1").arg(QString::fromLatin1(record.hidName)));
         raw->openHidDevice(static_cast<int>(links.size()), record);
         if (!raw->getHidInterface() || !raw->getHidInterface()->isRunning()) {

@@ -35,7 +35,7 @@ DCustomEventTipExplain::DCustomEventTipExplain(QWidget *parent)
 bool DCustomEventTipExplain::isHighlighted(const QString &keyName, bool remappable)
 {
     return keyName == QLatin1String("fn") || keyName == QLatin1String("Fn") || keyName == QLatin1String("FN")
-        || !remappable;
+           || !remappable;
 }
 
 QString DCustomEventTipExplain::fittedDescription(const QString &description, const QFontMetrics &metrics)

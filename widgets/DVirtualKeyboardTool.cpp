@@ -51,8 +51,8 @@ void DVirtualKeyboardTool::retranslate()
 void DVirtualKeyboardTool::applyTheme()
 {
     const ThemeColorInfo theme = DDataManager::instance()->getThemeInfo();
-    m_ui->frame_255->setStyleSheet(
-        QStringLiteral("QFrame#frame_255{border:0px; border-bottom:2px solid %1;}").arg(themeCssColor(theme.DeviceBorderColor)));
+    m_ui->frame_255->setStyleSheet(QStringLiteral("QFrame#frame_255{border:0px; border-bottom:2px solid %1;}")
+                                       .arg(themeCssColor(theme.DeviceBorderColor)));
     QFont titleFont = DDataManager::instance()->getFont(1);
     titleFont.setPointSize(12);
     m_ui->label->setFont(titleFont);

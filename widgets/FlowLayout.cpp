@@ -120,11 +120,11 @@ int FlowLayout::doLayout(const QRect &rect, bool place) const
         entry.verticalSpace = verticalSpacing();
         const QWidget *widget = item->widget();
         if (entry.horizontalSpace == -1 && widget)
-            entry.horizontalSpace = widget->style()->layoutSpacing(QSizePolicy::PushButton, QSizePolicy::PushButton,
-                                                                   Qt::Horizontal);
+            entry.horizontalSpace =
+                widget->style()->layoutSpacing(QSizePolicy::PushButton, QSizePolicy::PushButton, Qt::Horizontal);
         if (entry.verticalSpace == -1 && widget)
-            entry.verticalSpace = widget->style()->layoutSpacing(QSizePolicy::PushButton, QSizePolicy::PushButton,
-                                                                 Qt::Vertical);
+            entry.verticalSpace =
+                widget->style()->layoutSpacing(QSizePolicy::PushButton, QSizePolicy::PushButton, Qt::Vertical);
         items.append(entry);
     }
 

@@ -31,8 +31,8 @@ struct KeyLayout
     int specialEnterKeyShape = 0;
     int hidDeviceType = 1;
 
-    QVector<Led> leds;  // file order; empty unless "sideLightHave" is 1
-    QVector<Key> keys;  // KeyCount entries, row-major
+    QVector<Led> leds; // file order; empty unless "sideLightHave" is 1
+    QVector<Key> keys; // KeyCount entries, row-major
 
     const Key &keyAt(int row, int column) const { return keys.at(row * Columns + column); }
 };

@@ -6,7 +6,7 @@ struct KeyLayoutItem
     static constexpr int KindKey = 999;
     static constexpr int KindSideLed = 777;
 
-    int code = 0;         // the key's "Dec", or the LED's "Index"
+    int code = 0; // the key's "Dec", or the LED's "Index"
     int posX = -1;
     int posY = -1;
     int width = 0;
@@ -17,6 +17,6 @@ struct KeyLayoutItem
     bool operator==(const KeyLayoutItem &other) const
     {
         return code == other.code && posX == other.posX && posY == other.posY && width == other.width
-            && height == other.height && kind == other.kind && sidePosition == other.sidePosition;
+               && height == other.height && kind == other.kind && sidePosition == other.sidePosition;
     }
 };

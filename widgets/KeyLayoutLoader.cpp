@@ -86,11 +86,11 @@ KeyLayout::Key parseKey(const cJSON *entry, int row, int column)
     if (isQuoteKey(key.item.code))
         key.caption = QStringLiteral("' \"");
     if (missing)
-        qWarning().noquote() << QStringLiteral("Key layout: row %1 entry %2 lacks members, gap values used")
-                                    .arg(row).arg(column);
+        qWarning().noquote()
+            << QStringLiteral("Key layout: row %1 entry %2 lacks members, gap values used").arg(row).arg(column);
     if (clampToPicture(key.item))
-        qWarning().noquote() << QStringLiteral("Key layout: row %1 entry %2 lies outside the picture, clamped")
-                                    .arg(row).arg(column);
+        qWarning().noquote()
+            << QStringLiteral("Key layout: row %1 entry %2 lies outside the picture, clamped").arg(row).arg(column);
     return key;
 }
 
@@ -107,11 +107,11 @@ KeyLayout::Led parseLed(const cJSON *entry, int index)
     led.item.sidePosition = intMember(entry, "SidePosition", 0, &missing);
     led.validStatus = intMember(entry, "validStatus", 0, &missing);
     if (missing)
-        qWarning().noquote() << QStringLiteral("Key layout: side light entry %1 lacks members, defaults used")
-                                    .arg(index);
+        qWarning().noquote()
+            << QStringLiteral("Key layout: side light entry %1 lacks members, defaults used").arg(index);
     if (clampToPicture(led.item))
-        qWarning().noquote() << QStringLiteral("Key layout: side light entry %1 lies outside the picture, clamped")
-                                    .arg(index);
+        qWarning().noquote()
+            << QStringLiteral("Key layout: side light entry %1 lies outside the picture, clamped").arg(index);
     return led;
 }
 
@@ -180,8 +180,7 @@ bool KeyLayoutLoader::parse(const QByteArray &text, KeyLayout &layout)
         if (cJSON_IsArray(row)) {
             int index = 0;
             const cJSON *entry = nullptr;
-            cJSON_ArrayForEach(entry, row)
-                layout.leds.append(parseLed(entry, index++));
+            cJSON_ArrayForEach(entry, row) layout.leds.append(parseLed(entry, index++));
         }
     }
 
@@ -191,12 +190,15 @@ bool KeyLayoutLoader::parse(const QByteArray &text, KeyLayout &layout)
         const int count = cJSON_IsArray(array) ? cJSON_GetArraySize(array) : 0;
         if (count != KeyLayout::Columns)
             qWarning().noquote() << QStringLiteral("Key layout: row %1 holds %2 entries instead of %3, %4")
-                                        .arg(row).arg(count).arg(KeyLayout::Columns)
+                                        .arg(row)
+                                        .arg(count)
+                                        .arg(KeyLayout::Columns)
                                         .arg(count > KeyLayout::Columns ? "truncated" : "padded with gaps");
         int column = 0;
         const cJSON *entry = nullptr;
         if (count > 0) {
-            cJSON_ArrayForEach(entry, array) {
+            cJSON_ArrayForEach(entry, array)
+            {
                 if (column == KeyLayout::Columns)
                     break;
                 layout.keys.append(parseKey(entry, row, column++));

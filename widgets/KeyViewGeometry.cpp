@@ -15,8 +15,8 @@ QSize KeyViewGeometry::containerSize(const QSize &picture, float s)
 
 QRect KeyViewGeometry::keyRect(const KeyLayoutItem &key, float s)
 {
-    return QRect(roundScaled(key.posX * s) + Margin, roundScaled(key.posY * s) + Margin,
-                 roundScaled(key.width * s), roundScaled(key.height * s));
+    return QRect(roundScaled(key.posX * s) + Margin, roundScaled(key.posY * s) + Margin, roundScaled(key.width * s),
+                 roundScaled(key.height * s));
 }
 
 QRect KeyViewGeometry::ledRect(const KeyLayoutItem &led, float s, const QSize &container)
@@ -57,8 +57,7 @@ QRect KeyViewGeometry::ledRect(const KeyLayoutItem &led, float s, const QSize &c
         w = roundScaled(led.width * s);
         h = led.height;
         break;
-    default:
-        return QRect();
+    default: return QRect();
     }
     if (x < 0)
         x = led.posX + Margin;
@@ -72,8 +71,8 @@ QPoint KeyViewGeometry::keyCornerInView(const KeyLayoutItem &key, float s, const
     return QPoint(int(key.posX * s + origin.x() + Margin), int(key.posY * s + origin.y() + Margin));
 }
 
-QVector<int> KeyViewGeometry::keysInBand(const QVector<KeyLayoutItem> &keys, float s, const QPoint &origin,
-                                         int x1, int y1, int x2, int y2)
+QVector<int> KeyViewGeometry::keysInBand(const QVector<KeyLayoutItem> &keys, float s, const QPoint &origin, int x1,
+                                         int y1, int x2, int y2)
 {
     const int left = std::min(x1, x2), right = std::max(x1, x2);
     const int top = std::min(y1, y2), bottom = std::max(y1, y2);

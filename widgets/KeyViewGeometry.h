@@ -32,11 +32,11 @@ public:
 
     // Indexes of the non-gap records whose scaled top-left corner lies in the band, bounds
     // included, corners in either order.
-    static QVector<int> keysInBand(const QVector<KeyLayoutItem> &keys, float s, const QPoint &origin,
-                                   int x1, int y1, int x2, int y2);
+    static QVector<int> keysInBand(const QVector<KeyLayoutItem> &keys, float s, const QPoint &origin, int x1, int y1,
+                                   int x2, int y2);
 
     // Index of the key under p, or -1. Only the first row whose band (from its head, the record
     // in column 0) contains p is examined. keys is the row-major matrix; missing rows have no band.
-    static int keyAt(const QVector<KeyLayoutItem> &keys, int columns, float s, const QPoint &origin,
-                     int containerWidth, const QPoint &p);
+    static int keyAt(const QVector<KeyLayoutItem> &keys, int columns, float s, const QPoint &origin, int containerWidth,
+                     const QPoint &p);
 };

@@ -28,8 +28,7 @@ void MarqueeMotion::advance(int textWidth, int widgetWidth, int step, int style)
             x = widgetWidth;
         x -= step;
         break;
-    default:
-        break;
+    default: break;
     }
 }
 

@@ -57,14 +57,14 @@ void SVColorArea::print2()
     QScreen *screen = QGuiApplication::screenAt(pos);
     if (!screen)
         screen = QGuiApplication::primaryScreen();
-    const QImage pixel = screen ? screen->grabWindow(0, pos.x() - screen->geometry().x(),
-                                                     pos.y() - screen->geometry().y(), 1, 1).toImage()
-                                : QImage();
+    const QImage pixel =
+        screen
+            ? screen->grabWindow(0, pos.x() - screen->geometry().x(), pos.y() - screen->geometry().y(), 1, 1).toImage()
+            : QImage();
     if (pixel.isNull()) {
         // Reporting a made-up colour would recolour the user's keys; report nothing instead.
-        qWarning().noquote() << QStringLiteral("SVColorArea: could not read the screen colour at %1,%2")
-                                    .arg(pos.x())
-                                    .arg(pos.y());
+        qWarning().noquote()
+            << QStringLiteral("SVColorArea: could not read the screen colour at %1,%2").arg(pos.x()).arg(pos.y());
         return;
     }
     const QColor color = pixel.pixelColor(0, 0);

@@ -14,10 +14,14 @@ const char *const redSignalStyle = "background-color:#E81122;";
 SoftKeyboardButCustom::SoftKeyboardButCustom(int buttonType, QWidget *parent)
     : QToolButton(parent)
     , m_buttonType(buttonType)
-    , m_selectedTextStyle(QStringLiteral("color:#FF3135; font: 75 7pt \"Microsoft YaHei\"; border-bottom: 1px solid #FF3135; border-radius:3px;"))
-    , m_selectedTextStyleType1(QStringLiteral("color:#FF3135; font: 75 7pt \"Microsoft YaHei\"; border: 1px solid #FF3135; border-radius:3px;"))
-    , m_normalTextStyle(QStringLiteral("color:#c3c3c3; font: 75 7pt \"Microsoft YaHei\"; border-bottom: 0px solid #7F8386; border-radius:3px;"))
-    , m_normalTextStyleType1(QStringLiteral("color:#f5f5f5; font: 75 7pt \"Microsoft YaHei\"; border-bottom: 0px solid #7F8386; border-radius:3px;"))
+    , m_selectedTextStyle(QStringLiteral(
+          "color:#FF3135; font: 75 7pt \"Microsoft YaHei\"; border-bottom: 1px solid #FF3135; border-radius:3px;"))
+    , m_selectedTextStyleType1(QStringLiteral(
+          "color:#FF3135; font: 75 7pt \"Microsoft YaHei\"; border: 1px solid #FF3135; border-radius:3px;"))
+    , m_normalTextStyle(QStringLiteral(
+          "color:#c3c3c3; font: 75 7pt \"Microsoft YaHei\"; border-bottom: 0px solid #7F8386; border-radius:3px;"))
+    , m_normalTextStyleType1(QStringLiteral(
+          "color:#f5f5f5; font: 75 7pt \"Microsoft YaHei\"; border-bottom: 0px solid #7F8386; border-radius:3px;"))
     , m_backgroundStyle(QStringLiteral("background-color:#4b4b4b;"))
     , m_backgroundStyleType1(QStringLiteral("background-color:#1e1e1e;"))
 {
@@ -99,12 +103,17 @@ void SoftKeyboardButCustom::setNormalOnLeave(bool normalOnLeave)
 void SoftKeyboardButCustom::setColors(const QString &textColor, const QString &selectedTextColor,
                                       const QString &keyColor)
 {
-    m_selectedTextStyle = QStringLiteral("color:rgb(%1); font: 75 7pt \"Microsoft YaHei\"; border-bottom: 1px solid rgb(%1); border-radius:3px;")
-                              .arg(selectedTextColor);
-    m_selectedTextStyleType1 = QStringLiteral("color:rgb(%1); font: 75 7pt \"Microsoft YaHei\"; border: 1px solid rgb(%1); border-radius:3px;")
-                                   .arg(selectedTextColor);
-    m_normalTextStyle = QStringLiteral("color:rgb(%1); font: 75 7pt \"Microsoft YaHei\"; border-bottom: 0px solid #7F8386; border-radius:3px;")
-                            .arg(textColor);
+    m_selectedTextStyle =
+        QStringLiteral(
+            "color:rgb(%1); font: 75 7pt \"Microsoft YaHei\"; border-bottom: 1px solid rgb(%1); border-radius:3px;")
+            .arg(selectedTextColor);
+    m_selectedTextStyleType1 =
+        QStringLiteral("color:rgb(%1); font: 75 7pt \"Microsoft YaHei\"; border: 1px solid rgb(%1); border-radius:3px;")
+            .arg(selectedTextColor);
+    m_normalTextStyle =
+        QStringLiteral(
+            "color:rgb(%1); font: 75 7pt \"Microsoft YaHei\"; border-bottom: 0px solid #7F8386; border-radius:3px;")
+            .arg(textColor);
     m_normalTextStyleType1 = m_normalTextStyle;
     m_backgroundStyle = QStringLiteral("background-color:rgb(%1);").arg(keyColor);
     m_backgroundStyleType1 = m_backgroundStyle;

@@ -79,7 +79,7 @@ QString legendFor(int dec, const QString &rawLegend, int layoutNumber)
 bool parse(const QByteArray &text, int layoutNumber, QVector<SoftKeyInfo> *keys)
 {
     std::unique_ptr<cJSON, void (*)(cJSON *)> root(cJSON_ParseWithLength(text.constData(), size_t(text.size())),
-                                                  cJSON_Delete);
+                                                   cJSON_Delete);
     if (!root)
         return false;
     keys->clear();
@@ -95,11 +95,12 @@ bool parse(const QByteArray &text, int layoutNumber, QVector<SoftKeyInfo> *keys)
             SoftKeyInfo info;
             const cJSON *character = cJSON_GetObjectItem(key, "Character");
             const bool complete = readNumber(key, "PosX", &info.posX) && readNumber(key, "PosY", &info.posY)
-                && readNumber(key, "Width", &info.width) && readNumber(key, "Height", &info.height)
-                && readNumber(key, "Dec", &info.dec) && readNumber(key, "qtDec", &info.qtDec)
-                && cJSON_IsString(character);
+                                  && readNumber(key, "Width", &info.width) && readNumber(key, "Height", &info.height)
+                                  && readNumber(key, "Dec", &info.dec) && readNumber(key, "qtDec", &info.qtDec)
+                                  && cJSON_IsString(character);
             if (!complete) {
-                qWarning().noquote() << QStringLiteral("Softkeyboard loadKeyboardInfo => %1 key %2 lacks a field, skipped")
+                qWarning().noquote() << QStringLiteral(
+                                            "Softkeyboard loadKeyboardInfo => %1 key %2 lacks a field, skipped")
                                             .arg(QString::fromLatin1(rowName))
                                             .arg(index);
                 ++index;

@@ -77,7 +77,8 @@ void hidDeviceJoinFrame::setDeviceInfo(const hidStu &info)
     m_keySelectFrame = new keySelectFrame(m_holder);
     m_colorFrame = new keyColorRgbFrameItem(m_holder);
     m_imageFrame = new keyboardImageFrameItem(m_holder);
-    connect(m_keySelectFrame, &keySelectFrame::sigKeyboardAlreadyLoad, this, &hidDeviceJoinFrame::onKeyboardAlreadyLoad);
+    connect(m_keySelectFrame, &keySelectFrame::sigKeyboardAlreadyLoad, this,
+            &hidDeviceJoinFrame::onKeyboardAlreadyLoad);
 
     auto *stack = new QStackedLayout();
     stack->setStackingMode(QStackedLayout::StackAll);

@@ -15,7 +15,6 @@
 
 #include <cstring>
 
-
 namespace {
 
 const QColor SelectedKeyColor(220, 40, 45);
@@ -312,9 +311,7 @@ void keySelectFrame::onCustomButMouseLeave()
     m_arrowWidget = nullptr;
 }
 
-void keySelectFrame::onQueryDynamicDisplaySensitivityNum_BackInfo(int, int, int)
-{
-}
+void keySelectFrame::onQueryDynamicDisplaySensitivityNum_BackInfo(int, int, int) {}
 
 void keySelectFrame::onArrowWidgetMouseEnter()
 {

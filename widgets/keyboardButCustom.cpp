@@ -20,13 +20,17 @@ QColor withFillAlpha(QColor color)
 bool isWheelCode(int code)
 {
     switch (code) {
-    case 800: case 801: case 802:
-    case 850: case 851: case 852:
-    case 901: case 902:
-    case 950: case 951:
-        return true;
-    default:
-        return false;
+    case 800:
+    case 801:
+    case 802:
+    case 850:
+    case 851:
+    case 852:
+    case 901:
+    case 902:
+    case 950:
+    case 951: return true;
+    default: return false;
     }
 }
 
@@ -43,12 +47,30 @@ keyboardButCustom::keyboardButCustom(QWidget *parent)
     setLightColor(QColor(0, 0, 0, 0));
 }
 
-void keyboardButCustom::setHoverColor(const QColor &color) { m_hoverColor = withFillAlpha(color); }
-void keyboardButCustom::setSelectedColor(const QColor &color) { m_selectedColor = withFillAlpha(color); }
-void keyboardButCustom::setMarkColor(const QColor &color) { m_markColor = withFillAlpha(color); }
-void keyboardButCustom::setHoverBorderColor(const QColor &color) { m_hoverBorderColor = color; }
-void keyboardButCustom::setSelectedBorderColor(const QColor &color) { m_selectedBorderColor = color; }
-void keyboardButCustom::setMarkBorderColor(const QColor &color) { m_markBorderColor = color; }
+void keyboardButCustom::setHoverColor(const QColor &color)
+{
+    m_hoverColor = withFillAlpha(color);
+}
+void keyboardButCustom::setSelectedColor(const QColor &color)
+{
+    m_selectedColor = withFillAlpha(color);
+}
+void keyboardButCustom::setMarkColor(const QColor &color)
+{
+    m_markColor = withFillAlpha(color);
+}
+void keyboardButCustom::setHoverBorderColor(const QColor &color)
+{
+    m_hoverBorderColor = color;
+}
+void keyboardButCustom::setSelectedBorderColor(const QColor &color)
+{
+    m_selectedBorderColor = color;
+}
+void keyboardButCustom::setMarkBorderColor(const QColor &color)
+{
+    m_markBorderColor = color;
+}
 
 void keyboardButCustom::setThemeColors(const QColor &selectedColour, const QColor &themeColour)
 {
@@ -260,8 +282,8 @@ void keyboardButCustom::drawShaped(QPainter &painter, const QColor &fill, const 
     painter.drawRoundedRect(QRectF(a + 1, b - 1, (w - a) - 3, h - b - 1), 6, 6, Qt::RelativeSize);
 
     // The lower-left corner below the notch is not part of the key.
-    const QPolygon outline({QPoint(0, b + 3), QPoint(a - 3, b + 3), QPoint(a - 3, h), QPoint(w, h),
-                            QPoint(w, 0), QPoint(0, 0), QPoint(0, b)});
+    const QPolygon outline({QPoint(0, b + 3), QPoint(a - 3, b + 3), QPoint(a - 3, h), QPoint(w, h), QPoint(w, 0),
+                            QPoint(0, 0), QPoint(0, b)});
     const QRegion region(outline, Qt::OddEvenFill);
     if (mask() != region)
         setMask(region);

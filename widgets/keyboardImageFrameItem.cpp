@@ -6,7 +6,6 @@
 #include <QFrame>
 #include <QHBoxLayout>
 
-
 keyboardImageFrameItem::keyboardImageFrameItem(QWidget *parent)
     : QWidget(parent)
 {

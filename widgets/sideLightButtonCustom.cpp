@@ -42,8 +42,8 @@ void sideLightButtonCustom::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setPen(Qt::NoPen);
-    QLinearGradient gradient = m_height < m_width ? QLinearGradient(0, 0, m_width, 0)
-                                                  : QLinearGradient(0, 0, 0, m_height);
+    QLinearGradient gradient =
+        m_height < m_width ? QLinearGradient(0, 0, m_width, 0) : QLinearGradient(0, 0, 0, m_height);
     gradient.setColorAt(0, Qt::transparent);
     gradient.setColorAt(0.5, m_color);
     gradient.setColorAt(1, Qt::transparent);

@@ -174,8 +174,7 @@ void DAppllication::onLoginFinished(bool bok)
     m_mainWidget->show();
     m_raiseWindow = m_mainWidget;
 
-    const QSettings settings(DDataManager::instance()->getUserConfigDir() + userSettingsFile,
-                             QSettings::IniFormat);
+    const QSettings settings(DDataManager::instance()->getUserConfigDir() + userSettingsFile, QSettings::IniFormat);
     const bool isAutoStart = settings.value("AutoStart/isAutoStart", false).toBool();
     if (startsInTray(isAutoStart, arguments().join(' ')))
         m_mainWidget->hide();

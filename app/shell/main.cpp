@@ -26,7 +26,7 @@ QString executableBaseName(const char *argv0)
     return QFileInfo(QFile::decodeName(argv0)).fileName();
 }
 
-}
+} // namespace
 
 int main(int argc, char *argv[])
 {

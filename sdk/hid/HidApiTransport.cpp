@@ -4,7 +4,7 @@
 
 #include <hidapi/hidapi.h>
 
-HidApiTransport::HidApiTransport(hid_device_* device)
+HidApiTransport::HidApiTransport(hid_device_ *device)
     : m_device(device)
 {
 }
@@ -14,19 +14,19 @@ HidApiTransport::~HidApiTransport()
     hid_close(m_device);
 }
 
-HidApiTransport* HidApiTransport::open(const std::string& hidrawPath)
+HidApiTransport *HidApiTransport::open(const std::string &hidrawPath)
 {
-    hid_device* device = hid_open_path(hidrawPath.c_str());
+    hid_device *device = hid_open_path(hidrawPath.c_str());
     return device ? new HidApiTransport(device) : nullptr;
 }
 
-int HidApiTransport::write(const unsigned char* report)
+int HidApiTransport::write(const unsigned char *report)
 {
     // Byte 0 is the report number, as hidapi expects it.
     return hid_write(m_device, report, reportSize);
 }
 
-int HidApiTransport::read(unsigned char* report)
+int HidApiTransport::read(unsigned char *report)
 {
     std::memset(report, 0, reportSize);
     return hid_read(m_device, report, reportSize);

@@ -12,14 +12,14 @@ class HidApiTransport : public HidTransport
 public:
     ~HidApiTransport() override;
     // Null when the node cannot be opened (missing, or no permission).
-    static HidApiTransport* open(const std::string& hidrawPath);
+    static HidApiTransport *open(const std::string &hidrawPath);
 
-    int write(const unsigned char* report) override;
-    int read(unsigned char* report) override;
+    int write(const unsigned char *report) override;
+    int read(unsigned char *report) override;
     int setNonblocking(bool nonblocking) override;
 
 private:
-    explicit HidApiTransport(hid_device_* device);
+    explicit HidApiTransport(hid_device_ *device);
 
-    hid_device_* m_device;
+    hid_device_ *m_device;
 };

@@ -16,7 +16,7 @@
 
 namespace {
 
-std::string narrowText(const wchar_t* text)
+std::string narrowText(const wchar_t *text)
 {
     std::string result;
     for (; text && *text; ++text)
@@ -24,9 +24,10 @@ std::string narrowText(const wchar_t* text)
     return result;
 }
 
-bool isSocket(const std::string& path)
+bool isSocket(const std::string &path)
 {
-    struct stat info{};
+    struct stat info
+    {};
     return ::stat(path.c_str(), &info) == 0 && S_ISSOCK(info.st_mode);
 }
 
@@ -38,9 +39,8 @@ std::string releaseText(unsigned short release)
     return text;
 }
 
-void fillRecords(const ModelInfo& model, const ModelIds& ids, const std::string& path,
-                 const std::string& manufacturer, const std::string& product,
-                 const std::string& version, hidStu* hid, FirmwareInfoStu* firmware)
+void fillRecords(const ModelInfo &model, const ModelIds &ids, const std::string &path, const std::string &manufacturer,
+                 const std::string &product, const std::string &version, hidStu *hid, FirmwareInfoStu *firmware)
 {
     std::memset(hid, 0, sizeof(*hid));
     hid->vid = ids.vid;
@@ -50,8 +50,8 @@ void fillRecords(const ModelInfo& model, const ModelIds& ids, const std::string&
     copyHidText(hid->hidProduct, sizeof(hid->hidProduct), product);
     copyHidText(hid->hidName, sizeof(hid->hidName), model.name);
     copyHidText(hid->hidFirmwareNUC, sizeof(hid->hidFirmwareNUC),
-                model.chip + "," + model.numberField + "," + model.deviceClass + ","
-                    + model.vendorCode + "," + model.name);
+                model.chip + "," + model.numberField + "," + model.deviceClass + "," + model.vendorCode + ","
+                    + model.name);
     hid->isDongle = ids.isDongle ? 1 : 0;
 
     std::memset(firmware, 0, sizeof(*firmware));
@@ -77,9 +77,9 @@ std::vector<std::string> HidDiscovery::connectedPaths()
 std::vector<std::string> HidDiscovery::hidapiPaths()
 {
     std::vector<std::string> paths;
-    hid_device_info* devices = hid_enumerate(0, 0);
-    for (hid_device_info* device = devices; device; device = device->next) {
-        const ModelIds* ids = nullptr;
+    hid_device_info *devices = hid_enumerate(0, 0);
+    for (hid_device_info *device = devices; device; device = device->next) {
+        const ModelIds *ids = nullptr;
         if (!ModelCatalog::findByIds(device->vendor_id, device->product_id, &ids)
             || device->interface_number != ids->interfaceNumber)
             continue;
@@ -101,10 +101,10 @@ std::vector<std::string> HidDiscovery::simulatedPaths()
     const std::string folder = SimSocketName::simulatorFolder();
     if (folder.empty())
         return paths;
-    DIR* dir = ::opendir(folder.c_str());
+    DIR *dir = ::opendir(folder.c_str());
     if (!dir)
         return paths;
-    while (const dirent* entry = ::readdir(dir)) {
+    while (const dirent *entry = ::readdir(dir)) {
         HidDevicePath path;
         if (!SimSocketName::parse(entry->d_name, &path.vid, &path.pid, &path.interfaceNumber)
             || !ModelCatalog::findByIds(path.vid, path.pid))
@@ -120,32 +120,31 @@ std::vector<std::string> HidDiscovery::simulatedPaths()
     return paths;
 }
 
-bool HidDiscovery::describe(const std::string& pathText, hidStu* hid, FirmwareInfoStu* firmware)
+bool HidDiscovery::describe(const std::string &pathText, hidStu *hid, FirmwareInfoStu *firmware)
 {
     HidDevicePath path;
-    const ModelIds* ids = nullptr;
+    const ModelIds *ids = nullptr;
     if (!HidDevicePath::parse(pathText, &path))
         return false;
-    const ModelInfo* model = ModelCatalog::findByIds(path.vid, path.pid, &ids);
+    const ModelInfo *model = ModelCatalog::findByIds(path.vid, path.pid, &ids);
     if (!model || ids->interfaceNumber != path.interfaceNumber)
         return false;
 
     if (path.isSimulated()) {
         if (!isSocket(path.simSocketPath()))
             return false;
-        fillRecords(*model, *ids, pathText, model->manufacturer, model->productName,
-                    model->firmwareVersion, hid, firmware);
+        fillRecords(*model, *ids, pathText, model->manufacturer, model->productName, model->firmwareVersion, hid,
+                    firmware);
         return true;
     }
 
     bool found = false;
-    hid_device_info* devices = hid_enumerate(path.vid, path.pid);
-    for (hid_device_info* device = devices; device && !found; device = device->next) {
+    hid_device_info *devices = hid_enumerate(path.vid, path.pid);
+    for (hid_device_info *device = devices; device && !found; device = device->next) {
         if (device->interface_number != path.interfaceNumber || path.backendPath != device->path)
             continue;
-        fillRecords(*model, *ids, pathText, narrowText(device->manufacturer_string),
-                    narrowText(device->product_string), releaseText(device->release_number), hid,
-                    firmware);
+        fillRecords(*model, *ids, pathText, narrowText(device->manufacturer_string), narrowText(device->product_string),
+                    releaseText(device->release_number), hid, firmware);
         found = true;
     }
     hid_free_enumeration(devices);

@@ -12,7 +12,7 @@ class HidDiscovery
 public:
     static std::vector<std::string> connectedPaths();
     // False when the path is malformed, its ids are not in the catalogue or the device is gone.
-    static bool describe(const std::string& path, hidStu* hid, FirmwareInfoStu* firmware);
+    static bool describe(const std::string &path, hidStu *hid, FirmwareInfoStu *firmware);
 
 private:
     static std::vector<std::string> hidapiPaths();

@@ -10,9 +10,9 @@ public:
 
     virtual ~HidTransport() = default;
     // Returns the bytes written, or -1.
-    virtual int write(const unsigned char* report) = 0;
+    virtual int write(const unsigned char *report) = 0;
     // Returns the bytes read (the rest of the buffer is zeroed), 0 when nothing was waiting in
     // non-blocking mode, or -1 when the device is gone.
-    virtual int read(unsigned char* report) = 0;
+    virtual int read(unsigned char *report) = 0;
     virtual int setNonblocking(bool nonblocking) = 0;
 };

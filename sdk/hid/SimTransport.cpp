@@ -17,7 +17,7 @@ SimTransport::~SimTransport()
     ::close(m_fd);
 }
 
-SimTransport* SimTransport::open(const std::string& socketPath)
+SimTransport *SimTransport::open(const std::string &socketPath)
 {
     sockaddr_un address{};
     if (socketPath.size() >= sizeof(address.sun_path))
@@ -28,20 +28,20 @@ SimTransport* SimTransport::open(const std::string& socketPath)
     const int fd = ::socket(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0);
     if (fd < 0)
         return nullptr;
-    if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)) != 0) {
+    if (::connect(fd, reinterpret_cast<sockaddr *>(&address), sizeof(address)) != 0) {
         ::close(fd);
         return nullptr;
     }
     return new SimTransport(fd);
 }
 
-int SimTransport::write(const unsigned char* report)
+int SimTransport::write(const unsigned char *report)
 {
     const ssize_t sent = ::send(m_fd, report, reportSize, MSG_NOSIGNAL);
     return sent < 0 ? -1 : static_cast<int>(sent);
 }
 
-int SimTransport::read(unsigned char* report)
+int SimTransport::read(unsigned char *report)
 {
     std::memset(report, 0, reportSize);
     const ssize_t received = ::recv(m_fd, report, reportSize, m_nonblocking ? MSG_DONTWAIT : 0);

@@ -11,10 +11,10 @@ class SimTransport : public HidTransport
 public:
     ~SimTransport() override;
     // Null when nothing listens on the socket.
-    static SimTransport* open(const std::string& socketPath);
+    static SimTransport *open(const std::string &socketPath);
 
-    int write(const unsigned char* report) override;
-    int read(unsigned char* report) override;
+    int write(const unsigned char *report) override;
+    int read(unsigned char *report) override;
     int setNonblocking(bool nonblocking) override;
 
 private:

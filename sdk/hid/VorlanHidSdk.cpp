@@ -19,9 +19,9 @@
 
 namespace {
 
-constexpr const char* kSdkVersion = "VorlanSdk 2.3.2";
+constexpr const char *kSdkVersion = "VorlanSdk 2.3.2";
 
-HidHandleTable& handleTable()
+HidHandleTable &handleTable()
 {
     static HidHandleTable table;
     return table;
@@ -53,13 +53,13 @@ private:
     std::vector<std::shared_ptr<HidPacingTimer>> m_timers;
 };
 
-TimerRegistry& timerRegistry()
+TimerRegistry &timerRegistry()
 {
     static TimerRegistry registry;
     return registry;
 }
 
-std::string hexText(const char* prefix, unsigned value)
+std::string hexText(const char *prefix, unsigned value)
 {
     char text[16];
     std::snprintf(text, sizeof(text), "%s%04x", prefix, value);
@@ -68,7 +68,7 @@ std::string hexText(const char* prefix, unsigned value)
 
 } // namespace
 
-void CVorlanSDK_VersionStr(char* versionStr)
+void CVorlanSDK_VersionStr(char *versionStr)
 {
     if (versionStr)
         copyHidText(versionStr, 1024, kSdkVersion);
@@ -91,12 +91,12 @@ int CVorlanLight_Init()
     return 0;
 }
 
-void CVorlanHid_GetSupportInfoList(std::list<SupportInfoStu>* supportList)
+void CVorlanHid_GetSupportInfoList(std::list<SupportInfoStu> *supportList)
 {
     if (!supportList)
         return;
-    for (const ModelInfo& model : ModelCatalog::models()) {
-        for (const ModelIds& ids : model.ids) {
+    for (const ModelInfo &model : ModelCatalog::models()) {
+        for (const ModelIds &ids : model.ids) {
             SupportInfoStu info{};
             copyHidText(info.modelName, sizeof(info.modelName), model.name);
             // Prefixed so that the substring match on a device path cannot hit other digits.
@@ -109,19 +109,19 @@ void CVorlanHid_GetSupportInfoList(std::list<SupportInfoStu>* supportList)
     }
 }
 
-void CVorlanHid_GetHidInfoList(std::list<std::string>* pathList)
+void CVorlanHid_GetHidInfoList(std::list<std::string> *pathList)
 {
     if (!pathList)
         return;
-    for (const std::string& path : HidDiscovery::connectedPaths())
+    for (const std::string &path : HidDiscovery::connectedPaths())
         pathList->push_back(path);
 }
 
-void CVorlanHid_GetHidInfoStuMapList(std::map<std::string, HidInfoStu>* modelMap)
+void CVorlanHid_GetHidInfoStuMapList(std::map<std::string, HidInfoStu> *modelMap)
 {
     if (!modelMap)
         return;
-    for (const ModelInfo& model : ModelCatalog::models()) {
+    for (const ModelInfo &model : ModelCatalog::models()) {
         HidInfoStu info{};
         copyHidText(info.deviceKind, sizeof(info.deviceKind), model.deviceKind);
         copyHidText(info.hidName, sizeof(info.hidName), model.name);
@@ -132,22 +132,21 @@ void CVorlanHid_GetHidInfoStuMapList(std::map<std::string, HidInfoStu>* modelMap
     }
 }
 
-bool CVorlanHid_GetHidAndFirmwareInfoStu(const char* path, hidStu* hid, FirmwareInfoStu* firmware)
+bool CVorlanHid_GetHidAndFirmwareInfoStu(const char *path, hidStu *hid, FirmwareInfoStu *firmware)
 {
     if (!path || !hid || !firmware)
         return false;
     return HidDiscovery::describe(path, hid, firmware);
 }
 
-intptr_t CVorlanHid_OpenPath(const char* pathText)
+intptr_t CVorlanHid_OpenPath(const char *pathText)
 {
     HidDevicePath path;
-    if (!pathText || !HidDevicePath::parse(pathText, &path)
-        || !ModelCatalog::findByIds(path.vid, path.pid))
+    if (!pathText || !HidDevicePath::parse(pathText, &path) || !ModelCatalog::findByIds(path.vid, path.pid))
         return 0;
-    std::shared_ptr<HidTransport> transport(
-        path.isSimulated() ? static_cast<HidTransport*>(SimTransport::open(path.simSocketPath()))
-                           : static_cast<HidTransport*>(HidApiTransport::open(path.backendPath)));
+    std::shared_ptr<HidTransport> transport(path.isSimulated()
+                                                ? static_cast<HidTransport *>(SimTransport::open(path.simSocketPath()))
+                                                : static_cast<HidTransport *>(HidApiTransport::open(path.backendPath)));
     return transport ? handleTable().add(std::move(transport)) : 0;
 }
 
@@ -157,13 +156,13 @@ int CVorlanHid_SetNonblocking(intptr_t handle, int nonblock)
     return transport ? transport->setNonblocking(nonblock != 0) : -1;
 }
 
-int CVorlanHid_HidWriteBuff(intptr_t handle, const unsigned char* report, const char* /*path*/)
+int CVorlanHid_HidWriteBuff(intptr_t handle, const unsigned char *report, const char * /*path*/)
 {
     const std::shared_ptr<HidTransport> transport = handleTable().find(handle);
     return transport && report ? transport->write(report) : -1;
 }
 
-int CVorlanHid_HidReadBuff(intptr_t handle, unsigned char* report)
+int CVorlanHid_HidReadBuff(intptr_t handle, unsigned char *report)
 {
     const std::shared_ptr<HidTransport> transport = handleTable().find(handle);
     return transport && report ? transport->read(report) : -1;
@@ -175,7 +174,7 @@ void CVorlanHid_Close(intptr_t handle)
     handleTable().remove(handle);
 }
 
-void CVorlanHid_highPrecisionTimerInit(HighPrecisionTimerStu* timer)
+void CVorlanHid_highPrecisionTimerInit(HighPrecisionTimerStu *timer)
 {
     if (timer)
         *timer = timerRegistry().create();

@@ -11,33 +11,33 @@
 // write, read and pacing calls of a device run in its I/O thread, all others in one thread.
 
 // Writes the SDK's version text into a caller buffer of 1024 bytes.
-void CVorlanSDK_VersionStr(char* versionStr);
+void CVorlanSDK_VersionStr(char *versionStr);
 // Each returns 0 on success.
 int CVorlanXML_Init();
 int CVorlanHid_Init();
 int CVorlanLight_Init();
 
 // Every supported USB id pair.
-void CVorlanHid_GetSupportInfoList(std::list<SupportInfoStu>* supportList);
+void CVorlanHid_GetSupportInfoList(std::list<SupportInfoStu> *supportList);
 // One path per connected interface of a supported keyboard (hidraw first, then simulated).
-void CVorlanHid_GetHidInfoList(std::list<std::string>* pathList);
+void CVorlanHid_GetHidInfoList(std::list<std::string> *pathList);
 // The supported models by model name.
-void CVorlanHid_GetHidInfoStuMapList(std::map<std::string, HidInfoStu>* modelMap);
+void CVorlanHid_GetHidInfoStuMapList(std::map<std::string, HidInfoStu> *modelMap);
 // Fills both records for a connected supported device; false = skip the path.
-bool CVorlanHid_GetHidAndFirmwareInfoStu(const char* path, hidStu* hid, FirmwareInfoStu* firmware);
+bool CVorlanHid_GetHidAndFirmwareInfoStu(const char *path, hidStu *hid, FirmwareInfoStu *firmware);
 
 // 0 = failure.
-intptr_t CVorlanHid_OpenPath(const char* path);
+intptr_t CVorlanHid_OpenPath(const char *path);
 int CVorlanHid_SetNonblocking(intptr_t handle, int nonblock);
 // Writes one 64-byte report; returns the bytes written or -1.
-int CVorlanHid_HidWriteBuff(intptr_t handle, const unsigned char* report, const char* path);
+int CVorlanHid_HidWriteBuff(intptr_t handle, const unsigned char *report, const char *path);
 // Reads one 64-byte report; above 0 = one report, 0 = nothing waiting, -1 = error or gone.
-int CVorlanHid_HidReadBuff(intptr_t handle, unsigned char* report);
+int CVorlanHid_HidReadBuff(intptr_t handle, unsigned char *report);
 void CVorlanHid_Close(intptr_t handle);
 
 // Pacing: the record names a timer kept inside the SDK. Runing waits for the next tick of a grid
 // whose period is the value in units of 10 microseconds (100 = 1 ms); Stop wakes every waiter.
-void CVorlanHid_highPrecisionTimerInit(HighPrecisionTimerStu* timer);
+void CVorlanHid_highPrecisionTimerInit(HighPrecisionTimerStu *timer);
 void CVorlanHid_highPrecisionTimerStart(HighPrecisionTimerStu timer);
 void CVorlanHid_highPrecisionTimerRuning(int value, HighPrecisionTimerStu timer);
 void CVorlanHid_highPrecisionTimerStop(HighPrecisionTimerStu timer);

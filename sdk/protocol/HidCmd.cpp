@@ -28,9 +28,7 @@ bool isHidCmd(int code)
     case CMD_MAGNETIC_REPLY:
     case CMD_LIGHT_STATE:
     case CMD_MAGNETIC:
-    case CMD_ONBOARD_ADVANCED_KEY:
-        return true;
-    default:
-        return false;
+    case CMD_ONBOARD_ADVANCED_KEY: return true;
+    default: return false;
     }
 }

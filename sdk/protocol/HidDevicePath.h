@@ -12,12 +12,12 @@ struct HidDevicePath
     int interfaceNumber = 0;
     std::string backendPath;
 
-    static constexpr const char* simPrefix = "sim:";
+    static constexpr const char *simPrefix = "sim:";
 
     bool isSimulated() const;
     // The socket path of a simulated keyboard (back-end path without its prefix).
     std::string simSocketPath() const;
     std::string toString() const;
     // False for anything that is not exactly the form above.
-    static bool parse(const std::string& text, HidDevicePath* out);
+    static bool parse(const std::string &text, HidDevicePath *out);
 };

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-void copyHidText(char* field, size_t fieldSize, const std::string& text)
+void copyHidText(char *field, size_t fieldSize, const std::string &text)
 {
     if (fieldSize == 0)
         return;

@@ -5,7 +5,7 @@
 #include <string>
 
 // Copies text into a fixed field, cut to fit and always NUL-terminated; the rest is zeroed.
-void copyHidText(char* field, size_t fieldSize, const std::string& text);
+void copyHidText(char *field, size_t fieldSize, const std::string &text);
 
 // The same from another fixed field, which may lack its NUL.
 template <size_t N, size_t M>

@@ -10,45 +10,96 @@ std::vector<ModelInfo> buildCatalog()
     const std::vector<uint8_t> sideModes = {1, 2, 3, 4, 5};
 
     std::vector<ModelInfo> models;
-    models.push_back({"Aster104", "Aster 104", "RGB Keyboard", "keyboard", "Vorlan", 104,
-                      true, false, false,
+    models.push_back({"Aster104",
+                      "Aster 104",
+                      "RGB Keyboard",
+                      "keyboard",
+                      "Vorlan",
+                      104,
+                      true,
+                      false,
+                      false,
                       {{kVendorId, 0x0001, 1, false}},
-                      fullModes, 4, 4, sideModes, 4, 4,
-                      "VL8201", "01", "KB", "VL", "V1.02", "Aster full-size"});
-    models.push_back({"Quartz68HE", "Quartz 68 HE", "Magnetic Keyboard", "keyboard", "Vorlan", 68,
-                      false, true, true,
+                      fullModes,
+                      4,
+                      4,
+                      sideModes,
+                      4,
+                      4,
+                      "VL8201",
+                      "01",
+                      "KB",
+                      "VL",
+                      "V1.02",
+                      "Aster full-size"});
+    models.push_back({"Quartz68HE",
+                      "Quartz 68 HE",
+                      "Magnetic Keyboard",
+                      "keyboard",
+                      "Vorlan",
+                      68,
+                      false,
+                      true,
+                      true,
                       {{kVendorId, 0x0002, 1, false}},
-                      fullModes, 4, 4, {}, 0, 0,
-                      "VL8302", "02", "MK", "VL", "V2.10", "Quartz magnetic"});
-    models.push_back({"Breeze84W", "Breeze 84", "Wireless Keyboard", "keyboard", "Vorlan", 84,
-                      false, false, false,
+                      fullModes,
+                      4,
+                      4,
+                      {},
+                      0,
+                      0,
+                      "VL8302",
+                      "02",
+                      "MK",
+                      "VL",
+                      "V2.10",
+                      "Quartz magnetic"});
+    models.push_back({"Breeze84W",
+                      "Breeze 84",
+                      "Wireless Keyboard",
+                      "keyboard",
+                      "Vorlan",
+                      84,
+                      false,
+                      false,
+                      false,
                       {{kVendorId, 0x0003, 1, false}, {kVendorId, 0x0004, 1, true}},
-                      fullModes, 4, 4, {}, 0, 0,
-                      "VL8105", "03", "WK", "VL", "V1.31", "Breeze wireless"});
+                      fullModes,
+                      4,
+                      4,
+                      {},
+                      0,
+                      0,
+                      "VL8105",
+                      "03",
+                      "WK",
+                      "VL",
+                      "V1.31",
+                      "Breeze wireless"});
     return models;
 }
 
 } // namespace
 
-const std::vector<ModelInfo>& ModelCatalog::models()
+const std::vector<ModelInfo> &ModelCatalog::models()
 {
     static const std::vector<ModelInfo> catalog = buildCatalog();
     return catalog;
 }
 
-const ModelInfo* ModelCatalog::findByName(const std::string& name)
+const ModelInfo *ModelCatalog::findByName(const std::string &name)
 {
-    for (const ModelInfo& model : models()) {
+    for (const ModelInfo &model : models()) {
         if (model.name == name)
             return &model;
     }
     return nullptr;
 }
 
-const ModelInfo* ModelCatalog::findByIds(uint16_t vid, uint16_t pid, const ModelIds** ids)
+const ModelInfo *ModelCatalog::findByIds(uint16_t vid, uint16_t pid, const ModelIds **ids)
 {
-    for (const ModelInfo& model : models()) {
-        for (const ModelIds& candidate : model.ids) {
+    for (const ModelInfo &model : models()) {
+        for (const ModelIds &candidate : model.ids) {
             if (candidate.vid == vid && candidate.pid == pid) {
                 if (ids)
                     *ids = &candidate;
@@ -59,33 +110,33 @@ const ModelInfo* ModelCatalog::findByIds(uint16_t vid, uint16_t pid, const Model
     return nullptr;
 }
 
-bool ModelCatalog::isMagneticModel(const std::string& name)
+bool ModelCatalog::isMagneticModel(const std::string &name)
 {
-    const ModelInfo* model = findByName(name);
+    const ModelInfo *model = findByName(name);
     return model && model->isMagnetic;
 }
 
-bool ModelCatalog::usesLightQueueDepth10(const std::string& name)
+bool ModelCatalog::usesLightQueueDepth10(const std::string &name)
 {
-    const ModelInfo* model = findByName(name);
+    const ModelInfo *model = findByName(name);
     return model && model->lightQueueDepth10;
 }
 
-ModelViewLook ModelCatalog::viewLook(const std::string& name)
+ModelViewLook ModelCatalog::viewLook(const std::string &name)
 {
     struct Row
     {
-        const char* name;
+        const char *name;
         ModelViewLook look;
     };
     // The picture sizes are those kbLayoutWriter reports for the layout files.
     static const Row rows[] = {
         //               picture    device type  L-Enter  notch                         pill caps
-        {"Aster104",   {742, 222, 2, false, ModelViewLook::NotchStandard, false}},
+        {"Aster104", {742, 222, 2, false, ModelViewLook::NotchStandard, false}},
         {"Quartz68HE", {534, 182, 4, false, ModelViewLook::NotchStandard, true}},
-        {"Breeze84W",  {582, 222, 3, true, ModelViewLook::NotchStandard, false}},
+        {"Breeze84W", {582, 222, 3, true, ModelViewLook::NotchStandard, false}},
     };
-    for (const Row& row : rows) {
+    for (const Row &row : rows) {
         if (name == row.name && findByName(name))
             return row.look;
     }

@@ -58,12 +58,12 @@ struct ModelInfo
 class ModelCatalog
 {
 public:
-    static const std::vector<ModelInfo>& models();
-    static const ModelInfo* findByName(const std::string& name);
+    static const std::vector<ModelInfo> &models();
+    static const ModelInfo *findByName(const std::string &name);
     // Finds the model and the identity for a USB id pair; null when unsupported.
-    static const ModelInfo* findByIds(uint16_t vid, uint16_t pid, const ModelIds** ids = nullptr);
-    static bool isMagneticModel(const std::string& name);
-    static bool usesLightQueueDepth10(const std::string& name);
+    static const ModelInfo *findByIds(uint16_t vid, uint16_t pid, const ModelIds **ids = nullptr);
+    static bool isMagneticModel(const std::string &name);
+    static bool usesLightQueueDepth10(const std::string &name);
     // The keyboard view's look of a model; all defaults for a model not in the catalogue.
-    static ModelViewLook viewLook(const std::string& name);
+    static ModelViewLook viewLook(const std::string &name);
 };

@@ -3,15 +3,14 @@
 #include <cstdio>
 #include <cstdlib>
 
-std::string SimSocketName::format(uint16_t vid, uint16_t pid, int interfaceNumber, const std::string& tag)
+std::string SimSocketName::format(uint16_t vid, uint16_t pid, int interfaceNumber, const std::string &tag)
 {
     char head[32];
-    std::snprintf(head, sizeof(head), "kbd-%04x-%04x-%02x-", vid, pid,
-                  static_cast<unsigned>(interfaceNumber) & 0xff);
+    std::snprintf(head, sizeof(head), "kbd-%04x-%04x-%02x-", vid, pid, static_cast<unsigned>(interfaceNumber) & 0xff);
     return head + tag + ".sock";
 }
 
-bool SimSocketName::parse(const std::string& fileName, uint16_t* vid, uint16_t* pid, int* interfaceNumber)
+bool SimSocketName::parse(const std::string &fileName, uint16_t *vid, uint16_t *pid, int *interfaceNumber)
 {
     const std::string suffix = ".sock";
     if (fileName.size() < 18 + suffix.size() || fileName.compare(0, 4, "kbd-") != 0
@@ -29,6 +28,6 @@ bool SimSocketName::parse(const std::string& fileName, uint16_t* vid, uint16_t* 
 
 std::string SimSocketName::simulatorFolder()
 {
-    const char* folder = std::getenv("VORLAN_SIM_DIR");
+    const char *folder = std::getenv("VORLAN_SIM_DIR");
     return folder ? std::string(folder) : std::string();
 }

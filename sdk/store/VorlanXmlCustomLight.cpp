@@ -13,23 +13,22 @@ using namespace xmlstore;
 namespace {
 
 // Root element of the custom-light default files.
-const char* const kDefaultRoot = "customLight";
+const char *const kDefaultRoot = "customLight";
 
-pugi::xml_node setNode(const pugi::xml_node& profile, const char* setIndex)
+pugi::xml_node setNode(const pugi::xml_node &profile, const char *setIndex)
 {
     return childWith(profile, kCustomLed, "index", setIndex);
 }
 
 // Runs change on the set node; false when the profile or the set does not exist.
 template <typename Change>
-bool changeSet(const char* call, const char* path, const char* profileIndex, const char* setIndex, Change change)
+bool changeSet(const char *call, const char *path, const char *profileIndex, const char *setIndex, Change change)
 {
     if (!textsGiven(call, {setIndex}))
         return false;
     return changeProfile(call, path, profileIndex, [&](pugi::xml_node profile) {
         const pugi::xml_node set = setNode(profile, setIndex);
-        if (!set)
-        {
+        if (!set) {
             logError(call, path, std::string("no custom-light set ") + setIndex);
             return false;
         }
@@ -40,16 +39,15 @@ bool changeSet(const char* call, const char* path, const char* profileIndex, con
 
 } // namespace
 
-bool CVorlanXML_AddProFileCustomLightNode(const char* path, const char* profileIndex, const char* setIndex,
-                                          const char* name, const char* isUsing, int usingFlagIndex)
+bool CVorlanXML_AddProFileCustomLightNode(const char *path, const char *profileIndex, const char *setIndex,
+                                          const char *name, const char *isUsing, int usingFlagIndex)
 {
-    static const char* const call = "CVorlanXML_AddProFileCustomLightNode";
+    static const char *const call = "CVorlanXML_AddProFileCustomLightNode";
     return guarded(call, false, [&] {
         if (!textsGiven(call, {setIndex, name, isUsing}) || *setIndex == '\0')
             return false;
         return changeProfile(call, path, profileIndex, [&](pugi::xml_node profile) {
-            if (setNode(profile, setIndex))
-            {
+            if (setNode(profile, setIndex)) {
                 logError(call, path, std::string("custom-light set ") + setIndex + " exists already");
                 return false;
             }
@@ -63,19 +61,19 @@ bool CVorlanXML_AddProFileCustomLightNode(const char* path, const char* profileI
     });
 }
 
-bool CVorlanXML_AddProFileCustomLightDataInfo(const char* path, const char* profileIndex, const char* setIndex,
+bool CVorlanXML_AddProFileCustomLightDataInfo(const char *path, const char *profileIndex, const char *setIndex,
                                               CustomLightItemStu item)
 {
-    static const char* const call = "CVorlanXML_AddProFileCustomLightDataInfo";
+    static const char *const call = "CVorlanXML_AddProFileCustomLightDataInfo";
     return guarded(call, false, [&] {
         return changeSet(call, path, profileIndex, setIndex,
                          [&](pugi::xml_node set) { writeItem(set.append_child(kItem), item); });
     });
 }
 
-bool CVorlanXML_ClearProFileCustomLightNode(const char* path, const char* profileIndex, const char* setIndex)
+bool CVorlanXML_ClearProFileCustomLightNode(const char *path, const char *profileIndex, const char *setIndex)
 {
-    static const char* const call = "CVorlanXML_ClearProFileCustomLightNode";
+    static const char *const call = "CVorlanXML_ClearProFileCustomLightNode";
     return guarded(call, false, [&] {
         return changeSet(call, path, profileIndex, setIndex, [](pugi::xml_node set) {
             while (const pugi::xml_node item = set.child(kItem))
@@ -84,10 +82,10 @@ bool CVorlanXML_ClearProFileCustomLightNode(const char* path, const char* profil
     });
 }
 
-bool CVorlanXML_ModifyProFileCustomLightNodeName(const char* path, const char* profileIndex, const char* setIndex,
-                                                 const char* name)
+bool CVorlanXML_ModifyProFileCustomLightNodeName(const char *path, const char *profileIndex, const char *setIndex,
+                                                 const char *name)
 {
-    static const char* const call = "CVorlanXML_ModifyProFileCustomLightNodeName";
+    static const char *const call = "CVorlanXML_ModifyProFileCustomLightNodeName";
     return guarded(call, false, [&] {
         if (!textsGiven(call, {name}))
             return false;
@@ -96,11 +94,10 @@ bool CVorlanXML_ModifyProFileCustomLightNodeName(const char* path, const char* p
     });
 }
 
-bool CVorlanXML_ModifyProFileCustomLightNodeUsingStatus(const char* path, const char* profileIndex,
-                                                        const char* setIndex, const char* isUsing,
-                                                        int usingFlagIndex)
+bool CVorlanXML_ModifyProFileCustomLightNodeUsingStatus(const char *path, const char *profileIndex,
+                                                        const char *setIndex, const char *isUsing, int usingFlagIndex)
 {
-    static const char* const call = "CVorlanXML_ModifyProFileCustomLightNodeUsingStatus";
+    static const char *const call = "CVorlanXML_ModifyProFileCustomLightNodeUsingStatus";
     return guarded(call, false, [&] {
         if (!textsGiven(call, {isUsing}))
             return false;
@@ -114,7 +111,7 @@ bool CVorlanXML_ModifyProFileCustomLightNodeUsingStatus(const char* path, const 
 namespace {
 
 // Appends the items of the set; false when there is no such set.
-bool selectItems(const pugi::xml_node& parent, const char* setIndex, std::list<CustomLightItemStu>* items)
+bool selectItems(const pugi::xml_node &parent, const char *setIndex, std::list<CustomLightItemStu> *items)
 {
     const pugi::xml_node set = setNode(parent, setIndex);
     for (const pugi::xml_node item : set.children(kItem))
@@ -124,45 +121,44 @@ bool selectItems(const pugi::xml_node& parent, const char* setIndex, std::list<C
 
 } // namespace
 
-bool CVorlanXML_ProFileCustomLightInfoSelectAll(const char* path, const char* profileIndex, const char* setIndex,
-                                                std::list<CustomLightItemStu>* items)
+bool CVorlanXML_ProFileCustomLightInfoSelectAll(const char *path, const char *profileIndex, const char *setIndex,
+                                                std::list<CustomLightItemStu> *items)
 {
-    static const char* const call = "CVorlanXML_ProFileCustomLightInfoSelectAll";
+    static const char *const call = "CVorlanXML_ProFileCustomLightInfoSelectAll";
     return guarded(call, false, [&] {
         return textsGiven(call, {setIndex}) && items != nullptr
-            && readProfile(call, path, profileIndex,
-                           [&](pugi::xml_node profile) { return selectItems(profile, setIndex, items); });
+               && readProfile(call, path, profileIndex,
+                              [&](pugi::xml_node profile) { return selectItems(profile, setIndex, items); });
     });
 }
 
-bool CVorlanXML_SelectProFileCustomLightAllNodes(const char* path, const char* profileIndex,
-                                                 std::list<CustomLightNodeStu>* nodes)
+bool CVorlanXML_SelectProFileCustomLightAllNodes(const char *path, const char *profileIndex,
+                                                 std::list<CustomLightNodeStu> *nodes)
 {
-    static const char* const call = "CVorlanXML_SelectProFileCustomLightAllNodes";
+    static const char *const call = "CVorlanXML_SelectProFileCustomLightAllNodes";
     return guarded(call, false, [&] {
         return nodes != nullptr && readProfile(call, path, profileIndex, [&](pugi::xml_node profile) {
-            for (const pugi::xml_node set : profile.children(kCustomLed))
-            {
-                CustomLightNodeStu node {};
-                copyField(node.index, sizeof(node.index), set.attribute("index").value());
-                copyField(node.name, sizeof(node.name), set.attribute("name").value());
-                copyField(node.isUsing, sizeof(node.isUsing), set.attribute("isUsing").value());
-                node.usingFlagIndex = parseInt(set.attribute("usingFlagIndex").value(), -1);
-                nodes->push_back(node);
-            }
-            return bool(profile);
-        });
+                   for (const pugi::xml_node set : profile.children(kCustomLed)) {
+                       CustomLightNodeStu node{};
+                       copyField(node.index, sizeof(node.index), set.attribute("index").value());
+                       copyField(node.name, sizeof(node.name), set.attribute("name").value());
+                       copyField(node.isUsing, sizeof(node.isUsing), set.attribute("isUsing").value());
+                       node.usingFlagIndex = parseInt(set.attribute("usingFlagIndex").value(), -1);
+                       nodes->push_back(node);
+                   }
+                   return bool(profile);
+               });
     });
 }
 
-bool CVorlanXML_XmlCustomLightInfoSelectAll(const char* path, const char* setIndex,
-                                            std::list<CustomLightItemStu>* items)
+bool CVorlanXML_XmlCustomLightInfoSelectAll(const char *path, const char *setIndex,
+                                            std::list<CustomLightItemStu> *items)
 {
-    static const char* const call = "CVorlanXML_XmlCustomLightInfoSelectAll";
+    static const char *const call = "CVorlanXML_XmlCustomLightInfoSelectAll";
     return guarded(call, false, [&] {
         if (!textsGiven(call, {setIndex}) || items == nullptr)
             return false;
-        return XmlStore::instance().read(call, path, kDefaultRoot, [&](const pugi::xml_document& document) {
+        return XmlStore::instance().read(call, path, kDefaultRoot, [&](const pugi::xml_document &document) {
             return selectItems(document.document_element(), setIndex, items);
         });
     });

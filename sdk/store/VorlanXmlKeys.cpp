@@ -12,13 +12,13 @@ using namespace xmlstore;
 
 namespace {
 
-pugi::xml_node keyNode(const pugi::xml_node& profile, const char* keyCode)
+pugi::xml_node keyNode(const pugi::xml_node &profile, const char *keyCode)
 {
     return childWith(profile, kKey, "code", keyCode);
 }
 
 // The bound copy of a macro: by its index, or by its node name when no index is given.
-pugi::xml_node boundMacroNode(const pugi::xml_node& profile, const char* macroIndex, const char* nodeName)
+pugi::xml_node boundMacroNode(const pugi::xml_node &profile, const char *macroIndex, const char *nodeName)
 {
     if (macroIndex != nullptr && *macroIndex != '\0')
         return childWith(profile, kBoundMacro, "index", macroIndex);
@@ -29,22 +29,22 @@ pugi::xml_node boundMacroNode(const pugi::xml_node& profile, const char* macroIn
 
 } // namespace
 
-bool CVorlanXML_ProFileKeyInfoSelectAll(const char* path, const char* profileIndex, std::list<std::string>* keyCodes)
+bool CVorlanXML_ProFileKeyInfoSelectAll(const char *path, const char *profileIndex, std::list<std::string> *keyCodes)
 {
-    static const char* const call = "CVorlanXML_ProFileKeyInfoSelectAll";
+    static const char *const call = "CVorlanXML_ProFileKeyInfoSelectAll";
     return guarded(call, false, [&] {
         return keyCodes != nullptr && readProfile(call, path, profileIndex, [&](pugi::xml_node profile) {
-            for (const pugi::xml_node key : profile.children(kKey))
-                keyCodes->emplace_back(key.attribute("code").value());
-            return bool(profile);
-        });
+                   for (const pugi::xml_node key : profile.children(kKey))
+                       keyCodes->emplace_back(key.attribute("code").value());
+                   return bool(profile);
+               });
     });
 }
 
-bool CVorlanXML_SelectProFileKeyOperateInfo(const char* path, const char* profileIndex, const char* keyCode,
-                                            KeyOperateInfo* info)
+bool CVorlanXML_SelectProFileKeyOperateInfo(const char *path, const char *profileIndex, const char *keyCode,
+                                            KeyOperateInfo *info)
 {
-    static const char* const call = "CVorlanXML_SelectProFileKeyOperateInfo";
+    static const char *const call = "CVorlanXML_SelectProFileKeyOperateInfo";
     return guarded(call, false, [&] {
         if (!textsGiven(call, {keyCode}) || info == nullptr)
             return false;
@@ -63,10 +63,10 @@ bool CVorlanXML_SelectProFileKeyOperateInfo(const char* path, const char* profil
     });
 }
 
-long CVorlanXML_SelectProFileKeyOperateValue(const char* path, const char* profileIndex, const char* keyCode,
-                                             char* buffer, std::size_t bufferSize)
+long CVorlanXML_SelectProFileKeyOperateValue(const char *path, const char *profileIndex, const char *keyCode,
+                                             char *buffer, std::size_t bufferSize)
 {
-    static const char* const call = "CVorlanXML_SelectProFileKeyOperateValue";
+    static const char *const call = "CVorlanXML_SelectProFileKeyOperateValue";
     return guarded(call, -1L, [&] {
         long length = -1;
         if (!textsGiven(call, {keyCode}))
@@ -75,7 +75,7 @@ long CVorlanXML_SelectProFileKeyOperateValue(const char* path, const char* profi
             const pugi::xml_node key = keyNode(profile, keyCode);
             if (!key)
                 return false;
-            const char* value = key.attribute("value").value();
+            const char *value = key.attribute("value").value();
             length = static_cast<long>(buffer ? copyField(buffer, bufferSize, value) : std::strlen(value));
             return true;
         });
@@ -83,11 +83,11 @@ long CVorlanXML_SelectProFileKeyOperateValue(const char* path, const char* profi
     });
 }
 
-bool CVorlanXML_AddProFileMacroWithKeyInfoItem(const char* path, const char* profileIndex, const char* keyCode,
-                                               const char* keyName, const char* operateType, const char* count,
-                                               const char* mode, const char* value)
+bool CVorlanXML_AddProFileMacroWithKeyInfoItem(const char *path, const char *profileIndex, const char *keyCode,
+                                               const char *keyName, const char *operateType, const char *count,
+                                               const char *mode, const char *value)
 {
-    static const char* const call = "CVorlanXML_AddProFileMacroWithKeyInfoItem";
+    static const char *const call = "CVorlanXML_AddProFileMacroWithKeyInfoItem";
     return guarded(call, false, [&] {
         if (!textsGiven(call, {keyCode, keyName, operateType, count, mode, value}) || *keyCode == '\0')
             return false;
@@ -107,10 +107,10 @@ bool CVorlanXML_AddProFileMacroWithKeyInfoItem(const char* path, const char* pro
     });
 }
 
-bool CVorlanXML_DeleteProFileMacroWithKeyInfoItem(const char* path, const char* profileIndex, const char* keyCode,
-                                                  const char*)
+bool CVorlanXML_DeleteProFileMacroWithKeyInfoItem(const char *path, const char *profileIndex, const char *keyCode,
+                                                  const char *)
 {
-    static const char* const call = "CVorlanXML_DeleteProFileMacroWithKeyInfoItem";
+    static const char *const call = "CVorlanXML_DeleteProFileMacroWithKeyInfoItem";
     return guarded(call, false, [&] {
         // Matched on the key code alone: callers pass the key name in different encodings.
         return textsGiven(call, {keyCode}) && changeProfile(call, path, profileIndex, [&](pugi::xml_node profile) {
@@ -120,18 +120,17 @@ bool CVorlanXML_DeleteProFileMacroWithKeyInfoItem(const char* path, const char* 
     });
 }
 
-int CVorlanXML_GetProFileValueNum(const char* path, const char* profileIndex, const char* operateType,
-                                  const char* value)
+int CVorlanXML_GetProFileValueNum(const char *path, const char *profileIndex, const char *operateType,
+                                  const char *value)
 {
-    static const char* const call = "CVorlanXML_GetProFileValueNum";
+    static const char *const call = "CVorlanXML_GetProFileValueNum";
     return guarded(call, -1, [&] {
         int number = -1;
         if (!textsGiven(call, {operateType, value}))
             return number;
         readProfile(call, path, profileIndex, [&](pugi::xml_node profile) {
             number = 0;
-            for (const pugi::xml_node key : profile.children(kKey))
-            {
+            for (const pugi::xml_node key : profile.children(kKey)) {
                 if (std::strcmp(key.attribute("type").value(), operateType) == 0
                     && std::strcmp(key.attribute("value").value(), value) == 0)
                     ++number;
@@ -142,17 +141,18 @@ int CVorlanXML_GetProFileValueNum(const char* path, const char* profileIndex, co
     });
 }
 
-bool CVorlanXML_AddProFileBindMacroItem(const char* path, const char* profileIndex, std::list<MacroEvent> events,
-                                        const char* macroIndex, const char* nodeName)
+bool CVorlanXML_AddProFileBindMacroItem(const char *path, const char *profileIndex, std::list<MacroEvent> events,
+                                        const char *macroIndex, const char *nodeName)
 {
-    static const char* const call = "CVorlanXML_AddProFileBindMacroItem";
+    static const char *const call = "CVorlanXML_AddProFileBindMacroItem";
     return guarded(call, false, [&] {
         if (!textsGiven(call, {macroIndex, nodeName}) || *macroIndex == '\0')
             return false;
         return changeProfile(call, path, profileIndex, [&](pugi::xml_node profile) {
             // At most one copy per macro index.
             const pugi::xml_node old = boundMacroNode(profile, macroIndex, nullptr);
-            pugi::xml_node copy = old ? profile.insert_child_before(kBoundMacro, old) : profile.append_child(kBoundMacro);
+            pugi::xml_node copy =
+                old ? profile.insert_child_before(kBoundMacro, old) : profile.append_child(kBoundMacro);
             if (old)
                 profile.remove_child(old);
             copy.append_attribute("index") = macroIndex;
@@ -163,10 +163,10 @@ bool CVorlanXML_AddProFileBindMacroItem(const char* path, const char* profileInd
     });
 }
 
-bool CVorlanXML_DeleteProFileBindMacroNode(const char* path, const char* profileIndex, const char* macroIndex,
-                                           const char* nodeName)
+bool CVorlanXML_DeleteProFileBindMacroNode(const char *path, const char *profileIndex, const char *macroIndex,
+                                           const char *nodeName)
 {
-    static const char* const call = "CVorlanXML_DeleteProFileBindMacroNode";
+    static const char *const call = "CVorlanXML_DeleteProFileBindMacroNode";
     return guarded(call, false, [&] {
         return changeProfile(call, path, profileIndex, [&](pugi::xml_node profile) {
             const pugi::xml_node copy = boundMacroNode(profile, macroIndex, nodeName);
@@ -175,16 +175,16 @@ bool CVorlanXML_DeleteProFileBindMacroNode(const char* path, const char* profile
     });
 }
 
-bool CVorlanXML_ProFileMacroWithKeyInfoSelectAll(const char* path, const char* profileIndex, const char* macroIndex,
-                                                 const char* nodeName, std::list<MacroEvent>* events)
+bool CVorlanXML_ProFileMacroWithKeyInfoSelectAll(const char *path, const char *profileIndex, const char *macroIndex,
+                                                 const char *nodeName, std::list<MacroEvent> *events)
 {
-    static const char* const call = "CVorlanXML_ProFileMacroWithKeyInfoSelectAll";
+    static const char *const call = "CVorlanXML_ProFileMacroWithKeyInfoSelectAll";
     return guarded(call, false, [&] {
         return events != nullptr && readProfile(call, path, profileIndex, [&](pugi::xml_node profile) {
-            const pugi::xml_node copy = boundMacroNode(profile, macroIndex, nodeName);
-            for (const pugi::xml_node event : copy.children(kEvent))
-                events->push_back(readEvent(event));
-            return bool(copy);
-        });
+                   const pugi::xml_node copy = boundMacroNode(profile, macroIndex, nodeName);
+                   for (const pugi::xml_node event : copy.children(kEvent))
+                       events->push_back(readEvent(event));
+                   return bool(copy);
+               });
     });
 }

@@ -14,25 +14,24 @@ using namespace xmlstore;
 namespace {
 
 // The light record's fields in record order, as attribute names.
-const char* const kLightFields[] = {"area",     "lightMode", "brightness", "speed",     "colorR",
-                                    "colorG",   "colorB",    "bgColorR",   "bgColorG",  "bgColorB",
+const char *const kLightFields[] = {"area",      "lightMode", "brightness", "speed",     "colorR",
+                                    "colorG",    "colorB",    "bgColorR",   "bgColorG",  "bgColorB",
                                     "direction", "fullColor", "reserved12", "reserved13"};
 static_assert(sizeof(kLightFields) / sizeof(kLightFields[0]) == sizeof(colorInfoData) / sizeof(int32_t),
               "one attribute per light field");
 
-pugi::xml_node lightNode(const pugi::xml_node& profile, int area, int mode)
+pugi::xml_node lightNode(const pugi::xml_node &profile, int area, int mode)
 {
     const std::string areaText = std::to_string(area);
     const std::string modeText = std::to_string(mode);
-    for (pugi::xml_node light = profile.child(kLight); light; light = light.next_sibling(kLight))
-    {
+    for (pugi::xml_node light = profile.child(kLight); light; light = light.next_sibling(kLight)) {
         if (areaText == light.attribute("area").value() && modeText == light.attribute("lightMode").value())
             return light;
     }
     return {};
 }
 
-void writeLight(pugi::xml_node light, const colorInfoData& record)
+void writeLight(pugi::xml_node light, const colorInfoData &record)
 {
     int32_t fields[sizeof(colorInfoData) / sizeof(int32_t)];
     std::memcpy(fields, &record, sizeof(fields));
@@ -40,12 +39,12 @@ void writeLight(pugi::xml_node light, const colorInfoData& record)
         setAttribute(light, kLightFields[i], fields[i]);
 }
 
-colorInfoData readLight(const pugi::xml_node& light)
+colorInfoData readLight(const pugi::xml_node &light)
 {
     int32_t fields[sizeof(colorInfoData) / sizeof(int32_t)];
     for (std::size_t i = 0; i < sizeof(kLightFields) / sizeof(kLightFields[0]); ++i)
         fields[i] = parseInt(light.attribute(kLightFields[i]).value(), 0);
-    colorInfoData record {};
+    colorInfoData record{};
     std::memcpy(&record, fields, sizeof(record));
     return record;
 }
@@ -53,8 +52,7 @@ colorInfoData readLight(const pugi::xml_node& light)
 void setModeInUse(pugi::xml_node profile, int area, int mode)
 {
     pugi::xml_node in = childWithInt(profile, kLightUsing, "area", area);
-    if (!in)
-    {
+    if (!in) {
         in = profile.append_child(kLightUsing);
         in.append_attribute("area") = area;
     }
@@ -62,7 +60,7 @@ void setModeInUse(pugi::xml_node profile, int area, int mode)
 }
 
 // An int attribute of a profile node; fallback when the file, the profile or the attribute is missing.
-int profileInt(const char* call, const char* path, const char* profileIndex, const char* attribute, int fallback)
+int profileInt(const char *call, const char *path, const char *profileIndex, const char *attribute, int fallback)
 {
     int value = fallback;
     readProfile(call, path, profileIndex, [&](pugi::xml_node profile) {
@@ -74,9 +72,9 @@ int profileInt(const char* call, const char* path, const char* profileIndex, con
 
 } // namespace
 
-bool CVorlanXML_AddProFileLightInfoItem(const char* path, const char* profileIndex, colorInfoData record)
+bool CVorlanXML_AddProFileLightInfoItem(const char *path, const char *profileIndex, colorInfoData record)
 {
-    static const char* const call = "CVorlanXML_AddProFileLightInfoItem";
+    static const char *const call = "CVorlanXML_AddProFileLightInfoItem";
     return guarded(call, false, [&] {
         return changeProfile(call, path, profileIndex, [&](pugi::xml_node profile) {
             pugi::xml_node light = lightNode(profile, record.area, record.lightMode);
@@ -91,19 +89,19 @@ bool CVorlanXML_AddProFileLightInfoItem(const char* path, const char* profileInd
     });
 }
 
-bool CVorlanXML_IsProFileAlreadyHaveLightInfo(const char* path, const char* profileIndex, int area, int mode)
+bool CVorlanXML_IsProFileAlreadyHaveLightInfo(const char *path, const char *profileIndex, int area, int mode)
 {
-    static const char* const call = "CVorlanXML_IsProFileAlreadyHaveLightInfo";
+    static const char *const call = "CVorlanXML_IsProFileAlreadyHaveLightInfo";
     return guarded(call, false, [&] {
         return readProfile(call, path, profileIndex,
                            [&](pugi::xml_node profile) { return bool(lightNode(profile, area, mode)); });
     });
 }
 
-bool CVorlanXML_ModifyProFileLightInfoItem(const char* path, const char* profileIndex, int area, int mode,
+bool CVorlanXML_ModifyProFileLightInfoItem(const char *path, const char *profileIndex, int area, int mode,
                                            colorInfoData record)
 {
-    static const char* const call = "CVorlanXML_ModifyProFileLightInfoItem";
+    static const char *const call = "CVorlanXML_ModifyProFileLightInfoItem";
     return guarded(call, false, [&] {
         return changeProfile(call, path, profileIndex, [&](pugi::xml_node profile) {
             const pugi::xml_node light = lightNode(profile, area, mode);
@@ -118,23 +116,23 @@ bool CVorlanXML_ModifyProFileLightInfoItem(const char* path, const char* profile
     });
 }
 
-bool CVorlanXML_SelectProfileColorDataInfo(const char* path, const char* profileIndex, int area, int mode,
-                                           colorInfoData* record)
+bool CVorlanXML_SelectProfileColorDataInfo(const char *path, const char *profileIndex, int area, int mode,
+                                           colorInfoData *record)
 {
-    static const char* const call = "CVorlanXML_SelectProfileColorDataInfo";
+    static const char *const call = "CVorlanXML_SelectProfileColorDataInfo";
     return guarded(call, false, [&] {
         return record != nullptr && readProfile(call, path, profileIndex, [&](pugi::xml_node profile) {
-            const pugi::xml_node light = lightNode(profile, area, mode);
-            if (light)
-                *record = readLight(light);
-            return bool(light);
-        });
+                   const pugi::xml_node light = lightNode(profile, area, mode);
+                   if (light)
+                       *record = readLight(light);
+                   return bool(light);
+               });
     });
 }
 
-int CVorlanXML_SelectProFileMouseLightTypeUsingIndex(const char* path, const char* profileIndex, int area)
+int CVorlanXML_SelectProFileMouseLightTypeUsingIndex(const char *path, const char *profileIndex, int area)
 {
-    static const char* const call = "CVorlanXML_SelectProFileMouseLightTypeUsingIndex";
+    static const char *const call = "CVorlanXML_SelectProFileMouseLightTypeUsingIndex";
     return guarded(call, -1, [&] {
         int mode = -1;
         readProfile(call, path, profileIndex, [&](pugi::xml_node profile) {
@@ -145,9 +143,9 @@ int CVorlanXML_SelectProFileMouseLightTypeUsingIndex(const char* path, const cha
     });
 }
 
-bool CVorlanXML_ModifyProFileMouseLightUsingIndex(const char* path, const char* profileIndex, int area, int mode)
+bool CVorlanXML_ModifyProFileMouseLightUsingIndex(const char *path, const char *profileIndex, int area, int mode)
 {
-    static const char* const call = "CVorlanXML_ModifyProFileMouseLightUsingIndex";
+    static const char *const call = "CVorlanXML_ModifyProFileMouseLightUsingIndex";
     return guarded(call, false, [&] {
         return changeProfile(call, path, profileIndex, [&](pugi::xml_node profile) {
             setModeInUse(profile, area, mode);
@@ -156,21 +154,21 @@ bool CVorlanXML_ModifyProFileMouseLightUsingIndex(const char* path, const char* 
     });
 }
 
-int CVorlanXML_SelectProFileLightTypeRuningStatus(const char* path, const char* profileIndex)
+int CVorlanXML_SelectProFileLightTypeRuningStatus(const char *path, const char *profileIndex)
 {
-    static const char* const call = "CVorlanXML_SelectProFileLightTypeRuningStatus";
+    static const char *const call = "CVorlanXML_SelectProFileLightTypeRuningStatus";
     return guarded(call, 0, [&] { return profileInt(call, path, profileIndex, "runningStatus", 0); });
 }
 
-int CVorlanXML_SelectProFileLightSynchronizeStatus(const char* path, const char* profileIndex)
+int CVorlanXML_SelectProFileLightSynchronizeStatus(const char *path, const char *profileIndex)
 {
-    static const char* const call = "CVorlanXML_SelectProFileLightSynchronizeStatus";
+    static const char *const call = "CVorlanXML_SelectProFileLightSynchronizeStatus";
     return guarded(call, 0, [&] { return profileInt(call, path, profileIndex, "syncStatus", 0); });
 }
 
-bool CVorlanXML_ModifyProFileLightSynchronizeStatus(const char* path, const char* profileIndex, int status)
+bool CVorlanXML_ModifyProFileLightSynchronizeStatus(const char *path, const char *profileIndex, int status)
 {
-    static const char* const call = "CVorlanXML_ModifyProFileLightSynchronizeStatus";
+    static const char *const call = "CVorlanXML_ModifyProFileLightSynchronizeStatus";
     return guarded(call, false, [&] {
         return changeProfile(call, path, profileIndex, [&](pugi::xml_node profile) {
             setAttribute(profile, "syncStatus", status);
@@ -179,10 +177,10 @@ bool CVorlanXML_ModifyProFileLightSynchronizeStatus(const char* path, const char
     });
 }
 
-bool CVorlanXML_SetProFileIntoSleepTimeInfo(const char* path, const char* profileIndex, int lightSleep,
+bool CVorlanXML_SetProFileIntoSleepTimeInfo(const char *path, const char *profileIndex, int lightSleep,
                                             int keyboardSleep)
 {
-    static const char* const call = "CVorlanXML_SetProFileIntoSleepTimeInfo";
+    static const char *const call = "CVorlanXML_SetProFileIntoSleepTimeInfo";
     return guarded(call, false, [&] {
         return changeProfile(call, path, profileIndex, [&](pugi::xml_node profile) {
             setAttribute(profile, "lightSleep", lightSleep);
@@ -192,33 +190,33 @@ bool CVorlanXML_SetProFileIntoSleepTimeInfo(const char* path, const char* profil
     });
 }
 
-bool CVorlanXML_GetProFileIntoSleepTimeInfo(const char* path, const char* profileIndex, int* times)
+bool CVorlanXML_GetProFileIntoSleepTimeInfo(const char *path, const char *profileIndex, int *times)
 {
-    static const char* const call = "CVorlanXML_GetProFileIntoSleepTimeInfo";
+    static const char *const call = "CVorlanXML_GetProFileIntoSleepTimeInfo";
     return guarded(call, false, [&] {
         return times != nullptr && readProfile(call, path, profileIndex, [&](pugi::xml_node profile) {
-            const pugi::xml_attribute light = profile.attribute("lightSleep");
-            const pugi::xml_attribute keyboard = profile.attribute("keyboardSleep");
-            if (!light || !keyboard)
-                return false;
-            times[0] = parseInt(light.value(), times[0]);
-            times[1] = parseInt(keyboard.value(), times[1]);
-            return true;
-        });
+                   const pugi::xml_attribute light = profile.attribute("lightSleep");
+                   const pugi::xml_attribute keyboard = profile.attribute("keyboardSleep");
+                   if (!light || !keyboard)
+                       return false;
+                   times[0] = parseInt(light.value(), times[0]);
+                   times[1] = parseInt(keyboard.value(), times[1]);
+                   return true;
+               });
     });
 }
 
 namespace {
 
-const char* const kLocks = "locks";
-const char* const kLockFields[] = {"altTab", "altF4", "shiftTab", "winKey"};
+const char *const kLocks = "locks";
+const char *const kLockFields[] = {"altTab", "altF4", "shiftTab", "winKey"};
 
 } // namespace
 
-bool CVorlanXML_AddProFileFunctionInfo(const char* path, const char* profileIndex, const char* altTab,
-                                       const char* altF4, const char* shiftTab, const char* winKey)
+bool CVorlanXML_AddProFileFunctionInfo(const char *path, const char *profileIndex, const char *altTab,
+                                       const char *altF4, const char *shiftTab, const char *winKey)
 {
-    static const char* const call = "CVorlanXML_AddProFileFunctionInfo";
+    static const char *const call = "CVorlanXML_AddProFileFunctionInfo";
     return guarded(call, false, [&] {
         if (!textsGiven(call, {altTab, altF4, shiftTab, winKey}))
             return false;
@@ -226,7 +224,7 @@ bool CVorlanXML_AddProFileFunctionInfo(const char* path, const char* profileInde
             pugi::xml_node locks = profile.child(kLocks);
             if (!locks)
                 locks = profile.append_child(kLocks);
-            const char* const values[] = {altTab, altF4, shiftTab, winKey};
+            const char *const values[] = {altTab, altF4, shiftTab, winKey};
             for (std::size_t i = 0; i < 4; ++i)
                 setAttribute(locks, kLockFields[i], values[i]);
             return true;
@@ -234,18 +232,18 @@ bool CVorlanXML_AddProFileFunctionInfo(const char* path, const char* profileInde
     });
 }
 
-bool CVorlanXML_GetProFileFunctionInfo(const char* path, const char* profileIndex, ProFileFunctionInfo* info)
+bool CVorlanXML_GetProFileFunctionInfo(const char *path, const char *profileIndex, ProFileFunctionInfo *info)
 {
-    static const char* const call = "CVorlanXML_GetProFileFunctionInfo";
+    static const char *const call = "CVorlanXML_GetProFileFunctionInfo";
     return guarded(call, false, [&] {
         return info != nullptr && readProfile(call, path, profileIndex, [&](pugi::xml_node profile) {
-            const pugi::xml_node locks = profile.child(kLocks);
-            if (!locks)
-                return false;
-            char* const fields[] = {info->altTab, info->altF4, info->shiftTab, info->winKey};
-            for (std::size_t i = 0; i < 4; ++i)
-                copyField(fields[i], sizeof(info->altTab), locks.attribute(kLockFields[i]).value());
-            return true;
-        });
+                   const pugi::xml_node locks = profile.child(kLocks);
+                   if (!locks)
+                       return false;
+                   char *const fields[] = {info->altTab, info->altF4, info->shiftTab, info->winKey};
+                   for (std::size_t i = 0; i < 4; ++i)
+                       copyField(fields[i], sizeof(info->altTab), locks.attribute(kLockFields[i]).value());
+                   return true;
+               });
     });
 }

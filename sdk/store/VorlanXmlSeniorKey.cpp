@@ -12,7 +12,7 @@ using namespace xmlstore;
 
 namespace {
 
-void writeSeniorKey(pugi::xml_node node, const SeniorKeyInfoStu& record)
+void writeSeniorKey(pugi::xml_node node, const SeniorKeyInfoStu &record)
 {
     node.remove_attributes();
     node.append_attribute("id") = record.id;
@@ -28,9 +28,9 @@ void writeSeniorKey(pugi::xml_node node, const SeniorKeyInfoStu& record)
     node.append_attribute("tglSet") = record.tglSet;
 }
 
-SeniorKeyInfoStu readSeniorKey(const pugi::xml_node& node)
+SeniorKeyInfoStu readSeniorKey(const pugi::xml_node &node)
 {
-    SeniorKeyInfoStu record {};
+    SeniorKeyInfoStu record{};
     record.id = parseInt(node.attribute("id").value(), 0);
     copyField(record.name, sizeof(record.name), node.attribute("name").value());
     record.type = parseInt(node.attribute("type").value(), 0);
@@ -45,24 +45,24 @@ SeniorKeyInfoStu readSeniorKey(const pugi::xml_node& node)
     return record;
 }
 
-pugi::xml_node seniorKeyNode(const pugi::xml_document& document, int id)
+pugi::xml_node seniorKeyNode(const pugi::xml_document &document, int id)
 {
     return childWithInt(document.document_element().child(kSeniorKeys), kSeniorKey, "id", id);
 }
 
 } // namespace
 
-bool CVorlanXML_SeniorKey_CreateXMLFile(const char* path)
+bool CVorlanXML_SeniorKey_CreateXMLFile(const char *path)
 {
-    static const char* const call = "CVorlanXML_SeniorKey_CreateXMLFile";
+    static const char *const call = "CVorlanXML_SeniorKey_CreateXMLFile";
     return guarded(call, false, [&] { return XmlStore::instance().create(call, path); });
 }
 
-bool CVorlanXML_SeniorKey_CreateProFileXmlParentNode(const char* path)
+bool CVorlanXML_SeniorKey_CreateProFileXmlParentNode(const char *path)
 {
-    static const char* const call = "CVorlanXML_SeniorKey_CreateProFileXmlParentNode";
+    static const char *const call = "CVorlanXML_SeniorKey_CreateProFileXmlParentNode";
     return guarded(call, false, [&] {
-        return XmlStore::instance().change(call, path, [](pugi::xml_document& document) {
+        return XmlStore::instance().change(call, path, [](pugi::xml_document &document) {
             pugi::xml_node root = document.document_element();
             if (!root.child(kSeniorKeys))
                 root.append_child(kSeniorKeys);
@@ -71,13 +71,13 @@ bool CVorlanXML_SeniorKey_CreateProFileXmlParentNode(const char* path)
     });
 }
 
-bool CVorlanXML_SeniorKey_SelectAllInfoItem(const char* path, std::list<SeniorKeyInfoStu>* items)
+bool CVorlanXML_SeniorKey_SelectAllInfoItem(const char *path, std::list<SeniorKeyInfoStu> *items)
 {
-    static const char* const call = "CVorlanXML_SeniorKey_SelectAllInfoItem";
+    static const char *const call = "CVorlanXML_SeniorKey_SelectAllInfoItem";
     return guarded(call, false, [&] {
         if (items == nullptr)
             return false;
-        return XmlStore::instance().read(call, path, kStoreRoot, [&](const pugi::xml_document& document) {
+        return XmlStore::instance().read(call, path, kStoreRoot, [&](const pugi::xml_document &document) {
             for (const pugi::xml_node key : document.document_element().child(kSeniorKeys).children(kSeniorKey))
                 items->push_back(readSeniorKey(key));
             return true;
@@ -87,13 +87,12 @@ bool CVorlanXML_SeniorKey_SelectAllInfoItem(const char* path, std::list<SeniorKe
 
 // The type argument is not needed: every caller passes the record's own type, and the id alone
 // names a record.
-bool CVorlanXML_SeniorKey_AddInfoItem(const char* path, int, SeniorKeyInfoStu record)
+bool CVorlanXML_SeniorKey_AddInfoItem(const char *path, int, SeniorKeyInfoStu record)
 {
-    static const char* const call = "CVorlanXML_SeniorKey_AddInfoItem";
+    static const char *const call = "CVorlanXML_SeniorKey_AddInfoItem";
     return guarded(call, false, [&] {
-        return XmlStore::instance().change(call, path, [&](pugi::xml_document& document) {
-            if (seniorKeyNode(document, record.id))
-            {
+        return XmlStore::instance().change(call, path, [&](pugi::xml_document &document) {
+            if (seniorKeyNode(document, record.id)) {
                 logError(call, path, "advanced key " + std::to_string(record.id) + " exists already");
                 return false;
             }
@@ -107,14 +106,13 @@ bool CVorlanXML_SeniorKey_AddInfoItem(const char* path, int, SeniorKeyInfoStu re
     });
 }
 
-bool CVorlanXML_SeniorKey_ModifyInfoItem(const char* path, int, SeniorKeyInfoStu record)
+bool CVorlanXML_SeniorKey_ModifyInfoItem(const char *path, int, SeniorKeyInfoStu record)
 {
-    static const char* const call = "CVorlanXML_SeniorKey_ModifyInfoItem";
+    static const char *const call = "CVorlanXML_SeniorKey_ModifyInfoItem";
     return guarded(call, false, [&] {
-        return XmlStore::instance().change(call, path, [&](pugi::xml_document& document) {
+        return XmlStore::instance().change(call, path, [&](pugi::xml_document &document) {
             const pugi::xml_node key = seniorKeyNode(document, record.id);
-            if (!key)
-            {
+            if (!key) {
                 logError(call, path, "no advanced key " + std::to_string(record.id));
                 return false;
             }
@@ -124,14 +122,13 @@ bool CVorlanXML_SeniorKey_ModifyInfoItem(const char* path, int, SeniorKeyInfoStu
     });
 }
 
-bool CVorlanXML_SeniorKey_DeleteInfoItem(const char* path, int, int id)
+bool CVorlanXML_SeniorKey_DeleteInfoItem(const char *path, int, int id)
 {
-    static const char* const call = "CVorlanXML_SeniorKey_DeleteInfoItem";
+    static const char *const call = "CVorlanXML_SeniorKey_DeleteInfoItem";
     return guarded(call, false, [&] {
-        return XmlStore::instance().change(call, path, [&](pugi::xml_document& document) {
+        return XmlStore::instance().change(call, path, [&](pugi::xml_document &document) {
             const pugi::xml_node key = seniorKeyNode(document, id);
-            if (!key)
-            {
+            if (!key) {
                 logError(call, path, "no advanced key " + std::to_string(id));
                 return false;
             }

@@ -17,20 +17,18 @@ namespace xmlstore {
 
 namespace {
 
-bool fail(std::string* error, const char* what, int code)
+bool fail(std::string *error, const char *what, int code)
 {
     if (error)
         *error = std::string(what) + ": " + std::strerror(code);
     return false;
 }
 
-bool writeAll(int fd, const char* data, std::size_t size)
+bool writeAll(int fd, const char *data, std::size_t size)
 {
-    while (size > 0)
-    {
+    while (size > 0) {
         const ssize_t written = ::write(fd, data, size);
-        if (written < 0)
-        {
+        if (written < 0) {
             if (errno == EINTR)
                 continue;
             return false;
@@ -48,12 +46,12 @@ constexpr std::time_t kAbandonedAfterSeconds = 600;
 
 std::atomic<unsigned long> g_tempCounter{0};
 
-bool isDigits(const std::string& text)
+bool isDigits(const std::string &text)
 {
     return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
 }
 
-bool isAlnum6(const std::string& text)
+bool isAlnum6(const std::string &text)
 {
     if (text.size() != 6)
         return false;
@@ -69,15 +67,14 @@ bool processIsAlive(long pid)
 }
 
 // Removes the temporary files that writers which died before their rename left in folder.
-void removeAbandonedTempFiles(const std::string& folder)
+void removeAbandonedTempFiles(const std::string &folder)
 {
-    DIR* dir = ::opendir(folder.c_str());
+    DIR *dir = ::opendir(folder.c_str());
     if (!dir)
         return;
     const long ownPid = static_cast<long>(::getpid());
     const std::time_t now = std::time(nullptr);
-    while (const dirent* entry = ::readdir(dir))
-    {
+    while (const dirent *entry = ::readdir(dir)) {
         const std::string name = entry->d_name;
         const std::size_t marker = name.rfind(kTempMarker);
         if (marker == std::string::npos || marker == 0)
@@ -87,15 +84,14 @@ void removeAbandonedTempFiles(const std::string& folder)
         const std::string full = folder + "/" + name;
         const std::size_t dash = tail.find('-');
         bool abandoned = false;
-        if (dash != std::string::npos && isDigits(tail.substr(0, dash)) && isDigits(tail.substr(dash + 1)))
-        {
+        if (dash != std::string::npos && isDigits(tail.substr(0, dash)) && isDigits(tail.substr(dash + 1))) {
             const long pid = std::strtol(tail.substr(0, dash).c_str(), nullptr, 10);
             abandoned = pid != ownPid && !processIsAlive(pid);
-        }
-        else if (isAlnum6(tail))
-        {
-            struct stat info {};
-            struct stat original {};
+        } else if (isAlnum6(tail)) {
+            struct stat info
+            {};
+            struct stat original
+            {};
             abandoned = ::lstat(full.c_str(), &info) == 0 && S_ISREG(info.st_mode)
                         && ::stat((folder + "/" + base).c_str(), &original) == 0
                         && now - info.st_mtime > kAbandonedAfterSeconds;
@@ -106,7 +102,7 @@ void removeAbandonedTempFiles(const std::string& folder)
     ::closedir(dir);
 }
 
-std::string folderOf(const std::string& path)
+std::string folderOf(const std::string &path)
 {
     const std::size_t slash = path.rfind('/');
     if (slash == std::string::npos)
@@ -116,11 +112,10 @@ std::string folderOf(const std::string& path)
 
 // Creates a new temporary file beside path. The kernel gives it the mode of any new file of the
 // process (0666 less the umask, default ACLs applied).
-int createTempFile(const std::string& path, std::string* tempPath)
+int createTempFile(const std::string &path, std::string *tempPath)
 {
     const std::string prefix = path + kTempMarker + std::to_string(static_cast<long>(::getpid())) + "-";
-    for (int attempt = 0; attempt < 100; ++attempt)
-    {
+    for (int attempt = 0; attempt < 100; ++attempt) {
         *tempPath = prefix + std::to_string(g_tempCounter.fetch_add(1));
         const int fd = ::open(tempPath->c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST)
@@ -132,7 +127,7 @@ int createTempFile(const std::string& path, std::string* tempPath)
 
 } // namespace
 
-bool atomicWrite(const std::string& path, const std::string& data, std::string* error)
+bool atomicWrite(const std::string &path, const std::string &data, std::string *error)
 {
     removeAbandonedTempFiles(folderOf(path));
 
@@ -142,36 +137,29 @@ bool atomicWrite(const std::string& path, const std::string& data, std::string* 
         return fail(error, "cannot create a temporary file", errno);
 
     int code = 0;
-    const char* what = nullptr;
+    const char *what = nullptr;
     // A rewritten file keeps its permissions; a new one keeps what the kernel gave it.
-    struct stat old {};
-    if (::stat(path.c_str(), &old) == 0 && ::fchmod(fd, old.st_mode & 07777) != 0)
-    {
+    struct stat old
+    {};
+    if (::stat(path.c_str(), &old) == 0 && ::fchmod(fd, old.st_mode & 07777) != 0) {
         code = errno;
         what = "cannot set permissions";
-    }
-    else if (!writeAll(fd, data.data(), data.size()))
-    {
+    } else if (!writeAll(fd, data.data(), data.size())) {
         code = errno;
         what = "cannot write";
-    }
-    else if (::fdatasync(fd) != 0)
-    {
+    } else if (::fdatasync(fd) != 0) {
         code = errno;
         what = "cannot flush";
     }
-    if (::close(fd) != 0 && what == nullptr)
-    {
+    if (::close(fd) != 0 && what == nullptr) {
         code = errno;
         what = "cannot close";
     }
-    if (what == nullptr && ::rename(temp.c_str(), path.c_str()) != 0)
-    {
+    if (what == nullptr && ::rename(temp.c_str(), path.c_str()) != 0) {
         code = errno;
         what = "cannot replace the file";
     }
-    if (what != nullptr)
-    {
+    if (what != nullptr) {
         ::unlink(temp.c_str());
         return fail(error, what, code);
     }

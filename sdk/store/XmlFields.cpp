@@ -7,7 +7,7 @@
 
 namespace xmlstore {
 
-bool isValidPath(const char* path)
+bool isValidPath(const char *path)
 {
     if (path == nullptr)
         return false;
@@ -38,7 +38,7 @@ bool isContinuation(unsigned char byte)
 
 } // namespace
 
-std::size_t utf8PrefixLength(const char* text, std::size_t length, std::size_t limit)
+std::size_t utf8PrefixLength(const char *text, std::size_t length, std::size_t limit)
 {
     if (length <= limit)
         return length;
@@ -46,8 +46,7 @@ std::size_t utf8PrefixLength(const char* text, std::size_t length, std::size_t l
     // lead opens a well-formed sequence that the cut splits, cut before it.
     std::size_t lead = limit;
     std::size_t steps = 0;
-    while (lead > 0 && steps < 3 && isContinuation(static_cast<unsigned char>(text[lead])))
-    {
+    while (lead > 0 && steps < 3 && isContinuation(static_cast<unsigned char>(text[lead]))) {
         --lead;
         ++steps;
     }
@@ -56,15 +55,14 @@ std::size_t utf8PrefixLength(const char* text, std::size_t length, std::size_t l
     const std::size_t need = sequenceLength(static_cast<unsigned char>(text[lead]));
     if (need <= 1 || lead + need <= limit || lead + need > length)
         return limit;
-    for (std::size_t i = lead + 1; i < lead + need; ++i)
-    {
+    for (std::size_t i = lead + 1; i < lead + need; ++i) {
         if (!isContinuation(static_cast<unsigned char>(text[i])))
             return limit;
     }
     return lead;
 }
 
-std::size_t copyField(char* field, std::size_t fieldSize, const char* text)
+std::size_t copyField(char *field, std::size_t fieldSize, const char *text)
 {
     if (field == nullptr || fieldSize == 0)
         return 0;
@@ -77,30 +75,29 @@ std::size_t copyField(char* field, std::size_t fieldSize, const char* text)
     return length;
 }
 
-std::string fieldText(const char* field, std::size_t fieldSize)
+std::string fieldText(const char *field, std::size_t fieldSize)
 {
     return std::string(field, strnlen(field, fieldSize));
 }
 
-int32_t parseInt(const char* text, int32_t fallback)
+int32_t parseInt(const char *text, int32_t fallback)
 {
     if (text == nullptr || *text == '\0')
         return fallback;
     errno = 0;
-    char* end = nullptr;
+    char *end = nullptr;
     const long value = std::strtol(text, &end, 10);
     if (errno != 0 || end == text || *end != '\0' || value < INT32_MIN || value > INT32_MAX)
         return fallback;
     return static_cast<int32_t>(value);
 }
 
-void parseIntList(const char* text, int32_t* out, std::size_t count)
+void parseIntList(const char *text, int32_t *out, std::size_t count)
 {
     std::size_t i = 0;
-    const char* p = text == nullptr ? "" : text;
-    for (; i < count; ++i)
-    {
-        const char* comma = std::strchr(p, ',');
+    const char *p = text == nullptr ? "" : text;
+    for (; i < count; ++i) {
+        const char *comma = std::strchr(p, ',');
         const std::string item = comma ? std::string(p, comma) : std::string(p);
         out[i] = parseInt(item.c_str(), 0);
         if (comma == nullptr)
@@ -111,11 +108,10 @@ void parseIntList(const char* text, int32_t* out, std::size_t count)
         out[i] = 0;
 }
 
-std::string joinIntList(const int32_t* values, std::size_t count)
+std::string joinIntList(const int32_t *values, std::size_t count)
 {
     std::string text;
-    for (std::size_t i = 0; i < count; ++i)
-    {
+    for (std::size_t i = 0; i < count; ++i) {
         if (i > 0)
             text += ',';
         text += std::to_string(values[i]);

@@ -6,24 +6,22 @@
 
 namespace xmlstore {
 
-const char* const kProfile = "profile";
-const char* const kKey = "key";
-const char* const kLight = "light";
-const char* const kLightUsing = "lightUsing";
-const char* const kBoundMacro = "boundMacro";
-const char* const kCustomLed = "customLed";
-const char* const kItem = "item";
-const char* const kMacro = "macro";
-const char* const kEvent = "event";
-const char* const kSeniorKeys = "seniorKeys";
-const char* const kSeniorKey = "seniorKey";
+const char *const kProfile = "profile";
+const char *const kKey = "key";
+const char *const kLight = "light";
+const char *const kLightUsing = "lightUsing";
+const char *const kBoundMacro = "boundMacro";
+const char *const kCustomLed = "customLed";
+const char *const kItem = "item";
+const char *const kMacro = "macro";
+const char *const kEvent = "event";
+const char *const kSeniorKeys = "seniorKeys";
+const char *const kSeniorKey = "seniorKey";
 
-bool textsGiven(const char* call, std::initializer_list<const char*> texts)
+bool textsGiven(const char *call, std::initializer_list<const char *> texts)
 {
-    for (const char* text : texts)
-    {
-        if (text == nullptr)
-        {
+    for (const char *text : texts) {
+        if (text == nullptr) {
             logError(call, nullptr, "a text argument is missing");
             return false;
         }
@@ -31,22 +29,21 @@ bool textsGiven(const char* call, std::initializer_list<const char*> texts)
     return true;
 }
 
-pugi::xml_node childWith(pugi::xml_node parent, const char* element, const char* attribute, const char* value)
+pugi::xml_node childWith(pugi::xml_node parent, const char *element, const char *attribute, const char *value)
 {
-    for (pugi::xml_node child = parent.child(element); child; child = child.next_sibling(element))
-    {
+    for (pugi::xml_node child = parent.child(element); child; child = child.next_sibling(element)) {
         if (std::strcmp(child.attribute(attribute).value(), value) == 0)
             return child;
     }
     return {};
 }
 
-pugi::xml_node childWithInt(pugi::xml_node parent, const char* element, const char* attribute, int value)
+pugi::xml_node childWithInt(pugi::xml_node parent, const char *element, const char *attribute, int value)
 {
     return childWith(parent, element, attribute, std::to_string(value).c_str());
 }
 
-void setAttribute(pugi::xml_node node, const char* name, const char* value)
+void setAttribute(pugi::xml_node node, const char *name, const char *value)
 {
     pugi::xml_attribute attribute = node.attribute(name);
     if (!attribute)
@@ -54,25 +51,24 @@ void setAttribute(pugi::xml_node node, const char* name, const char* value)
     attribute.set_value(value);
 }
 
-void setAttribute(pugi::xml_node node, const char* name, int value)
+void setAttribute(pugi::xml_node node, const char *name, int value)
 {
     setAttribute(node, name, std::to_string(value).c_str());
 }
 
-pugi::xml_node profileNode(const pugi::xml_document& document, const char* profileIndex)
+pugi::xml_node profileNode(const pugi::xml_document &document, const char *profileIndex)
 {
     return childWith(document.document_element(), kProfile, "index", profileIndex);
 }
 
-bool changeProfile(const char* call, const char* path, const char* profileIndex,
-                   const std::function<bool(pugi::xml_node)>& change)
+bool changeProfile(const char *call, const char *path, const char *profileIndex,
+                   const std::function<bool(pugi::xml_node)> &change)
 {
     if (!textsGiven(call, {profileIndex}))
         return false;
-    return XmlStore::instance().change(call, path, [&](pugi::xml_document& document) {
+    return XmlStore::instance().change(call, path, [&](pugi::xml_document &document) {
         const pugi::xml_node profile = profileNode(document, profileIndex);
-        if (!profile)
-        {
+        if (!profile) {
             logError(call, path, std::string("no profile ") + profileIndex);
             return false;
         }
@@ -80,17 +76,17 @@ bool changeProfile(const char* call, const char* path, const char* profileIndex,
     });
 }
 
-bool readProfile(const char* call, const char* path, const char* profileIndex,
-                 const std::function<bool(pugi::xml_node)>& read)
+bool readProfile(const char *call, const char *path, const char *profileIndex,
+                 const std::function<bool(pugi::xml_node)> &read)
 {
     if (!textsGiven(call, {profileIndex}))
         return false;
-    return XmlStore::instance().read(call, path, kStoreRoot, [&](const pugi::xml_document& document) {
+    return XmlStore::instance().read(call, path, kStoreRoot, [&](const pugi::xml_document &document) {
         return read(profileNode(document, profileIndex));
     });
 }
 
-void writeEvent(pugi::xml_node node, const MacroEvent& event)
+void writeEvent(pugi::xml_node node, const MacroEvent &event)
 {
     node.append_attribute("mark") = fieldText(event.mark, sizeof(event.mark)).c_str();
     node.append_attribute("delay") = fieldText(event.delay, sizeof(event.delay)).c_str();
@@ -102,7 +98,7 @@ void writeEvent(pugi::xml_node node, const MacroEvent& event)
 
 MacroEvent readEvent(pugi::xml_node node)
 {
-    MacroEvent event {};
+    MacroEvent event{};
     copyField(event.mark, sizeof(event.mark), node.attribute("mark").value());
     copyField(event.delay, sizeof(event.delay), node.attribute("delay").value());
     copyField(event.type, sizeof(event.type), node.attribute("type").value());
@@ -112,13 +108,13 @@ MacroEvent readEvent(pugi::xml_node node)
     return event;
 }
 
-void appendEvents(pugi::xml_node parent, const std::list<MacroEvent>& events)
+void appendEvents(pugi::xml_node parent, const std::list<MacroEvent> &events)
 {
-    for (const MacroEvent& event : events)
+    for (const MacroEvent &event : events)
         writeEvent(parent.append_child(kEvent), event);
 }
 
-void writeItem(pugi::xml_node node, const CustomLightItemStu& item)
+void writeItem(pugi::xml_node node, const CustomLightItemStu &item)
 {
     node.append_attribute("keyCode") = fieldText(item.keyCode, sizeof(item.keyCode)).c_str();
     node.append_attribute("codeName") = fieldText(item.codeName, sizeof(item.codeName)).c_str();
@@ -132,7 +128,7 @@ void writeItem(pugi::xml_node node, const CustomLightItemStu& item)
 
 CustomLightItemStu readItem(pugi::xml_node node)
 {
-    CustomLightItemStu item {};
+    CustomLightItemStu item{};
     copyField(item.keyCode, sizeof(item.keyCode), node.attribute("keyCode").value());
     copyField(item.codeName, sizeof(item.codeName), node.attribute("codeName").value());
     item.indexX = parseInt(node.attribute("indexX").value(), 0);

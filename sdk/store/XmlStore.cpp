@@ -10,7 +10,7 @@
 
 namespace xmlstore {
 
-const char* const kStoreRoot = "vorlanStore";
+const char *const kStoreRoot = "vorlanStore";
 
 namespace {
 
@@ -20,36 +20,37 @@ constexpr std::size_t kMaxKeptBuffer = 4 * 1024 * 1024;
 
 struct StringWriter : pugi::xml_writer
 {
-    explicit StringWriter(std::string& target) : text(target) {}
-    void write(const void* data, size_t size) override
+    explicit StringWriter(std::string &target)
+        : text(target)
     {
-        text.append(static_cast<const char*>(data), size);
     }
-    std::string& text;
+    void write(const void *data, size_t size) override { text.append(static_cast<const char *>(data), size); }
+    std::string &text;
 };
 
 } // namespace
 
-void logError(const char* call, const char* path, const std::string& what)
+void logError(const char *call, const char *path, const std::string &what)
 {
     std::fprintf(stderr, "vorlanSdk %s [%s]: %s\n", call, path ? path : "(null)", what.c_str());
 }
 
-bool XmlStore::FileIdentity::operator==(const FileIdentity& other) const
+bool XmlStore::FileIdentity::operator==(const FileIdentity &other) const
 {
-    return device == other.device && inode == other.inode && size == other.size
-        && modifiedNs == other.modifiedNs && changedNs == other.changedNs;
+    return device == other.device && inode == other.inode && size == other.size && modifiedNs == other.modifiedNs
+           && changedNs == other.changedNs;
 }
 
-XmlStore& XmlStore::instance()
+XmlStore &XmlStore::instance()
 {
     static XmlStore store;
     return store;
 }
 
-bool XmlStore::identityOf(const std::string& path, FileIdentity* identity)
+bool XmlStore::identityOf(const std::string &path, FileIdentity *identity)
 {
-    struct stat info {};
+    struct stat info
+    {};
     if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
         return false;
     identity->device = info.st_dev;
@@ -60,24 +61,21 @@ bool XmlStore::identityOf(const std::string& path, FileIdentity* identity)
     return true;
 }
 
-pugi::xml_document* XmlStore::document(const char* call, const std::string& path, const char* root)
+pugi::xml_document *XmlStore::document(const char *call, const std::string &path, const char *root)
 {
     FileIdentity identity;
-    if (!identityOf(path, &identity))
-    {
+    if (!identityOf(path, &identity)) {
         m_cache.erase(path);
         logError(call, path.c_str(), "no such regular file");
         return nullptr;
     }
     auto found = m_cache.find(path);
-    if (found == m_cache.end() || !(found->second.identity == identity))
-    {
+    if (found == m_cache.end() || !(found->second.identity == identity)) {
         if (found != m_cache.end())
             m_cache.erase(found);
         auto parsed = std::make_unique<pugi::xml_document>();
         const pugi::xml_parse_result result = parsed->load_file(path.c_str(), pugi::parse_default, pugi::encoding_utf8);
-        if (!result)
-        {
+        if (!result) {
             logError(call, path.c_str(),
                      std::string("not a readable XML file: ") + result.description() + " at offset "
                          + std::to_string(result.offset));
@@ -89,16 +87,15 @@ pugi::xml_document* XmlStore::document(const char* call, const std::string& path
             m_cache.clear();
         found = m_cache.emplace(path, Entry{identity, std::move(parsed)}).first;
     }
-    pugi::xml_document* parsed = found->second.document.get();
-    if (std::strcmp(parsed->document_element().name(), root) != 0)
-    {
+    pugi::xml_document *parsed = found->second.document.get();
+    if (std::strcmp(parsed->document_element().name(), root) != 0) {
         logError(call, path.c_str(), std::string("the root element is not ") + root);
         return nullptr;
     }
     return parsed;
 }
 
-bool XmlStore::write(const char* call, const std::string& path, const pugi::xml_document& document)
+bool XmlStore::write(const char *call, const std::string &path, const pugi::xml_document &document)
 {
     // One buffer for every write: a file of ten full profiles is some 100 KB, and allocating that
     // afresh per call costs page faults on every write.
@@ -115,37 +112,32 @@ bool XmlStore::write(const char* call, const std::string& path, const pugi::xml_
     return written;
 }
 
-bool XmlStore::read(const char* call, const char* path, const char* root, const Reader& reader)
+bool XmlStore::read(const char *call, const char *path, const char *root, const Reader &reader)
 {
-    if (!isValidPath(path))
-    {
+    if (!isValidPath(path)) {
         logError(call, path, "invalid path");
         return false;
     }
     std::lock_guard<std::mutex> lock(m_mutex);
-    const pugi::xml_document* parsed = document(call, path, root);
+    const pugi::xml_document *parsed = document(call, path, root);
     return parsed != nullptr && reader(*parsed);
 }
 
-bool XmlStore::change(const char* call, const char* path, const Changer& changer)
+bool XmlStore::change(const char *call, const char *path, const Changer &changer)
 {
-    if (!isValidPath(path))
-    {
+    if (!isValidPath(path)) {
         logError(call, path, "invalid path");
         return false;
     }
     std::lock_guard<std::mutex> lock(m_mutex);
     const std::string key(path);
-    pugi::xml_document* parsed = document(call, key, kStoreRoot);
+    pugi::xml_document *parsed = document(call, key, kStoreRoot);
     if (parsed == nullptr)
         return false;
     bool changed = false;
-    try
-    {
+    try {
         changed = changer(*parsed);
-    }
-    catch (...)
-    {
+    } catch (...) {
         m_cache.erase(key);
         throw;
     }
@@ -154,8 +146,7 @@ bool XmlStore::change(const char* call, const char* path, const Changer& changer
     if (!changed)
         return false;
     FileIdentity identity;
-    if (!write(call, key, *parsed) || !identityOf(key, &identity))
-    {
+    if (!write(call, key, *parsed) || !identityOf(key, &identity)) {
         m_cache.erase(key);
         return false;
     }
@@ -163,16 +154,16 @@ bool XmlStore::change(const char* call, const char* path, const Changer& changer
     return true;
 }
 
-bool XmlStore::create(const char* call, const char* path)
+bool XmlStore::create(const char *call, const char *path)
 {
-    if (!isValidPath(path))
-    {
+    if (!isValidPath(path)) {
         logError(call, path, "invalid path");
         return false;
     }
     std::lock_guard<std::mutex> lock(m_mutex);
     const std::string key(path);
-    struct stat info {};
+    struct stat info
+    {};
     if (::lstat(path, &info) == 0)
         return document(call, key, kStoreRoot) != nullptr;
 

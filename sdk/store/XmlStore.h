@@ -12,7 +12,7 @@
 namespace xmlstore {
 
 // The root element of every file the store writes.
-extern const char* const kStoreRoot;
+extern const char *const kStoreRoot;
 
 // Parsed store files, cached by path and file identity, and their atomic writes. Every read and
 // change of a file goes through here, so the cache stays equal to the disk: a change is written at
@@ -20,22 +20,22 @@ extern const char* const kStoreRoot;
 class XmlStore
 {
 public:
-    using Reader = std::function<bool(const pugi::xml_document&)>;
-    using Changer = std::function<bool(pugi::xml_document&)>;
+    using Reader = std::function<bool(const pugi::xml_document &)>;
+    using Changer = std::function<bool(pugi::xml_document &)>;
 
-    static XmlStore& instance();
+    static XmlStore &instance();
 
     // Runs reader on the file's document when the file parses and its root element is root.
     // Returns false when it does not, else the reader's result.
-    bool read(const char* call, const char* path, const char* root, const Reader& reader);
+    bool read(const char *call, const char *path, const char *root, const Reader &reader);
 
     // Runs changer on the file's document and writes the document when it returns true. A changer
     // returning false must leave the document unchanged. Returns true once the file is written.
-    bool change(const char* call, const char* path, const Changer& changer);
+    bool change(const char *call, const char *path, const Changer &changer);
 
     // Writes a new store file with an empty root element unless a file exists at path; true when a
     // store file is there afterwards.
-    bool create(const char* call, const char* path);
+    bool create(const char *call, const char *path);
 
     // Forgets every parsed document.
     void clearCache();
@@ -48,7 +48,7 @@ private:
         int64_t size = -1;
         int64_t modifiedNs = 0;
         int64_t changedNs = 0;
-        bool operator==(const FileIdentity& other) const;
+        bool operator==(const FileIdentity &other) const;
     };
     struct Entry
     {
@@ -56,10 +56,10 @@ private:
         std::unique_ptr<pugi::xml_document> document;
     };
 
-    static bool identityOf(const std::string& path, FileIdentity* identity);
+    static bool identityOf(const std::string &path, FileIdentity *identity);
     // The cached or freshly parsed document of path; nullptr (logged) when it cannot be had.
-    pugi::xml_document* document(const char* call, const std::string& path, const char* root);
-    bool write(const char* call, const std::string& path, const pugi::xml_document& document);
+    pugi::xml_document *document(const char *call, const std::string &path, const char *root);
+    bool write(const char *call, const std::string &path, const pugi::xml_document &document);
 
     std::mutex m_mutex;
     std::unordered_map<std::string, Entry> m_cache;
@@ -67,6 +67,6 @@ private:
 };
 
 // Writes one line about a failed call to the error output.
-void logError(const char* call, const char* path, const std::string& what);
+void logError(const char *call, const char *path, const std::string &what);
 
 } // namespace xmlstore

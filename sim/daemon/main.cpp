@@ -18,7 +18,7 @@
 
 namespace {
 
-SimServer* g_server = nullptr;
+SimServer *g_server = nullptr;
 
 void onSignal(int)
 {
@@ -28,17 +28,16 @@ void onSignal(int)
 
 int usage()
 {
-    std::fprintf(stderr,
-                 "usage: kbdsim [--dir DIR] [--demo] [--plug MODEL[:SERIAL][:receiver]]...\n"
-                 "       kbdsim ctl [--dir DIR] COMMAND...\n"
-                 "models:");
-    for (const ModelInfo& model : ModelCatalog::models())
+    std::fprintf(stderr, "usage: kbdsim [--dir DIR] [--demo] [--plug MODEL[:SERIAL][:receiver]]...\n"
+                         "       kbdsim ctl [--dir DIR] COMMAND...\n"
+                         "models:");
+    for (const ModelInfo &model : ModelCatalog::models())
         std::fprintf(stderr, " %s", model.name.c_str());
     std::fprintf(stderr, "\n");
     return 2;
 }
 
-int control(const std::string& folder, const std::string& line)
+int control(const std::string &folder, const std::string &line)
 {
     const std::string path = folder + "/" + SimSocketName::controlName;
     sockaddr_un address{};
@@ -47,7 +46,7 @@ int control(const std::string& folder, const std::string& line)
     address.sun_family = AF_UNIX;
     std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
     const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    if (fd < 0 || ::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)) != 0) {
+    if (fd < 0 || ::connect(fd, reinterpret_cast<sockaddr *>(&address), sizeof(address)) != 0) {
         std::fprintf(stderr, "kbdsim: no simulator listens on %s\n", path.c_str());
         return 1;
     }
@@ -66,7 +65,7 @@ int control(const std::string& folder, const std::string& line)
 
 } // namespace
 
-int main(int argc, char** argv)
+int main(int argc, char **argv)
 {
     std::vector<std::string> args(argv + 1, argv + argc);
     const bool ctl = !args.empty() && args[0] == "ctl";
@@ -82,9 +81,9 @@ int main(int argc, char** argv)
         else if (!ctl && args[i] == "--plug" && i + 1 < args.size())
             plugs.push_back(args[++i]);
         else if (!ctl && args[i] == "--demo")
-            plugs.insert(plugs.end(), {"Aster104:DEMO0000000000000000000000000001",
-                                       "Quartz68HE:DEMO0000000000000000000000000002",
-                                       "Breeze84W:DEMO0000000000000000000000000003"});
+            plugs.insert(plugs.end(),
+                         {"Aster104:DEMO0000000000000000000000000001", "Quartz68HE:DEMO0000000000000000000000000002",
+                          "Breeze84W:DEMO0000000000000000000000000003"});
         else if (ctl)
             break;
         else
@@ -105,7 +104,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "kbdsim: %s\n", error.c_str());
         return 1;
     }
-    for (const std::string& plug : plugs) {
+    for (const std::string &plug : plugs) {
         // MODEL[:SERIAL][:receiver]
         std::vector<std::string> parts;
         size_t start = 0, colon;
@@ -128,7 +127,8 @@ int main(int argc, char** argv)
     std::fflush(stdout);
 
     g_server = &server;
-    struct sigaction action{};
+    struct sigaction action
+    {};
     action.sa_handler = onSignal;
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGTERM, &action, nullptr);

@@ -31,7 +31,7 @@ QString userSettingsPath()
 {
     return DDataManager::instance()->getUserConfigDir() + "/VorlanConfig.ini";
 }
-}
+} // namespace
 
 class tst_DAppllication : public QObject
 {
@@ -112,10 +112,14 @@ void tst_DAppllication::swallowedKeysNeverReachAnEdit_data()
     QTest::addColumn<int>("key");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("space") << int(Qt::Key_Space) << " " << "ab";
-    QTest::newRow("return") << int(Qt::Key_Return) << "\r" << "ab";
-    QTest::newRow("enter") << int(Qt::Key_Enter) << "\r" << "ab";
-    QTest::newRow("letter") << int(Qt::Key_C) << "c" << "abc";
+    QTest::newRow("space") << int(Qt::Key_Space) << " "
+                           << "ab";
+    QTest::newRow("return") << int(Qt::Key_Return) << "\r"
+                            << "ab";
+    QTest::newRow("enter") << int(Qt::Key_Enter) << "\r"
+                           << "ab";
+    QTest::newRow("letter") << int(Qt::Key_C) << "c"
+                            << "abc";
 }
 
 void tst_DAppllication::swallowedKeysNeverReachAnEdit()

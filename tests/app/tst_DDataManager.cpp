@@ -77,13 +77,20 @@ void tst_DDataManager::loadThemeChoosesFileByIndex_data()
     QTest::addColumn<QString>("allBgColor");
     QTest::addColumn<QString>("textDefaultColor");
 
-    QTest::newRow("0 Black") << 0 << "42,42,70" << "205,205,205";
-    QTest::newRow("1 Light") << 1 << "180,180,180" << "140,140,140";
-    QTest::newRow("2 Blue") << 2 << "45,85,205" << "225,225,225";
-    QTest::newRow("3 Pink") << 3 << "245,65,245" << "225,205,225";
-    QTest::newRow("4 Other from resources") << 4 << "42,42,70" << "205,205,205";
-    QTest::newRow("7 falls back to Black") << 7 << "42,42,70" << "205,205,205";
-    QTest::newRow("-1 falls back to Black") << -1 << "42,42,70" << "205,205,205";
+    QTest::newRow("0 Black") << 0 << "42,42,70"
+                             << "205,205,205";
+    QTest::newRow("1 Light") << 1 << "180,180,180"
+                             << "140,140,140";
+    QTest::newRow("2 Blue") << 2 << "45,85,205"
+                            << "225,225,225";
+    QTest::newRow("3 Pink") << 3 << "245,65,245"
+                            << "225,205,225";
+    QTest::newRow("4 Other from resources") << 4 << "42,42,70"
+                                            << "205,205,205";
+    QTest::newRow("7 falls back to Black") << 7 << "42,42,70"
+                                           << "205,205,205";
+    QTest::newRow("-1 falls back to Black") << -1 << "42,42,70"
+                                            << "205,205,205";
 }
 
 void tst_DDataManager::loadThemeChoosesFileByIndex()
@@ -170,7 +177,8 @@ void tst_DDataManager::cjkSubstituteFamily_data()
 
     QTest::newRow("none") << QStringList({"DejaVu Sans"}) << QString();
     QTest::newRow("noto only") << QStringList({"DejaVu Sans", "Noto Sans CJK SC"}) << "Noto Sans CJK SC";
-    QTest::newRow("preferred first") << QStringList({"Noto Sans CJK SC", "wenquanyi micro hei"}) << "WenQuanYi Micro Hei";
+    QTest::newRow("preferred first") << QStringList({"Noto Sans CJK SC", "wenquanyi micro hei"})
+                                     << "WenQuanYi Micro Hei";
 }
 
 void tst_DDataManager::cjkSubstituteFamily()

@@ -143,17 +143,17 @@ void tst_DDataManagerDeviceState::sensitivityInfoFollowsQueryMode()
     if (query) {
         m_manager->queryDynamicSensitivityNum(mode, 3, 2);
         QCOMPARE(querySpy.count(), 1);
-        QCOMPARE(querySpy.at(0), (QVariantList {3, 2}));
+        QCOMPARE(querySpy.at(0), (QVariantList{3, 2}));
     }
     m_manager->relayDynamicSensitivityInfo(12, 15, 20, 3, 4);
     if (clicked) {
         QCOMPARE(enter.count(), 0);
         QCOMPARE(click.count(), 1);
-        QCOMPARE(click.at(0), (QVariantList {12, 15, 20, 3, 4}));
+        QCOMPARE(click.at(0), (QVariantList{12, 15, 20, 3, 4}));
     } else {
         QCOMPARE(click.count(), 0);
         QCOMPARE(enter.count(), 1);
-        QCOMPARE(enter.at(0), (QVariantList {12, 15, 20}));
+        QCOMPARE(enter.at(0), (QVariantList{12, 15, 20}));
     }
 }
 
@@ -173,17 +173,17 @@ void tst_DDataManagerDeviceState::relaysPassArgumentsUnchanged()
     m_manager->relayAllKeysCalibrationStatus(1);
     m_manager->notifySeniorKeysListChanged();
 
-    QCOMPARE(keyboard.at(0), (QVariantList {0x41, 0x1E, 1, 0x20}));
-    QCOMPARE(travel.at(0), (QVariantList {21, 5, 40}));
-    QCOMPARE(point.at(0), (QVariantList {7, 3}));
-    QCOMPARE(status.at(0), (QVariantList {2}));
-    QCOMPARE(allStatus.at(0), (QVariantList {1}));
+    QCOMPARE(keyboard.at(0), (QVariantList{0x41, 0x1E, 1, 0x20}));
+    QCOMPARE(travel.at(0), (QVariantList{21, 5, 40}));
+    QCOMPARE(point.at(0), (QVariantList{7, 3}));
+    QCOMPARE(status.at(0), (QVariantList{2}));
+    QCOMPARE(allStatus.at(0), (QVariantList{1}));
     QCOMPARE(seniorKeys.count(), 1);
 }
 
 void tst_DDataManagerDeviceState::macroMouseRecordIsReadableDuringEmission()
 {
-    MSLLHOOKSTRUCT record {};
+    MSLLHOOKSTRUCT record{};
     record.pt = {640, 480};
     record.mouseData = 0x00780000;
     QVector<int> seen;
@@ -194,7 +194,7 @@ void tst_DDataManagerDeviceState::macroMouseRecordIsReadableDuringEmission()
                               });
     m_manager->relayMacroMouseEvent(0, WM_MOUSEWHEEL, reinterpret_cast<LPARAM>(&record));
     disconnect(connection);
-    QCOMPARE(seen, (QVector<int> {0, WM_MOUSEWHEEL, 640, 480, 120}));
+    QCOMPARE(seen, (QVector<int>{0, WM_MOUSEWHEEL, 640, 480, 120}));
 }
 
 QTEST_MAIN(tst_DDataManagerDeviceState)

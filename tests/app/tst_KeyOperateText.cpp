@@ -118,8 +118,8 @@ void tst_KeyOperateText::typeAndValueTexts()
     QFETCH(QString, mode);
     QFETCH(QString, value);
     QString valueText = QStringLiteral("stale");
-    const KeyOperateInfo info = operation(type.toLatin1().constData(), mode.toLatin1().constData(),
-                                          value.toUtf8().constData());
+    const KeyOperateInfo info =
+        operation(type.toLatin1().constData(), mode.toLatin1().constData(), value.toUtf8().constData());
     QTEST(describe(info, m_sources, &valueText), "typeName");
     QTEST(valueText, "valueText");
 }

@@ -27,7 +27,7 @@ void makeFile(const QString &path, const QDateTime &modified)
     QVERIFY(file.flush());
     QVERIFY(file.setFileTime(modified, QFileDevice::FileModificationTime));
 }
-}
+} // namespace
 
 void tst_LogCleaner::removesOnlyFilesOlderThanSevenDays_data()
 {
@@ -65,7 +65,10 @@ void tst_LogCleaner::subFoldersStay()
     QVERIFY(QDir(dir.path()).mkdir("old"));
     makeFile(dir.filePath("old/inner.log"), now.addDays(-30));
     const time_t old = now.addDays(-30).toSecsSinceEpoch();
-    const struct utimbuf times{old, old};
+    const struct utimbuf times
+    {
+        old, old
+    };
     QCOMPARE(::utime(QFile::encodeName(dir.filePath("old")).constData(), &times), 0);
 
     LogCleaner::cleanFolder(dir.path(), now);

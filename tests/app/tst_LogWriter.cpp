@@ -10,9 +10,9 @@
 #include <vector>
 
 namespace {
-const QRegularExpression lineFormat(
-    "^\\[Debug\\]-\\[flie:    line:0    datetime:(\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d)\\]"
-    "--------------------- (.*)$");
+const QRegularExpression
+    lineFormat("^\\[Debug\\]-\\[flie:    line:0    datetime:(\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d)\\]"
+               "--------------------- (.*)$");
 
 QByteArray readAll(const QString &path)
 {
@@ -30,7 +30,7 @@ QList<QByteArray> crlfLines(const QByteArray &data)
         lines.removeLast();
     return lines;
 }
-}
+} // namespace
 
 class tst_LogWriter : public QObject
 {

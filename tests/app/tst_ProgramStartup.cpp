@@ -28,9 +28,10 @@ QString logText()
 
 int bannerCount()
 {
-    return logText().count("--------------------- ------------------------- *** App Runing *** ------------------------------\r\n");
+    return logText().count(
+        "--------------------- ------------------------- *** App Runing *** ------------------------------\r\n");
 }
-}
+} // namespace
 
 class tst_ProgramStartup : public QObject
 {
@@ -112,11 +113,15 @@ void tst_ProgramStartup::secondStartExitsOneAndLeavesOneBanner()
     QTRY_VERIFY_WITH_TIMEOUT(logText().contains("Start Chang App Theme ... ThemeSelectIndex:"), 30000);
     const QStringList lines = logText().split("\r\n", Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 11);
-    const QStringList labels{"------------------------- *** App Runing *** ---", "UserConfig FullPath: \"",
-                             "System Cpu: \"", "Memory Describe: \"freeMem ", "System Version: \"",
+    const QStringList labels{"------------------------- *** App Runing *** ---",
+                             "UserConfig FullPath: \"",
+                             "System Cpu: \"",
+                             "Memory Describe: \"freeMem ",
+                             "System Version: \"",
                              "Screen Size: "};
-    const QRegularExpression prefix("^\\[Debug\\]-\\[flie:    line:0    datetime:\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d\\]"
-                                    "--------------------- ");
+    const QRegularExpression prefix(
+        "^\\[Debug\\]-\\[flie:    line:0    datetime:\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d\\]"
+        "--------------------- ");
     for (int i = 0; i < 6; ++i) {
         const QRegularExpressionMatch match = prefix.match(lines[i]);
         QVERIFY2(match.hasMatch(), qPrintable(lines[i]));
@@ -125,8 +130,7 @@ void tst_ProgramStartup::secondStartExitsOneAndLeavesOneBanner()
     // No upgrade library is installed beside the test program.
     const QStringList windowSteps{"1.CreatTrayIcon  and  registerDevice", "2.Init Vorlan Sdk",
                                   "-------------------- *** [ Load JL dll Failed ] *** -----------------------",
-                                  "3.Init Widgets",
-                                  "Start Chang App Theme ... ThemeSelectIndex: 0"};
+                                  "3.Init Widgets", "Start Chang App Theme ... ThemeSelectIndex: 0"};
     for (int i = 0; i < windowSteps.size(); ++i)
         QVERIFY2(lines[6 + i].endsWith(windowSteps[i]), qPrintable(lines[6 + i]));
 }

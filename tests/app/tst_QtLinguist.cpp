@@ -152,8 +152,9 @@ void tst_QtLinguist::everyLanguageHasItsFile_data()
     QTest::addColumn<int>("index");
     QTest::addColumn<QString>("file");
 
-    const char *const files[] = {"Zh_SM", "Zh_TR", "English", "Japanese", "Korean", "Russian", "Arabic", "Spanish",
-                                 "Portugal", "German", "Italian", "Polish", "French", "Ukrainian", "Czech"};
+    const char *const files[] = {"Zh_SM",   "Zh_TR",  "English", "Japanese",  "Korean",
+                                 "Russian", "Arabic", "Spanish", "Portugal",  "German",
+                                 "Italian", "Polish", "French",  "Ukrainian", "Czech"};
     int index = 1;
     for (const char *file : files) {
         QTest::newRow(file) << index << QStringLiteral("%1.qm").arg(QLatin1String(file));
@@ -242,27 +243,32 @@ void tst_QtLinguist::textsOfEveryKindTranslate_data()
     QTest::addColumn<QString>("english");
 
     // Device page code and the data manager's tables translate in "QObject".
-    QTest::newRow("device page toast") << "QObject" << "Download config failed, Please try again"
+    QTest::newRow("device page toast") << "QObject"
+                                       << "Download config failed, Please try again"
                                        << QString::fromUtf8("下载配置失败，请重试")
                                        << "Download config failed, Please try again";
-    QTest::newRow("device page tab tip") << "QObject" << "Trigger Setting" << QString::fromUtf8("触发设置")
-                                         << "Trigger Setting";
-    QTest::newRow("data manager table") << "QObject" << "Screen brightness+" << QString::fromUtf8("屏幕亮度+")
+    QTest::newRow("device page tab tip") << "QObject"
+                                         << "Trigger Setting" << QString::fromUtf8("触发设置") << "Trigger Setting";
+    QTest::newRow("data manager table") << "QObject"
+                                        << "Screen brightness+" << QString::fromUtf8("屏幕亮度+")
                                         << "Screen brightness+";
-    QTest::newRow("file filter") << "QObject" << "Profile files(*.xml)" << QString::fromUtf8("配置文件(*.xml)")
+    QTest::newRow("file filter") << "QObject"
+                                 << "Profile files(*.xml)" << QString::fromUtf8("配置文件(*.xml)")
                                  << "Profile files(*.xml)";
-    QTest::newRow("typo kept") << "QObject" << "The key calibration runing" << QString::fromUtf8("按键校准进行中")
+    QTest::newRow("typo kept") << "QObject"
+                               << "The key calibration runing" << QString::fromUtf8("按键校准进行中")
                                << "The key calibration runing";
     // Forms translate in their own context, whether designed or built in code.
-    QTest::newRow("designed form") << "DProfileMenuToolWidget" << "Modify Name" << QString::fromUtf8("修改名称")
-                                   << "Modify Name";
-    QTest::newRow("form in code") << "DCustomKeysPage" << "Function:" << QString::fromUtf8("功能：") << "Function:";
-    QTest::newRow("form in Chinese") << "DDevicePage" << QString::fromUtf8("产品列表")
-                                     << QString::fromUtf8("产品列表") << "Product list";
-    QTest::newRow("widget class") << "keySelectFrame" << "Cannot remapped" << QString::fromUtf8("无法改键")
-                                  << "Cannot remapped";
-    QTest::newRow("marked table") << "DSoftKeyboardPage" << "Korean/English" << QString::fromUtf8("韩/英")
-                                  << "Korean/English";
+    QTest::newRow("designed form") << "DProfileMenuToolWidget"
+                                   << "Modify Name" << QString::fromUtf8("修改名称") << "Modify Name";
+    QTest::newRow("form in code") << "DCustomKeysPage"
+                                  << "Function:" << QString::fromUtf8("功能：") << "Function:";
+    QTest::newRow("form in Chinese") << "DDevicePage" << QString::fromUtf8("产品列表") << QString::fromUtf8("产品列表")
+                                     << "Product list";
+    QTest::newRow("widget class") << "keySelectFrame"
+                                  << "Cannot remapped" << QString::fromUtf8("无法改键") << "Cannot remapped";
+    QTest::newRow("marked table") << "DSoftKeyboardPage"
+                                  << "Korean/English" << QString::fromUtf8("韩/英") << "Korean/English";
 }
 
 void tst_QtLinguist::textsOfEveryKindTranslate()
@@ -288,7 +294,8 @@ void tst_QtLinguist::failedLoadKeepsInstalledLanguage()
     const QString program = root + QStringLiteral("/tst_QtLinguist");
     QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), program));
     QVERIFY(QFile::setPermissions(program, QFile::permissions(program) | QFileDevice::ExeOwner));
-    QVERIFY(QFile::copy(translationDir() + QStringLiteral("/Zh_SM.qm"), root + QStringLiteral("/translation/Zh_SM.qm")));
+    QVERIFY(
+        QFile::copy(translationDir() + QStringLiteral("/Zh_SM.qm"), root + QStringLiteral("/translation/Zh_SM.qm")));
     QFile corrupt(root + QStringLiteral("/translation/Zh_TR.qm"));
     QVERIFY(corrupt.open(QIODevice::WriteOnly));
     corrupt.write(QByteArray(64, '\x5a'));

@@ -85,19 +85,32 @@ void tst_ThemeColorInfo::trapCellsReadAsWritten_data()
     QTest::addColumn<bool>("bgImageUsing");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("Black border, no images") << "Black" << "DeviceBorderColor" << false << "52,52,86";
-    QTest::newRow("Black border, images") << "Black" << "DeviceBorderColor" << true << "52,52,86,128";
-    QTest::newRow("Black text colour, images") << "Black" << "TextDefaultColor" << true << "205,205,205";
-    QTest::newRow("Blue control border") << "Blue" << "SettingsControlBorderColor" << true << "65,105,255";
-    QTest::newRow("Blue main background") << "Blue" << "MainWidgetBgColor" << true << "100,149,237,128";
-    QTest::newRow("Pink main background, images") << "Pink" << "MainWidgetBgColor" << true << "255,80,255";
-    QTest::newRow("Pink text colour") << "Pink" << "TextDefaultColor" << false << "225,205,225";
-    QTest::newRow("Light right background, images") << "Light" << "DeviceRightBgColor" << true << "230,230,230,80";
-    QTest::newRow("Light right background") << "Light" << "DeviceRightBgColor" << false << "230,230,230";
-    QTest::newRow("Light main background") << "Light" << "MainWidgetBgColor" << true << "240,240,240,128";
-    QTest::newRow("Black right background") << "Black" << "DeviceRightBgColor" << true << "26,27,49,100";
-    QTest::newRow("Other soft-keyboard text") << "Other" << "DeviceSoftkeyboardButDefaultTextColor" << false << "190,180,200";
-    QTest::newRow("Blue soft-keyboard text") << "Blue" << "DeviceSoftkeyboardButDefaultTextColor" << false << "230,240,230";
+    QTest::newRow("Black border, no images") << "Black"
+                                             << "DeviceBorderColor" << false << "52,52,86";
+    QTest::newRow("Black border, images") << "Black"
+                                          << "DeviceBorderColor" << true << "52,52,86,128";
+    QTest::newRow("Black text colour, images") << "Black"
+                                               << "TextDefaultColor" << true << "205,205,205";
+    QTest::newRow("Blue control border") << "Blue"
+                                         << "SettingsControlBorderColor" << true << "65,105,255";
+    QTest::newRow("Blue main background") << "Blue"
+                                          << "MainWidgetBgColor" << true << "100,149,237,128";
+    QTest::newRow("Pink main background, images") << "Pink"
+                                                  << "MainWidgetBgColor" << true << "255,80,255";
+    QTest::newRow("Pink text colour") << "Pink"
+                                      << "TextDefaultColor" << false << "225,205,225";
+    QTest::newRow("Light right background, images") << "Light"
+                                                    << "DeviceRightBgColor" << true << "230,230,230,80";
+    QTest::newRow("Light right background") << "Light"
+                                            << "DeviceRightBgColor" << false << "230,230,230";
+    QTest::newRow("Light main background") << "Light"
+                                           << "MainWidgetBgColor" << true << "240,240,240,128";
+    QTest::newRow("Black right background") << "Black"
+                                            << "DeviceRightBgColor" << true << "26,27,49,100";
+    QTest::newRow("Other soft-keyboard text") << "Other"
+                                              << "DeviceSoftkeyboardButDefaultTextColor" << false << "190,180,200";
+    QTest::newRow("Blue soft-keyboard text") << "Blue"
+                                             << "DeviceSoftkeyboardButDefaultTextColor" << false << "230,240,230";
 }
 
 void tst_ThemeColorInfo::trapCellsReadAsWritten()
@@ -107,7 +120,8 @@ void tst_ThemeColorInfo::trapCellsReadAsWritten()
     QFETCH(bool, bgImageUsing);
     QFETCH(QString, expected);
 
-    const ThemeColorInfo info = readThemeColorInfo(QStringLiteral(":/images/StyleQss/%1ThemeConfig.ini").arg(theme), bgImageUsing);
+    const ThemeColorInfo info =
+        readThemeColorInfo(QStringLiteral(":/images/StyleQss/%1ThemeConfig.ini").arg(theme), bgImageUsing);
     for (const ThemeColorField &field : themeColorFields()) {
         if (key == QLatin1String(field.key)) {
             QCOMPARE(info.*field.member, expected);

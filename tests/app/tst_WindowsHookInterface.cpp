@@ -62,39 +62,40 @@ void tst_WindowsHookInterface::keySequences_data()
     // Per event: 1 swallowed, 0 passed on.
     QTest::addColumn<QVector<int>>("swallowed");
 
-    const QVector<int> aDown {0x41, 0x1E, 0x00};
-    const QVector<int> aUp {0x41, 0x1E, 0x80};
+    const QVector<int> aDown{0x41, 0x1E, 0x00};
+    const QVector<int> aUp{0x41, 0x1E, 0x80};
     QTest::newRow("held key in mode 2: one press, repeats pass, one release")
-        << 2 << EventList {aDown, aDown, aDown, aUp}
-        << EventList {{0x41, 0x1E, 1, 0x00}, {0x41, 0x1E, 0, 0x80}} << QVector<int> {1, 0, 0, 1};
+        << 2 << EventList{aDown, aDown, aDown, aUp} << EventList{{0x41, 0x1E, 1, 0x00}, {0x41, 0x1E, 0, 0x80}}
+        << QVector<int>{1, 0, 0, 1};
     QTest::newRow("mode 3 behaves as mode 2")
-        << 3 << EventList {aDown, aDown, aUp}
-        << EventList {{0x41, 0x1E, 1, 0x00}, {0x41, 0x1E, 0, 0x80}} << QVector<int> {1, 0, 1};
+        << 3 << EventList{aDown, aDown, aUp} << EventList{{0x41, 0x1E, 1, 0x00}, {0x41, 0x1E, 0, 0x80}}
+        << QVector<int>{1, 0, 1};
     QTest::newRow("Caps Lock in mode 2 is reported and passed")
-        << 2 << EventList {{0x14, 0x3A, 0x00}, {0x14, 0x3A, 0x80}}
-        << EventList {{0x14, 0x3A, 1, 0x00}, {0x14, 0x3A, 0, 0x80}} << QVector<int> {0, 0};
+        << 2 << EventList{{0x14, 0x3A, 0x00}, {0x14, 0x3A, 0x80}}
+        << EventList{{0x14, 0x3A, 1, 0x00}, {0x14, 0x3A, 0, 0x80}} << QVector<int>{0, 0};
     QTest::newRow("lock keys and both Ctrl keys pass in mode 2")
         << 2
-        << EventList {{0x90, 0x45, 0x01}, {0x91, 0x46, 0x00}, {0xA2, 0x1D, 0x00}, {0xA3, 0x1D, 0x01},
-                      {0xA3, 0x1D, 0x81}}
-        << EventList {{0x90, 0x45, 1, 0x01}, {0x91, 0x46, 1, 0x00}, {0xA2, 0x1D, 1, 0x00},
-                      {0xA3, 0x1D, 1, 0x01}, {0xA3, 0x1D, 0, 0x81}}
-        << QVector<int> {0, 0, 0, 0, 0};
+        << EventList{{0x90, 0x45, 0x01}, {0x91, 0x46, 0x00}, {0xA2, 0x1D, 0x00}, {0xA3, 0x1D, 0x01}, {0xA3, 0x1D, 0x81}}
+        << EventList{{0x90, 0x45, 1, 0x01},
+                     {0x91, 0x46, 1, 0x00},
+                     {0xA2, 0x1D, 1, 0x00},
+                     {0xA3, 0x1D, 1, 0x01},
+                     {0xA3, 0x1D, 0, 0x81}}
+        << QVector<int>{0, 0, 0, 0, 0};
     QTest::newRow("Shift is swallowed in mode 2")
-        << 2 << EventList {{0xA0, 0x2A, 0x00}} << EventList {{0xA0, 0x2A, 1, 0x00}} << QVector<int> {1};
+        << 2 << EventList{{0xA0, 0x2A, 0x00}} << EventList{{0xA0, 0x2A, 1, 0x00}} << QVector<int>{1};
     QTest::newRow("mode 5 reports and passes everything")
-        << 5 << EventList {aDown, aDown, aUp, {0x0D, 0x1C, 0x01}}
-        << EventList {{0x41, 0x1E, 1, 0x00}, {0x41, 0x1E, 0, 0x80}, {0x0D, 0x1C, 1, 0x01}}
-        << QVector<int> {0, 0, 0, 0};
+        << 5 << EventList{aDown, aDown, aUp, {0x0D, 0x1C, 0x01}}
+        << EventList{{0x41, 0x1E, 1, 0x00}, {0x41, 0x1E, 0, 0x80}, {0x0D, 0x1C, 1, 0x01}} << QVector<int>{0, 0, 0, 0};
     QTest::newRow("key held before the start reports only its release")
-        << 2 << EventList {aUp} << EventList {{0x41, 0x1E, 0, 0x80}} << QVector<int> {1};
+        << 2 << EventList{aUp} << EventList{{0x41, 0x1E, 0, 0x80}} << QVector<int>{1};
     QTest::newRow("Alt combinations are key-downs")
-        << 2 << EventList {{0xA4, 0x38, 0x20}, {0x09, 0x0F, 0x20}, {0x09, 0x0F, 0xA0}, {0xA4, 0x38, 0x80}}
-        << EventList {{0xA4, 0x38, 1, 0x20}, {0x09, 0x0F, 1, 0x20}, {0x09, 0x0F, 0, 0xA0}, {0xA4, 0x38, 0, 0x80}}
-        << QVector<int> {1, 1, 1, 1};
+        << 2 << EventList{{0xA4, 0x38, 0x20}, {0x09, 0x0F, 0x20}, {0x09, 0x0F, 0xA0}, {0xA4, 0x38, 0x80}}
+        << EventList{{0xA4, 0x38, 1, 0x20}, {0x09, 0x0F, 1, 0x20}, {0x09, 0x0F, 0, 0xA0}, {0xA4, 0x38, 0, 0x80}}
+        << QVector<int>{1, 1, 1, 1};
     QTest::newRow("injected extended key-down counts, injected plain one is a release")
-        << 2 << EventList {{0x25, 0x4B, 0x11}, {0x42, 0x30, 0x10}}
-        << EventList {{0x25, 0x4B, 1, 0x11}, {0x42, 0x30, 0, 0x10}} << QVector<int> {1, 1};
+        << 2 << EventList{{0x25, 0x4B, 0x11}, {0x42, 0x30, 0x10}}
+        << EventList{{0x25, 0x4B, 1, 0x11}, {0x42, 0x30, 0, 0x10}} << QVector<int>{1, 1};
 }
 
 void tst_WindowsHookInterface::keySequences()
@@ -173,9 +174,9 @@ void tst_WindowsHookInterface::macroRecordingGoesThroughDataManager()
 
     QCOMPARE(ownSignal.count(), 0);
     QCOMPARE(keyboard.count(), 3);
-    QCOMPARE(keyboard.at(0), (QVariantList {0x41, 0x1E, 1, 0x00}));
-    QCOMPARE(keyboard.at(1), (QVariantList {0x41, 0x1E, 0, 0x80}));
-    QCOMPARE(mouse, (QVector<QVector<int>> {{0, 513, 10, 20}, {0, 514, 12, 22}}));
+    QCOMPARE(keyboard.at(0), (QVariantList{0x41, 0x1E, 1, 0x00}));
+    QCOMPARE(keyboard.at(1), (QVariantList{0x41, 0x1E, 0, 0x80}));
+    QCOMPARE(mouse, (QVector<QVector<int>>{{0, 513, 10, 20}, {0, 514, 12, 22}}));
 }
 
 void tst_WindowsHookInterface::stoppingMacroRecordingDropsMouseHook()
@@ -237,14 +238,14 @@ void tst_WindowsHookInterface::requestMacroRecordHookReturnsReceiverResult()
     QCOMPARE(manager->requestMacroRecordHook(true), false);
 
     // The owner of the hook, as the key-assignment tab handles the request.
-    auto connection = connect(manager, &DDataManager::sigHookRuningStrtusCtrl_MacroRecord, this,
-                              [this, manager](bool isStartHook) {
-                                  m_hook->stopHook();
-                                  const int result = isStartHook ? m_hook->startHook(HOOK_MACRO_RECORD)
-                                                                 : m_hook->stopHook();
-                                  manager->setMacroRecordHookResult(result == 1);
-                              },
-                              Qt::DirectConnection);
+    auto connection = connect(
+        manager, &DDataManager::sigHookRuningStrtusCtrl_MacroRecord, this,
+        [this, manager](bool isStartHook) {
+            m_hook->stopHook();
+            const int result = isStartHook ? m_hook->startHook(HOOK_MACRO_RECORD) : m_hook->stopHook();
+            manager->setMacroRecordHookResult(result == 1);
+        },
+        Qt::DirectConnection);
     QCOMPARE(manager->requestMacroRecordHook(true), true);
     QVERIFY(m_backend->mouseHooked());
     QCOMPARE(manager->requestMacroRecordHook(false), true);

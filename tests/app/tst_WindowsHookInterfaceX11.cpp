@@ -2,8 +2,8 @@
 
 #include <QtTest>
 
-#include <X11/Xlib.h>
 #include <X11/XKBlib.h>
+#include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 
@@ -47,7 +47,7 @@ void tst_WindowsHookInterfaceX11::initTestCase()
     XSync(m_client, False);
     QTRY_VERIFY_WITH_TIMEOUT(
         [this] {
-            XWindowAttributes attributes {};
+            XWindowAttributes attributes{};
             XGetWindowAttributes(m_client, m_window, &attributes);
             return attributes.map_state == IsViewable;
         }(),
@@ -113,8 +113,8 @@ void tst_WindowsHookInterfaceX11::keyCaptureLetsOnlyPassKeysAndRepeatsThrough()
 {
     QCOMPARE(m_hook->startHook(HOOK_KEY_CAPTURE), 1);
     // The five pass keys (each lock key twice, to leave it off), and b.
-    const QList<KeySym> passKeys {XK_Caps_Lock, XK_Num_Lock,  XK_Scroll_Lock, XK_Caps_Lock,
-                                  XK_Num_Lock,  XK_Scroll_Lock, XK_Control_L, XK_Control_R};
+    const QList<KeySym> passKeys{XK_Caps_Lock, XK_Num_Lock,    XK_Scroll_Lock, XK_Caps_Lock,
+                                 XK_Num_Lock,  XK_Scroll_Lock, XK_Control_L,   XK_Control_R};
     for (KeySym key : passKeys) {
         press(key);
         release(key);
@@ -160,11 +160,10 @@ void tst_WindowsHookInterfaceX11::passThroughLetsEveryKeyThrough()
     press(XK_Control_L);
     release(XK_Control_L);
     const QStringList seen = clientEvents(6);
-    QCOMPARE(seen, (QStringList {QStringLiteral("+%1").arg(code(XK_a)), QStringLiteral("-%1").arg(code(XK_a)),
-                                 QStringLiteral("+%1").arg(code(XK_Shift_L)),
-                                 QStringLiteral("-%1").arg(code(XK_Shift_L)),
-                                 QStringLiteral("+%1").arg(code(XK_Control_L)),
-                                 QStringLiteral("-%1").arg(code(XK_Control_L))}));
+    QCOMPARE(seen, (QStringList{
+                       QStringLiteral("+%1").arg(code(XK_a)), QStringLiteral("-%1").arg(code(XK_a)),
+                       QStringLiteral("+%1").arg(code(XK_Shift_L)), QStringLiteral("-%1").arg(code(XK_Shift_L)),
+                       QStringLiteral("+%1").arg(code(XK_Control_L)), QStringLiteral("-%1").arg(code(XK_Control_L))}));
 }
 
 QTEST_GUILESS_MAIN(tst_WindowsHookInterfaceX11)

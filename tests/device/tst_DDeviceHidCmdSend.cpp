@@ -104,9 +104,10 @@ void tst_DDeviceHidCmdSend::reportOnTheWire_data()
     QTest::addColumn<QByteArray>("expected");
 
     QTest::newRow("writeSN") << "writeSN"
-                             << expectedReport("011500000020" "3031323334353637383961626364656630313233343536373839616263646566");
-    QTest::newRow("writeSN cut to 32 bytes") << "writeSN long"
-                                             << expectedReport("011500000020" + QByteArray(32, 'z').toHex());
+                             << expectedReport("011500000020"
+                                               "3031323334353637383961626364656630313233343536373839616263646566");
+    QTest::newRow("writeSN cut to 32 bytes")
+        << "writeSN long" << expectedReport("011500000020" + QByteArray(32, 'z').toHex());
     QTest::newRow("writeKey") << "writeKey" << expectedReport("0103000000090200040506070809");
     QTest::newRow("writeFullKey echoes bytes 6..18")
         << "writeFullKey" << expectedReport("0104000000150102030405060708090a0b0c0d");
@@ -115,14 +116,16 @@ void tst_DDeviceHidCmdSend::reportOnTheWire_data()
     QTest::newRow("inquireKeyboardLightConfig") << "inquireKeyboardLightConfig" << expectedReport("010601");
     QTest::newRow("inquireSideLightConfig") << "inquireSideLightConfig" << expectedReport("010701");
     QTest::newRow("resetKeyboard") << "resetKeyboard" << expectedReport("01130000000101");
-    QTest::newRow("setSleepTime 300, 600") << "setSleepTime 300 600"
-                                           << expectedReport("011301000001000000012c025801");
+    QTest::newRow("setSleepTime 300, 600") << "setSleepTime 300 600" << expectedReport("011301000001000000012c025801");
     QTest::newRow("setSleepTime 255, 256") << "setSleepTime 255 256" << expectedReport("01130100000100000000ff010000");
     QTest::newRow("setSleepTime above 16 bits, flag's low byte")
         << "setSleepTime wide" << expectedReport("0113010000010000001245000001");
-    QTest::newRow("setLockWin third and fourth swapped")
-        << "setLockWin 1010" << expectedReport("01130000000100000000000000" "01000001");
-    QTest::newRow("setLockWin other flags") << "setLockWin 0101" << expectedReport("01130000000100000000000000" "00010100");
+    QTest::newRow("setLockWin third and fourth swapped") << "setLockWin 1010"
+                                                         << expectedReport("01130000000100000000000000"
+                                                                           "01000001");
+    QTest::newRow("setLockWin other flags") << "setLockWin 0101"
+                                            << expectedReport("01130000000100000000000000"
+                                                              "00010100");
     QTest::newRow("checkLayoutSupportCustom") << "checkLayoutSupportCustom" << expectedReport("010d");
     QTest::newRow("checkSleepTime") << "checkSleepTime" << expectedReport("011302000001");
     QTest::newRow("querySensitivity") << "querySensitivity" << expectedReport("01290000001804");
@@ -159,25 +162,35 @@ void tst_DDeviceHidCmdSend::refusedQueueLogsItsLine_data()
     QTest::addColumn<QString>("builder");
     QTest::addColumn<QString>("line");
 
-    QTest::newRow("writeSN") << "writeSN" << "USB serial port [Write SN] Failed ...";
-    QTest::newRow("writeKey") << "writeKey" << "USB serial port [Write Key] Failed ...";
-    QTest::newRow("writeFullKey") << "writeFullKey" << "USB serial port [Write Key] Failed ...";
+    QTest::newRow("writeSN") << "writeSN"
+                             << "USB serial port [Write SN] Failed ...";
+    QTest::newRow("writeKey") << "writeKey"
+                              << "USB serial port [Write Key] Failed ...";
+    QTest::newRow("writeFullKey") << "writeFullKey"
+                                  << "USB serial port [Write Key] Failed ...";
     QTest::newRow("inquireLightMode") << "inquireLightMode"
                                       << "---------- *** Inquire [Light Mode] Failed *** ----------";
     QTest::newRow("inquireSideLightMode") << "inquireSideLightMode"
                                           << "---------- *** Inquire [Side Light Mode] Failed *** ----------";
     QTest::newRow("inquireKeyboardLightConfig")
-        << "inquireKeyboardLightConfig" << "---------- *** Inquire [Keyboard Light Config] Failed *** ----------";
-    QTest::newRow("inquireSideLightConfig")
-        << "inquireSideLightConfig" << "---------- *** Inquire [Side Light Config] Failed *** ----------";
-    QTest::newRow("resetKeyboard") << "resetKeyboard" << "---------- *** [Reset] Failed *** ----------";
-    QTest::newRow("setSleepTime") << "setSleepTime 300 600" << "---------- *** [Set Sleep time] Failed *** ----------";
-    QTest::newRow("setLockWin") << "setLockWin 1010" << "---------- *** [Lock Win] Failed *** ----------";
-    QTest::newRow("checkLayoutSupportCustom")
-        << "checkLayoutSupportCustom" << "USB serial port [Check keyboard layout is support custom] Failed ...";
-    QTest::newRow("checkSleepTime") << "checkSleepTime" << "---------- *** [Check Sleep time] Failed *** ----------";
-    QTest::newRow("querySensitivity") << "querySensitivity" << "USB serial port [Query Keyboard Sensitivity] Failed ...";
-    QTest::newRow("queryAntiShake") << "queryAntiShake" << "USB serial port [Query Keyboard Sensitivity] Failed ...";
+        << "inquireKeyboardLightConfig"
+        << "---------- *** Inquire [Keyboard Light Config] Failed *** ----------";
+    QTest::newRow("inquireSideLightConfig") << "inquireSideLightConfig"
+                                            << "---------- *** Inquire [Side Light Config] Failed *** ----------";
+    QTest::newRow("resetKeyboard") << "resetKeyboard"
+                                   << "---------- *** [Reset] Failed *** ----------";
+    QTest::newRow("setSleepTime") << "setSleepTime 300 600"
+                                  << "---------- *** [Set Sleep time] Failed *** ----------";
+    QTest::newRow("setLockWin") << "setLockWin 1010"
+                                << "---------- *** [Lock Win] Failed *** ----------";
+    QTest::newRow("checkLayoutSupportCustom") << "checkLayoutSupportCustom"
+                                              << "USB serial port [Check keyboard layout is support custom] Failed ...";
+    QTest::newRow("checkSleepTime") << "checkSleepTime"
+                                    << "---------- *** [Check Sleep time] Failed *** ----------";
+    QTest::newRow("querySensitivity") << "querySensitivity"
+                                      << "USB serial port [Query Keyboard Sensitivity] Failed ...";
+    QTest::newRow("queryAntiShake") << "queryAntiShake"
+                                    << "USB serial port [Query Keyboard Sensitivity] Failed ...";
     QTest::newRow("queryRateOfReturn") << "queryRateOfReturn"
                                        << "USB serial port [Query Keyboard Sensitivity] Failed ...";
 }

@@ -24,8 +24,8 @@ QByteArray report(int command, const QList<QPair<int, int>> &bytes = {})
 
 QByteArray status(int keyLock, int connection, int linkState, int download = 0, int mode = 0)
 {
-    return report(0x01, {{5, 1}, {6, keyLock}, {9, 1}, {10, 80}, {11, connection}, {12, linkState},
-                         {13, download}, {14, mode}});
+    return report(
+        0x01, {{5, 1}, {6, keyLock}, {9, 1}, {10, 80}, {11, connection}, {12, linkState}, {13, download}, {14, mode}});
 }
 
 hidStructInfoAll record(const char *model, const char *path)
@@ -441,8 +441,8 @@ void tst_DDeviceKeyboardLink::hostKeyActions()
     QFETCH(int, profileSwitch);
 
     if (!type.isEmpty()) {
-        QVERIFY(CVorlanXML_AddProFileMacroWithKeyInfoItem(m_profile.constData(), "2", "30", "1", type.constData(),
-                                                          "1", "0", value.constData()));
+        QVERIFY(CVorlanXML_AddProFileMacroWithKeyInfoItem(m_profile.constData(), "2", "30", "1", type.constData(), "1",
+                                                          "0", value.constData()));
     }
     // Another key's entry is never used.
     QVERIFY(CVorlanXML_AddProFileMacroWithKeyInfoItem(m_profile.constData(), "2", "31", "2", "8", "1", "0", "/bin/x"));

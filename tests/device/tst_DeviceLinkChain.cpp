@@ -100,13 +100,17 @@ void tst_DeviceLinkChain::inquiryChainRunsToItsEnd_data()
     QTest::addColumn<QString>("serialFault");
     QTest::addColumn<QList<int>>("commands");
 
-    QTest::newRow("plain model") << "Aster104" << "normal" << QList<int>{0x14, 0x06, 0x07, 0x09, 0x01, 0x0D};
+    QTest::newRow("plain model") << "Aster104"
+                                 << "normal" << QList<int>{0x14, 0x06, 0x07, 0x09, 0x01, 0x0D};
     QTest::newRow("magnetic model asks for its three values")
-        << "Quartz68HE" << "normal" << QList<int>{0x14, 0x06, 0x07, 0x09, 0x29, 0x29, 0x29, 0x01, 0x0D};
+        << "Quartz68HE"
+        << "normal" << QList<int>{0x14, 0x06, 0x07, 0x09, 0x29, 0x29, 0x29, 0x01, 0x0D};
     QTest::newRow("blank serial number is written first")
-        << "Aster104" << "blank" << QList<int>{0x14, 0x15, 0x06, 0x07, 0x09, 0x01, 0x0D};
+        << "Aster104"
+        << "blank" << QList<int>{0x14, 0x15, 0x06, 0x07, 0x09, 0x01, 0x0D};
     QTest::newRow("31 characters are not a serial number")
-        << "Breeze84W" << "short" << QList<int>{0x14, 0x15, 0x06, 0x07, 0x09, 0x01, 0x0D};
+        << "Breeze84W"
+        << "short" << QList<int>{0x14, 0x15, 0x06, 0x07, 0x09, 0x01, 0x0D};
 }
 
 void tst_DeviceLinkChain::inquiryChainRunsToItsEnd()
@@ -117,8 +121,8 @@ void tst_DeviceLinkChain::inquiryChainRunsToItsEnd()
 
     const int keyboard = m_sim->plug(model);
     QVERIFY(keyboard > 0);
-    const std::string answer = m_sim->server().execute("serial " + std::to_string(keyboard) + " "
-                                                       + serialFault.toStdString());
+    const std::string answer =
+        m_sim->server().execute("serial " + std::to_string(keyboard) + " " + serialFault.toStdString());
     QVERIFY2(answer.rfind("OK", 0) == 0, answer.c_str());
     m_sim->server().withKeyboard(keyboard, [](SimKeyboard &simulated) {
         simulated.memory().sensitivity = 41;
@@ -176,22 +180,19 @@ void tst_DeviceLinkChain::forwardedKeysAnsweredOnceWithLocks()
 
     // The locks act only while the keyboard's status asks for them.
     const QList<QByteArray> forwarded = {
-        keyState({0x04, 0, 0x2B}),         // Alt+Tab, locks still off
-        report(0x01, {{5, 1}, {6, 1}}),    // status: key locks on
-        keyState({0x04, 0, 0x2B, 0x3D}),   // Alt+Tab+F4: Tab removed, F4 not locked
-        keyState({0x02, 0, 0x2B, 0x3D}),   // Shift instead of Alt: Tab stays removed
-        keyState({0x00, 0, 0x05, 0x2B}),   // Tab pressed again with no modifier
-        keyState({0x88, 0, 0x05}),         // both Windows keys: cleared
-        keyState({0x0C, 0, 0x05, 0x2B}),   // Alt+Tab with Windows still held (already cleared)
-        keyState({}),                      // everything released
+        keyState({0x04, 0, 0x2B}),       // Alt+Tab, locks still off
+        report(0x01, {{5, 1}, {6, 1}}),  // status: key locks on
+        keyState({0x04, 0, 0x2B, 0x3D}), // Alt+Tab+F4: Tab removed, F4 not locked
+        keyState({0x02, 0, 0x2B, 0x3D}), // Shift instead of Alt: Tab stays removed
+        keyState({0x00, 0, 0x05, 0x2B}), // Tab pressed again with no modifier
+        keyState({0x88, 0, 0x05}),       // both Windows keys: cleared
+        keyState({0x0C, 0, 0x05, 0x2B}), // Alt+Tab with Windows still held (already cleared)
+        keyState({}),                    // everything released
     };
     const QList<QByteArray> answers = {
-        QByteArray::fromHex("04002b0000000000"),
-        QByteArray::fromHex("04003d0000000000"),
-        QByteArray::fromHex("02003d0000000000"),
-        QByteArray::fromHex("0000050000000000"),
-        QByteArray::fromHex("0000050000000000"),
-        QByteArray::fromHex("0400050000000000"),
+        QByteArray::fromHex("04002b0000000000"), QByteArray::fromHex("04003d0000000000"),
+        QByteArray::fromHex("02003d0000000000"), QByteArray::fromHex("0000050000000000"),
+        QByteArray::fromHex("0000050000000000"), QByteArray::fromHex("0400050000000000"),
         QByteArray::fromHex("0000000000000000"),
     };
 
@@ -222,8 +223,11 @@ void tst_DeviceLinkChain::multimediaReportsEchoedOnce()
     QVERIFY(m_sim->inject(keyboard, report(0x05, {{6, 0x03}})));
     QTRY_COMPARE_WITH_TIMEOUT(m_sim->received(keyboard).size(), before + 2, kWait);
     const QList<QByteArray> received = m_sim->received(keyboard).mid(before);
-    QCOMPARE(received.at(0).toHex(), QByteArray::fromHex("01040000001503e9" "00000000000000000000" "11")
-                                         .leftJustified(64, '\0').toHex());
+    QCOMPARE(received.at(0).toHex(), QByteArray::fromHex("01040000001503e9"
+                                                         "00000000000000000000"
+                                                         "11")
+                                         .leftJustified(64, '\0')
+                                         .toHex());
     QCOMPARE(received.at(1).left(7).toHex(), QByteArray("01040000001503"));
 }
 

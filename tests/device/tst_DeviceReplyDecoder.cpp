@@ -45,8 +45,7 @@ void tst_DeviceReplyDecoder::lightModeSupport_data()
         << report(0x0A, run(6, {1, 2, 3, 0xA5, 4, 5})) << QList<int>{1, 2, 3} << 4 << 5;
     QTest::newRow("second marker kind and repeated markers")
         << report(0x02, run(6, {7, 0x5A, 0xA5, 0x5A, 3, 6})) << QList<int>{7} << 3 << 6;
-    QTest::newRow("marker first")
-        << report(0x02, run(6, {0xA5, 2, 9})) << QList<int>{} << 2 << 9;
+    QTest::newRow("marker first") << report(0x02, run(6, {0xA5, 2, 9})) << QList<int>{} << 2 << 9;
 
     QList<int> everyByte;
     QList<int> codes;
@@ -55,8 +54,7 @@ void tst_DeviceReplyDecoder::lightModeSupport_data()
         codes.append(i);
     }
     codes[57] = 0;
-    QTest::newRow("no marker: every byte a code")
-        << report(0x0A, run(6, everyByte.mid(0, 57))) << codes << 0 << 0;
+    QTest::newRow("no marker: every byte a code") << report(0x0A, run(6, everyByte.mid(0, 57))) << codes << 0 << 0;
 
     QList<int> filler;
     for (int i = 6; i < 62; ++i)
@@ -84,10 +82,9 @@ void tst_DeviceReplyDecoder::lightRecordLevelsArriveMinusOne()
 {
     const QByteArray input = report(0x07, run(6, {9, 2, 0, 10, 20, 30, 40, 50, 60, 1, 1, 77}));
     const colorInfoData record = DeviceReplyDecoder::lightRecord(HidCmdReport::fromBytes(input), 1);
-    const QList<int> fields = {record.area, record.lightMode, record.brightness, record.speed,
-                               record.colorR, record.colorG, record.colorB, record.bgColorR,
-                               record.bgColorG, record.bgColorB, record.direction, record.fullColor,
-                               record.reserved12, record.reserved13};
+    const QList<int> fields = {record.area,      record.lightMode, record.brightness, record.speed,     record.colorR,
+                               record.colorG,    record.colorB,    record.bgColorR,   record.bgColorG,  record.bgColorB,
+                               record.direction, record.fullColor, record.reserved12, record.reserved13};
     QCOMPARE(fields, (QList<int>{1, 9, 3, 1, 10, 20, 30, 40, 50, 60, 1, 1, 77, 0}));
 }
 
@@ -120,8 +117,7 @@ void tst_DeviceReplyDecoder::keyPositionsIgnoreBitsSixAndSeven()
     const QMap<int, int> bitmap = DeviceReplyDecoder::columnBitmap(HidCmdReport::fromBytes(input), 6);
     QCOMPARE(bitmap.size(), 22);
     using Positions = QList<QPair<int, int>>;
-    QCOMPARE(DeviceReplyDecoder::keyPositions(bitmap),
-             (Positions{{0, 0}, {2, 2}, {5, 2}, {5, 21}}));
+    QCOMPARE(DeviceReplyDecoder::keyPositions(bitmap), (Positions{{0, 0}, {2, 2}, {5, 2}, {5, 21}}));
 }
 
 QTEST_APPLESS_MAIN(tst_DeviceReplyDecoder)

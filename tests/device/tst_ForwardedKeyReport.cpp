@@ -39,9 +39,8 @@ void tst_ForwardedKeyReport::changes_data()
     QTest::newRow("nothing changed") << state({0x02, 0, 4}) << state({0x02, 0, 4}) << Changes{};
     QTest::newRow("presses: modifiers in bit order, then keys in byte order")
         << state({}) << state({0x81, 0, 5, 4}) << Changes{{224, true}, {231, true}, {5, true}, {4, true}};
-    QTest::newRow("releases after presses")
-        << state({0x04, 0, 0x2B}) << state({0x01, 0, 0x3D})
-        << Changes{{224, true}, {0x3D, true}, {226, false}, {0x2B, false}};
+    QTest::newRow("releases after presses") << state({0x04, 0, 0x2B}) << state({0x01, 0, 0x3D})
+                                            << Changes{{224, true}, {0x3D, true}, {226, false}, {0x2B, false}};
     QTest::newRow("a key that moves to another byte did not change")
         << state({0, 0, 4, 5}) << state({0, 0, 5}) << Changes{{4, false}};
     QTest::newRow("the reserved byte is no key") << state({0, 9}) << state({0, 7}) << Changes{};

@@ -57,8 +57,7 @@ void tst_OutgoingKeyReport::update_data()
 
     QTest::newRow("modifiers set and clear their bits")
         << Steps{{224, true}, {231, true}, {225, true}, {224, false}} << keys({0x82}) << 2;
-    QTest::newRow("keys fill from byte 2")
-        << Steps{{4, true}, {5, true}} << keys({0, 0, 4, 5}) << 4;
+    QTest::newRow("keys fill from byte 2") << Steps{{4, true}, {5, true}} << keys({0, 0, 4, 5}) << 4;
     QTest::newRow("usage 0 is not added") << Steps{{0, true}} << keys({}) << 2;
     QTest::newRow("a seventh key is not added")
         << Steps{{4, true}, {5, true}, {6, true}, {7, true}, {8, true}, {9, true}, {10, true}}
@@ -99,18 +98,14 @@ void tst_OutgoingKeyReport::keyLocks_data()
     QTest::newRow("Windows keys kept without their lock")
         << Steps{{227, true}, {231, true}} << locks("1", "1", "1", "0") << keys({0x88});
     QTest::newRow("held Windows key: Alt+Tab stays")
-        << Steps{{227, true}, {226, true}, {0x2B, true}} << locks("1", "0", "0", "0")
-        << keys({0x0C, 0, 0x2B});
+        << Steps{{227, true}, {226, true}, {0x2B, true}} << locks("1", "0", "0", "0") << keys({0x0C, 0, 0x2B});
     QTest::newRow("Alt+Tab removed, later keys move down")
-        << Steps{{226, true}, {4, true}, {0x2B, true}, {5, true}} << locks("1", "0", "0", "0")
-        << keys({0x04, 0, 4, 5});
+        << Steps{{226, true}, {4, true}, {0x2B, true}, {5, true}} << locks("1", "0", "0", "0") << keys({0x04, 0, 4, 5});
     QTest::newRow("right Alt+F4 removed")
-        << Steps{{230, true}, {0x3D, true}, {6, true}} << locks("0", "1", "0", "0")
-        << keys({0x40, 0, 6});
+        << Steps{{230, true}, {0x3D, true}, {6, true}} << locks("0", "1", "0", "0") << keys({0x40, 0, 6});
     QTest::newRow("Alt+F4 kept when only Alt+Tab is locked")
         << Steps{{226, true}, {0x3D, true}} << locks("1", "0", "0", "0") << keys({0x04, 0, 0x3D});
-    QTest::newRow("Shift+Tab removed")
-        << Steps{{229, true}, {0x2B, true}} << locks("0", "0", "1", "0") << keys({0x20});
+    QTest::newRow("Shift+Tab removed") << Steps{{229, true}, {0x2B, true}} << locks("0", "0", "1", "0") << keys({0x20});
     QTest::newRow("Shift+Tab kept by the Alt+Tab lock alone")
         << Steps{{225, true}, {0x2B, true}} << locks("1", "0", "0", "0") << keys({0x02, 0, 0x2B});
     QTest::newRow("Ctrl+Tab untouched") << Steps{{224, true}, {0x2B, true}} << all << keys({0x01, 0, 0x2B});

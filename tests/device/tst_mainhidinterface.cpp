@@ -7,15 +7,15 @@
 #include <QtTest>
 
 #include <atomic>
-#include <tuple>
 #include <memory>
 #include <thread>
+#include <tuple>
 
 namespace {
 
-QByteArray bytesOf(const SimReport& report)
+QByteArray bytesOf(const SimReport &report)
 {
-    return QByteArray(reinterpret_cast<const char*>(report.data()), int(report.size()));
+    return QByteArray(reinterpret_cast<const char *>(report.data()), int(report.size()));
 }
 
 HidCmdReport lightFrame(int index)
@@ -105,10 +105,12 @@ void TestMainHidInterFace::serialReplyReachesOnlySerialSignal()
     // Received in this thread, as the link receives them: queued from the I/O thread.
     QList<QPair<QByteArray, QString>> serials;
     QList<std::tuple<QByteArray, int, int>> data;
-    connect(&hid, &MainHidInterFace::sigHidSnGetOver, this,
-            [&](QByteArray report, QString name) { serials.append({report, name}); });
-    connect(&hid, &MainHidInterFace::sigHidDataArrived, this,
-            [&](QByteArray report, int length, int index) { data.append({report, length, index}); });
+    connect(&hid, &MainHidInterFace::sigHidSnGetOver, this, [&](QByteArray report, QString name) {
+        serials.append({report, name});
+    });
+    connect(&hid, &MainHidInterFace::sigHidDataArrived, this, [&](QByteArray report, int length, int index) {
+        data.append({report, length, index});
+    });
     QCOMPARE(hid.openHid(m_path), 0);
     hid.start();
 
@@ -134,15 +136,15 @@ void TestMainHidInterFace::handshakeEverySecond()
     QCOMPARE(hid.openHid(m_path), 0);
     hid.start();
     int handshakes = 0;
-    QTRY_VERIFY_WITH_TIMEOUT(
-        m_server->withKeyboard(m_keyboard, [&](SimKeyboard& k) { handshakes = k.handshakes(); }) && handshakes >= 2,
-        20000);
+    QTRY_VERIFY_WITH_TIMEOUT(m_server->withKeyboard(m_keyboard, [&](SimKeyboard &k) { handshakes = k.handshakes(); })
+                                 && handshakes >= 2,
+                             20000);
 
     HidCmdReport expected(CMD_HANDSHAKE);
     expected[5] = 1;
     std::vector<int64_t> times;
-    m_server->withKeyboard(m_keyboard, [&](SimKeyboard& k) {
-        for (const SimLogEntry& entry : k.receivedLog()) {
+    m_server->withKeyboard(m_keyboard, [&](SimKeyboard &k) {
+        for (const SimLogEntry &entry : k.receivedLog()) {
             if (entry.report[1] == CMD_HANDSHAKE) {
                 QCOMPARE(bytesOf(entry.report), expected.toByteArray());
                 times.push_back(entry.milliseconds);
@@ -182,7 +184,7 @@ void TestMainHidInterFace::lightFramesQueueInBatches()
     std::vector<SimReport> reports = waitForReports(size_t(1 + 2 * batch));
 
     QList<int> frames;
-    for (const SimReport& report : reports) {
+    for (const SimReport &report : reports) {
         if (report[1] == CMD_LIGHT_STREAM)
             frames << report[2];
     }
@@ -209,7 +211,7 @@ void TestMainHidInterFace::lightFramesNeedTheStream()
     QCOMPARE(int(reports.at(1)[1]), int(CMD_LAYOUT_CHECK));
     hid.closeHid();
     hid.wait();
-    for (const SimReport& report : m_server->receivedReports(m_keyboard))
+    for (const SimReport &report : m_server->receivedReports(m_keyboard))
         QVERIFY(report[1] != CMD_LIGHT_STREAM);
 }
 

@@ -56,10 +56,12 @@ int recurse(int depth)
         std::abort();
     } else if (!std::strcmp(kind, "abort-fork-blocked")) {
         // What a crash inside malloc does to fork(): its handlers wait for a lock that is never released.
-        ::pthread_atfork([] {
-            for (;;)
-                ::pause();
-        }, nullptr, nullptr);
+        ::pthread_atfork(
+            [] {
+                for (;;)
+                    ::pause();
+            },
+            nullptr, nullptr);
         std::abort();
     }
     ::_exit(3);
@@ -117,7 +119,7 @@ ChildResult runChild(const QStringList &arguments)
     return result;
 }
 
-}
+} // namespace
 
 class tst_CrashHandler : public QObject
 {

@@ -36,11 +36,16 @@ void tst_DeviceNotifier::hidrawPathFromParentIds_data()
                                     << "hid#vid_0416&pid_3f00&mi_00#/dev/hidraw0";
     QTest::newRow("bluetooth bus") << "0005:0000046D:0000B35B" << 0 << "/dev/hidraw9"
                                    << "hid#vid_046d&pid_b35b&mi_00#/dev/hidraw9";
-    QTest::newRow("vendor id too wide") << "0003:00012090:00000001" << 1 << "/dev/hidraw3" << "";
-    QTest::newRow("not hexadecimal") << "0003:0000120G:00000001" << 1 << "/dev/hidraw3" << "";
-    QTest::newRow("two fields") << "00001209:00000001" << 1 << "/dev/hidraw3" << "";
-    QTest::newRow("no node") << "0003:00001209:00000001" << 1 << "" << "";
-    QTest::newRow("empty") << "" << 0 << "/dev/hidraw1" << "";
+    QTest::newRow("vendor id too wide") << "0003:00012090:00000001" << 1 << "/dev/hidraw3"
+                                        << "";
+    QTest::newRow("not hexadecimal") << "0003:0000120G:00000001" << 1 << "/dev/hidraw3"
+                                     << "";
+    QTest::newRow("two fields") << "00001209:00000001" << 1 << "/dev/hidraw3"
+                                << "";
+    QTest::newRow("no node") << "0003:00001209:00000001" << 1 << ""
+                             << "";
+    QTest::newRow("empty") << "" << 0 << "/dev/hidraw1"
+                           << "";
 }
 
 void tst_DeviceNotifier::hidrawPathFromParentIds()

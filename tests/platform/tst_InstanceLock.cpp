@@ -111,7 +111,8 @@ void tst_InstanceLock::runtimeFolderMustBeTheUsersOwn()
 
     QCOMPARE(PrivateRuntimeDir::ensurePrivate(folder), accepted);
     if (setup == "missing") {
-        struct stat info {};
+        struct stat info
+        {};
         QVERIFY(::stat(name, &info) == 0);
         QCOMPARE(info.st_mode & 0777, mode_t(0700));
     }

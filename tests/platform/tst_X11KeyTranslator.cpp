@@ -68,7 +68,7 @@ void tst_X11KeyTranslator::keysGiveWindowsCodes()
     QFETCH(bool, release);
     QFETCH(bool, altHeld);
     QFETCH(bool, numLock);
-    KBDLLHOOKSTRUCT record {};
+    KBDLLHOOKSTRUCT record{};
     QVERIFY(X11KeyTranslator::translateKey(keyCode, release, altHeld, numLock, record));
     QTEST(int(record.vkCode), "vk");
     QTEST(int(record.scanCode), "scan");
@@ -77,7 +77,7 @@ void tst_X11KeyTranslator::keysGiveWindowsCodes()
 
 void tst_X11KeyTranslator::keysWithoutWindowsCodeAreDropped()
 {
-    KBDLLHOOKSTRUCT record {};
+    KBDLLHOOKSTRUCT record{};
     QVERIFY(!X11KeyTranslator::translateKey(0, false, false, true, record));
     QVERIFY(!X11KeyTranslator::translateKey(x11(84), false, false, true, record));
     QVERIFY(!X11KeyTranslator::translateKey(300, false, false, true, record));

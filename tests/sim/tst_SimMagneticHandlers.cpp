@@ -6,7 +6,7 @@
 namespace {
 
 // A 0x29 report: sub-command in byte 6, then the given bytes from byte 7.
-SimReport magnetic(int subCommand, const QByteArray& from7 = QByteArray())
+SimReport magnetic(int subCommand, const QByteArray &from7 = QByteArray())
 {
     SimReport report{};
     report[0] = 1;
@@ -18,16 +18,16 @@ SimReport magnetic(int subCommand, const QByteArray& from7 = QByteArray())
     return report;
 }
 
-QByteArray hex(const SimReplies& replies)
+QByteArray hex(const SimReplies &replies)
 {
     QByteArray out;
-    for (const SimReport& reply : replies)
-        out += QByteArray(reinterpret_cast<const char*>(reply.data()), int(reply.size())).toHex() + '\n';
+    for (const SimReport &reply : replies)
+        out += QByteArray(reinterpret_cast<const char *>(reply.data()), int(reply.size())).toHex() + '\n';
     return out;
 }
 
 // A 0x21 reply: sub-command in byte 6, then the given bytes from byte 7.
-QByteArray magneticReply(int subCommand, const QByteArray& from7 = QByteArray())
+QByteArray magneticReply(int subCommand, const QByteArray &from7 = QByteArray())
 {
     QByteArray reply(64, '\0');
     reply[0] = 1;
@@ -39,7 +39,7 @@ QByteArray magneticReply(int subCommand, const QByteArray& from7 = QByteArray())
 
 SimKeyboard makeKeyboard()
 {
-    const ModelInfo* info = ModelCatalog::findByName("Quartz68HE");
+    const ModelInfo *info = ModelCatalog::findByName("Quartz68HE");
     return SimKeyboard(*info, info->ids.front(), "0123456789abcdef0123456789abcdef");
 }
 
@@ -87,13 +87,12 @@ void tst_SimMagneticHandlers::calibrationReplies_data()
 
     const QByteArray half = QByteArray(11, char(0x3f));
     const QByteArray all = QByteArray(22, char(0x3f));
-    QTest::newRow("one key runs, then succeeds") << 7 << QByteArray::fromHex("0203")
-                                                 << magneticReply(7, "\x01") + magneticReply(7, QByteArray(1, '\0'));
-    QTest::newRow("a key outside the matrix fails") << 7 << QByteArray::fromHex("0600")
-                                                    << magneticReply(7, "\x01") + magneticReply(7, "\x02");
-    QTest::newRow("all keys: progress, then done") << 8 << QByteArray(1, '\0')
-                                                   << magneticReply(8, "\x01" + half)
-                                                          + magneticReply(8, QByteArray(1, '\0') + all);
+    QTest::newRow("one key runs, then succeeds")
+        << 7 << QByteArray::fromHex("0203") << magneticReply(7, "\x01") + magneticReply(7, QByteArray(1, '\0'));
+    QTest::newRow("a key outside the matrix fails")
+        << 7 << QByteArray::fromHex("0600") << magneticReply(7, "\x01") + magneticReply(7, "\x02");
+    QTest::newRow("all keys: progress, then done")
+        << 8 << QByteArray(1, '\0') << magneticReply(8, "\x01" + half) + magneticReply(8, QByteArray(1, '\0') + all);
     QTest::newRow("all keys stop") << 8 << QByteArray("\x01") << QByteArray();
 }
 

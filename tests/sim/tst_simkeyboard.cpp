@@ -10,37 +10,38 @@ namespace {
 const char kSerial[] = "0123456789abcdef0123456789abcdef";
 
 // A 64-byte frame from (offset, value) pairs; every other byte 0.
-QByteArray frame(std::initializer_list<std::pair<int, int>> bytes, const QByteArray& payloadAt6 = QByteArray())
+QByteArray frame(std::initializer_list<std::pair<int, int>> bytes, const QByteArray &payloadAt6 = QByteArray())
 {
     QByteArray out(64, '\0');
     out.replace(6, payloadAt6.size(), payloadAt6);
-    for (const auto& [offset, value] : bytes)
+    for (const auto &[offset, value] : bytes)
         out[offset] = static_cast<char>(value);
     return out;
 }
 
-SimReport toReport(const QByteArray& bytes)
+SimReport toReport(const QByteArray &bytes)
 {
     SimReport report{};
     std::copy(bytes.begin(), bytes.begin() + std::min<int>(bytes.size(), 64), report.begin());
     return report;
 }
 
-QByteArray fromReport(const SimReport& report)
+QByteArray fromReport(const SimReport &report)
 {
-    return QByteArray(reinterpret_cast<const char*>(report.data()), int(report.size()));
+    return QByteArray(reinterpret_cast<const char *>(report.data()), int(report.size()));
 }
 
-SimKeyboard makeKeyboard(const char* model)
+SimKeyboard makeKeyboard(const char *model)
 {
-    const ModelInfo* info = ModelCatalog::findByName(model);
+    const ModelInfo *info = ModelCatalog::findByName(model);
     return SimKeyboard(*info, info->ids.front(), kSerial);
 }
 
-QByteArray onlyReply(SimKeyboard& keyboard, const QByteArray& request)
+QByteArray onlyReply(SimKeyboard &keyboard, const QByteArray &request)
 {
     const SimReplies replies = keyboard.receive(toReport(request));
-    return replies.size() == 1 ? fromReport(replies.front()) : QByteArray("replies: ") + QByteArray::number(int(replies.size()));
+    return replies.size() == 1 ? fromReport(replies.front())
+                               : QByteArray("replies: ") + QByteArray::number(int(replies.size()));
 }
 
 } // namespace
@@ -75,21 +76,20 @@ void TestSimKeyboard::inquiryGetsReplyInLayout_data()
     for (int code = 1; code <= 18; ++code)
         modes.append(char(code));
 
-    QTest::newRow("serial number") << "Aster104" << frame({{1, 0x14}})
-                                   << frame({{0, 1}, {1, 0x15}, {5, 32}}, kSerial);
+    QTest::newRow("serial number") << "Aster104" << frame({{1, 0x14}}) << frame({{0, 1}, {1, 0x15}, {5, 32}}, kSerial);
     QTest::newRow("keyboard light record")
         << "Aster104" << frame({{0, 1}, {1, 0x06}, {2, 1}})
         << frame({{0, 1}, {1, 0x07}}, QByteArray::fromHex("010302ff00000000ff000100"));
     QTest::newRow("side light record") << "Aster104" << frame({{0, 1}, {1, 0x07}, {2, 1}})
                                        << frame({{0, 1}, {1, 0x08}}, QByteArray::fromHex("01030200ff00"));
-    QTest::newRow("side light record without side light") << "Quartz68HE" << frame({{0, 1}, {1, 0x07}, {2, 1}})
-                                                          << frame({{0, 1}, {1, 0x08}});
+    QTest::newRow("side light record without side light")
+        << "Quartz68HE" << frame({{0, 1}, {1, 0x07}, {2, 1}}) << frame({{0, 1}, {1, 0x08}});
     QTest::newRow("keyboard light modes") << "Aster104" << frame({{0, 1}, {1, 0x09}})
                                           << frame({{0, 1}, {1, 0x0A}}, modes + QByteArray::fromHex("a50404"));
     QTest::newRow("side light modes") << "Aster104" << frame({{0, 1}, {1, 0x01}})
                                       << frame({{0, 1}, {1, 0x02}}, QByteArray::fromHex("0102030405a50404"));
-    QTest::newRow("side light modes without side light") << "Quartz68HE" << frame({{0, 1}, {1, 0x01}})
-                                                         << frame({{0, 1}, {1, 0x02}}, QByteArray::fromHex("a5"));
+    QTest::newRow("side light modes without side light")
+        << "Quartz68HE" << frame({{0, 1}, {1, 0x01}}) << frame({{0, 1}, {1, 0x02}}, QByteArray::fromHex("a5"));
     QTest::newRow("layout check") << "Aster104" << frame({{0, 1}, {1, 0x0D}})
                                   << frame({{0, 1}, {1, 0x0D}}, "VL8201,01,KB,VL,Aster104");
     QTest::newRow("sensitivity") << "Quartz68HE" << frame({{0, 1}, {1, 0x29}, {5, 0x18}, {6, 4}})
@@ -100,8 +100,7 @@ void TestSimKeyboard::inquiryGetsReplyInLayout_data()
                                  << frame({{0, 1}, {1, 0x21}, {6, 9}, {7, 1}});
     QTest::newRow("sleep inquiry") << "Aster104" << frame({{0, 1}, {1, 0x13}, {2, 2}, {5, 1}})
                                    << frame({{0, 1}, {1, 0x14}, {2, 2}, {9, 0x01}, {10, 0x2C}, {11, 0x02}, {12, 0x58}});
-    QTest::newRow("reset") << "Aster104" << frame({{0, 1}, {1, 0x13}, {5, 1}, {6, 1}})
-                           << frame({{0, 1}, {1, 0x14}});
+    QTest::newRow("reset") << "Aster104" << frame({{0, 1}, {1, 0x13}, {5, 1}, {6, 1}}) << frame({{0, 1}, {1, 0x14}});
 }
 
 void TestSimKeyboard::inquiryGetsReplyInLayout()
@@ -155,8 +154,10 @@ void TestSimKeyboard::settingsAreKeptAndReported()
 {
     SimKeyboard keyboard = makeKeyboard("Quartz68HE");
     // Sleep times: 16-bit big-endian both ways.
-    QCOMPARE(onlyReply(keyboard, frame({{0, 1}, {1, 0x13}, {2, 1}, {5, 1}, {9, 0x12}, {10, 0x34}, {11, 0x0E}, {12, 0x10}, {13, 1}})),
-             frame({{0, 1}, {1, 0x14}}));
+    QCOMPARE(
+        onlyReply(keyboard,
+                  frame({{0, 1}, {1, 0x13}, {2, 1}, {5, 1}, {9, 0x12}, {10, 0x34}, {11, 0x0E}, {12, 0x10}, {13, 1}})),
+        frame({{0, 1}, {1, 0x14}}));
     QCOMPARE(onlyReply(keyboard, frame({{0, 1}, {1, 0x13}, {2, 2}, {5, 1}})),
              frame({{0, 1}, {1, 0x14}, {2, 2}, {9, 0x12}, {10, 0x34}, {11, 0x0E}, {12, 0x10}, {13, 1}}));
 
@@ -228,14 +229,14 @@ void TestSimKeyboard::onboardReportsFillMemory()
 
     QCOMPARE(acks.size(), size_t(1));
     QCOMPARE(fromReport(acks.front()).left(5), QByteArray::fromHex("0119030000"));
-    const SimOnboardMemory& onboard = keyboard.memory().onboard;
+    const SimOnboardMemory &onboard = keyboard.memory().onboard;
     QCOMPARE(onboard.keyLayers.size(), size_t(1));
-    const std::vector<uint8_t>& fn = onboard.keyLayers.at(2);
+    const std::vector<uint8_t> &fn = onboard.keyLayers.at(2);
     QCOMPARE(fn.size(), size_t(4 * 132));
     QCOMPARE(int(fn[4 * 125 + 3]), 0);
     QCOMPARE(int(fn[4 * 126]), 7);
     QCOMPARE(int(fn.back()), 7);
-    const SimOnboardMemory::MacroSlot& slot = onboard.macros[3];
+    const SimOnboardMemory::MacroSlot &slot = onboard.macros[3];
     QCOMPARE(int(slot.partsWritten), 0x11);
     QCOMPARE(int(slot.playMode), 1);
     QCOMPARE(int(slot.eventBytes), 8);
@@ -256,7 +257,8 @@ void TestSimKeyboard::onboardReportsFillMemory()
     QCOMPARE(onboardDump.value("macroSlots").toArray().size(), 10);
     QCOMPARE(onboardDump.value("macroSlots").toArray().at(3).toObject().value("playCount").toInt(), 5);
     QCOMPARE(onboardDump.value("advancedKeys").toArray().size(), 40);
-    QVERIFY(onboardDump.value("advancedKeys").toArray().at(39).toObject().value("data").toString().startsWith("02 00 e1"));
+    QVERIFY(
+        onboardDump.value("advancedKeys").toArray().at(39).toObject().value("data").toString().startsWith("02 00 e1"));
     QCOMPARE(onboardDump.value("acksSent").toInt(), 2);
 }
 
@@ -279,13 +281,13 @@ void TestSimKeyboard::onboardReportsOutOfRangeAreRejected()
     QFETCH(QByteArray, request);
     SimKeyboard keyboard = makeKeyboard(model.toLatin1().constData());
     keyboard.receive(toReport(request));
-    const SimOnboardMemory& onboard = keyboard.memory().onboard;
+    const SimOnboardMemory &onboard = keyboard.memory().onboard;
     QCOMPARE(onboard.rejectedReports, 1);
     QVERIFY(onboard.keyLayers.empty());
     QVERIFY(std::none_of(onboard.macros.begin(), onboard.macros.end(),
-                         [](const SimOnboardMemory::MacroSlot& slot) { return slot.partsWritten != 0; }));
+                         [](const SimOnboardMemory::MacroSlot &slot) { return slot.partsWritten != 0; }));
     QVERIFY(std::none_of(onboard.advancedKeys.begin(), onboard.advancedKeys.end(),
-                         [](const SimOnboardMemory::AdvancedKey& key) { return key.written; }));
+                         [](const SimOnboardMemory::AdvancedKey &key) { return key.written; }));
 }
 
 void TestSimKeyboard::macroAcknowledgementFaults()

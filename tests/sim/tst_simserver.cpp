@@ -14,7 +14,7 @@
 
 namespace {
 
-bool sdkLists(const std::string& path)
+bool sdkLists(const std::string &path)
 {
     std::list<std::string> paths;
     CVorlanHid_GetHidInfoList(&paths);
@@ -25,13 +25,13 @@ QByteArray readReport(intptr_t handle)
 {
     unsigned char report[64];
     const int n = CVorlanHid_HidReadBuff(handle, report);
-    return n > 0 ? QByteArray(reinterpret_cast<const char*>(report), 64) : QByteArray();
+    return n > 0 ? QByteArray(reinterpret_cast<const char *>(report), 64) : QByteArray();
 }
 
 QByteArray writeThenRead(intptr_t handle, std::initializer_list<std::pair<int, int>> bytes)
 {
     unsigned char report[64] = {};
-    for (const auto& [offset, value] : bytes)
+    for (const auto &[offset, value] : bytes)
         report[offset] = static_cast<unsigned char>(value);
     CVorlanHid_HidWriteBuff(handle, report, "");
     return readReport(handle);
@@ -156,8 +156,8 @@ void TestSimServer::controlSocketInjectsAndDumps()
     address.sun_family = AF_UNIX;
     std::strncpy(address.sun_path, control.c_str(), sizeof(address.sun_path) - 1);
     const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    QCOMPARE(::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)), 0);
-    const auto ask = [fd](const std::string& line) {
+    QCOMPARE(::connect(fd, reinterpret_cast<sockaddr *>(&address), sizeof(address)), 0);
+    const auto ask = [fd](const std::string &line) {
         const std::string request = line + "\n";
         ::send(fd, request.data(), request.size(), MSG_NOSIGNAL);
         std::string answer;
@@ -173,7 +173,8 @@ void TestSimServer::controlSocketInjectsAndDumps()
     QCOMPARE(readReport(handle).toHex(' '),
              QByteArray::fromHex("010100000009010000015000000200").append(QByteArray(49, '\0')).toHex(' '));
     QCOMPARE(ask("key " + kbd + " 02 00 04"), QString("OK"));
-    QCOMPARE(readReport(handle).mid(0, 10).toHex(), QByteArray("0104000000080200040"  "0"));
+    QCOMPARE(readReport(handle).mid(0, 10).toHex(), QByteArray("0104000000080200040"
+                                                               "0"));
     QCOMPARE(ask("hostkey " + kbd + " 4 1"), QString("OK"));
     const QByteArray host = readReport(handle);
     QCOMPARE(int(host[1]), 0x20);
@@ -256,7 +257,7 @@ void TestSimServer::controlAnswersOfWrongLines_data()
     };
     QTest::addColumn<QString>("line");
     QTest::addColumn<QString>("answer");
-    for (const auto& [command, fewest, most] : commands) {
+    for (const auto &[command, fewest, most] : commands) {
         QTest::newRow(qPrintable(command + " without id")) << command << usage;
         if (!fewest.isEmpty()) {
             QStringList fewer = fewest.split(' ');
@@ -274,7 +275,8 @@ void TestSimServer::controlAnswersOfWrongLines_data()
     QTest::newRow("unknown command") << "explode 1" << usage;
     QTest::newRow("unknown command without id") << "explode" << usage;
     // The keyboard id is looked up before the command.
-    QTest::newRow("unknown command of an unknown keyboard") << "explode 99" << "ERR no keyboard 99";
+    QTest::newRow("unknown command of an unknown keyboard") << "explode 99"
+                                                            << "ERR no keyboard 99";
 }
 
 void TestSimServer::controlAnswersOfWrongLines()

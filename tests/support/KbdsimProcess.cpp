@@ -23,7 +23,7 @@ KbdsimProcess::~KbdsimProcess()
     }
 }
 
-bool KbdsimProcess::start(const QString& folder)
+bool KbdsimProcess::start(const QString &folder)
 {
     m_folder = folder;
     qputenv("VORLAN_SIM_DIR", folder.toLocal8Bit());
@@ -42,7 +42,7 @@ bool KbdsimProcess::start(const QString& folder)
     return false;
 }
 
-QString KbdsimProcess::control(const QString& line)
+QString KbdsimProcess::control(const QString &line)
 {
     QLocalSocket socket;
     socket.connectToServer(m_folder + "/" + SimSocketName::controlName);
@@ -55,7 +55,7 @@ QString KbdsimProcess::control(const QString& line)
     return QString::fromUtf8(answer).trimmed();
 }
 
-QString KbdsimProcess::plug(const QString& model, int* id)
+QString KbdsimProcess::plug(const QString &model, int *id)
 {
     const QStringList answer = control("plug " + model).split(' ');
     if (answer.size() < 3 || answer[0] != "OK")
@@ -63,7 +63,7 @@ QString KbdsimProcess::plug(const QString& model, int* id)
     *id = answer[1].toInt();
     std::list<std::string> paths;
     CVorlanHid_GetHidInfoList(&paths);
-    for (const std::string& path : paths) {
+    for (const std::string &path : paths) {
         const QString text = QString::fromStdString(path);
         if (text.endsWith(":" + answer[2]))
             return text;

@@ -11,11 +11,11 @@ class KbdsimProcess
 public:
     ~KbdsimProcess();
 
-    bool start(const QString& folder);
+    bool start(const QString &folder);
     // One control line; the answer without its newline.
-    QString control(const QString& line);
+    QString control(const QString &line);
     // Plugs a model; returns the SDK's device path of it, empty on failure.
-    QString plug(const QString& model, int* id);
+    QString plug(const QString &model, int *id);
     QJsonObject dump(int id);
 
 private:

@@ -9,16 +9,16 @@
 
 namespace {
 
-const char* const kLayerFiles[] = {"/appProfile_Default.xml", "/appProfile_FN.xml"};
+const char *const kLayerFiles[] = {"/appProfile_Default.xml", "/appProfile_FN.xml"};
 
-QByteArray local(const QString& text)
+QByteArray local(const QString &text)
 {
     return text.toLocal8Bit();
 }
 
 } // namespace
 
-OnboardProfileFixture::OnboardProfileFixture(const QString& folder)
+OnboardProfileFixture::OnboardProfileFixture(const QString &folder)
     : m_folder(folder)
 {
     QDir().mkpath(folder);
@@ -56,27 +56,27 @@ QString OnboardProfileFixture::profileIndex(int pass) const
     return pass == 0 ? "2" : "1";
 }
 
-void OnboardProfileFixture::setKey(int pass, int keyCode, const char* type, const char* mode, const QString& value,
-                                   const char* count)
+void OnboardProfileFixture::setKey(int pass, int keyCode, const char *type, const char *mode, const QString &value,
+                                   const char *count)
 {
     CVorlanXML_AddProFileMacroWithKeyInfoItem(local(layerPath(pass)).constData(), local(profileIndex(pass)).constData(),
                                               QByteArray::number(keyCode).constData(), "key", type, count, mode,
                                               local(value).constData());
 }
 
-void OnboardProfileFixture::bindMacro(int pass, int macroIndex, const std::list<MacroEvent>& events)
+void OnboardProfileFixture::bindMacro(int pass, int macroIndex, const std::list<MacroEvent> &events)
 {
     CVorlanXML_AddProFileBindMacroItem(local(layerPath(pass)).constData(), local(profileIndex(pass)).constData(),
                                        events, QByteArray::number(macroIndex).constData(),
                                        QByteArray("Macro" + QByteArray::number(macroIndex)).constData());
 }
 
-void OnboardProfileFixture::addAdvancedKey(const SeniorKeyInfoStu& key)
+void OnboardProfileFixture::addAdvancedKey(const SeniorKeyInfoStu &key)
 {
     CVorlanXML_SeniorKey_AddInfoItem(local(seniorKeyPath()).constData(), key.type, key);
 }
 
-MacroEvent OnboardProfileFixture::macroEvent(const char* type, int code, const char* direction, int delay)
+MacroEvent OnboardProfileFixture::macroEvent(const char *type, int code, const char *direction, int delay)
 {
     MacroEvent event;
     std::memset(&event, 0, sizeof(event));
@@ -106,7 +106,7 @@ QVector<int> OnboardProfileFixture::keyMatrix()
     return codes;
 }
 
-std::list<MacroEvent> OnboardProfileFixture::typing(const QVector<int>& codes, int delay)
+std::list<MacroEvent> OnboardProfileFixture::typing(const QVector<int> &codes, int delay)
 {
     std::list<MacroEvent> events;
     for (int code : codes) {

@@ -13,25 +13,25 @@
 class OnboardProfileFixture
 {
 public:
-    explicit OnboardProfileFixture(const QString& folder);
+    explicit OnboardProfileFixture(const QString &folder);
 
     QString folder() const { return m_folder; }
     QString layerPath(int pass) const;
     QString seniorKeyPath() const;
 
     // pass 0 default layer, 1 FN layer.
-    void setKey(int pass, int keyCode, const char* type, const char* mode, const QString& value,
-                const char* count = "1");
+    void setKey(int pass, int keyCode, const char *type, const char *mode, const QString &value,
+                const char *count = "1");
     // Stores the bound copy of a macro in the layer's current profile.
-    void bindMacro(int pass, int macroIndex, const std::list<MacroEvent>& events);
-    void addAdvancedKey(const SeniorKeyInfoStu& key);
+    void bindMacro(int pass, int macroIndex, const std::list<MacroEvent> &events);
+    void addAdvancedKey(const SeniorKeyInfoStu &key);
 
-    static MacroEvent macroEvent(const char* type, int code, const char* direction, int delay);
+    static MacroEvent macroEvent(const char *type, int code, const char *direction, int delay);
     // A 6 x 22 key list with gaps (0), the Fn key (-10) and Volume+ (128, its code 7 placed at 127);
     // otherwise position + 1, so every code stands once.
     static QVector<int> keyMatrix();
     // A press and a release of each code.
-    static std::list<MacroEvent> typing(const QVector<int>& codes, int delay);
+    static std::list<MacroEvent> typing(const QVector<int> &codes, int delay);
 
 private:
     QString profileIndex(int pass) const;

@@ -4,7 +4,7 @@
 
 #include <QMutexLocker>
 
-PacedReportLoop::PacedReportLoop(QObject* parent)
+PacedReportLoop::PacedReportLoop(QObject *parent)
     : QThread(parent)
 {
     CVorlanHid_highPrecisionTimerInit(&m_timer);
@@ -16,7 +16,7 @@ PacedReportLoop::~PacedReportLoop()
     close();
 }
 
-bool PacedReportLoop::open(const QString& devicePath)
+bool PacedReportLoop::open(const QString &devicePath)
 {
     m_path = devicePath.toLatin1();
     m_handle = CVorlanHid_OpenPath(m_path.constData());
@@ -39,12 +39,12 @@ void PacedReportLoop::close()
     m_handle = 0;
 }
 
-int PacedReportLoop::sendCommand(const unsigned char* report)
+int PacedReportLoop::sendCommand(const unsigned char *report)
 {
     if (!m_open)
         return -1;
     QMutexLocker lock(&m_queueLock);
-    m_queue.append(QByteArray(reinterpret_cast<const char*>(report), 64));
+    m_queue.append(QByteArray(reinterpret_cast<const char *>(report), 64));
     return 0;
 }
 
@@ -71,7 +71,7 @@ void PacedReportLoop::run()
                     report = m_queue.takeFirst();
             }
             if (!report.isEmpty()) {
-                CVorlanHid_HidWriteBuff(m_handle, reinterpret_cast<const unsigned char*>(report.constData()),
+                CVorlanHid_HidWriteBuff(m_handle, reinterpret_cast<const unsigned char *>(report.constData()),
                                         m_path.constData());
                 m_lastWriteNs = std::chrono::steady_clock::now().time_since_epoch().count();
                 ++m_written;
@@ -79,7 +79,7 @@ void PacedReportLoop::run()
         } else {
             unsigned char buffer[64];
             if (CVorlanHid_HidReadBuff(m_handle, buffer) > 0)
-                emit reportArrived(QByteArray(reinterpret_cast<const char*>(buffer), 64));
+                emit reportArrived(QByteArray(reinterpret_cast<const char *>(buffer), 64));
         }
         writeTurn = !writeTurn;
         CVorlanHid_highPrecisionTimerRuning(100, m_timer);

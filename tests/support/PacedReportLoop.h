@@ -20,21 +20,21 @@ class PacedReportLoop : public QThread, public OnboardReportSink
     Q_OBJECT
 
 public:
-    explicit PacedReportLoop(QObject* parent = nullptr);
+    explicit PacedReportLoop(QObject *parent = nullptr);
     ~PacedReportLoop() override;
 
     // Opens the device and starts the loop.
-    bool open(const QString& devicePath);
+    bool open(const QString &devicePath);
     // Stops and joins the loop, then closes the device.
     void close();
-    int sendCommand(const unsigned char* report) override;
+    int sendCommand(const unsigned char *report) override;
     int queued() const;
     int written() const { return m_written; }
     // When the last report was written, on the steady clock.
     std::chrono::steady_clock::time_point lastWrite() const;
 
 signals:
-    void reportArrived(const QByteArray& report);
+    void reportArrived(const QByteArray &report);
 
 protected:
     void run() override;

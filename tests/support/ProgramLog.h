@@ -25,4 +25,4 @@ inline QString logText(const QString &programName)
     return text;
 }
 
-}
+} // namespace ProgramLog

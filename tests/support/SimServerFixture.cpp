@@ -8,7 +8,7 @@
 SimServerFixture::SimServerFixture()
 {
     m_folder = qEnvironmentVariable("VORLAN_TEST_TMP", QDir::tempPath()) + QStringLiteral("/sim-")
-        + QUuid::createUuid().toString(QUuid::Id128).left(8);
+               + QUuid::createUuid().toString(QUuid::Id128).left(8);
     qputenv("VORLAN_SIM_DIR", m_folder.toLocal8Bit());
     m_server = std::make_unique<SimServer>(m_folder.toStdString());
     std::string error;

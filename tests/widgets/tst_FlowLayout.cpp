@@ -28,8 +28,8 @@ private slots:
         QTest::addColumn<int>("height");
         QTest::newRow("two 100s fit, the third ends at 320")
             << QVector<int>{100, 100, 100} << QVector<QPoint>{{0, 0}, {110, 0}, {0, 40}} << 70;
-        QTest::newRow("ending on the last pixel fits") << QVector<int>{100, 100, 79}
-                                                       << QVector<QPoint>{{0, 0}, {110, 0}, {220, 0}} << 30;
+        QTest::newRow("ending on the last pixel fits")
+            << QVector<int>{100, 100, 79} << QVector<QPoint>{{0, 0}, {110, 0}, {220, 0}} << 30;
         QTest::newRow("wide item first stays in its row")
             << QVector<int>{400, 50} << QVector<QPoint>{{0, 0}, {0, 40}} << 70;
         QTest::newRow("wide item later starts a row alone")
@@ -82,7 +82,8 @@ private slots:
     {
         QWidget host;
         auto *layout = new FlowLayout(&host);
-        QCOMPARE(layout->horizontalSpacing(), host.style()->pixelMetric(QStyle::PM_LayoutHorizontalSpacing, nullptr, &host));
+        QCOMPARE(layout->horizontalSpacing(),
+                 host.style()->pixelMetric(QStyle::PM_LayoutHorizontalSpacing, nullptr, &host));
         FlowLayout orphan(nullptr, 0);
         QCOMPARE(orphan.horizontalSpacing(), -1);
     }

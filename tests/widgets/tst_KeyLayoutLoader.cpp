@@ -170,24 +170,27 @@ private slots:
         QTest::newRow("coordinates near INT_MAX")
             << QByteArray("\"PosX\": 2147483647, \"PosY\": 2147483000, \"Width\": 30, \"Height\": 30, \"Dec\": 41")
             << KeyLayoutItem{41, extent, extent, 30, 30, KeyLayoutItem::KindKey, 0};
-        QTest::newRow("beyond int")
-            << QByteArray("\"PosX\": -1e300, \"PosY\": 1e300, \"Width\": 30, \"Height\": 30, \"Dec\": 41")
-            << KeyLayoutItem{41, -extent, extent, 30, 30, KeyLayoutItem::KindKey, 0};
-        QTest::newRow("negative sizes")
-            << QByteArray("\"PosX\": 10, \"PosY\": 10, \"Width\": -2147483648, \"Height\": -5, \"Dec\": 41")
-            << KeyLayoutItem{41, 10, 10, 0, 0, KeyLayoutItem::KindKey, 0};
-        QTest::newRow("huge code")
-            << QByteArray("\"PosX\": 10, \"PosY\": 10, \"Width\": 30, \"Height\": 30, \"Dec\": 99999999")
-            << KeyLayoutItem{KeyLayoutLoader::MaxCode, 10, 10, 30, 30, KeyLayoutItem::KindKey, 0};
+        QTest::newRow("beyond int") << QByteArray(
+            "\"PosX\": -1e300, \"PosY\": 1e300, \"Width\": 30, \"Height\": 30, \"Dec\": 41")
+                                    << KeyLayoutItem{41, -extent, extent, 30, 30, KeyLayoutItem::KindKey, 0};
+        QTest::newRow("negative sizes") << QByteArray(
+            "\"PosX\": 10, \"PosY\": 10, \"Width\": -2147483648, \"Height\": -5, \"Dec\": 41")
+                                        << KeyLayoutItem{41, 10, 10, 0, 0, KeyLayoutItem::KindKey, 0};
+        QTest::newRow("huge code") << QByteArray(
+            "\"PosX\": 10, \"PosY\": 10, \"Width\": 30, \"Height\": 30, \"Dec\": 99999999")
+                                   << KeyLayoutItem{KeyLayoutLoader::MaxCode, 10, 10, 30, 30,
+                                                    KeyLayoutItem::KindKey,   0};
     }
 
     void valuesOutsideThePictureAreClamped()
     {
         QFETCH(QByteArray, members);
         QFETCH(KeyLayoutItem, expected);
-        const QByteArray text = "{\"EveryKeyInfo_Row01\": " + rowOf(22, "{" + members + ", \"Character\": \"K\"}") + "}";
+        const QByteArray text =
+            "{\"EveryKeyInfo_Row01\": " + rowOf(22, "{" + members + ", \"Character\": \"K\"}") + "}";
         KeyLayout layout;
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Key layout: row 1 entry \\d+ lies outside the picture, clamped"));
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression("Key layout: row 1 entry \\d+ lies outside the picture, clamped"));
         QVERIFY(KeyLayoutLoader::parse(text, layout));
         QCOMPARE(layout.keyAt(0, 0).item, expected);
         // The view's arithmetic stays in range at the largest zoom (the sanitizer build checks it).
@@ -220,7 +223,8 @@ private slots:
 
     void missingFileIsLogged()
     {
-        QTest::ignoreMessage(QtWarningMsg,
+        QTest::ignoreMessage(
+            QtWarningMsg,
             "------------------------ NormalKeyboard loadKeyboardInfo => fp == NULL -------------------------");
         KeyLayout layout;
         QVERIFY(!KeyLayoutLoader::load(QStringLiteral("NoSuchModel"), layout));

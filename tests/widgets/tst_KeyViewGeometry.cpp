@@ -17,8 +17,8 @@ KeyLayoutItem led(int x, int y, int w, int h, int side)
 // Two rows of four columns: row 0 at y 0..40, row 1 at y 50..90 with a gap in column 0.
 QVector<KeyLayoutItem> smallMatrix()
 {
-    return {key(41, 0, 0, 40, 40), key(58, 45, 0, 40, 40), key(0, -1, -1, 0, 0), key(59, 95, 0, 40, 80),
-            key(0, -1, -1, 0, 0), key(4, 45, 50, 40, 40), key(5, 90, 50, 40, 40), key(0, -1, -1, 0, 0)};
+    return {key(41, 0, 0, 40, 40), key(58, 45, 0, 40, 40), key(0, -1, -1, 0, 0),   key(59, 95, 0, 40, 80),
+            key(0, -1, -1, 0, 0),  key(4, 45, 50, 40, 40), key(5, 90, 50, 40, 40), key(0, -1, -1, 0, 0)};
 }
 
 } // namespace

@@ -33,8 +33,8 @@ private slots:
         QCursor::setPos(patch.mapToGlobal(QPoint(150, 100)));
         // The window manager-less X server paints the window asynchronously: read until it shows.
         QTRY_VERIFY_WITH_TIMEOUT((area.print2(), !rgb.isEmpty() && rgb.last().at(0).toInt() == color.red()
-                                                    && rgb.last().at(1).toInt() == color.green()
-                                                    && rgb.last().at(2).toInt() == color.blue()),
+                                                     && rgb.last().at(1).toInt() == color.green()
+                                                     && rgb.last().at(2).toInt() == color.blue()),
                                  10000);
         QCOMPARE(hex.last().at(0).toString(), color.name().toUpper());
     }
@@ -44,9 +44,8 @@ private slots:
         SVColorArea area;
         QStringList order;
         connect(&area, &SVColorArea::sigMouseIsPress, this, [&](bool down) { order << (down ? "press" : "release"); });
-        connect(&area, &SVColorArea::svChangedSignal, this, [&](int h, int s, int v) {
-            order << QStringLiteral("sv %1 %2 %3").arg(h).arg(s).arg(v);
-        });
+        connect(&area, &SVColorArea::svChangedSignal, this,
+                [&](int h, int s, int v) { order << QStringLiteral("sv %1 %2 %3").arg(h).arg(s).arg(v); });
         connect(&area, &SVColorArea::sigGetRGB, this, [&](int, int, int) { order << "rgb"; });
         connect(&area, &SVColorArea::sigGetHexRGB, this, [&](const QString &) { order << "hex"; });
         connect(&area, &SVColorArea::sigMoveingStatus, this,

@@ -259,8 +259,9 @@ private slots:
 
         key.setState(1);
         key.setColors("1,2,3", "4,5,6", "7,8,9");
-        QCOMPARE(key.styleSheet(), QStringLiteral("color:rgb(4,5,6); font: 75 7pt \"Microsoft YaHei\"; border-bottom: 1px "
-                                                  "solid rgb(4,5,6); border-radius:3px;background-color:rgb(7,8,9);"));
+        QCOMPARE(key.styleSheet(),
+                 QStringLiteral("color:rgb(4,5,6); font: 75 7pt \"Microsoft YaHei\"; border-bottom: 1px "
+                                "solid rgb(4,5,6); border-radius:3px;background-color:rgb(7,8,9);"));
         key.setState(4);
         QVERIFY(key.styleSheet().endsWith("background-color:#E81122;"));
     }

@@ -145,14 +145,12 @@ private slots:
         QTest::addColumn<bool>("remappable");
         QTest::addColumn<bool>("calibrating");
         QTest::addColumn<QStringList>("texts");
-        QTest::newRow("stored function") << 4 << true << false
-                                         << QStringList{"A", "Multimedia", "Mute"};
+        QTest::newRow("stored function") << 4 << true << false << QStringList{"A", "Multimedia", "Mute"};
         QTest::newRow("no stored function") << 5 << true << false << QStringList{"B", "Default", "B"};
         QTest::newRow("quote key") << 52 << true << false << QStringList{"' \"", "Default", "' \""};
         QTest::newRow("not remappable") << 5 << false << false << QStringList{"B", "Default", "Cannot remapped"};
         QTest::newRow("Fn") << -10 << true << false << QStringList{"Fn", "Default", "Cannot remapped"};
-        QTest::newRow("calibration never reads the profile") << 4 << true << true
-                                                              << QStringList{"A", "Default", "A"};
+        QTest::newRow("calibration never reads the profile") << 4 << true << true << QStringList{"A", "Default", "A"};
     }
 
     void hoverTipNamesTheStoredFunction()

@@ -66,63 +66,58 @@ private slots:
         QTest::addColumn<QColor>("centre");
         QTest::newRow("idle draws nothing") << Setup([](keyboardButCustom *) {}) << QColor(Qt::black);
         QTest::newRow("hovered") << Setup([](keyboardButCustom *c) { c->setHovered(true); }) << washed(Hover);
-        QTest::newRow("hovered with hover disabled")
-            << Setup([](keyboardButCustom *c) { c->setHoverEnabled(false); c->setHovered(true); }) << QColor(Qt::black);
-        QTest::newRow("selected") << Setup([](keyboardButCustom *c) { c->setSelected(true, true); }) << washed(Selected);
-        QTest::newRow("selected and hovered shows hover")
-            << Setup([](keyboardButCustom *c) { c->setSelected(true, true); c->setHovered(true); }) << washed(Hover);
+        QTest::newRow("hovered with hover disabled") << Setup([](keyboardButCustom *c) {
+            c->setHoverEnabled(false);
+            c->setHovered(true);
+        }) << QColor(Qt::black);
+        QTest::newRow("selected") << Setup([](keyboardButCustom *c) { c->setSelected(true, true); })
+                                  << washed(Selected);
+        QTest::newRow("selected and hovered shows hover") << Setup([](keyboardButCustom *c) {
+            c->setSelected(true, true);
+            c->setHovered(true);
+        }) << washed(Hover);
         QTest::newRow("marked") << Setup([](keyboardButCustom *c) { c->setMarked(true); }) << washed(Mark);
         QTest::newRow("not remappable is washed red")
             << Setup([](keyboardButCustom *c) { c->setRemappable(false); }) << QColor(39, 0, 0);
-        QTest::newRow("not remappable and hovered: red over hover")
-            << Setup([](keyboardButCustom *c) { c->setRemappable(false); c->setHovered(true); }) << QColor(39, 40, 0);
-        QTest::newRow("light edit, black light shows no fill")
-            << Setup([](keyboardButCustom *c) {
-                   c->setLightPreviewEnabled(true);
-                   c->setLightColor(Qt::black);
-                   c->setLightEditMode(true);
-                   c->setHovered(true);
-               })
-            << QColor(Qt::black);
-        QTest::newRow("light edit shows the light colour")
-            << Setup([](keyboardButCustom *c) {
-                   c->setLightPreviewEnabled(true);
-                   c->setLightColor(QColor(0, 128, 255));
-                   c->setLightEditMode(true);
-               })
-            << QColor(0, 128, 255);
-        QTest::newRow("light given while preview is off is lost")
-            << Setup([](keyboardButCustom *c) {
-                   c->setLightColor(QColor(0, 128, 255));
-                   c->setLightEditMode(true);
-               })
-            << QColor(Qt::black);
-        QTest::newRow("light edit without hover: wheel stays clear")
-            << Setup([](keyboardButCustom *c) {
-                   c->setKeyInfo(800, QString());
-                   c->setLightPreviewEnabled(true);
-                   c->setLightColor(QColor(0, 128, 255));
-                   c->setLightEditMode(true);
-                   c->setHoverEnabled(false);
-               })
-            << QColor(Qt::black);
-        QTest::newRow("light edit without hover: key shows light")
-            << Setup([](keyboardButCustom *c) {
-                   c->setLightPreviewEnabled(true);
-                   c->setLightColor(QColor(0, 128, 255));
-                   c->setLightEditMode(true);
-                   c->setHoverEnabled(false);
-                   c->setSelected(true, true);
-               })
-            << QColor(0, 128, 255);
-        QTest::newRow("calibration shows light over selection")
-            << Setup([](keyboardButCustom *c) {
-                   c->setLightPreviewEnabled(true);
-                   c->setLightColor(QColor(255, 0, 255));
-                   c->setSelected(true, true);
-                   c->setCalibrationMode(true);
-               })
-            << QColor(255, 0, 255);
+        QTest::newRow("not remappable and hovered: red over hover") << Setup([](keyboardButCustom *c) {
+            c->setRemappable(false);
+            c->setHovered(true);
+        }) << QColor(39, 40, 0);
+        QTest::newRow("light edit, black light shows no fill") << Setup([](keyboardButCustom *c) {
+            c->setLightPreviewEnabled(true);
+            c->setLightColor(Qt::black);
+            c->setLightEditMode(true);
+            c->setHovered(true);
+        }) << QColor(Qt::black);
+        QTest::newRow("light edit shows the light colour") << Setup([](keyboardButCustom *c) {
+            c->setLightPreviewEnabled(true);
+            c->setLightColor(QColor(0, 128, 255));
+            c->setLightEditMode(true);
+        }) << QColor(0, 128, 255);
+        QTest::newRow("light given while preview is off is lost") << Setup([](keyboardButCustom *c) {
+            c->setLightColor(QColor(0, 128, 255));
+            c->setLightEditMode(true);
+        }) << QColor(Qt::black);
+        QTest::newRow("light edit without hover: wheel stays clear") << Setup([](keyboardButCustom *c) {
+            c->setKeyInfo(800, QString());
+            c->setLightPreviewEnabled(true);
+            c->setLightColor(QColor(0, 128, 255));
+            c->setLightEditMode(true);
+            c->setHoverEnabled(false);
+        }) << QColor(Qt::black);
+        QTest::newRow("light edit without hover: key shows light") << Setup([](keyboardButCustom *c) {
+            c->setLightPreviewEnabled(true);
+            c->setLightColor(QColor(0, 128, 255));
+            c->setLightEditMode(true);
+            c->setHoverEnabled(false);
+            c->setSelected(true, true);
+        }) << QColor(0, 128, 255);
+        QTest::newRow("calibration shows light over selection") << Setup([](keyboardButCustom *c) {
+            c->setLightPreviewEnabled(true);
+            c->setLightColor(QColor(255, 0, 255));
+            c->setSelected(true, true);
+            c->setCalibrationMode(true);
+        }) << QColor(255, 0, 255);
     }
 
     void paintStates()
@@ -155,8 +150,8 @@ private slots:
         fixture.cap->setShapeKind(1);
         fixture.cap->setSelected(true, true);
         const QColor fill = washed(Selected);
-        QVERIFY(near(fixture.pixel(35, 15), fill)); // upper part, full width
-        QVERIFY(near(fixture.pixel(35, 60), fill)); // lower part, right of the notch
+        QVERIFY(near(fixture.pixel(35, 15), fill));     // upper part, full width
+        QVERIFY(near(fixture.pixel(35, 60), fill));     // lower part, right of the notch
         QVERIFY(near(fixture.pixel(4, 60), Qt::black)); // below the notch: not the key
     }
 

@@ -70,8 +70,10 @@ private slots:
         auto tool = std::make_unique<DVirtualKeyboardTool>(1);
         tool->applyTheme();
         const SoftKeyboardButCustom *key = tool->keyboardPage()->keyButtons().value(4);
-        QVERIFY(key->styleSheet().contains(QStringLiteral("background-color:rgb(%1);").arg(info.DeviceSoftkeyboardButColor)));
-        QVERIFY(key->styleSheet().contains(QStringLiteral("color:rgb(%1);").arg(info.DeviceSoftkeyboardButDefaultTextColor)));
+        QVERIFY(key->styleSheet().contains(
+            QStringLiteral("background-color:rgb(%1);").arg(info.DeviceSoftkeyboardButColor)));
+        QVERIFY(key->styleSheet().contains(
+            QStringLiteral("color:rgb(%1);").arg(info.DeviceSoftkeyboardButDefaultTextColor)));
         widgets.push_back(std::move(tool));
 
         auto notice = std::make_unique<CbNotice>();

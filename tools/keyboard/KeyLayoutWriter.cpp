@@ -16,9 +16,9 @@
 
 namespace {
 
-constexpr int Unit = 32;      // one key pitch in pixels
-constexpr int CapGap = 2;     // space between neighbouring caps
-constexpr int Margin = 12;    // picture border around the keys
+constexpr int Unit = 32;   // one key pitch in pixels
+constexpr int CapGap = 2;  // space between neighbouring caps
+constexpr int Margin = 12; // picture border around the keys
 constexpr int FunctionGap = 8;
 constexpr int Columns = 22;
 constexpr int Spacer = -1000; // advances the pen without an entry
@@ -33,7 +33,10 @@ struct Key
 
 using Row = std::vector<Key>;
 
-Key space(double width) { return {width, Spacer, ""}; }
+Key space(double width)
+{
+    return {width, Spacer, ""};
+}
 
 Row functionRow(bool withPause, bool withDelete)
 {
@@ -69,7 +72,7 @@ Row numberRow(bool withEsc)
 
 void appendLetters(Row &row, const char *letters)
 {
-    static const int codes[26] = {4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16,
+    static const int codes[26] = {4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15, 16,
                                   17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29};
     static const char *names[26] = {"A", "B", "C", "D", "E", "F", "G", "H", "I", "J", "K", "L", "M",
                                     "N", "O", "P", "Q", "R", "S", "T", "U", "V", "W", "X", "Y", "Z"};
@@ -124,8 +127,8 @@ Row shiftRow(bool iso, double rightShift)
 
 Row bottomRow(double spaceWidth, bool withMenu)
 {
-    Row row = {{1.25, 224, "Ctrl"}, {1.25, 227, "Win"}, {1.25, 226, "Alt"}, {spaceWidth, 44, "Space"},
-               {1, 230, "Alt"}, {1, -10, "Fn"}};
+    Row row = {{1.25, 224, "Ctrl"},       {1.25, 227, "Win"}, {1.25, 226, "Alt"},
+               {spaceWidth, 44, "Space"}, {1, 230, "Alt"},    {1, -10, "Fn"}};
     if (withMenu)
         row.push_back({1, 101, "Menu"});
     row.push_back({1, 228, "Ctrl"});
@@ -142,24 +145,38 @@ std::vector<Row> fullSize()
 {
     Row f = functionRow(true, false);
     f.insert(f.end() - 3, space(0.25));
-    std::vector<Row> rows = {f, numberRow(false), tabRow(false), capsRow(false), shiftRow(false, 2.75),
-                             bottomRow(6.25, true)};
-    append(rows[1], {space(0.25), {1, 73, "Ins"}, {1, 74, "Home"}, {1, 75, "PgUp"}, space(0.25),
-                     {1, 83, "Num"}, {1, 84, "/"}, {1, 85, "*"}, {1, 86, "-"}});
-    append(rows[2], {space(0.25), {1, 76, "Del"}, {1, 77, "End"}, {1, 78, "PgDn"}, space(0.25),
-                     {1, 95, "7"}, {1, 96, "8"}, {1, 97, "9"}, {1, 87, "+", 2}});
+    std::vector<Row> rows = {
+        f, numberRow(false), tabRow(false), capsRow(false), shiftRow(false, 2.75), bottomRow(6.25, true)};
+    append(rows[1], {space(0.25),
+                     {1, 73, "Ins"},
+                     {1, 74, "Home"},
+                     {1, 75, "PgUp"},
+                     space(0.25),
+                     {1, 83, "Num"},
+                     {1, 84, "/"},
+                     {1, 85, "*"},
+                     {1, 86, "-"}});
+    append(rows[2], {space(0.25),
+                     {1, 76, "Del"},
+                     {1, 77, "End"},
+                     {1, 78, "PgDn"},
+                     space(0.25),
+                     {1, 95, "7"},
+                     {1, 96, "8"},
+                     {1, 97, "9"},
+                     {1, 87, "+", 2}});
     append(rows[3], {space(3.5), {1, 92, "4"}, {1, 93, "5"}, {1, 94, "6"}});
-    append(rows[4], {space(1.25), {1, 82, "Up"}, space(1.25), {1, 89, "1"}, {1, 90, "2"}, {1, 91, "3"},
-                     {1, 88, "Enter", 2}});
-    append(rows[5], {space(0.25), {1, 80, "Left"}, {1, 81, "Down"}, {1, 79, "Right"}, space(0.25),
-                     {2, 98, "0"}, {1, 99, "."}});
+    append(rows[4],
+           {space(1.25), {1, 82, "Up"}, space(1.25), {1, 89, "1"}, {1, 90, "2"}, {1, 91, "3"}, {1, 88, "Enter", 2}});
+    append(rows[5],
+           {space(0.25), {1, 80, "Left"}, {1, 81, "Down"}, {1, 79, "Right"}, space(0.25), {2, 98, "0"}, {1, 99, "."}});
     return rows;
 }
 
 std::vector<Row> seventyFive(bool iso)
 {
-    std::vector<Row> rows = {functionRow(false, true), numberRow(false), tabRow(iso), capsRow(iso),
-                             shiftRow(iso, 1.75), bottomRow(6.25, false)};
+    std::vector<Row> rows = {functionRow(false, true), numberRow(false),      tabRow(iso), capsRow(iso),
+                             shiftRow(iso, 1.75),      bottomRow(6.25, false)};
     rows[0].insert(rows[0].end() - 2, space(0.25));
     append(rows[1], {space(0.25), {1, 74, "Home"}});
     append(rows[2], {space(0.25), {1, 75, "PgUp"}});
@@ -172,8 +189,8 @@ std::vector<Row> seventyFive(bool iso)
 
 std::vector<Row> sixtyFive()
 {
-    std::vector<Row> rows = {{}, numberRow(true), tabRow(false), capsRow(false), shiftRow(false, 1.75),
-                             bottomRow(6.25, false)};
+    std::vector<Row> rows = {
+        {}, numberRow(true), tabRow(false), capsRow(false), shiftRow(false, 1.75), bottomRow(6.25, false)};
     append(rows[1], {{1, 53, "`"}});
     append(rows[2], {{1, 76, "Del"}});
     append(rows[3], {{1, 75, "PgUp"}});
@@ -200,7 +217,7 @@ QString entry(int x, int y, int w, int h, int code, const char *caption)
     return QString::asprintf("{\"PosX\": %03d, \"PosY\": %03d, \"Width\": %02d, \"Height\": %02d, \"Dec\": %d, "
                              "\"qtDec\": 0, \"Character\": ",
                              x, y, w, h, code)
-        + jsonText(caption) + QLatin1Char('}');
+           + jsonText(caption) + QLatin1Char('}');
 }
 
 QString gapEntry()
@@ -312,15 +329,15 @@ int main(int argc, char *argv[])
             continue;
         }
         const Written written = writeLayout(model, rows);
-        const QString name = QStringLiteral("KeyInfo_") + QString::fromStdString(model.name) + QStringLiteral(".config");
+        const QString name =
+            QStringLiteral("KeyInfo_") + QString::fromStdString(model.name) + QStringLiteral(".config");
         QFile file(folder.filePath(name));
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(written.text.toUtf8()) < 0) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(file.fileName()));
             status = 1;
             continue;
         }
-        std::printf("%s: %d keys, picture %d x %d%s\n", model.name.c_str(), written.keys, written.width,
-                    written.height,
+        std::printf("%s: %d keys, picture %d x %d%s\n", model.name.c_str(), written.keys, written.width, written.height,
                     written.keys == model.keyCount ? "" : " (key count differs from the catalogue)");
         const ModelViewLook look = ModelCatalog::viewLook(model.name);
         if (written.width != look.pictureWidth || written.height != look.pictureHeight)

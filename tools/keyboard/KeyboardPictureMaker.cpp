@@ -63,8 +63,8 @@ QImage drawPicture(const QString &model, const KeyLayout &layout, const QSize &s
         painter.setBrush(Cap);
         painter.drawPath(capPath(key.item, lShaped, notch, pill));
         painter.setPen(Caption);
-        const QRect label(key.item.posX + (lShaped ? notch.x() : 0), key.item.posY, key.item.width
-                          - (lShaped ? notch.x() : 0), lShaped ? notch.y() : key.item.height);
+        const QRect label(key.item.posX + (lShaped ? notch.x() : 0), key.item.posY,
+                          key.item.width - (lShaped ? notch.x() : 0), lShaped ? notch.y() : key.item.height);
         painter.drawText(label, Qt::AlignCenter | Qt::TextWordWrap, key.caption);
     }
     if (mode >= 0 && mode < 3) {

@@ -46,13 +46,12 @@ int main(int argc, char *argv[])
             }
             for (sideLightButtonCustom *led : keys->getSideLightButtonList())
                 leds += led->isValid();
-            const QString path = folder.filePath(QStringLiteral("%1_%2.png")
-                                                     .arg(QString::fromStdString(info.name))
-                                                     .arg(double(scale), 0, 'f', 1));
+            const QString path = folder.filePath(
+                QStringLiteral("%1_%2.png").arg(QString::fromStdString(info.name)).arg(double(scale), 0, 'f', 1));
             const bool saved = view.getKeyboardContainer()->grab().save(path);
             std::printf("%s at %.1f: %d caps, %d keys, %d LEDs, container %d x %d -> %s%s\n", info.name.c_str(),
-                        double(scale), caps, realKeys, leds, container.width(), container.height(),
-                        qPrintable(path), saved ? "" : " (not written)");
+                        double(scale), caps, realKeys, leds, container.width(), container.height(), qPrintable(path),
+                        saved ? "" : " (not written)");
             if (!saved || realKeys != info.keyCount)
                 status = 1;
         }

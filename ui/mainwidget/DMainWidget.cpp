@@ -57,7 +57,7 @@ QFont sizedFont(int kind, int pointSize)
     font.setPointSize(pointSize);
     return font;
 }
-}
+} // namespace
 
 DMainWidget::DMainWidget(QWidget *parent)
     : QWidget(parent)
@@ -77,8 +77,8 @@ DMainWidget::DMainWidget(QWidget *parent)
 
     // Children swallow mouse moves unless they track too; the filter resets the cursor.
     for (QWidget *tracked : {static_cast<QWidget *>(m_ui->frame_Bg), static_cast<QWidget *>(m_ui->frame_Title),
-                             static_cast<QWidget *>(m_ui->frame_Main),
-                             static_cast<QWidget *>(m_ui->stackedWidget_Main), static_cast<QWidget *>(this)})
+                             static_cast<QWidget *>(m_ui->frame_Main), static_cast<QWidget *>(m_ui->stackedWidget_Main),
+                             static_cast<QWidget *>(this)})
         tracked->setMouseTracking(true);
     setCursor(Qt::ArrowCursor);
     installEventFilter(this);
@@ -125,8 +125,8 @@ DMainWidget::DMainWidget(QWidget *parent)
     DDataManager::instance()->setMacroXmlPath(m_macroXmlPath);
     DDataManager::instance()->setSeniorKeyXmlPath(m_seniorKeyXmlPath);
 
-    connect(this, &DMainWidget::sigHidDeviceConnectChanging_Into, this,
-            &DMainWidget::onHidDeviceConnectChanging_Into, Qt::DirectConnection);
+    connect(this, &DMainWidget::sigHidDeviceConnectChanging_Into, this, &DMainWidget::onHidDeviceConnectChanging_Into,
+            Qt::DirectConnection);
     connect(this, &DMainWidget::sigHidDeviceConnectChanging_Remove, this,
             &DMainWidget::onHidDeviceConnectChanging_Remove, Qt::DirectConnection);
 
@@ -361,8 +361,8 @@ void DMainWidget::onChangAppTheme(int themeIndex)
         m_ui->frame_Bg->setStyleSheet(
             QString("QFrame#frame_Bg{border: none; border:1px solid rgb(%1);background:transparent;}")
                 .arg(theme.MainWidgetBorderColor));
-        m_ui->frame_Main->setStyleSheet(
-            QString("QFrame#frame_Main{ border: none; border-top: 3px solid rgb(%1); }").arg(theme.MainWidgetBorderColor));
+        m_ui->frame_Main->setStyleSheet(QString("QFrame#frame_Main{ border: none; border-top: 3px solid rgb(%1); }")
+                                            .arg(theme.MainWidgetBorderColor));
         m_ui->label_ProductName->setStyleSheet(
             QString("QLabel#label_ProductName{color: rgb(%1);}").arg(theme.TextCheckedColor));
         m_ui->label_DeviceName->setStyleSheet(
@@ -467,13 +467,9 @@ void DMainWidget::onHidDeviceConnectChanging_Remove(QString hidPath)
     m_devicePage->updateHidList(12, "hidPath");
 }
 
-void DMainWidget::onIntoOrRemoveHidOver()
-{
-}
+void DMainWidget::onIntoOrRemoveHidOver() {}
 
-void DMainWidget::onUpdateApp()
-{
-}
+void DMainWidget::onUpdateApp() {}
 
 void DMainWidget::onHaveCheckUpgradeFirmwareNUC()
 {

@@ -37,4 +37,4 @@ QPoint centredOn(const QPoint &windowPos, const QSize &windowSize, const QSize &
                   windowPos.y() + (windowSize.height() - screenSize.height()) / 2);
 }
 
-}
+} // namespace MainWindowRules

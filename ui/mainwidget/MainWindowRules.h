@@ -23,4 +23,4 @@ QString themeNameForIndex(int themeIndex);
 // Top-left corner that centres a screen of screenSize over the window.
 QPoint centredOn(const QPoint &windowPos, const QSize &windowSize, const QSize &screenSize);
 
-}
+} // namespace MainWindowRules

@@ -33,19 +33,14 @@ Qt::CursorShape cursorForEdge(WindowEdge edge)
 {
     switch (edge) {
     case UP:
-    case DOWN:
-        return Qt::SizeVerCursor;
+    case DOWN: return Qt::SizeVerCursor;
     case LEFT:
-    case RIGHT:
-        return Qt::SizeHorCursor;
+    case RIGHT: return Qt::SizeHorCursor;
     case LEFTTOP:
-    case RIGHTBOTTOM:
-        return Qt::SizeFDiagCursor;
+    case RIGHTBOTTOM: return Qt::SizeFDiagCursor;
     case LEFTBOTTOM:
-    case RIGHTTOP:
-        return Qt::SizeBDiagCursor;
-    case NONE:
-        break;
+    case RIGHTTOP: return Qt::SizeBDiagCursor;
+    case NONE: break;
     }
     return Qt::ArrowCursor;
 }
@@ -65,18 +60,10 @@ QRect resizedByEdge(const QRect &globalRect, WindowEdge edge, const QPoint &poin
     const auto setWidth = [&] { rect.setWidth(point.x() - globalRect.left()); };
 
     switch (edge) {
-    case UP:
-        moveTop();
-        break;
-    case DOWN:
-        setHeight();
-        break;
-    case LEFT:
-        moveLeft();
-        break;
-    case RIGHT:
-        setWidth();
-        break;
+    case UP: moveTop(); break;
+    case DOWN: setHeight(); break;
+    case LEFT: moveLeft(); break;
+    case RIGHT: setWidth(); break;
     case LEFTTOP:
         moveLeft();
         moveTop();
@@ -93,8 +80,7 @@ QRect resizedByEdge(const QRect &globalRect, WindowEdge edge, const QPoint &poin
         setWidth();
         moveTop();
         break;
-    case NONE:
-        break;
+    case NONE: break;
     }
     return rect;
 }

@@ -8,9 +8,10 @@ DSeniorKeysPage::DSeniorKeysPage(QWidget *parent)
 {
     setObjectName("DSeniorKeysPage");
     const ThemeColorInfo theme = DDataManager::instance()->getThemeInfo();
-    buildFramelessScreenShell(this, QSize(1100, 660), "frame_SeniorKeysBg",
-                              QString("QFrame#frame_SeniorKeysBg{background-color: rgb(%1); border: 1px solid rgb(%2);}")
-                                  .arg(theme.AllBgColor, theme.TextCheckedColor));
+    buildFramelessScreenShell(
+        this, QSize(1100, 660), "frame_SeniorKeysBg",
+        QString("QFrame#frame_SeniorKeysBg{background-color: rgb(%1); border: 1px solid rgb(%2);}")
+            .arg(theme.AllBgColor, theme.TextCheckedColor));
     QMetaObject::connectSlotsByName(this);
 }
 

@@ -20,13 +20,13 @@
 namespace {
 
 // A bare listening socket standing in for a simulated keyboard.
-int listenAt(const std::string& path)
+int listenAt(const std::string &path)
 {
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
     std::strncpy(address.sun_path, path.c_str(), sizeof(address.sun_path) - 1);
     const int fd = ::socket(AF_UNIX, SOCK_SEQPACKET, 0);
-    if (::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)) != 0 || ::listen(fd, 4) != 0) {
+    if (::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof(address)) != 0 || ::listen(fd, 4) != 0) {
         ::close(fd);
         return -1;
     }
@@ -156,13 +156,13 @@ void TestVorlanHidSdk::catalogueIsConsistent()
 
     QSet<int> pids;
     bool sideLight = false, magneticDepth10 = false, receiver = false;
-    for (const ModelInfo& model : ModelCatalog::models()) {
+    for (const ModelInfo &model : ModelCatalog::models()) {
         QVERIFY(ModelCatalog::findByName(model.name) == &model);
         QVERIFY(!model.keyboardLightModes.empty());
         QCOMPARE(model.hasSideLight, !model.sideLightModes.empty());
         sideLight |= model.hasSideLight;
         magneticDepth10 |= model.isMagnetic && model.lightQueueDepth10;
-        for (const ModelIds& ids : model.ids) {
+        for (const ModelIds &ids : model.ids) {
             QCOMPARE(ids.vid, uint16_t(0x1209));
             QVERIFY(ids.pid >= 0x0001 && ids.pid <= 0x000F);
             QVERIFY2(!pids.contains(ids.pid), "product ids are unique");
@@ -188,8 +188,8 @@ void TestVorlanHidSdk::supportEntriesMatchOnlyTheirOwnPaths()
     std::list<SupportInfoStu> supported;
     CVorlanHid_GetSupportInfoList(&supported);
     QVERIFY(supported.size() >= 4);
-    for (const SupportInfoStu& entry : supported) {
-        for (const SupportInfoStu& other : supported) {
+    for (const SupportInfoStu &entry : supported) {
+        for (const SupportInfoStu &other : supported) {
             HidDevicePath path;
             path.vid = 0x1209;
             path.pid = static_cast<uint16_t>(QString(other.pidText).mid(4).toUInt(nullptr, 16));
@@ -197,8 +197,8 @@ void TestVorlanHidSdk::supportEntriesMatchOnlyTheirOwnPaths()
             // A tag full of other ids' digits must not cause a false match.
             path.backendPath = std::string("sim:/tmp/") + SimSocketName::format(0x1209, path.pid, 1, "0001-0002-0003");
             const QString text = QString::fromStdString(path.toString());
-            const bool matches = text.contains(entry.vidText, Qt::CaseInsensitive)
-                && text.contains(entry.pidText, Qt::CaseInsensitive);
+            const bool matches =
+                text.contains(entry.vidText, Qt::CaseInsensitive) && text.contains(entry.pidText, Qt::CaseInsensitive);
             QCOMPARE(matches, &entry == &other);
         }
     }
@@ -218,7 +218,7 @@ void TestVorlanHidSdk::simulatedKeyboardsAppearAndDisappear()
     std::list<std::string> paths = connectedPaths();
     QCOMPARE(std::count(paths.begin(), paths.end(), expected), 1L);
     QCOMPARE(std::count_if(paths.begin(), paths.end(),
-                           [](const std::string& p) { return p.find("sim:") != std::string::npos; }),
+                           [](const std::string &p) { return p.find("sim:") != std::string::npos; }),
              1L);
 
     hidStu hid;

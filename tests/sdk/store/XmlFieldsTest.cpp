@@ -33,8 +33,7 @@ void XmlFieldsTest::copyFieldCutsAtCharacterBoundary_data()
     QTest::newRow("four-byte split") << QByteArray("\xF0\x9F\x98\x80x") << 4 << QByteArray("");
     QTest::newRow("four-byte whole") << QByteArray("\xF0\x9F\x98\x80x") << 5 << QByteArray("\xF0\x9F\x98\x80");
     QTest::newRow("latin-1 bytes are single characters") << QByteArray("ab\xE9\xE9") << 4 << QByteArray("ab\xE9");
-    QTest::newRow("stray continuation bytes") << QByteArray("\x80\x80\x80\x80\x80") << 4
-                                              << QByteArray("\x80\x80\x80");
+    QTest::newRow("stray continuation bytes") << QByteArray("\x80\x80\x80\x80\x80") << 4 << QByteArray("\x80\x80\x80");
     QTest::newRow("one-byte field") << QByteArray("abc") << 1 << QByteArray("");
 }
 

@@ -37,11 +37,12 @@ void XmlMacroStoreTest::init()
     m_path = QFile::encodeName(m_dir.filePath(QStringLiteral("appMacro_%1.xml").arg(++round)));
     QVERIFY(CVorlanXML_CreateXMLFile(m_path));
     QVERIFY(CVorlanXML_CreateMacroXmlParentNode(m_path, "1", "First"));
-    const std::list<MacroEvent> events {
-        makeEvent("0", "0", "key", "4", "A", "down"),  makeEvent("1", "30", "key", "5", "B", "down"),
-        makeEvent("0", "40", "key", "4", "A", "up"),   makeEvent("1", "50", "key", "5", "B", "up"),
-        makeEvent("2", "60", "mouse", "513", "Left Click", "down"),
-        makeEvent("2", "70", "mouse", "514", "Left Click", "up")};
+    const std::list<MacroEvent> events{makeEvent("0", "0", "key", "4", "A", "down"),
+                                       makeEvent("1", "30", "key", "5", "B", "down"),
+                                       makeEvent("0", "40", "key", "4", "A", "up"),
+                                       makeEvent("1", "50", "key", "5", "B", "up"),
+                                       makeEvent("2", "60", "mouse", "513", "Left Click", "down"),
+                                       makeEvent("2", "70", "mouse", "514", "Left Click", "up")};
     QVERIFY(CVorlanXML_AddKeyOrMouseEventItem(m_path, events, "1"));
 }
 
@@ -50,7 +51,7 @@ QStringList XmlMacroStoreTest::storedOrder() const
     std::list<MacroEvent> events;
     CVorlanXML_SelectAllKeyOrMouseEvent(m_path, "1", &events);
     QStringList order;
-    for (const MacroEvent& event : events)
+    for (const MacroEvent &event : events)
         order << QString::fromLatin1(event.mark) + ':' + QString::fromLatin1(event.operateExplain);
     return order;
 }
@@ -117,7 +118,7 @@ void XmlMacroStoreTest::moveTradesPlacesWithTheNeighbour_data()
     QTest::addColumn<int>("which");
     QTest::addColumn<bool>("moved");
     QTest::addColumn<QStringList>("order");
-    const QStringList unchanged {"0:down", "1:down", "0:up", "1:up", "2:down", "2:up"};
+    const QStringList unchanged{"0:down", "1:down", "0:up", "1:up", "2:down", "2:up"};
     QTest::newRow("up") << QByteArray("0") << 1 << 1 << true
                         << QStringList{"0:down", "0:up", "1:down", "1:up", "2:down", "2:up"};
     QTest::newRow("down") << QByteArray("1") << 0 << 0 << true

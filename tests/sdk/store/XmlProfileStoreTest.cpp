@@ -35,12 +35,12 @@ private slots:
     void exportThenImportIntoFileWithGaps();
 
 private:
-    QByteArray file(const char* name) const;
+    QByteArray file(const char *name) const;
     QByteArray m_path;
     QTemporaryDir m_dir;
 };
 
-QByteArray XmlProfileStoreTest::file(const char* name) const
+QByteArray XmlProfileStoreTest::file(const char *name) const
 {
     return QFile::encodeName(m_dir.filePath(QString::fromLatin1(name)));
 }
@@ -105,7 +105,7 @@ void XmlProfileStoreTest::profileNodeInfoCarriesUtf8NameFromByte8()
     ProfileNodeInfo info;
     std::memset(&info, 0x55, sizeof(info));
     QVERIFY(CVorlanXML_SelectProfileNodeInfo(m_path, "1", &info));
-    QCOMPARE(QByteArray(reinterpret_cast<const char*>(&info) + 8), name);
+    QCOMPARE(QByteArray(reinterpret_cast<const char *>(&info) + 8), name);
 
     ProfileNodeInfo untouched;
     std::memset(&untouched, 0, sizeof(untouched));
@@ -146,7 +146,7 @@ void XmlProfileStoreTest::keyLookupWithoutEntryLeavesPrefill()
 
     KeyOperateInfo info;
     std::memset(&info, 0x7F, sizeof(info));
-    for (char* field : {info.keyIndex, info.keyName, info.operateType, info.count, info.mode, info.value})
+    for (char *field : {info.keyIndex, info.keyName, info.operateType, info.count, info.mode, info.value})
         std::strcpy(field, "-1");
     KeyOperateInfo expected;
     std::memcpy(&expected, &info, sizeof(info));
@@ -175,9 +175,8 @@ void XmlProfileStoreTest::keyValuesRoundTripByteForByte()
     QVERIFY(CVorlanXML_AddProFileMacroWithKeyInfoItem(m_path, "1", "30", name, "6", "1", "1", value));
 
     // Once from the cache and once parsed from the disk.
-    for (int pass = 0; pass < 2; ++pass)
-    {
-        KeyOperateInfo info {};
+    for (int pass = 0; pass < 2; ++pass) {
+        KeyOperateInfo info{};
         QVERIFY(CVorlanXML_SelectProFileKeyOperateInfo(m_path, "1", "30", &info));
         QCOMPARE(QByteArray(info.value), value);
         QCOMPARE(QByteArray(info.keyName), name);
@@ -203,7 +202,8 @@ void XmlProfileStoreTest::longValueIsKeptWholeAndReadBounded()
     QVERIFY(value.startsWith(cut));
 
     QByteArray whole(15001, 'Z');
-    QCOMPARE(CVorlanXML_SelectProFileKeyOperateValue(m_path, "1", "4", whole.data(), std::size_t(whole.size())), 15000L);
+    QCOMPARE(CVorlanXML_SelectProFileKeyOperateValue(m_path, "1", "4", whole.data(), std::size_t(whole.size())),
+             15000L);
     QCOMPARE(QByteArray(whole.constData()), value);
     QCOMPARE(CVorlanXML_SelectProFileKeyOperateValue(m_path, "1", "4", nullptr, 0), 15000L);
     QCOMPARE(CVorlanXML_SelectProFileKeyOperateValue(m_path, "1", "5", whole.data(), 10), -1L);
@@ -221,7 +221,7 @@ void XmlProfileStoreTest::keyEntriesAreOnePerKeyCode()
     std::list<std::string> keys;
     QVERIFY(CVorlanXML_ProFileKeyInfoSelectAll(m_path, "1", &keys));
     QCOMPARE(keys, (std::list<std::string>{"4", "8", "6"}));
-    KeyOperateInfo info {};
+    KeyOperateInfo info{};
     QVERIFY(CVorlanXML_SelectProFileKeyOperateInfo(m_path, "1", "4", &info));
     QCOMPARE(QByteArray(info.operateType), QByteArray("1"));
     QCOMPARE(QByteArray(info.count), QByteArray("3"));
@@ -252,9 +252,9 @@ void XmlProfileStoreTest::valueNumCountsTypeAndValue()
 
 void XmlProfileStoreTest::boundMacroCopyIsReplacedAndRemoved()
 {
-    const std::list<MacroEvent> first {makeEvent("0", "0", "key", "4", "A", "down"),
-                                       makeEvent("0", "120", "key", "4", "A", "up")};
-    const std::list<MacroEvent> second {makeEvent("0", "0", "mouse", "513", "Left Click", "down")};
+    const std::list<MacroEvent> first{makeEvent("0", "0", "key", "4", "A", "down"),
+                                      makeEvent("0", "120", "key", "4", "A", "up")};
+    const std::list<MacroEvent> second{makeEvent("0", "0", "mouse", "513", "Left Click", "down")};
     QVERIFY(CVorlanXML_AddProFileBindMacroItem(m_path, "1", first, "3", "Macro3"));
     QVERIFY(CVorlanXML_AddProFileBindMacroItem(m_path, "1", first, "4", "Macro4"));
     QVERIFY(CVorlanXML_AddProFileBindMacroItem(m_path, "1", second, "3", "Macro3"));
@@ -288,11 +288,11 @@ void XmlProfileStoreTest::lightRecordsOnePerAreaAndMode()
 
     // A second add of one area and mode replaces the record.
     QVERIFY(CVorlanXML_AddProFileLightInfoItem(m_path, "1", makeLight(0, 2, 4)));
-    colorInfoData record {};
+    colorInfoData record{};
     QVERIFY(CVorlanXML_SelectProfileColorDataInfo(m_path, "1", 0, 2, &record));
     QCOMPARE(record.brightness, 4);
 
-    colorInfoData changed {0, 2, 5, 1, 10, 20, 30, 40, 50, 60, 7, 0, -3, 2147483647};
+    colorInfoData changed{0, 2, 5, 1, 10, 20, 30, 40, 50, 60, 7, 0, -3, 2147483647};
     QVERIFY(CVorlanXML_IsProFileAlreadyHaveLightInfo(m_path, "1", 0, 2));
     QVERIFY(CVorlanXML_ModifyProFileLightInfoItem(m_path, "1", 0, 2, changed));
     xmlstore::XmlStore::instance().clearCache();
@@ -332,16 +332,15 @@ void XmlProfileStoreTest::newProfileDefaultsReadBack()
 
     for (int area = 0; area < 3; ++area)
         QVERIFY(CVorlanXML_AddProFileLightInfoItem(m_path, "1", makeLight(area, 2, 3)));
-    const char* const names[] = {"Alphabets", "WASD+Arrows", "Custom 3", "Custom 4", "Custom 5"};
-    for (int set = 0; set < 5; ++set)
-    {
+    const char *const names[] = {"Alphabets", "WASD+Arrows", "Custom 3", "Custom 4", "Custom 5"};
+    for (int set = 0; set < 5; ++set) {
         const QByteArray index = QByteArray::number(set);
         QVERIFY(CVorlanXML_AddProFileCustomLightNode(m_path, "1", index, names[set], set < 2 ? "Using" : "UnUsing",
                                                      set < 2 ? set : -1));
         std::list<CustomLightItemStu> items;
         const bool known = CVorlanXML_XmlCustomLightInfoSelectAll(defaults, index, &items);
         QCOMPARE(known, set < 3);
-        for (const CustomLightItemStu& item : items)
+        for (const CustomLightItemStu &item : items)
             QVERIFY(CVorlanXML_AddProFileCustomLightDataInfo(m_path, "1", index, item));
     }
 
@@ -375,7 +374,7 @@ void XmlProfileStoreTest::customLightSetsChangeAndClear()
 {
     QVERIFY(CVorlanXML_AddProFileCustomLightNode(m_path, "1", "0", "Alphabets", "Using", 0));
     QVERIFY(!CVorlanXML_AddProFileCustomLightNode(m_path, "1", "0", "Again", "Using", 0));
-    CustomLightItemStu item {"4", "A", 3, 2, 1, 2, 3, 128};
+    CustomLightItemStu item{"4", "A", 3, 2, 1, 2, 3, 128};
     QVERIFY(CVorlanXML_AddProFileCustomLightDataInfo(m_path, "1", "0", item));
     QVERIFY(!CVorlanXML_AddProFileCustomLightDataInfo(m_path, "1", "9", item));
 
@@ -402,7 +401,7 @@ void XmlProfileStoreTest::sleepTimesAndLocksLeavePrefillUntilSet()
     QVERIFY(!CVorlanXML_GetProFileIntoSleepTimeInfo(m_path, "1", times));
     QCOMPARE(times[0], 600);
     QCOMPARE(times[1], 30);
-    ProFileFunctionInfo locks {"0", "0", "0", "0"};
+    ProFileFunctionInfo locks{"0", "0", "0", "0"};
     QVERIFY(!CVorlanXML_GetProFileFunctionInfo(m_path, "1", &locks));
     QCOMPARE(QByteArray(locks.winKey), QByteArray("0"));
 
@@ -424,8 +423,8 @@ void XmlProfileStoreTest::exportThenImportIntoFileWithGaps()
     QVERIFY(CVorlanXML_ModifyProfileNodeInfo(m_path, "1", "Game"));
     QVERIFY(CVorlanXML_AddProFileMacroWithKeyInfoItem(m_path, "1", "4", "A", "6", "1", "1", value));
     QVERIFY(CVorlanXML_AddProFileLightInfoItem(m_path, "1", makeLight(1, 3, 2)));
-    QVERIFY(CVorlanXML_AddProFileBindMacroItem(m_path, "1", {makeEvent("0", "5", "key", "4", "A", "down")}, "2",
-                                               "Macro2"));
+    QVERIFY(
+        CVorlanXML_AddProFileBindMacroItem(m_path, "1", {makeEvent("0", "5", "key", "4", "A", "down")}, "2", "Macro2"));
 
     const QByteArray exported = file("Game.xml");
     QVERIFY(CVorlanXML_CreateXMLFile(exported));
@@ -439,7 +438,7 @@ void XmlProfileStoreTest::exportThenImportIntoFileWithGaps()
 
     const QByteArray target = file("appProfile_FN.xml");
     QVERIFY(CVorlanXML_CreateXMLFile(target));
-    for (const char* index : {"1", "3", "2"})
+    for (const char *index : {"1", "3", "2"})
         QVERIFY(CVorlanXML_CreateProFileXmlParentNode(target, index, QByteArray("Profile") + index, 0));
     QVERIFY(CVorlanXML_ProFileImport(target, exported, "1"));
     QVERIFY(!CVorlanXML_ProFileImport(target, exported, "5"));
@@ -447,7 +446,7 @@ void XmlProfileStoreTest::exportThenImportIntoFileWithGaps()
     nodes.clear();
     QVERIFY(CVorlanXML_SelectProFileAllNodes(target, &nodes));
     QCOMPARE(nodes, (ProfileNodeList{{"1", "Profile1"}, {"3", "Profile3"}, {"2", "Profile2"}, {"4", "Game"}}));
-    KeyOperateInfo info {};
+    KeyOperateInfo info{};
     QVERIFY(CVorlanXML_SelectProFileKeyOperateInfo(target, "4", "4", &info));
     QCOMPARE(QByteArray(info.value), value);
     QVERIFY(CVorlanXML_IsProFileAlreadyHaveLightInfo(target, "4", 1, 3));

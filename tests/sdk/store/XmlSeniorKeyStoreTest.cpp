@@ -81,8 +81,7 @@ void XmlSeniorKeyStoreTest::everyFieldRoundTrips()
     QVERIFY(CVorlanXML_SeniorKey_AddInfoItem(m_path, 2, makeKey(2, 2)));
 
     // From the cache and from the disk.
-    for (int pass = 0; pass < 2; ++pass)
-    {
+    for (int pass = 0; pass < 2; ++pass) {
         const std::list<SeniorKeyInfoStu> items = readAll();
         QCOMPARE(items.size(), std::size_t(2));
         QVERIFY(std::memcmp(&items.front(), &record, sizeof(record)) == 0);

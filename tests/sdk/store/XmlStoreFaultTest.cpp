@@ -6,9 +6,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <chrono>
 #include <csignal>
 #include <cstring>
-#include <chrono>
 #include <functional>
 #include <thread>
 #include <utility>
@@ -40,46 +40,96 @@ private:
 
 namespace {
 
-using Call = std::pair<const char*, std::function<bool(const char*)>>;
+using Call = std::pair<const char *, std::function<bool(const char *)>>;
 
 // Every call on one file; each returns true when the call reported success.
 std::vector<Call> everyCall()
 {
     return {
-        {"ProfileAllNodes", [](const char* p) { ProfileNodeList n; return CVorlanXML_SelectProFileAllNodes(p, &n); }},
-        {"ProfileExists", [](const char* p) { return CVorlanXML_IsExistenceSelectProfileNode(p, "1"); }},
-        {"ProfileCreate", [](const char* p) { return CVorlanXML_CreateProFileXmlParentNode(p, "2", "P", 0); }},
-        {"ProfileDelete", [](const char* p) { return CVorlanXML_DeleteProFileSelectedNode(p, "1"); }},
-        {"ProfileRename", [](const char* p) { return CVorlanXML_ModifyProfileNodeInfo(p, "1", "P"); }},
-        {"ProfileInfo", [](const char* p) { ProfileNodeInfo i {}; return CVorlanXML_SelectProfileNodeInfo(p, "1", &i); }},
-        {"CurrentSet", [](const char* p) { return CVorlanXML_ModifyXMLFileProfileIndex(p, 1); }},
-        {"CurrentGet", [](const char* p) { return CVorlanXML_GetCreateXMLFileProfileIndex(p) != -1; }},
-        {"KeyAdd", [](const char* p) { return CVorlanXML_AddProFileMacroWithKeyInfoItem(p, "1", "4", "A", "0", "1", "1", "5"); }},
-        {"KeyDelete", [](const char* p) { return CVorlanXML_DeleteProFileMacroWithKeyInfoItem(p, "1", "4", "A"); }},
-        {"KeySelect", [](const char* p) { KeyOperateInfo i {}; return CVorlanXML_SelectProFileKeyOperateInfo(p, "1", "4", &i); }},
-        {"KeyList", [](const char* p) { std::list<std::string> k; return CVorlanXML_ProFileKeyInfoSelectAll(p, "1", &k); }},
-        {"ValueNum", [](const char* p) { return CVorlanXML_GetProFileValueNum(p, "1", "1", "1") != -1; }},
-        {"BindAdd", [](const char* p) { return CVorlanXML_AddProFileBindMacroItem(p, "1", {}, "1", "Macro1"); }},
-        {"BindSelect", [](const char* p) { std::list<MacroEvent> e; return CVorlanXML_ProFileMacroWithKeyInfoSelectAll(p, "1", "1", "", &e); }},
-        {"LightAdd", [](const char* p) { return CVorlanXML_AddProFileLightInfoItem(p, "1", makeLight(0, 2, 3)); }},
-        {"LightSelect", [](const char* p) { colorInfoData c {}; return CVorlanXML_SelectProfileColorDataInfo(p, "1", 0, 2, &c); }},
-        {"ModeInUse", [](const char* p) { return CVorlanXML_SelectProFileMouseLightTypeUsingIndex(p, "1", 0) != -1; }},
-        {"ModeSet", [](const char* p) { return CVorlanXML_ModifyProFileMouseLightUsingIndex(p, "1", 0, 2); }},
-        {"SleepSet", [](const char* p) { return CVorlanXML_SetProFileIntoSleepTimeInfo(p, "1", 60, 5); }},
-        {"LocksSet", [](const char* p) { return CVorlanXML_AddProFileFunctionInfo(p, "1", "1", "1", "1", "1"); }},
-        {"SetAdd", [](const char* p) { return CVorlanXML_AddProFileCustomLightNode(p, "1", "0", "S", "Using", 0); }},
-        {"SetList", [](const char* p) { std::list<CustomLightNodeStu> s; return CVorlanXML_SelectProFileCustomLightAllNodes(p, "1", &s); }},
-        {"DefaultFile", [](const char* p) { std::list<CustomLightItemStu> i; return CVorlanXML_XmlCustomLightInfoSelectAll(p, "0", &i); }},
-        {"MacroCreate", [](const char* p) { return CVorlanXML_CreateMacroXmlParentNode(p, "1", "M"); }},
-        {"MacroList", [](const char* p) { MacroNode m; return CVorlanXML_SelectMacroAllNodes(p, &m); }},
-        {"EventsAdd", [](const char* p) { return CVorlanXML_AddKeyOrMouseEventItem(p, {}, "1"); }},
-        {"Events", [](const char* p) { std::list<MacroEvent> e; return CVorlanXML_SelectAllKeyOrMouseEvent(p, "1", &e); }},
-        {"SeniorParent", [](const char* p) { return CVorlanXML_SeniorKey_CreateProFileXmlParentNode(p); }},
-        {"SeniorAdd", [](const char* p) { SeniorKeyInfoStu s {}; s.id = 1; return CVorlanXML_SeniorKey_AddInfoItem(p, 1, s); }},
-        {"SeniorAll", [](const char* p) { std::list<SeniorKeyInfoStu> s; return CVorlanXML_SeniorKey_SelectAllInfoItem(p, &s); }},
-        {"Export", [](const char* p) { return CVorlanXML_ProFileExport(p, p, "1", 0); }},
-        {"Import", [](const char* p) { return CVorlanXML_ProFileImport(p, p, "1"); }},
-        {"Create", [](const char* p) { return CVorlanXML_CreateXMLFile(p); }},
+        {"ProfileAllNodes",
+         [](const char *p) {
+             ProfileNodeList n;
+             return CVorlanXML_SelectProFileAllNodes(p, &n);
+         }},
+        {"ProfileExists", [](const char *p) { return CVorlanXML_IsExistenceSelectProfileNode(p, "1"); }},
+        {"ProfileCreate", [](const char *p) { return CVorlanXML_CreateProFileXmlParentNode(p, "2", "P", 0); }},
+        {"ProfileDelete", [](const char *p) { return CVorlanXML_DeleteProFileSelectedNode(p, "1"); }},
+        {"ProfileRename", [](const char *p) { return CVorlanXML_ModifyProfileNodeInfo(p, "1", "P"); }},
+        {"ProfileInfo",
+         [](const char *p) {
+             ProfileNodeInfo i{};
+             return CVorlanXML_SelectProfileNodeInfo(p, "1", &i);
+         }},
+        {"CurrentSet", [](const char *p) { return CVorlanXML_ModifyXMLFileProfileIndex(p, 1); }},
+        {"CurrentGet", [](const char *p) { return CVorlanXML_GetCreateXMLFileProfileIndex(p) != -1; }},
+        {"KeyAdd",
+         [](const char *p) { return CVorlanXML_AddProFileMacroWithKeyInfoItem(p, "1", "4", "A", "0", "1", "1", "5"); }},
+        {"KeyDelete", [](const char *p) { return CVorlanXML_DeleteProFileMacroWithKeyInfoItem(p, "1", "4", "A"); }},
+        {"KeySelect",
+         [](const char *p) {
+             KeyOperateInfo i{};
+             return CVorlanXML_SelectProFileKeyOperateInfo(p, "1", "4", &i);
+         }},
+        {"KeyList",
+         [](const char *p) {
+             std::list<std::string> k;
+             return CVorlanXML_ProFileKeyInfoSelectAll(p, "1", &k);
+         }},
+        {"ValueNum", [](const char *p) { return CVorlanXML_GetProFileValueNum(p, "1", "1", "1") != -1; }},
+        {"BindAdd", [](const char *p) { return CVorlanXML_AddProFileBindMacroItem(p, "1", {}, "1", "Macro1"); }},
+        {"BindSelect",
+         [](const char *p) {
+             std::list<MacroEvent> e;
+             return CVorlanXML_ProFileMacroWithKeyInfoSelectAll(p, "1", "1", "", &e);
+         }},
+        {"LightAdd", [](const char *p) { return CVorlanXML_AddProFileLightInfoItem(p, "1", makeLight(0, 2, 3)); }},
+        {"LightSelect",
+         [](const char *p) {
+             colorInfoData c{};
+             return CVorlanXML_SelectProfileColorDataInfo(p, "1", 0, 2, &c);
+         }},
+        {"ModeInUse", [](const char *p) { return CVorlanXML_SelectProFileMouseLightTypeUsingIndex(p, "1", 0) != -1; }},
+        {"ModeSet", [](const char *p) { return CVorlanXML_ModifyProFileMouseLightUsingIndex(p, "1", 0, 2); }},
+        {"SleepSet", [](const char *p) { return CVorlanXML_SetProFileIntoSleepTimeInfo(p, "1", 60, 5); }},
+        {"LocksSet", [](const char *p) { return CVorlanXML_AddProFileFunctionInfo(p, "1", "1", "1", "1", "1"); }},
+        {"SetAdd", [](const char *p) { return CVorlanXML_AddProFileCustomLightNode(p, "1", "0", "S", "Using", 0); }},
+        {"SetList",
+         [](const char *p) {
+             std::list<CustomLightNodeStu> s;
+             return CVorlanXML_SelectProFileCustomLightAllNodes(p, "1", &s);
+         }},
+        {"DefaultFile",
+         [](const char *p) {
+             std::list<CustomLightItemStu> i;
+             return CVorlanXML_XmlCustomLightInfoSelectAll(p, "0", &i);
+         }},
+        {"MacroCreate", [](const char *p) { return CVorlanXML_CreateMacroXmlParentNode(p, "1", "M"); }},
+        {"MacroList",
+         [](const char *p) {
+             MacroNode m;
+             return CVorlanXML_SelectMacroAllNodes(p, &m);
+         }},
+        {"EventsAdd", [](const char *p) { return CVorlanXML_AddKeyOrMouseEventItem(p, {}, "1"); }},
+        {"Events",
+         [](const char *p) {
+             std::list<MacroEvent> e;
+             return CVorlanXML_SelectAllKeyOrMouseEvent(p, "1", &e);
+         }},
+        {"SeniorParent", [](const char *p) { return CVorlanXML_SeniorKey_CreateProFileXmlParentNode(p); }},
+        {"SeniorAdd",
+         [](const char *p) {
+             SeniorKeyInfoStu s{};
+             s.id = 1;
+             return CVorlanXML_SeniorKey_AddInfoItem(p, 1, s);
+         }},
+        {"SeniorAll",
+         [](const char *p) {
+             std::list<SeniorKeyInfoStu> s;
+             return CVorlanXML_SeniorKey_SelectAllInfoItem(p, &s);
+         }},
+        {"Export", [](const char *p) { return CVorlanXML_ProFileExport(p, p, "1", 0); }},
+        {"Import", [](const char *p) { return CVorlanXML_ProFileImport(p, p, "1"); }},
+        {"Create", [](const char *p) { return CVorlanXML_CreateXMLFile(p); }},
     };
 }
 
@@ -104,8 +154,7 @@ void XmlStoreFaultTest::malformedFileFailsEveryCallAndStaysUnchanged()
     writeWholeFile(path, content);
     const QByteArray local = QFile::encodeName(path);
 
-    for (const Call& call : everyCall())
-    {
+    for (const Call &call : everyCall()) {
         QVERIFY2(!call.second(local.constData()), call.first);
         QVERIFY2(readWholeFile(path) == content, call.first);
     }
@@ -133,7 +182,7 @@ void XmlStoreFaultTest::badPathsAreRefusedAndCreateNothing()
 {
     QFETCH(QByteArray, path);
     const QStringList before = QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
-    for (const Call& call : everyCall())
+    for (const Call &call : everyCall())
         QVERIFY2(!call.second(path.constData()), call.first);
     QVERIFY(!CVorlanXML_CreateXMLFile(nullptr));
     QCOMPARE(CVorlanXML_GetCreateXMLFileProfileIndex(nullptr), -1);
@@ -145,14 +194,13 @@ void XmlStoreFaultTest::changeFromOutsideIsNoticed()
 {
     const QByteArray path = QFile::encodeName(m_dir.filePath("outside.xml"));
     const QByteArray other = QFile::encodeName(m_dir.filePath("outside_new.xml"));
-    for (const QByteArray& file : {path, other})
-    {
+    for (const QByteArray &file : {path, other}) {
         QVERIFY(CVorlanXML_CreateXMLFile(file));
         QVERIFY(CVorlanXML_CreateProFileXmlParentNode(file, "1", "Profile1", 0));
     }
     QVERIFY(CVorlanXML_AddProFileMacroWithKeyInfoItem(path, "1", "4", "A", "0", "1", "1", "old"));
     QVERIFY(CVorlanXML_AddProFileMacroWithKeyInfoItem(other, "1", "4", "A", "0", "1", "1", "new"));
-    KeyOperateInfo info {};
+    KeyOperateInfo info{};
     QVERIFY(CVorlanXML_SelectProFileKeyOperateInfo(path, "1", "4", &info));
     QCOMPARE(QByteArray(info.value), QByteArray("old"));
 
@@ -172,8 +220,7 @@ void XmlStoreFaultTest::killedWriterLeavesOldOrNewFile()
     // Ten full profiles make each write long enough to be hit in the middle.
     const QByteArray path = QFile::encodeName(m_dir.filePath("killed.xml"));
     QVERIFY(CVorlanXML_CreateXMLFile(path));
-    for (int profile = 1; profile <= 10; ++profile)
-    {
+    for (int profile = 1; profile <= 10; ++profile) {
         const QByteArray index = QByteArray::number(profile);
         QVERIFY(CVorlanXML_CreateProFileXmlParentNode(path, index, "Profile" + index, 0));
         for (int key = 0; key < 132; ++key)
@@ -184,17 +231,14 @@ void XmlStoreFaultTest::killedWriterLeavesOldOrNewFile()
     QVERIFY(CVorlanXML_AddProFileMacroWithKeyInfoItem(path, "1", "500", "X", "6", "1", "1", "gen0:" + padding));
 
     QRandomGenerator random(20261210);
-    for (int round = 0; round < 60; ++round)
-    {
+    for (int round = 0; round < 60; ++round) {
         int progress[2];
         QVERIFY(::pipe(progress) == 0);
         const pid_t child = ::fork();
         QVERIFY(child >= 0);
-        if (child == 0)
-        {
+        if (child == 0) {
             ::close(progress[0]);
-            for (long generation = 1;; ++generation)
-            {
+            for (long generation = 1;; ++generation) {
                 const QByteArray value = "gen" + QByteArray::number(qlonglong(generation)) + ":" + padding;
                 if (!CVorlanXML_AddProFileMacroWithKeyInfoItem(path, "1", "500", "X", "6", "1", "1", value))
                     ::_exit(2);
@@ -205,8 +249,7 @@ void XmlStoreFaultTest::killedWriterLeavesOldOrNewFile()
         ::close(progress[1]);
         // Let the child finish a random number of writes, then kill it wherever it is.
         const int writes = random.bounded(1, 4);
-        for (int done = 0; done < writes; ++done)
-        {
+        for (int done = 0; done < writes; ++done) {
             char byte = 0;
             QCOMPARE(::read(progress[0], &byte, 1), ssize_t(1));
         }
@@ -226,7 +269,7 @@ void XmlStoreFaultTest::killedWriterLeavesOldOrNewFile()
         QVERIFY(value.startsWith("gen") && colon > 3);
         QVERIFY(value.mid(3, colon - 3).toLong() >= writes);
         QCOMPARE(value.mid(colon + 1), padding);
-        KeyOperateInfo other {};
+        KeyOperateInfo other{};
         QVERIFY(CVorlanXML_SelectProFileKeyOperateInfo(path, "10", "131", &other));
         QCOMPARE(QByteArray(other.value), QByteArray::number(131 * 7));
     }
@@ -240,7 +283,8 @@ void XmlStoreFaultTest::filesFollowTheUmaskAndKeepTheirMode()
     const mode_t previous = ::umask(077);
     const QByteArray path = QFile::encodeName(m_dir.filePath("private.xml"));
     const bool created = CVorlanXML_CreateXMLFile(path);
-    struct stat info {};
+    struct stat info
+    {};
     const bool statted = ::stat(path, &info) == 0;
     ::umask(previous);
     QVERIFY(created && statted);

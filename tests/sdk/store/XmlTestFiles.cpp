@@ -4,7 +4,7 @@
 
 #include <QFile>
 
-QByteArray readWholeFile(const QString& path)
+QByteArray readWholeFile(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -12,17 +12,17 @@ QByteArray readWholeFile(const QString& path)
     return file.readAll();
 }
 
-void writeWholeFile(const QString& path, const QByteArray& content)
+void writeWholeFile(const QString &path, const QByteArray &content)
 {
     QFile file(path);
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         file.write(content);
 }
 
-MacroEvent makeEvent(const char* mark, const char* delay, const char* type, const char* keyCode,
-                     const char* codeName, const char* direction)
+MacroEvent makeEvent(const char *mark, const char *delay, const char *type, const char *keyCode, const char *codeName,
+                     const char *direction)
 {
-    MacroEvent event {};
+    MacroEvent event{};
     xmlstore::copyField(event.mark, sizeof(event.mark), mark);
     xmlstore::copyField(event.delay, sizeof(event.delay), delay);
     xmlstore::copyField(event.type, sizeof(event.type), type);
@@ -34,5 +34,5 @@ MacroEvent makeEvent(const char* mark, const char* delay, const char* type, cons
 
 colorInfoData makeLight(int area, int mode, int brightness)
 {
-    return colorInfoData {area, mode, brightness, 3, 255, 0, 0, 0, 0, 0, 0, 1, 0, 0};
+    return colorInfoData{area, mode, brightness, 3, 255, 0, 0, 0, 0, 0, 0, 1, 0, 0};
 }

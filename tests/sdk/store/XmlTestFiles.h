@@ -7,8 +7,8 @@
 #include <QByteArray>
 #include <QString>
 
-QByteArray readWholeFile(const QString& path);
-void writeWholeFile(const QString& path, const QByteArray& content);
-MacroEvent makeEvent(const char* mark, const char* delay, const char* type, const char* keyCode,
-                     const char* codeName, const char* direction);
+QByteArray readWholeFile(const QString &path);
+void writeWholeFile(const QString &path, const QByteArray &content);
+MacroEvent makeEvent(const char *mark, const char *delay, const char *type, const char *keyCode, const char *codeName,
+                     const char *direction);
 colorInfoData makeLight(int area, int mode, int brightness);

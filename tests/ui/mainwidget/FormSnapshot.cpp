@@ -95,10 +95,12 @@ int render(const QDir &folder)
         handle->click();
     int id = 0;
     auto *tab = page->findChild<DCustomKeysPage *>();
-    if (sim.plug("Aster104", &id).isEmpty() ||
-        !waitFor([page, tab] { return page->getCurrentDeviceItem() && page->getKeyView() && tab &&
-                                      !tab->profileXmlPath().isEmpty(); },
-                 20000)) {
+    if (sim.plug("Aster104", &id).isEmpty()
+        || !waitFor(
+            [page, tab] {
+                return page->getCurrentDeviceItem() && page->getKeyView() && tab && !tab->profileXmlPath().isEmpty();
+            },
+            20000)) {
         std::fprintf(stderr, "formSnapshot: the simulated keyboard did not become current\n");
         return 1;
     }
@@ -117,8 +119,7 @@ int compare(const QDir &first, const QDir &second)
         const QImage a = QImage(first.filePath(name)).convertToFormat(QImage::Format_ARGB32);
         const QImage b = QImage(second.filePath(name)).convertToFormat(QImage::Format_ARGB32);
         if (b.isNull() || a.size() != b.size()) {
-            std::printf("%s: sizes %dx%d and %dx%d\n", qPrintable(name), a.width(), a.height(), b.width(),
-                        b.height());
+            std::printf("%s: sizes %dx%d and %dx%d\n", qPrintable(name), a.width(), a.height(), b.width(), b.height());
             status = 1;
             continue;
         }

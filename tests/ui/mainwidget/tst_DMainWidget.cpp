@@ -50,7 +50,7 @@ QList<QWidget *> overlays(DMainWidget &window)
         result << child;
     return result;
 }
-}
+} // namespace
 
 class tst_DMainWidget : public QObject
 {
@@ -127,8 +127,10 @@ void tst_DMainWidget::namePairTogglesDeviceList_data()
     QTest::addColumn<QString>("like");
     QTest::addColumn<bool>("shown");
     QTest::addColumn<int>("handleX");
-    QTest::newRow("keyboard") << "Aster" << "104" << true << 233;
-    QTest::newRow("placeholder") << "HID" << "RGB" << false << 5;
+    QTest::newRow("keyboard") << "Aster"
+                              << "104" << true << 233;
+    QTest::newRow("placeholder") << "HID"
+                                 << "RGB" << false << 5;
 }
 
 void tst_DMainWidget::namePairTogglesDeviceList()
@@ -170,8 +172,9 @@ void tst_DMainWidget::settingsOverlayReopensOnce()
         QVERIFY(dialog);
         QTRY_VERIFY(dialog->isVisible());
         QCOMPARE(dialog->windowModality(), Qt::WindowModal);
-        QCOMPARE(dialog->pos(), window.pos() + QPoint((window.width() - dialog->width()) / 2,
-                                                      (window.height() - dialog->height()) / 2));
+        QCOMPARE(dialog->pos(),
+                 window.pos()
+                     + QPoint((window.width() - dialog->width()) / 2, (window.height() - dialog->height()) / 2));
         QCOMPARE(overlays(window).size(), round + 1);
         QCOMPARE(overlays(window).last()->size(), window.size());
         QTest::mouseClick(dialog->findChild<QPushButton *>("pushButton_Close"), Qt::LeftButton);
@@ -220,7 +223,8 @@ void tst_DMainWidget::themeSwitchReachesEveryPage()
     QVERIFY(window.findChild<QPushButton *>("pushButton")->styleSheet().contains("leftTopLogo_Light.png"));
     QVERIFY(window.findChild<QFrame *>("frame_Title")->styleSheet().contains(light.MainWidgetTitleColorStart));
     const QString pageColour = QString("rgb(%1)").arg(light.DeviceRightBgColor);
-    QVERIFY(window.findChild<DCustomKeysPage *>()->findChild<QFrame *>("frame_Bg01")->styleSheet().contains(pageColour));
+    QVERIFY(
+        window.findChild<DCustomKeysPage *>()->findChild<QFrame *>("frame_Bg01")->styleSheet().contains(pageColour));
     QVERIFY(window.findChild<DLightsConfigPage *>()->styleSheet().contains(pageColour));
     QVERIFY(window.findChild<DPerformancePage *>()->styleSheet().contains(pageColour));
     QVERIFY(window.findChild<DTriggerSettingPage *>()->styleSheet().contains(pageColour));

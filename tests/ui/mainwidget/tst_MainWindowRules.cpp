@@ -67,10 +67,14 @@ void tst_MainWindowRules::placeholderNamesCollapseList_data()
     QTest::addColumn<QString>("product");
     QTest::addColumn<QString>("like");
     QTest::addColumn<bool>("shown");
-    QTest::newRow("placeholder") << "HID" << "RGB" << false;
-    QTest::newRow("keyboard") << "Aster" << "104" << true;
-    QTest::newRow("only product matches") << "HID" << "104" << true;
-    QTest::newRow("case differs") << "hid" << "rgb" << true;
+    QTest::newRow("placeholder") << "HID"
+                                 << "RGB" << false;
+    QTest::newRow("keyboard") << "Aster"
+                              << "104" << true;
+    QTest::newRow("only product matches") << "HID"
+                                          << "104" << true;
+    QTest::newRow("case differs") << "hid"
+                                  << "rgb" << true;
 }
 
 void tst_MainWindowRules::placeholderNamesCollapseList()
@@ -152,7 +156,8 @@ void tst_MainWindowRules::resizeKeepsMinimumAndOppositeEdge_data()
     // Window pixels (100, 200) to (1379, 914): 1280 x 715, minimum 1000 x 600.
     QTest::newRow("top up") << int(UP) << QPoint(500, 150) << QRect(QPoint(100, 150), QPoint(1379, 914));
     QTest::newRow("top down, room left") << int(UP) << QPoint(500, 300) << QRect(QPoint(100, 300), QPoint(1379, 914));
-    QTest::newRow("top down to the minimum") << int(UP) << QPoint(500, 314) << QRect(QPoint(100, 200), QPoint(1379, 914));
+    QTest::newRow("top down to the minimum")
+        << int(UP) << QPoint(500, 314) << QRect(QPoint(100, 200), QPoint(1379, 914));
     QTest::newRow("left to the minimum") << int(LEFT) << QPoint(379, 500) << QRect(QPoint(100, 200), QPoint(1379, 914));
     QTest::newRow("left in") << int(LEFT) << QPoint(378, 500) << QRect(QPoint(378, 200), QPoint(1379, 914));
     QTest::newRow("bottom") << int(DOWN) << QPoint(0, 1000) << QRect(100, 200, 1280, 800);

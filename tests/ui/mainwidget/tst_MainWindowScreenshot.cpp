@@ -28,9 +28,8 @@ void tst_MainWindowScreenshot::mainWindowAppearsOnScreen()
     QImage shot;
     // The point between the logo and the names belongs to the title bar's background.
     const QPoint probe = window.mapToGlobal(QPoint(window.width() / 2 - 200, 20));
-    QTRY_VERIFY_WITH_TIMEOUT((shot = QGuiApplication::primaryScreen()->grabWindow(0).toImage(),
-                              QColor(shot.pixel(probe)) == title),
-                             10000);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        (shot = QGuiApplication::primaryScreen()->grabWindow(0).toImage(), QColor(shot.pixel(probe)) == title), 10000);
     const QString file = qEnvironmentVariable("VORLAN_TEST_TMP") + "/mainwindow.png";
     QVERIFY(shot.save(file));
 }

@@ -53,7 +53,7 @@ void click(const QPoint &point)
     XFlush(display);
     XCloseDisplay(display);
 }
-}
+} // namespace
 
 class tst_ProgramMainWindow : public QObject
 {
@@ -92,14 +92,16 @@ void tst_ProgramMainWindow::mainWindowShowsAndCloseButtonExits()
     QVERIFY(shot.save(qEnvironmentVariable("VORLAN_TEST_TMP") + "/program.png"));
     const QString log = logText();
     const int first = log.indexOf("1.CreatTrayIcon  and  registerDevice");
-    QVERIFY(first >= 0 && first < log.indexOf("2.Init Vorlan Sdk") && log.indexOf("2.Init Vorlan Sdk") < log.indexOf("3.Init Widgets"));
+    QVERIFY(first >= 0 && first < log.indexOf("2.Init Vorlan Sdk")
+            && log.indexOf("2.Init Vorlan Sdk") < log.indexOf("3.Init Widgets"));
 
     // The close button sits at the right end of the title bar, 16 pixels wide.
     click(QPoint(titleBox.right() - 5 - 8, titleBox.top() + titleBox.height() / 2));
     QVERIFY(program.waitForFinished(30000));
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
     QCOMPARE(program.exitCode(), 0);
-    QVERIFY(logText().contains("------------------------- *** App Exit (Normal) *** ------------------------------ \n"));
+    QVERIFY(
+        logText().contains("------------------------- *** App Exit (Normal) *** ------------------------------ \n"));
 }
 
 QTEST_MAIN(tst_ProgramMainWindow)

@@ -58,8 +58,8 @@ void DDeviceListItem::setHidInfo(hidStructInfoAll info)
     const QImage picture(picturePath);
     QPixmap pixmap;
     if (!picture.isNull())
-        pixmap = QPixmap::fromImage(
-            picture.scaled(pictureTargetSize(size()), Qt::KeepAspectRatio, Qt::FastTransformation));
+        pixmap =
+            QPixmap::fromImage(picture.scaled(pictureTargetSize(size()), Qt::KeepAspectRatio, Qt::FastTransformation));
     m_ui->label_DeviceImage->setPixmap(pixmap);
 
     setOnlineState(m_hidInfo.isOnline);
@@ -77,10 +77,9 @@ void DDeviceListItem::setOnlineState(int online)
     m_cover->setObjectName("widget");
     m_cover->setStyleSheet("#widget {background-color:rgba(10, 10, 10, 100);}");
     m_cover->show();
-    m_ui->frame_DeviceImageBg->setStyleSheet(
-        QString("QFrame#frame_DeviceImageBg{ border: 1px solid rgb(%1, 0); } "
-                "QFrame#frame_DeviceImageBg:hover{ border: 1px solid rgb(%1); }")
-            .arg(m_selectionColour));
+    m_ui->frame_DeviceImageBg->setStyleSheet(QString("QFrame#frame_DeviceImageBg{ border: 1px solid rgb(%1, 0); } "
+                                                     "QFrame#frame_DeviceImageBg:hover{ border: 1px solid rgb(%1); }")
+                                                 .arg(m_selectionColour));
     hide();
 }
 
@@ -88,11 +87,10 @@ void DDeviceListItem::setSelected(bool selected)
 {
     m_selected = selected;
     const int alpha = selected ? 255 : 0;
-    m_ui->frame_DeviceImageBg->setStyleSheet(
-        QString("QFrame#frame_DeviceImageBg{ border: 1px solid rgb(%1, %2); } "
-                "QFrame#frame_DeviceImageBg:hover{ border: 1px solid rgb(%1); }")
-            .arg(m_selectionColour)
-            .arg(alpha));
+    m_ui->frame_DeviceImageBg->setStyleSheet(QString("QFrame#frame_DeviceImageBg{ border: 1px solid rgb(%1, %2); } "
+                                                     "QFrame#frame_DeviceImageBg:hover{ border: 1px solid rgb(%1); }")
+                                                 .arg(m_selectionColour)
+                                                 .arg(alpha));
 }
 
 void DDeviceListItem::applyTheme()
@@ -111,7 +109,8 @@ void DDeviceListItem::applyTheme()
         QString("QFrame#frame{ background-color: rgb(%1);}").arg(theme.DeviceListAreaDefaultBgColor));
     m_ui->label_ProductName->setStyleSheet(
         QString("QLabel#label_ProductName{ color: rgb(%1);}").arg(theme.TextCheckedColor));
-    m_ui->label_DeviceName->setStyleSheet(QString("QLabel#label_DeviceName{ color: rgb(%1);}").arg(theme.TextDefaultColor));
+    m_ui->label_DeviceName->setStyleSheet(
+        QString("QLabel#label_DeviceName{ color: rgb(%1);}").arg(theme.TextDefaultColor));
     setSelected(m_selected);
 }
 

@@ -58,7 +58,7 @@ QFont sizedFont(const QFont &base, int pointSize)
     font.setPointSize(pointSize);
     return font;
 }
-}
+} // namespace
 
 DDevicePage::DDevicePage(QWidget *parent)
     : QWidget(parent)
@@ -66,10 +66,9 @@ DDevicePage::DDevicePage(QWidget *parent)
 {
     m_ui->setupUi(this);
 
-    for (QWidget *testWidget : {static_cast<QWidget *>(m_ui->pushButton_Test),
-                                static_cast<QWidget *>(m_ui->pushButton_ChangModeTest),
-                                static_cast<QWidget *>(m_ui->label_ChangModeTest),
-                                static_cast<QWidget *>(m_ui->label_Multiple)})
+    for (QWidget *testWidget :
+         {static_cast<QWidget *>(m_ui->pushButton_Test), static_cast<QWidget *>(m_ui->pushButton_ChangModeTest),
+          static_cast<QWidget *>(m_ui->label_ChangModeTest), static_cast<QWidget *>(m_ui->label_Multiple)})
         testWidget->hide();
 
     m_desktopFolder = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
@@ -101,9 +100,9 @@ DDevicePage::DDevicePage(QWidget *parent)
     createSubPages();
     createProfileTools();
 
-    for (QToolButton *button : {m_ui->toolButton_CustomKey, m_ui->toolButton_LightConfig, m_ui->toolButton_MacroDialog,
-                                m_ui->toolButton_Performance, m_ui->toolButton_TriggerSetting,
-                                m_ui->toolButton_SeniorKey})
+    for (QToolButton *button :
+         {m_ui->toolButton_CustomKey, m_ui->toolButton_LightConfig, m_ui->toolButton_MacroDialog,
+          m_ui->toolButton_Performance, m_ui->toolButton_TriggerSetting, m_ui->toolButton_SeniorKey})
         button->installEventFilter(this);
 
     m_tabButtonGroup = new QButtonGroup(this);
@@ -112,8 +111,7 @@ DDevicePage::DDevicePage(QWidget *parent)
     m_tabButtonGroup->addButton(m_ui->toolButton_Performance, 2);
     m_tabButtonGroup->addButton(m_ui->toolButton_TriggerSetting, 4);
     m_ui->toolButton_CustomKey->setChecked(true);
-    connect(m_tabButtonGroup, &QButtonGroup::idClicked, this,
-            &DDevicePage::onCurIndexChangedMainPage);
+    connect(m_tabButtonGroup, &QButtonGroup::idClicked, this, &DDevicePage::onCurIndexChangedMainPage);
 
     m_ui->label_Charging->hide();
     m_batteryAnimationLevel = 0;
@@ -154,12 +152,14 @@ void DDevicePage::createSubPages()
     // Direct: the whole download runs inside the click.
     connect(m_customKeysPage, &DCustomKeysPage::sigTheKeyboardIntoDownloading, this,
             &DDevicePage::onTheKeyboardIntoDownloading, Qt::DirectConnection);
-    connect(m_customKeysPage, &DCustomKeysPage::sigAutoIntoCustomKeysPage, this, &DDevicePage::onAutoIntoCustomKeysPage);
+    connect(m_customKeysPage, &DCustomKeysPage::sigAutoIntoCustomKeysPage, this,
+            &DDevicePage::onAutoIntoCustomKeysPage);
     connect(m_customKeysPage, &DCustomKeysPage::sigInteractLightsPointXY, this, &DDevicePage::onInteractLightsPointXY);
 
     m_lightsPage = new DLightsConfigPage(m_ui->page_LightsConfig);
     m_ui->page_LightsConfig->layout()->addWidget(m_lightsPage);
-    connect(m_lightsPage, &DLightsConfigPage::sigSomeMessageTip_LightsConfigPage, this, &DDevicePage::onEveryPageBackTip);
+    connect(m_lightsPage, &DLightsConfigPage::sigSomeMessageTip_LightsConfigPage, this,
+            &DDevicePage::onEveryPageBackTip);
     connect(m_lightsPage, &DLightsConfigPage::sigSelectCurrentLightTypeIndex_KB, this,
             &DDevicePage::onSelectCurrentLightTypeIndex_KB);
     connect(m_lightsPage, &DLightsConfigPage::sigSelectCurrentLightTypeIndex_Side, this,
@@ -180,16 +180,19 @@ void DDevicePage::createSubPages()
 
     m_triggerPage = new DTriggerSettingPage(m_ui->page_TriggerSetting);
     m_ui->page_TriggerSetting->layout()->addWidget(m_triggerPage);
-    connect(m_triggerPage, &DTriggerSettingPage::sigMagnetsKeysApplyConfig, this, &DDevicePage::onMagnetsKeysApplyConfig);
+    connect(m_triggerPage, &DTriggerSettingPage::sigMagnetsKeysApplyConfig, this,
+            &DDevicePage::onMagnetsKeysApplyConfig);
     connect(m_triggerPage, &DTriggerSettingPage::sigMagnetsKeyboardDefaultSensitivity, this,
             &DDevicePage::onMagnetsKeyboardDefaultSensitivity);
-    connect(m_triggerPage, &DTriggerSettingPage::sigKeyAntiShakeCurrentNum, this, &DDevicePage::onKeyAntiShakeCurrentNum);
+    connect(m_triggerPage, &DTriggerSettingPage::sigKeyAntiShakeCurrentNum, this,
+            &DDevicePage::onKeyAntiShakeCurrentNum);
     connect(m_triggerPage, &DTriggerSettingPage::sigKeyRateOfReturnCurrentNum, this,
             &DDevicePage::onKeyRateOfReturnCurrentNum);
     connect(m_triggerPage, &DTriggerSettingPage::sigCalibrationMode, this, &DDevicePage::onCalibrationMode);
     connect(m_triggerPage, &DTriggerSettingPage::sigKeyCalibrationStartRuning, this,
             &DDevicePage::onKeyCalibrationStartRuning);
-    connect(m_triggerPage, &DTriggerSettingPage::sigAllKeysCalibrationMode, this, &DDevicePage::onAllKeysCalibrationMode);
+    connect(m_triggerPage, &DTriggerSettingPage::sigAllKeysCalibrationMode, this,
+            &DDevicePage::onAllKeysCalibrationMode);
 }
 
 // ---- Texts and theme ----
@@ -263,11 +266,12 @@ void DDevicePage::applyTheme()
     m_ui->scrollAreaWidgetContents_2->setStyleSheet(
         QString("QWidget#scrollAreaWidgetContents_2{background-color: rgb(%1);}").arg(theme.DeviceLeftBgColor));
     m_scrollBarSheet =
-        QString("QScrollBar:vertical{background: transparent; width: 4px; margin: 3px 0px 3px 0px;}"
-                "QScrollBar::handle:vertical{background: rgba(%1); min-height: 20px; border-radius: 2px;}"
-                "QScrollBar::handle:vertical:hover{background: rgba(%2);}"
-                "QScrollBar::add-line:vertical,QScrollBar::sub-line:vertical{height: 0px;}"
-                "QScrollBar::add-page:vertical,QScrollBar::sub-page:vertical{background: rgba(%3); border-radius: 3px;}")
+        QString(
+            "QScrollBar:vertical{background: transparent; width: 4px; margin: 3px 0px 3px 0px;}"
+            "QScrollBar::handle:vertical{background: rgba(%1); min-height: 20px; border-radius: 2px;}"
+            "QScrollBar::handle:vertical:hover{background: rgba(%2);}"
+            "QScrollBar::add-line:vertical,QScrollBar::sub-line:vertical{height: 0px;}"
+            "QScrollBar::add-page:vertical,QScrollBar::sub-page:vertical{background: rgba(%3); border-radius: 3px;}")
             .arg(theme.AllScrollBarColorDef, theme.AllScrollBarColorHover, theme.AllScrollBgColor);
     for (DDeviceListItem *item : qAsConst(m_deviceItemMap))
         item->applyTheme();
@@ -293,7 +297,8 @@ void DDevicePage::applyTheme()
     m_ui->label_Tip->setStyleSheet(QString("QLabel#label_Tip{color: rgb(%1);}").arg(theme.TextCheckedColor));
     m_ui->label_Mode->setStyleSheet(QString("QLabel#label_Mode{color: rgb(%1);}").arg(theme.TextCheckedColor));
     m_ui->widget_RightBottom->setStyleSheet(
-        QString("QWidget#widget_RightBottom{border: none; border-top: 3px solid rgb(%1);}").arg(theme.DeviceBorderColor));
+        QString("QWidget#widget_RightBottom{border: none; border-top: 3px solid rgb(%1);}")
+            .arg(theme.DeviceBorderColor));
     m_ui->pushButton_Reset->setStyleSheet(
         QString("QPushButton{border-radius: 8px; border: 2px solid rgb(%1); background-color: rgb(%2); color: rgb(%3);}"
                 "QPushButton:hover{background-color: rgb(%2); border: 2px solid rgb(%4);}"
@@ -379,8 +384,8 @@ void DDevicePage::clearDeviceList()
 
 bool DDevicePage::eventFilter(QObject *watched, QEvent *event)
 {
-    static const char *const tipButtons[] = {"toolButton_CustomKey",  "toolButton_LightConfig",
-                                             "toolButton_MacroDialog", "toolButton_Performance",
+    static const char *const tipButtons[] = {"toolButton_CustomKey",      "toolButton_LightConfig",
+                                             "toolButton_MacroDialog",    "toolButton_Performance",
                                              "toolButton_TriggerSetting", "toolButton_SeniorKey"};
     for (int index = 0; index < 6; ++index) {
         if (watched->objectName() != QLatin1String(tipButtons[index]))
@@ -396,14 +401,12 @@ bool DDevicePage::eventFilter(QObject *watched, QEvent *event)
 
 void DDevicePage::showTabTip(int index)
 {
-    static const char *const tipTexts[] = {QT_TRANSLATE_NOOP("QObject", "Key Custom"),
-                                           QT_TRANSLATE_NOOP("QObject", "Light Setting"),
-                                           QT_TRANSLATE_NOOP("QObject", "Macro"),
-                                           QT_TRANSLATE_NOOP("QObject", "Performance"),
-                                           QT_TRANSLATE_NOOP("QObject", "Trigger Setting"),
-                                           QT_TRANSLATE_NOOP("QObject", "Senior Keys")};
-    QToolButton *const buttons[] = {m_ui->toolButton_CustomKey,  m_ui->toolButton_LightConfig,
-                                    m_ui->toolButton_MacroDialog, m_ui->toolButton_Performance,
+    static const char *const tipTexts[] = {
+        QT_TRANSLATE_NOOP("QObject", "Key Custom"),      QT_TRANSLATE_NOOP("QObject", "Light Setting"),
+        QT_TRANSLATE_NOOP("QObject", "Macro"),           QT_TRANSLATE_NOOP("QObject", "Performance"),
+        QT_TRANSLATE_NOOP("QObject", "Trigger Setting"), QT_TRANSLATE_NOOP("QObject", "Senior Keys")};
+    QToolButton *const buttons[] = {m_ui->toolButton_CustomKey,      m_ui->toolButton_LightConfig,
+                                    m_ui->toolButton_MacroDialog,    m_ui->toolButton_Performance,
                                     m_ui->toolButton_TriggerSetting, m_ui->toolButton_SeniorKey};
     if (index < 0 || index > 5)
         return;
@@ -443,14 +446,16 @@ void DDevicePage::onLickActivited(QString str)
 
 void DDevicePage::on_toolButton_MacroDialog_clicked()
 {
-    qDebug() << "Operate changed:" << "MacroDialog";
+    qDebug() << "Operate changed:"
+             << "MacroDialog";
     m_customKeysPage->setInteractLightHook(false, 0);
     emit sigShowMacroPage();
 }
 
 void DDevicePage::on_toolButton_SeniorKey_clicked()
 {
-    qDebug() << "Operate changed:" << "SeniorKeyDialog";
+    qDebug() << "Operate changed:"
+             << "SeniorKeyDialog";
     emit sigShowSeniorKeysPage();
 }
 
@@ -748,7 +753,8 @@ void DDevicePage::setCurrentDevice(hidStructInfoAll record)
     const QString path = DeviceRecordBuilder::path(record);
     if (m_firstSelection) {
         m_firstSelection = false;
-        emit sigReturnHidLikeName(QString::fromLocal8Bit(record.productName), QString::fromLocal8Bit(record.deviceName));
+        emit sigReturnHidLikeName(QString::fromLocal8Bit(record.productName),
+                                  QString::fromLocal8Bit(record.deviceName));
         DDeviceListItem *card = m_deviceItemMap.value(path);
         for (DDeviceListItem *item : qAsConst(m_deviceItemMap))
             item->setSelected(item == card);

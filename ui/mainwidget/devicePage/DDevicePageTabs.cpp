@@ -120,16 +120,13 @@ void DDevicePage::onCurIndexChangedMainPage(int selIndex)
         m_performancePage->loadProfileFunctionInfo();
         m_ui->label_ChangModeTest->setText("Performance");
         break;
-    case 3:
-        emit sigShowMacroPage();
-        break;
+    case 3: emit sigShowMacroPage(); break;
     case kTriggerTab:
         m_ui->stackedWidget->setCurrentWidget(m_ui->page_TriggerSetting);
         m_triggerPage->loadInitData();
         m_ui->label_ChangModeTest->setText("TriggerSetting");
         break;
-    default:
-        break;
+    default: break;
     }
     qDebug() << "Operate changed:" << m_ui->label_ChangModeTest->text();
 }

@@ -26,7 +26,7 @@ QString borderSheet(const DDeviceListItem &card)
 {
     return card.findChild<QFrame *>("frame_DeviceImageBg")->styleSheet();
 }
-}
+} // namespace
 
 class tst_DDeviceListItem : public QObject
 {
@@ -130,7 +130,8 @@ void tst_DDeviceListItem::selectedBorderFollowsTheme()
     const QString pink = DDataManager::instance()->getThemeInfo().TextCheckedColor;
     card.applyTheme();
     DDataManager::instance()->loadTheme(0);
-    QVERIFY(borderSheet(card).contains(QString("QFrame#frame_DeviceImageBg{ border: 1px solid rgb(%1, 255); }").arg(pink)));
+    QVERIFY(
+        borderSheet(card).contains(QString("QFrame#frame_DeviceImageBg{ border: 1px solid rgb(%1, 255); }").arg(pink)));
     QVERIFY(borderSheet(card).contains(QString(":hover{ border: 1px solid rgb(%1); }").arg(pink)));
 }
 

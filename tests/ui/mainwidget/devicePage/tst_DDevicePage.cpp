@@ -32,10 +32,7 @@ public:
     {
         constructed = true;
     }
-    void onLoadDeviceList() override
-    {
-        scans << QPair<bool, qint64>(constructed, m_clock->elapsed());
-    }
+    void onLoadDeviceList() override { scans << QPair<bool, qint64>(constructed, m_clock->elapsed()); }
     bool constructed = false;
     QList<QPair<bool, qint64>> scans;
 
@@ -58,7 +55,7 @@ void enter(QWidget *widget)
     QEvent event(QEvent::Enter);
     QApplication::sendEvent(widget, &event);
 }
-}
+} // namespace
 
 class tst_DDevicePage : public QObject
 {
@@ -97,8 +94,8 @@ void tst_DDevicePage::constructionShowsTipAndHostsTabs()
     QCOMPARE(page.findChild<DPerformancePage *>()->parentWidget()->objectName(), QString("page_Performance"));
     QCOMPARE(page.findChild<DTriggerSettingPage *>()->parentWidget()->objectName(), QString("page_TriggerSetting"));
 
-    for (const char *hidden : {"pushButton_Test", "pushButton_ChangModeTest", "label_ChangModeTest", "label_Multiple",
-                               "label_Charging"})
+    for (const char *hidden :
+         {"pushButton_Test", "pushButton_ChangModeTest", "label_ChangModeTest", "label_Multiple", "label_Charging"})
         QVERIFY2(page.findChild<QWidget *>(hidden)->isHidden(), hidden);
     for (const char *shown : {"pushButton_MoreSmall", "pushButton_MoreBig", "frame_Url"})
         QVERIFY2(!page.findChild<QWidget *>(shown)->isHidden(), shown);
@@ -232,7 +229,8 @@ void tst_DDevicePage::themeReachesLinkSelectorAndKeyCaps()
     page.applyTheme();
     DDataManager::instance()->setKeyInfoList({});
 
-    QVERIFY(page.findChild<QLabel *>("label_Url")->text().contains(QString("color:rgb(%1)").arg(blue.TextCheckedColor)));
+    QVERIFY(
+        page.findChild<QLabel *>("label_Url")->text().contains(QString("color:rgb(%1)").arg(blue.TextCheckedColor)));
     QVERIFY(page.findChild<QComboBox *>("comboBox_profileList")->styleSheet().contains(blue.DeviceRightBgColor));
     QVERIFY(page.findChild<QWidget *>("widget_MoveTip")->isHidden());
     // The key caps now show light colours.

@@ -103,8 +103,7 @@ void tst_DDevicePageProfiles::cleanup()
     qInstallMessageHandler(nullptr);
 }
 
-void tst_DDevicePageProfiles::makeCurrent(DDevicePage &page, const QString &model, bool magnetic,
-                                          const QString &serial)
+void tst_DDevicePageProfiles::makeCurrent(DDevicePage &page, const QString &model, bool magnetic, const QString &serial)
 {
     m_keyboard = serial.isNull() ? m_sim->plug(model) : m_sim->plug(model, serial);
     QVERIFY(m_keyboard > 0);
@@ -148,9 +147,9 @@ void tst_DDevicePageProfiles::firstConnectionCreatesFilesAndLoadsProfile_data()
     QTest::addColumn<QString>("model");
     QTest::addColumn<bool>("magnetic");
     QTest::addColumn<QStringList>("files");
-    QTest::newRow("plain") << "Aster104" << false << QStringList {"appProfile_Default.xml", "appProfile_FN.xml"};
+    QTest::newRow("plain") << "Aster104" << false << QStringList{"appProfile_Default.xml", "appProfile_FN.xml"};
     QTest::newRow("magnetic") << "Quartz68HE" << true
-                              << QStringList {"appProfile_Default.xml", "appProfile_FN.xml", "appProfile_Magnetic.xml"};
+                              << QStringList{"appProfile_Default.xml", "appProfile_FN.xml", "appProfile_Magnetic.xml"};
 }
 
 void tst_DDevicePageProfiles::firstConnectionCreatesFilesAndLoadsProfile()
@@ -161,8 +160,8 @@ void tst_DDevicePageProfiles::firstConnectionCreatesFilesAndLoadsProfile()
     UnlistedPage page;
     makeCurrent(page, model, magnetic);
 
-    const QString folder = DDataManager::instance()->getUserConfigDir() + "/" + model + "/"
-        + SimServerFixture::DefaultSerial;
+    const QString folder =
+        DDataManager::instance()->getUserConfigDir() + "/" + model + "/" + SimServerFixture::DefaultSerial;
     QCOMPARE(QDir(folder).entryList(QDir::Files, QDir::Name), files);
     QCOMPARE(path(page), folder + "/appProfile_Default.xml");
     auto *list = page.findChild<QComboBox *>("comboBox_profileList");
@@ -411,7 +410,7 @@ QStringList boundCopyCodes(const char *profilePath, const char *macroIndex)
     return codes;
 }
 
-}
+} // namespace
 
 void tst_DDevicePageProfiles::editedMacroRenewsTheCurrentProfilesCopy()
 {

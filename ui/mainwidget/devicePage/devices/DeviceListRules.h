@@ -11,9 +11,9 @@
 // The start-up listing of the device page.
 struct DeviceListing
 {
-    QMap<QString, hidStructInfoAll> hidInfoMap;  // connected devices by path
-    QMap<QString, int> dongleStateMap;           // receivers found: 1, not reachable yet
-    QList<hidStructInfoAll> displayList;         // cable, then receiver, then offline cards
+    QMap<QString, hidStructInfoAll> hidInfoMap; // connected devices by path
+    QMap<QString, int> dongleStateMap;          // receivers found: 1, not reachable yet
+    QList<hidStructInfoAll> displayList;        // cable, then receiver, then offline cards
     // The first display record, when it is on a cable: the device made current at start.
     bool hasStartDevice = false;
 };
@@ -28,8 +28,8 @@ struct DeviceCard
 // Where a record goes when every card is rebuilt.
 struct CardPlacement
 {
-    QString itemKey;   // key in the card map
-    QString infoKey;   // key in the device map; empty: not entered there
+    QString itemKey; // key in the card map
+    QString infoKey; // key in the device map; empty: not entered there
 };
 
 // Rules of the device list: which records the scans give, where cards go and in which order,

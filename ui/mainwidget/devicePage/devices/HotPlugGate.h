@@ -8,8 +8,8 @@
 // What the main window does with one device arrival or removal.
 struct HotPlugDecision
 {
-    bool emitSignal = false;       // one hot-plug signal, after the 300 ms pause
-    bool scheduleUpgrade = false;  // the upgrade slot, 600 ms later
+    bool emitSignal = false;      // one hot-plug signal, after the 300 ms pause
+    bool scheduleUpgrade = false; // the upgrade slot, 600 ms later
 };
 
 class HotPlugGate

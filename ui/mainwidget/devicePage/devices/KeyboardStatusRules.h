@@ -9,7 +9,7 @@ struct BatteryView
 
     bool chargingShown = false;
     bool percentTextShown = true;
-    int level = -1;  // level to show now; -1: leave the glyph to the charging animation
+    int level = -1; // level to show now; -1: leave the glyph to the charging animation
     TimerAction timer = KeepTimer;
     QString modeText;
 };
@@ -17,10 +17,10 @@ struct BatteryView
 // What the page does when a receiver reports its keyboard out of reach (1) or back (0).
 struct DongleTransition
 {
-    int cardOnline = -1;            // new online flag of the card; -1: there is no card
-    bool leaveCurrent = false;      // the current device stops being current (as on a removal)
-    bool chooseNext = false;        // look for the next usable device
-    bool becomeCurrent = false;     // this device becomes current and reads its lights again
+    int cardOnline = -1;        // new online flag of the card; -1: there is no card
+    bool leaveCurrent = false;  // the current device stops being current (as on a removal)
+    bool chooseNext = false;    // look for the next usable device
+    bool becomeCurrent = false; // this device becomes current and reads its lights again
 };
 
 class KeyboardStatusRules

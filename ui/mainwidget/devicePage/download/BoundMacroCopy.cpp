@@ -6,8 +6,8 @@
 
 #include <list>
 
-bool BoundMacroCopy::renew(const QString& profileXmlPath, int profileIndex, const QString& macroIndex,
-                           const QString& macroXmlPath)
+bool BoundMacroCopy::renew(const QString &profileXmlPath, int profileIndex, const QString &macroIndex,
+                           const QString &macroXmlPath)
 {
     const QByteArray path = profileXmlPath.toLocal8Bit();
     const QByteArray profile = QByteArray::number(profileIndex);

@@ -9,6 +9,6 @@ class BoundMacroCopy
 public:
     // Replaces the copy "Macro<index>" in the profile with the macro's current events from the macro
     // file. Nothing changes when no key of the profile uses the macro or the macro cannot be read.
-    static bool renew(const QString& profileXmlPath, int profileIndex, const QString& macroIndex,
-                      const QString& macroXmlPath);
+    static bool renew(const QString &profileXmlPath, int profileIndex, const QString &macroIndex,
+                      const QString &macroXmlPath);
 };

@@ -8,7 +8,7 @@ struct ComboKeyTriple
     int key = 0;
 };
 
-inline bool operator==(const ComboKeyTriple& a, const ComboKeyTriple& b)
+inline bool operator==(const ComboKeyTriple &a, const ComboKeyTriple &b)
 {
     return a.first == b.first && a.further == b.further && a.key == b.key;
 }

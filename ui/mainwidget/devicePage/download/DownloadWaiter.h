@@ -8,7 +8,7 @@ class DownloadWaiter
 public:
     virtual ~DownloadWaiter() = default;
     // Processes events until done() holds or timeoutMs have passed.
-    virtual void waitProcessingEvents(const std::function<bool()>& done, int timeoutMs) = 0;
+    virtual void waitProcessingEvents(const std::function<bool()> &done, int timeoutMs) = 0;
     // Blocks the calling thread; no events are processed.
     virtual void pause(int ms) = 0;
 };

@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QThread>
 
-void EventLoopDownloadWaiter::waitProcessingEvents(const std::function<bool()>& done, int timeoutMs)
+void EventLoopDownloadWaiter::waitProcessingEvents(const std::function<bool()> &done, int timeoutMs)
 {
     // Pending events are handled once even when done() already holds.
     QCoreApplication::processEvents(QEventLoop::AllEvents);

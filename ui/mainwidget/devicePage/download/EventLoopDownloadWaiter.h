@@ -7,7 +7,7 @@
 class EventLoopDownloadWaiter : public DownloadWaiter
 {
 public:
-    void waitProcessingEvents(const std::function<bool()>& done, int timeoutMs) override;
+    void waitProcessingEvents(const std::function<bool()> &done, int timeoutMs) override;
     void pause(int ms) override;
 
 private:

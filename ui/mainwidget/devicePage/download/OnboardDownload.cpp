@@ -18,7 +18,7 @@ namespace {
 
 struct LayerPass
 {
-    const char* fileName;
+    const char *fileName;
     int layerCode;
 };
 
@@ -32,14 +32,14 @@ constexpr int maxPathBytes = 255;
 
 } // namespace
 
-OnboardDownload::OnboardDownload(DownloadWaiter& waiter, QObject* parent)
+OnboardDownload::OnboardDownload(DownloadWaiter &waiter, QObject *parent)
     : QObject(parent)
     , m_waiter(waiter)
     , m_pendingMacroReport(OnboardLayout::reportSize, '\0')
 {
 }
 
-void OnboardDownload::setTargetProvider(std::function<OnboardReportSink*()> provider)
+void OnboardDownload::setTargetProvider(std::function<OnboardReportSink *()> provider)
 {
     m_targetProvider = std::move(provider);
 }
@@ -60,7 +60,7 @@ void OnboardDownload::onDownloadStatus(int status)
     m_downloadStatus = status;
 }
 
-bool OnboardDownload::run(const OnboardDownloadRequest& request)
+bool OnboardDownload::run(const OnboardDownloadRequest &request)
 {
     // The acknowledgement waits process events, so a second click can arrive in the middle.
     if (m_running)
@@ -79,7 +79,7 @@ bool OnboardDownload::run(const OnboardDownloadRequest& request)
     return result == AttemptResult::Successful;
 }
 
-void OnboardDownload::readAdvancedKeys(const OnboardDownloadRequest& request)
+void OnboardDownload::readAdvancedKeys(const OnboardDownloadRequest &request)
 {
     m_seniorKeyMap.clear();
     if (!request.magnetic)
@@ -88,7 +88,7 @@ void OnboardDownload::readAdvancedKeys(const OnboardDownloadRequest& request)
     std::list<SeniorKeyInfoStu> keys;
     if (path.size() > maxPathBytes || !CVorlanXML_SeniorKey_SelectAllInfoItem(path.constData(), &keys))
         return;
-    for (const SeniorKeyInfoStu& key : keys)
+    for (const SeniorKeyInfoStu &key : keys)
         m_seniorKeyMap.insert(key.id, key);
 }
 
@@ -102,7 +102,7 @@ void OnboardDownload::resetAttempt()
     m_seniorKeyStoreCounter = -1;
 }
 
-OnboardDownload::AttemptResult OnboardDownload::runAttempt(const OnboardDownloadRequest& request)
+OnboardDownload::AttemptResult OnboardDownload::runAttempt(const OnboardDownloadRequest &request)
 {
     // A layer file that cannot be read starts the attempt over once; a second time it fails.
     bool layersSent = false;
@@ -128,11 +128,12 @@ OnboardDownload::AttemptResult OnboardDownload::runAttempt(const OnboardDownload
     return m_overflow ? AttemptResult::Unrepeatable : AttemptResult::Successful;
 }
 
-bool OnboardDownload::sendLayer(const OnboardDownloadRequest& request, int pass)
+bool OnboardDownload::sendLayer(const OnboardDownloadRequest &request, int pass)
 {
-    const LayerPass& layer = kLayers[pass];
+    const LayerPass &layer = kLayers[pass];
     const QByteArray path = (request.deviceFolder + QLatin1String(layer.fileName)).toLocal8Bit();
-    const int profileIndex = path.size() > maxPathBytes ? -1 : CVorlanXML_GetCreateXMLFileProfileIndex(path.constData());
+    const int profileIndex =
+        path.size() > maxPathBytes ? -1 : CVorlanXML_GetCreateXMLFileProfileIndex(path.constData());
     if (profileIndex == -1)
         return false;
     m_downloadXmlPath = path;
@@ -163,14 +164,9 @@ OnboardKeyEntry OnboardDownload::encodeKey(int keyCode, int pass)
                                            QByteArray::number(keyCode).constData(), &record);
     int bound = 0;
     switch (OnboardKeyEncoder::operateType(record)) {
-    case OnboardKeyEncoder::macroOperation:
-        bound = downloadMacroToNextSlot(record, pass);
-        break;
-    case OnboardKeyEncoder::advancedKeyOperation:
-        bound = downloadSeniorKey(record);
-        break;
-    default:
-        break;
+    case OnboardKeyEncoder::macroOperation: bound = downloadMacroToNextSlot(record, pass); break;
+    case OnboardKeyEncoder::advancedKeyOperation: bound = downloadSeniorKey(record); break;
+    default: break;
     }
     // A macro or advanced key the keyboard cannot hold leaves the key its own function.
     if (bound < 0)
@@ -178,12 +174,13 @@ OnboardKeyEntry OnboardDownload::encodeKey(int keyCode, int pass)
     return OnboardKeyEncoder::encode(keyCode, record, bound);
 }
 
-int OnboardDownload::downloadMacroToNextSlot(const KeyOperateInfo& record, int pass)
+int OnboardDownload::downloadMacroToNextSlot(const KeyOperateInfo &record, int pass)
 {
     ++m_macroSlotCounter;
     if (m_macroSlotCounter >= OnboardLayout::macroSlots) {
         qDebug() << "On-board download: more macro keys than the keyboard's" << OnboardLayout::macroSlots
-                 << "macro slots; layer pass" << pass << "macro" << OnboardKeyEncoder::fieldText(record.value, sizeof(record.value));
+                 << "macro slots; layer pass" << pass << "macro"
+                 << OnboardKeyEncoder::fieldText(record.value, sizeof(record.value));
         m_overflow = true;
         return -1;
     }
@@ -191,7 +188,7 @@ int OnboardDownload::downloadMacroToNextSlot(const KeyOperateInfo& record, int p
     return m_macroSlotCounter;
 }
 
-void OnboardDownload::downloadMacro(const KeyOperateInfo& record, int slot)
+void OnboardDownload::downloadMacro(const KeyOperateInfo &record, int slot)
 {
     const QByteArray macroIndex(record.value, int(strnlen(record.value, sizeof(record.value))));
     std::list<MacroEvent> events;
@@ -205,11 +202,11 @@ void OnboardDownload::downloadMacro(const KeyOperateInfo& record, int slot)
     }
     const QVector<QByteArray> parts = OnboardReports::macroReports(
         slot, image, OnboardKeyEncoder::fieldInt(record.mode), OnboardKeyEncoder::fieldInt(record.count));
-    for (const QByteArray& part : parts)
+    for (const QByteArray &part : parts)
         sendMacroReportAcknowledged(part);
 }
 
-int OnboardDownload::downloadSeniorKey(const KeyOperateInfo& record)
+int OnboardDownload::downloadSeniorKey(const KeyOperateInfo &record)
 {
     const int id = OnboardKeyEncoder::fieldInt(record.value);
     const auto key = m_seniorKeyMap.constFind(id);
@@ -219,8 +216,8 @@ int OnboardDownload::downloadSeniorKey(const KeyOperateInfo& record)
         return -1;
     }
     if (m_seniorKeyStoreCounter + 1 >= OnboardLayout::advancedKeyPlaces) {
-        qDebug() << "On-board download: more advanced keys than the keyboard's"
-                 << OnboardLayout::advancedKeyPlaces << "places; advanced key" << id;
+        qDebug() << "On-board download: more advanced keys than the keyboard's" << OnboardLayout::advancedKeyPlaces
+                 << "places; advanced key" << id;
         m_overflow = true;
         return -1;
     }
@@ -230,7 +227,7 @@ int OnboardDownload::downloadSeniorKey(const KeyOperateInfo& record)
     return storeIndex;
 }
 
-void OnboardDownload::sendOnboardKeyReport(int layerCode, int packet, const QVector<int>& entryBytes)
+void OnboardDownload::sendOnboardKeyReport(int layerCode, int packet, const QVector<int> &entryBytes)
 {
     if (!m_downloadHealthy)
         return;
@@ -238,7 +235,7 @@ void OnboardDownload::sendOnboardKeyReport(int layerCode, int packet, const QVec
         qDebug() << "USB serial port [Write keyboard Onboard-data] Failed ...";
 }
 
-void OnboardDownload::sendMacroReportAcknowledged(const QByteArray& report)
+void OnboardDownload::sendMacroReportAcknowledged(const QByteArray &report)
 {
     int tries = 0;
     while (m_downloadHealthy && !m_stopped) {
@@ -264,7 +261,7 @@ void OnboardDownload::blankUnusedPlaces(bool magnetic)
 {
     m_waiter.pause(pauseMs);
     for (int slot = m_macroSlotCounter + 1; slot < OnboardLayout::macroSlots && !m_stopped; ++slot) {
-        for (const QByteArray& part : OnboardReports::blankMacroReports(slot))
+        for (const QByteArray &part : OnboardReports::blankMacroReports(slot))
             sendMacroReportAcknowledged(part);
     }
     if (!magnetic || m_stopped)
@@ -276,12 +273,12 @@ void OnboardDownload::blankUnusedPlaces(bool magnetic)
     }
 }
 
-bool OnboardDownload::send(const QByteArray& report)
+bool OnboardDownload::send(const QByteArray &report)
 {
     // Without a device the reports are built but go nowhere; that is not a queueing failure.
     if (m_stopped || !m_target)
         return true;
-    return m_target->sendCommand(reinterpret_cast<const unsigned char*>(report.constData())) >= 0;
+    return m_target->sendCommand(reinterpret_cast<const unsigned char *>(report.constData())) >= 0;
 }
 
 bool OnboardDownload::targetChanged()

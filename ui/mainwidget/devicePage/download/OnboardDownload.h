@@ -38,14 +38,14 @@ public:
     static constexpr int ackWaits = 4;
     static constexpr int pauseMs = 400;
 
-    explicit OnboardDownload(DownloadWaiter& waiter, QObject* parent = nullptr);
+    explicit OnboardDownload(DownloadWaiter &waiter, QObject *parent = nullptr);
 
     // The device that currently receives commands (the device page's current HID I/O object); read at
     // the start of a download and after every wait, so a switch or unplug stops the download.
-    void setTargetProvider(std::function<OnboardReportSink*()> provider);
+    void setTargetProvider(std::function<OnboardReportSink *()> provider);
 
     // True when the keyboard took everything; false at once while a download runs.
-    bool run(const OnboardDownloadRequest& request);
+    bool run(const OnboardDownloadRequest &request);
     bool isRunning() const { return m_running; }
     int downloadStatus() const { return m_downloadStatus; }
 
@@ -61,25 +61,25 @@ public slots:
 private:
     enum class AttemptResult { Successful, Failed, Unrepeatable };
 
-    void readAdvancedKeys(const OnboardDownloadRequest& request);
+    void readAdvancedKeys(const OnboardDownloadRequest &request);
     void resetAttempt();
-    AttemptResult runAttempt(const OnboardDownloadRequest& request);
-    bool sendLayer(const OnboardDownloadRequest& request, int pass);
+    AttemptResult runAttempt(const OnboardDownloadRequest &request);
+    bool sendLayer(const OnboardDownloadRequest &request, int pass);
     OnboardKeyEntry encodeKey(int keyCode, int pass);
-    int downloadMacroToNextSlot(const KeyOperateInfo& record, int pass);
-    void downloadMacro(const KeyOperateInfo& record, int slot);
-    int downloadSeniorKey(const KeyOperateInfo& record);
-    void sendOnboardKeyReport(int layerCode, int packet, const QVector<int>& entryBytes);
-    void sendMacroReportAcknowledged(const QByteArray& report);
+    int downloadMacroToNextSlot(const KeyOperateInfo &record, int pass);
+    void downloadMacro(const KeyOperateInfo &record, int slot);
+    int downloadSeniorKey(const KeyOperateInfo &record);
+    void sendOnboardKeyReport(int layerCode, int packet, const QVector<int> &entryBytes);
+    void sendMacroReportAcknowledged(const QByteArray &report);
     void blankUnusedPlaces(bool magnetic);
-    bool send(const QByteArray& report);
+    bool send(const QByteArray &report);
     bool targetChanged();
 
-    DownloadWaiter& m_waiter;
-    std::function<OnboardReportSink*()> m_targetProvider;
-    OnboardReportSink* m_target = nullptr;
+    DownloadWaiter &m_waiter;
+    std::function<OnboardReportSink *()> m_targetProvider;
+    OnboardReportSink *m_target = nullptr;
     bool m_running = false;
-    bool m_stopped = false; // the target went away: nothing more is sent
+    bool m_stopped = false;  // the target went away: nothing more is sent
     bool m_overflow = false; // something did not fit the keyboard's memory
 
     QMap<int, SeniorKeyInfoStu> m_seniorKeyMap;

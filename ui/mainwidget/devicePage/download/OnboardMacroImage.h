@@ -16,9 +16,9 @@ public:
     static constexpr int maxEvents = imageSize / 4;
 
     // Events beyond the 62 the slot holds are left out; isComplete() then says so.
-    static OnboardMacroImage build(const std::list<MacroEvent>& events);
+    static OnboardMacroImage build(const std::list<MacroEvent> &events);
 
-    const QByteArray& bytes() const { return m_bytes; }
+    const QByteArray &bytes() const { return m_bytes; }
     int eventCount() const { return m_eventCount; }
     bool isComplete() const { return m_complete; }
 

@@ -7,5 +7,5 @@ class OnboardReportSink
 public:
     virtual ~OnboardReportSink() = default;
     // Queues a copy of one 64-byte report; negative when the device is not open.
-    virtual int sendCommand(const unsigned char* report) = 0;
+    virtual int sendCommand(const unsigned char *report) = 0;
 };

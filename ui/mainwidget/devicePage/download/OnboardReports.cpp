@@ -26,13 +26,13 @@ QByteArray OnboardReports::frame(uint8_t command, int byte2, int byte4, int leng
     return report;
 }
 
-void OnboardReports::put(QByteArray& report, int offset, const OnboardKeyEntry& field)
+void OnboardReports::put(QByteArray &report, int offset, const OnboardKeyEntry &field)
 {
     for (int i = 0; i < 4; ++i)
         report[offset + i] = low8(field[static_cast<size_t>(i)]);
 }
 
-QByteArray OnboardReports::keyReport(int layerCode, int packet, const QVector<int>& entryBytes)
+QByteArray OnboardReports::keyReport(int layerCode, int packet, const QVector<int> &entryBytes)
 {
     const int count = std::min(entryBytes.size(), 4 * keysPerReport);
     QByteArray report = frame(CMD_ONBOARD_KEYS, layerCode, packet, count);
@@ -41,12 +41,11 @@ QByteArray OnboardReports::keyReport(int layerCode, int packet, const QVector<in
     return report;
 }
 
-QVector<QByteArray> OnboardReports::macroReports(int slot, const OnboardMacroImage& image, int playMode,
-                                                 int playCount)
+QVector<QByteArray> OnboardReports::macroReports(int slot, const OnboardMacroImage &image, int playMode, int playCount)
 {
     QVector<QByteArray> parts = blankMacroReports(slot);
-    const QByteArray& bytes = image.bytes();
-    QByteArray& first = parts[0];
+    const QByteArray &bytes = image.bytes();
+    QByteArray &first = parts[0];
     first[7] = low8(playMode - 1);
     first[9] = low8(4 * image.eventCount());
     first[11] = low8(playCount);
@@ -63,21 +62,22 @@ QVector<QByteArray> OnboardReports::blankMacroReports(int slot)
 {
     QVector<QByteArray> parts;
     for (int part = 0; part < macroParts; ++part)
-        parts.append(frame(CMD_ONBOARD_MACRO, slot, part, part == macroParts - 1 ? macroLastPartBytes : macroPartBytes));
+        parts.append(
+            frame(CMD_ONBOARD_MACRO, slot, part, part == macroParts - 1 ? macroLastPartBytes : macroPartBytes));
     return parts;
 }
 
-QByteArray OnboardReports::advancedKeyReport(int storeIndex, const SeniorKeyInfoStu& key)
+QByteArray OnboardReports::advancedKeyReport(int storeIndex, const SeniorKeyInfoStu &key)
 {
     QByteArray report = frame(CMD_ONBOARD_ADVANCED_KEY, storeIndex, 0, 0x32);
     report[6] = low8(key.type);
-    const auto field = [](const char* text, size_t size) {
+    const auto field = [](const char *text, size_t size) {
         return OnboardKeyEncoder::advancedKeyField(OnboardKeyEncoder::fieldText(text, size));
     };
     switch (key.type) {
     case 1: {
         put(report, 7, {key.travel[0], key.travel[1], key.travel[2], key.travel[3]});
-        const char* texts[] = {key.key1, key.key2, key.key3, key.key4};
+        const char *texts[] = {key.key1, key.key2, key.key3, key.key4};
         // Each key text is followed by its four stage cells.
         for (int k = 0; k < 4; ++k) {
             const int offset = 11 + 8 * k;
@@ -91,11 +91,8 @@ QByteArray OnboardReports::advancedKeyReport(int storeIndex, const SeniorKeyInfo
         put(report, 11, field(key.key2, sizeof(key.key2)));
         report[15] = low8(key.holdMs / 10);
         break;
-    case 3:
-        put(report, 7, field(key.key1, sizeof(key.key1)));
-        break;
-    default:
-        break;
+    case 3: put(report, 7, field(key.key1, sizeof(key.key1))); break;
+    default: break;
     }
     return report;
 }

@@ -115,10 +115,10 @@ void DCustomKeysPage::createPages()
     m_keyConfigPage = new DKeyConfigFunctionPage(m_ui->page_KeyConfigFunctionAbout);
     m_seniorKeysPage = new DSeniorKeysBindingPage(m_ui->page_SeniorKeysBind);
 
-    DKeyFunctionPage *const pages[] = {m_defaultPage,  m_macroPage,        m_remapPage,         m_mousePage,
-                                       m_textPage,     m_disablePage,      m_multimediaPage,    m_combinationPage,
-                                       m_hotKeyPage,   m_profilePage,      m_appPage,           m_keyboardLightPage,
-                                       m_sideLightPage, m_keyConfigPage,   m_seniorKeysPage};
+    DKeyFunctionPage *const pages[] = {m_defaultPage,   m_macroPage,     m_remapPage,      m_mousePage,
+                                       m_textPage,      m_disablePage,   m_multimediaPage, m_combinationPage,
+                                       m_hotKeyPage,    m_profilePage,   m_appPage,        m_keyboardLightPage,
+                                       m_sideLightPage, m_keyConfigPage, m_seniorKeysPage};
     const QVector<KeyFunction> &functions = KeyFunctionTable::functions();
     for (int index = 0; index < functions.size(); ++index) {
         DKeyFunctionPage *page = pages[index];
@@ -478,10 +478,11 @@ void DCustomKeysPage::applyTheme()
             .arg(theme.TextCheckedColor, theme.DeviceBorderColor));
     m_ui->label_KeyChar->setFont(sizedFont(font, 12));
     m_ui->pushButton_Download->setStyleSheet(
-        QString("QPushButton{ border-radius: 8px; border: 2px solid rgb(%1); background-color: rgb(%2); color: rgb(%3); }"
-                "QPushButton:hover{ background-color: rgb(%4); border: 2px solid rgb(%6); border-radius: 8px; }"
-                "QPushButton:pressed{ color: rgb(%6); background-color: rgb(%5); border: 2px solid rgb(%6);"
-                " border-radius: 8px; }")
+        QString(
+            "QPushButton{ border-radius: 8px; border: 2px solid rgb(%1); background-color: rgb(%2); color: rgb(%3); }"
+            "QPushButton:hover{ background-color: rgb(%4); border: 2px solid rgb(%6); border-radius: 8px; }"
+            "QPushButton:pressed{ color: rgb(%6); background-color: rgb(%5); border: 2px solid rgb(%6);"
+            " border-radius: 8px; }")
             .arg(theme.DeviceBorderColor, theme.DeviceRightBgColor, theme.TextDefaultColor, theme.DeviceRightBgColor,
                  theme.DeviceRightBgColor, theme.TextCheckedColor));
     m_ui->pushButton_Download->setFont(sizedFont(font, 12));

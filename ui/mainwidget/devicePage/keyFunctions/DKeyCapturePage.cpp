@@ -124,12 +124,12 @@ void DKeyCapturePage::applyTheme()
     m_title->setStyleSheet(QString("QLabel#%1{ color: rgb(%2); }").arg(m_form.titleName, theme.TextDefaultColor));
     font.setPointSize(12);
     m_title->setFont(font);
-    m_field->setStyleSheet(QString("QLineEdit{ color: rgb(%1); background-color: rgb(%2); border: 1px solid rgb(%3);"
-                                   " border-radius: 4px; }"
-                                   "QLineEdit:hover{ border: 1px solid rgb(%4); }"
-                                   "QLineEdit:pressed{ border: 1px solid rgb(%4); }")
-                               .arg(theme.TextDefaultColor, theme.DeviceRightBgColor, theme.DeviceBorderColor,
-                                    theme.TextCheckedColor));
+    m_field->setStyleSheet(
+        QString("QLineEdit{ color: rgb(%1); background-color: rgb(%2); border: 1px solid rgb(%3);"
+                " border-radius: 4px; }"
+                "QLineEdit:hover{ border: 1px solid rgb(%4); }"
+                "QLineEdit:pressed{ border: 1px solid rgb(%4); }")
+            .arg(theme.TextDefaultColor, theme.DeviceRightBgColor, theme.DeviceBorderColor, theme.TextCheckedColor));
     font.setPointSize(11);
     m_field->setFont(font);
     const QColor background = opaqueThemeColor(theme.AllBgColor);
@@ -180,7 +180,8 @@ bool DKeyCapturePage::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_field && event->type() == QEvent::FocusIn && !m_popup->isPopupShown())
         openPopup();
-    else if (event->type() == QEvent::MouseButtonPress && m_popup->isPopupShown() && isPressOutsidePopup(watched, event))
+    else if (event->type() == QEvent::MouseButtonPress && m_popup->isPopupShown()
+             && isPressOutsidePopup(watched, event))
         onArrowWidgetHide();
     return QObject::eventFilter(watched, event);
 }

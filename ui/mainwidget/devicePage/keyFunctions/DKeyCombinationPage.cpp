@@ -49,19 +49,14 @@ void DKeyCombinationPage::onSoftKeyboardClicked_VirtualKB(int keyDec)
     if (m_combination.shownText() != shownBefore)
         field()->setText(m_combination.shownText());
     switch (pick) {
-    case KeyCombinationBuilder::Pick::Refused:
-        keyboard()->clearSelectedKeys();
-        break;
+    case KeyCombinationBuilder::Pick::Refused: keyboard()->clearSelectedKeys(); break;
     case KeyCombinationBuilder::Pick::Completed:
         keyboard()->clearSelectedKeys();
         saveKeyOperate();
         break;
-    case KeyCombinationBuilder::Pick::TooManyModifiers:
-        keyboard()->deselectKey(keyDec);
-        break;
+    case KeyCombinationBuilder::Pick::TooManyModifiers: keyboard()->deselectKey(keyDec); break;
     case KeyCombinationBuilder::Pick::Dropped:
-    case KeyCombinationBuilder::Pick::ModifierAdded:
-        break;
+    case KeyCombinationBuilder::Pick::ModifierAdded: break;
     }
 }
 

@@ -87,8 +87,7 @@ void DKeyFunctionPage::storeKeyOperate(int operateType, const QByteArray &count,
                                        const QByteArray &value)
 {
     // The key cap's mark and the success toast both claim a stored entry.
-    if (!KeyOperateStore::store(m_profileXmlPath, m_profileIndex, m_keyDec, m_keyName, operateType, count, mode,
-                                value))
+    if (!KeyOperateStore::store(m_profileXmlPath, m_profileIndex, m_keyDec, m_keyName, operateType, count, mode, value))
         return;
     emit sigShoudUpdateKeyboard(m_keyDec);
     emit sigCustomKeyInfoSaveSuccessful();

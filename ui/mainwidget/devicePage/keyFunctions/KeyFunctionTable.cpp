@@ -20,7 +20,8 @@ const QVector<KeyFunction> &KeyFunctionTable::functions()
         {8, 8, "toolButton_OpenApp", "page_OpenApp", QT_TRANSLATE_NOOP("QObject", "Launch Application")},
         {20, 20, "toolButton_KBLightAbout", "page_KeyboardLightAbout", QT_TRANSLATE_NOOP("QObject", "Keyboard Light")},
         {30, 30, "toolButton_SideLightAbout", "page_SideLightAbout", QT_TRANSLATE_NOOP("QObject", "Atmosphere Light")},
-        {19, 19, "toolButton_KeyConfigFunction", "page_KeyConfigFunctionAbout", QT_TRANSLATE_NOOP("QObject", "Key Config")},
+        {19, 19, "toolButton_KeyConfigFunction", "page_KeyConfigFunctionAbout",
+         QT_TRANSLATE_NOOP("QObject", "Key Config")},
         {40, 40, "toolButton_SeniorKeys", "page_SeniorKeysBind", QT_TRANSLATE_NOOP("QObject", "Senior Keys")},
     };
     return table;

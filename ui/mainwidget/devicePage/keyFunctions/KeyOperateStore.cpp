@@ -32,8 +32,8 @@ int KeyOperateStore::storedType(const KeyOperateInfo &info)
     return ok ? type : -1;
 }
 
-bool KeyOperateStore::store(const char *path, int profileIndex, int keyDec, const QString &keyName,
-                            int operateType, const QByteArray &count, const QByteArray &mode, const QByteArray &value)
+bool KeyOperateStore::store(const char *path, int profileIndex, int keyDec, const QString &keyName, int operateType,
+                            const QByteArray &count, const QByteArray &mode, const QByteArray &value)
 {
     const QByteArray index = QByteArray::number(profileIndex);
     const QByteArray key = QByteArray::number(keyDec);

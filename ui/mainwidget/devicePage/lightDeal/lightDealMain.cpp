@@ -8,9 +8,7 @@ lightDealMain::lightDealMain(QObject *parent)
 {
 }
 
-void lightDealMain::loadProfileLightConfig()
-{
-}
+void lightDealMain::loadProfileLightConfig() {}
 
 void lightDealMain::sendCustomLed(int mode, int slot)
 {
@@ -75,6 +73,4 @@ void lightDealMain::setMusicalRhythmParams(int keyCount, int numBars, double low
     Q_UNUSED(highFreq);
 }
 
-void lightDealMain::onSendLightSynchronize0x17Cmd()
-{
-}
+void lightDealMain::onSendLightSynchronize0x17Cmd() {}

@@ -4,7 +4,6 @@
 
 #include <QtGlobal>
 
-
 // The tab's mode panels and light reports come with the lighting subsystem; until then it keeps
 // the state the device page hands over and follows the area and custom-light switches.
 
@@ -19,17 +18,11 @@ int DLightsConfigPage::getCurrentCustomLightIndex() const
     return m_customLightIndex;
 }
 
-void DLightsConfigPage::loadProfileLightMode()
-{
-}
+void DLightsConfigPage::loadProfileLightMode() {}
 
-void DLightsConfigPage::resendCustomLight()
-{
-}
+void DLightsConfigPage::resendCustomLight() {}
 
-void DLightsConfigPage::retranslate()
-{
-}
+void DLightsConfigPage::retranslate() {}
 
 void DLightsConfigPage::applyTheme()
 {

@@ -24,13 +24,9 @@ void DTriggerSettingPage::exitCalibrationMode()
     DDataManager::instance()->setKeyCalibrationRunning(false);
 }
 
-void DTriggerSettingPage::loadInitData()
-{
-}
+void DTriggerSettingPage::loadInitData() {}
 
-void DTriggerSettingPage::retranslate()
-{
-}
+void DTriggerSettingPage::retranslate() {}
 
 void DTriggerSettingPage::applyTheme()
 {

@@ -21,8 +21,8 @@ public:
 
 public slots:
     void onBackDynamicDisplaySensitivityNum(int indexX, int indexY, int sensitivityNum);
-    void onQueryDynamicDisplaySensitivityNum_BackInfo(int type, int pressNum, int releaseNum,
-                                                      int QuickTriggerPressNum, int QuickTriggerReleaseNum);
+    void onQueryDynamicDisplaySensitivityNum_BackInfo(int type, int pressNum, int releaseNum, int QuickTriggerPressNum,
+                                                      int QuickTriggerReleaseNum);
 
 signals:
     void sigMagnetsKeyboardDefaultSensitivity();
@@ -31,8 +31,8 @@ signals:
     void sigCalibrationMode(int on);
     void sigKeyCalibrationStartRuning();
     void sigAllKeysCalibrationMode(int on);
-    void sigMagnetsKeysApplyConfig(int selMode, int strengthNum_L, int strengthNum_R,
-                                   int strengthNum_QuickTrigger_L, int strengthNum_QuickTrigger_R);
+    void sigMagnetsKeysApplyConfig(int selMode, int strengthNum_L, int strengthNum_R, int strengthNum_QuickTrigger_L,
+                                   int strengthNum_QuickTrigger_R);
 
 private:
     bool m_allKeysCalibrationOn = false;

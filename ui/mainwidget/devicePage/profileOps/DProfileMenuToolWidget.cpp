@@ -31,9 +31,8 @@ DProfileMenuToolWidget::~DProfileMenuToolWidget()
     delete ui;
 }
 
-QString DProfileMenuToolWidget::styleSheetFor(const QString &textColor, const QString &background,
-                                              const QString &hover, const QString &pressed,
-                                              const QString &fontFamily)
+QString DProfileMenuToolWidget::styleSheetFor(const QString &textColor, const QString &background, const QString &hover,
+                                              const QString &pressed, const QString &fontFamily)
 {
     return QStringLiteral("QLabel{color:rgb(%1);font:75 10pt \"%5\";background:rgb(%2);}"
                           "QLabel:hover{background:rgb(%3);}"

@@ -115,8 +115,8 @@ void MagneticCommands::startKeyCalibration()
         emit sigNotice(selectOneKeyFirst());
         return;
     }
-    if (queue(MagneticReports::keyReport(MagneticReports::CalibrateKey, m_calibrationPoint.x(),
-                                         m_calibrationPoint.y())))
+    if (queue(
+            MagneticReports::keyReport(MagneticReports::CalibrateKey, m_calibrationPoint.x(), m_calibrationPoint.y())))
         emit sigNotice(operateSuccessful());
 }
 

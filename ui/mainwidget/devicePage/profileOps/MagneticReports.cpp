@@ -116,14 +116,10 @@ bool selectionAreaActive(int pageIndex, int keyboardLightType)
 QString calibrationStatusText(int status)
 {
     switch (status) {
-    case 0:
-        return QObject::tr("The key calibration successful");
-    case 1:
-        return QObject::tr("The key calibration runing");
-    case 2:
-        return QObject::tr("The key calibration failed");
-    default:
-        return QObject::tr("Unknow");
+    case 0: return QObject::tr("The key calibration successful");
+    case 1: return QObject::tr("The key calibration runing");
+    case 2: return QObject::tr("The key calibration failed");
+    default: return QObject::tr("Unknow");
     }
 }
 

@@ -156,8 +156,8 @@ void ProfileOperations::importProfile()
 {
     if (!hasProfileFile())
         return;
-    const QString file = m_dialogs->openFileName(m_dialogParent, QObject::tr("Open profile file"),
-                                                 QObject::tr("Profile files(*.xml)"));
+    const QString file =
+        m_dialogs->openFileName(m_dialogParent, QObject::tr("Open profile file"), QObject::tr("Profile files(*.xml)"));
     if (file.isEmpty()) {
         emit sigNotice(QObject::tr("Please select import file first"), true);
         return;
@@ -215,8 +215,9 @@ void ProfileOperations::resetWithQuestion()
 {
     if (!hasProfileFile())
         return;
-    const int answer = m_dialogs->question(m_dialogParent, QObject::tr("Tip"), QObject::tr("Whether to reset the current profile?"),
-                                           QObject::tr("Yes"), QObject::tr("No"));
+    const int answer =
+        m_dialogs->question(m_dialogParent, QObject::tr("Tip"), QObject::tr("Whether to reset the current profile?"),
+                            QObject::tr("Yes"), QObject::tr("No"));
     if (answer == 1)
         return;
     qDebug().noquote() << "Reset the current hid [Start]";

@@ -18,10 +18,8 @@ QString refusalText(Check check)
     switch (check) {
     case Check::LightLongerThanKeyboard:
         return QObject::tr("The time when the light enters sleep cannot be longer than the keyboard enters sleep");
-    case Check::KeyboardTooShort:
-        return QObject::tr("Keyboard enters sleep time is too short");
-    case Check::Accepted:
-        break;
+    case Check::KeyboardTooShort: return QObject::tr("Keyboard enters sleep time is too short");
+    case Check::Accepted: break;
     }
     return QString();
 }

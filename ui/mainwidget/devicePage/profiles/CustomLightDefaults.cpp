@@ -22,7 +22,7 @@ struct DefaultFileRow
 
 const QVector<DefaultFileRow> &defaultFileTable()
 {
-    static const QVector<DefaultFileRow> table {
+    static const QVector<DefaultFileRow> table{
         {{84, 69}, {{QStringLiteral("Breeze84W")}}, QStringLiteral("customLightDefaultConfig_84.xml")},
         {{83}, {}, QStringLiteral("customLightDefaultConfig_83.xml")},
         {{97, 98, 99, 100}, {}, QStringLiteral("customLightDefaultConfig_98.xml")},
@@ -46,23 +46,23 @@ struct DefaultSet
 };
 
 const DefaultSet kDefaultSets[] = {
-    {"0", "Alphabets", "Using", 0, true},
-    {"1", "WASD+Arrows", "Using", 1, true},
-    {"2", "Custom 3", "UnUsing", -1, false},
-    {"3", "Custom 4", "UnUsing", -1, false},
+    {"0", "Alphabets", "Using", 0, true},    {"1", "WASD+Arrows", "Using", 1, true},
+    {"2", "Custom 3", "UnUsing", -1, false}, {"3", "Custom 4", "UnUsing", -1, false},
     {"4", "Custom 5", "UnUsing", -1, false},
 };
 
 } // namespace
 
 CustomLightDefaults::CustomLightDefaults(int keyCount, const QString &model, bool lightSynchronize)
-    : m_keyCount(keyCount), m_model(model), m_lightSynchronize(lightSynchronize)
+    : m_keyCount(keyCount)
+    , m_model(model)
+    , m_lightSynchronize(lightSynchronize)
 {
 }
 
 colorInfoData CustomLightDefaults::defaultLightRecord(int area)
 {
-    colorInfoData record {};
+    colorInfoData record{};
     record.area = area;
     record.lightMode = 2;
     record.brightness = 3;

@@ -21,8 +21,7 @@ bool LightRelayRules::isKeyReactiveLightMode(int lightMode)
     case 12: // speed respond
     case 16: // fireworks
         return true;
-    default:
-        return false;
+    default: return false;
     }
 }
 
@@ -41,7 +40,7 @@ std::vector<CustomLightItemStu> LightRelayRules::customLightItems(QVector<Custom
         const QColor &colour = cap.customLightColor;
         if (colour.red() == 0 && colour.green() == 0 && colour.blue() == 0)
             continue;
-        CustomLightItemStu item {};
+        CustomLightItemStu item{};
         copyHidText(item.keyCode, sizeof(item.keyCode), QByteArray::number(cap.keyDec).toStdString());
         // Latin-1 is one byte per character, so 63 bytes are 63 characters.
         copyHidText(item.codeName, sizeof(item.codeName), cap.caption.toLatin1().toStdString());

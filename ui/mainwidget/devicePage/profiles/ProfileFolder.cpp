@@ -13,8 +13,8 @@ ProfileFolder::ProfileFolder(const QString &userConfigDir, const QString &model,
     : m_magnetic(magnetic)
 {
     if (!isFolderName(model) || !isFolderName(serialNumber)) {
-        qDebug().noquote() << QStringLiteral("No profile folder for model \"%1\" serial number \"%2\"")
-                                  .arg(model, serialNumber);
+        qDebug().noquote()
+            << QStringLiteral("No profile folder for model \"%1\" serial number \"%2\"").arg(model, serialNumber);
         return;
     }
     m_folder = userConfigDir + QLatin1Char('/') + model + QLatin1Char('/') + serialNumber;
@@ -65,7 +65,7 @@ QStringList ProfileFolder::prepare(const CustomLightDefaults &defaults) const
     QStringList created;
     if (!isValid() || !QDir().mkpath(m_folder))
         return created;
-    QList<QByteArray> paths {defaultFilePath(), fnFilePath()};
+    QList<QByteArray> paths{defaultFilePath(), fnFilePath()};
     if (m_magnetic)
         paths << magneticFilePath();
     for (int layer = 0; layer < paths.size(); ++layer) {
@@ -89,7 +89,7 @@ QStringList ProfileFolder::prepare(const CustomLightDefaults &defaults) const
 bool ProfileFolder::isFolderName(const QString &name)
 {
     return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..")
-        && !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\')) && !name.contains(QChar(0));
+           && !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\')) && !name.contains(QChar(0));
 }
 
 QByteArray ProfileFolder::layerPath(const QString &fileName) const

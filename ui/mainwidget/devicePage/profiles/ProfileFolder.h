@@ -11,8 +11,7 @@ class CustomLightDefaults;
 class ProfileFolder
 {
 public:
-    ProfileFolder(const QString &userConfigDir, const QString &model, const QString &serialNumber,
-                  bool magnetic);
+    ProfileFolder(const QString &userConfigDir, const QString &model, const QString &serialNumber, bool magnetic);
 
     static QString defaultFileName();
     static QString fnFileName();

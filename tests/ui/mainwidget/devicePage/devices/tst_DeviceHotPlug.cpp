@@ -10,8 +10,8 @@
 #include "widgets/hidDeviceJoinFrame.h"
 
 #include <QLabel>
-#include <QPushButton>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QSignalSpy>
@@ -189,12 +189,13 @@ void tst_DeviceHotPlug::startUpListing_data()
     QTest::addColumn<QString>("current");
 
     QTest::newRow("cable, receiver, unconnected model")
-        << QStringList{"Breeze84W:SNRECEIVER0000000000000000000001:receiver", "Aster104:SNCABLE0000000000000000000000001"}
+        << QStringList{"Breeze84W:SNRECEIVER0000000000000000000001:receiver",
+                       "Aster104:SNCABLE0000000000000000000000001"}
         << QStringList{"2", "1", "Quartz68HE"} << "2";
     QTest::newRow("only a receiver") << QStringList{"Breeze84W::receiver"} << QStringList{"1", "Aster104", "Quartz68HE"}
                                      << "";
-    QTest::newRow("two keyboards of one model") << QStringList{"Aster104", "Aster104"}
-                                                << QStringList{"1", "2", "Breeze84W", "Quartz68HE"} << "1";
+    QTest::newRow("two keyboards of one model")
+        << QStringList{"Aster104", "Aster104"} << QStringList{"1", "2", "Breeze84W", "Quartz68HE"} << "1";
     QTest::newRow("nothing connected") << QStringList{} << QStringList{"Aster104", "Breeze84W", "Quartz68HE"} << "";
 }
 
@@ -340,7 +341,12 @@ void tst_DeviceHotPlug::silentKeyboardIsOpenedAfterTheWait()
     // A clock that runs 100 ms per look: the open wait gives up after its limit without real waiting.
     auto now = std::make_shared<qint64>(0);
     int looks = 0;
-    page->replyWait().setClock([now, &looks] { ++looks; return *now += 100; }, [now] { *now = 0; });
+    page->replyWait().setClock(
+        [now, &looks] {
+            ++looks;
+            return *now += 100;
+        },
+        [now] { *now = 0; });
     QSignalSpy upgradeChecks(page, &DDevicePage::sigHaveCheckUpgradeFirmwareNUC);
     QTRY_COMPARE_WITH_TIMEOUT(upgradeChecks.count(), 1, Patience);
     QVERIFY(page->getDeviceLinkMap().contains(m_sim->path(1)));

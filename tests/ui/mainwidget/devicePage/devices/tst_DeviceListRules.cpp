@@ -86,21 +86,21 @@ void tst_DeviceListRules::startupListing_data()
 
     // Paths keep the SDK's order; cards go cable first, then receivers, then unconnected models.
     QTest::newRow("cable, receiver, unconnected model")
-        << QStringList{"p1:Breeze84W:receiver", "p2:Aster104"}
-        << QStringList{"p2+", "p1-", "Quartz68HE-"} << QStringList{"p1"} << true;
+        << QStringList{"p1:Breeze84W:receiver", "p2:Aster104"} << QStringList{"p2+", "p1-", "Quartz68HE-"}
+        << QStringList{"p1"} << true;
     QTest::newRow("only a receiver") << QStringList{"p1:Breeze84W:receiver"}
                                      << QStringList{"p1-", "Aster104-", "Quartz68HE-"} << QStringList{"p1"} << false;
-    QTest::newRow("two keyboards of one model") << QStringList{"p9:Aster104", "p3:Aster104"}
-                                                << QStringList{"p9+", "p3+", "Breeze84W-", "Quartz68HE-"}
-                                                << QStringList{} << true;
+    QTest::newRow("two keyboards of one model")
+        << QStringList{"p9:Aster104", "p3:Aster104"} << QStringList{"p9+", "p3+", "Breeze84W-", "Quartz68HE-"}
+        << QStringList{} << true;
     QTest::newRow("two receivers of one model")
         << QStringList{"p1:Breeze84W:receiver", "p2:Breeze84W:receiver"}
         << QStringList{"p1-", "p2-", "Aster104-", "Quartz68HE-"} << QStringList{"p1", "p2"} << false;
     QTest::newRow("nothing connected") << QStringList{} << QStringList{"Aster104-", "Breeze84W-", "Quartz68HE-"}
                                        << QStringList{} << false;
-    QTest::newRow("unsupported model skipped") << QStringList{"p1:Nimbus60", "p2:Quartz68HE"}
-                                               << QStringList{"p2+", "Aster104-", "Breeze84W-"} << QStringList{}
-                                               << true;
+    QTest::newRow("unsupported model skipped")
+        << QStringList{"p1:Nimbus60", "p2:Quartz68HE"} << QStringList{"p2+", "Aster104-", "Breeze84W-"} << QStringList{}
+        << true;
 }
 
 void tst_DeviceListRules::startupListing()
@@ -170,11 +170,16 @@ void tst_DeviceListRules::firstChangedKey_data()
     QTest::addColumn<QStringList>("newKeys");
     QTest::addColumn<QString>("firstNew");
     QTest::addColumn<QString>("firstGone");
-    QTest::newRow("one arrives") << QStringList{"b"} << QStringList{"b", "c"} << "c" << "";
-    QTest::newRow("two arrive: first in key order") << QStringList{"b"} << QStringList{"d", "b", "a"} << "a" << "";
-    QTest::newRow("two leave: first in key order") << QStringList{"c", "a", "b"} << QStringList{"b"} << "" << "a";
-    QTest::newRow("one replaces another") << QStringList{"a"} << QStringList{"b"} << "b" << "a";
-    QTest::newRow("nothing changed") << QStringList{"a", "b"} << QStringList{"b", "a"} << "" << "";
+    QTest::newRow("one arrives") << QStringList{"b"} << QStringList{"b", "c"} << "c"
+                                 << "";
+    QTest::newRow("two arrive: first in key order") << QStringList{"b"} << QStringList{"d", "b", "a"} << "a"
+                                                    << "";
+    QTest::newRow("two leave: first in key order") << QStringList{"c", "a", "b"} << QStringList{"b"} << ""
+                                                   << "a";
+    QTest::newRow("one replaces another") << QStringList{"a"} << QStringList{"b"} << "b"
+                                          << "a";
+    QTest::newRow("nothing changed") << QStringList{"a", "b"} << QStringList{"b", "a"} << ""
+                                     << "";
 }
 
 void tst_DeviceListRules::firstChangedKey()
@@ -192,7 +197,8 @@ void tst_DeviceListRules::nextCurrentDevice_data()
     QTest::addColumn<QStringList>("unreachableReceivers");
     QTest::addColumn<QString>("next");
     QTest::newRow("first cable in key order") << QStringList{"c:0", "b:0"} << QStringList{} << QStringList{} << "b";
-    QTest::newRow("receiver out of reach skipped") << QStringList{"a:1", "b:0"} << QStringList{} << QStringList{"a"} << "b";
+    QTest::newRow("receiver out of reach skipped")
+        << QStringList{"a:1", "b:0"} << QStringList{} << QStringList{"a"} << "b";
     QTest::newRow("reachable receiver first") << QStringList{"a:1", "b:0"} << QStringList{"a"} << QStringList{} << "a";
     QTest::newRow("receiver without state skipped") << QStringList{"a:1"} << QStringList{} << QStringList{} << "";
     QTest::newRow("none") << QStringList{} << QStringList{} << QStringList{} << "";
@@ -265,10 +271,14 @@ void tst_DeviceListRules::rebuildPlacement_data()
     QTest::addColumn<int>("dongle");
     QTest::addColumn<QString>("itemKey");
     QTest::addColumn<QString>("infoKey");
-    QTest::newRow("online cable") << 1 << 0 << "path" << "path";
-    QTest::newRow("online receiver") << 1 << 1 << "path" << "path";
-    QTest::newRow("offline receiver stays a device") << 0 << 1 << "path" << "path";
-    QTest::newRow("offline model") << 0 << 0 << "Model" << "";
+    QTest::newRow("online cable") << 1 << 0 << "path"
+                                  << "path";
+    QTest::newRow("online receiver") << 1 << 1 << "path"
+                                     << "path";
+    QTest::newRow("offline receiver stays a device") << 0 << 1 << "path"
+                                                     << "path";
+    QTest::newRow("offline model") << 0 << 0 << "Model"
+                                   << "";
 }
 
 void tst_DeviceListRules::rebuildPlacement()

@@ -94,7 +94,7 @@ void tst_DeviceRoster::arrivalEntersRecordAndOpensLink_data()
     QTest::addColumn<QString>("model");
     QTest::addColumn<bool>("receiver");
     QTest::addColumn<int>("online");
-    QTest::addColumn<int>("dongleState");  // -1: none kept
+    QTest::addColumn<int>("dongleState"); // -1: none kept
     QTest::addColumn<bool>("becomesCurrent");
     QTest::newRow("cable") << "Aster104" << false << 1 << -1 << true;
     // Out of reach until its receiver reports the keyboard.

@@ -14,14 +14,38 @@ struct FakeSdk
 
     static DeviceSdkCalls calls_()
     {
-        return {[](char *version) { calls << "version"; qstrcpy(version, "fake 1.0"); },
-                [] { calls << "xml"; return initResults[0]; },
-                [] { calls << "hid"; return initResults[1]; },
-                [] { calls << "light"; return initResults[2]; },
-                [](const char *path) { calls << "macro " + QFileInfo(path).fileName(); return true; },
-                [](const char *path) { calls << "senior " + QFileInfo(path).fileName(); return true; },
-                [](const char *path) { calls << "seniorNode " + QFileInfo(path).fileName(); return true; },
-                [](std::list<SupportInfoStu> *list) { calls << "support"; list->push_back(SupportInfoStu{}); }};
+        return {[](char *version) {
+                    calls << "version";
+                    qstrcpy(version, "fake 1.0");
+                },
+                [] {
+                    calls << "xml";
+                    return initResults[0];
+                },
+                [] {
+                    calls << "hid";
+                    return initResults[1];
+                },
+                [] {
+                    calls << "light";
+                    return initResults[2];
+                },
+                [](const char *path) {
+                    calls << "macro " + QFileInfo(path).fileName();
+                    return true;
+                },
+                [](const char *path) {
+                    calls << "senior " + QFileInfo(path).fileName();
+                    return true;
+                },
+                [](const char *path) {
+                    calls << "seniorNode " + QFileInfo(path).fileName();
+                    return true;
+                },
+                [](std::list<SupportInfoStu> *list) {
+                    calls << "support";
+                    list->push_back(SupportInfoStu{});
+                }};
     }
 };
 

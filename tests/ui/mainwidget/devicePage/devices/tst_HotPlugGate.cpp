@@ -61,7 +61,8 @@ void tst_HotPlugGate::decision_data()
     QTest::addColumn<bool>("scheduleUpgrade");
     QTest::newRow("supported arrival") << "hid#vid_1209&pid_0001&mi_01#/dev/hidraw0" << true << true << true << false;
     QTest::newRow("supported removal") << "hid#vid_1209&pid_0001&mi_01#/dev/hidraw0" << false << true << true << false;
-    QTest::newRow("unsupported removal") << "hid#vid_046d&pid_c52b&mi_00#/dev/hidraw5" << false << true << false << false;
+    QTest::newRow("unsupported removal") << "hid#vid_046d&pid_c52b&mi_00#/dev/hidraw5" << false << true << false
+                                         << false;
     QTest::newRow("upgrade chip 1fc9/f7df arrival") << "hid#VID_1FC9&PID_F7DF#x" << true << true << false << true;
     QTest::newRow("upgrade pair 0416/3f00") << "hid#vid_0416&pid_3F00#x" << true << true << false << true;
     QTest::newRow("upgrade pair 0416/3f01") << "hid#vid_0416&pid_3f01#x" << true << true << false << true;

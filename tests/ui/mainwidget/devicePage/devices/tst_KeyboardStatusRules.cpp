@@ -53,11 +53,16 @@ void tst_KeyboardStatusRules::batteryView_data()
     QTest::addColumn<BatteryView::TimerAction>("timer");
     QTest::addColumn<QString>("modeText");
     QTest::newRow("discharging") << 0 << 64 << 0 << false << false << true << 64 << BatteryView::KeepTimer << "USB";
-    QTest::newRow("discharging ends animation") << 0 << 64 << 2 << true << false << true << 64 << BatteryView::StopTimer << "2.4G";
-    QTest::newRow("charging starts animation") << 1 << 37 << 0 << false << true << false << -1 << BatteryView::StartTimerFromZero << "USB";
-    QTest::newRow("charging again keeps counting") << 1 << 38 << 0 << true << true << false << -1 << BatteryView::KeepTimer << "USB";
-    QTest::newRow("charged shows 100") << 2 << 37 << 1 << true << true << true << 100 << BatteryView::StopTimer << "2.4G";
-    QTest::newRow("charged, no animation") << 2 << 37 << 0 << false << true << true << 100 << BatteryView::KeepTimer << "USB";
+    QTest::newRow("discharging ends animation")
+        << 0 << 64 << 2 << true << false << true << 64 << BatteryView::StopTimer << "2.4G";
+    QTest::newRow("charging starts animation")
+        << 1 << 37 << 0 << false << true << false << -1 << BatteryView::StartTimerFromZero << "USB";
+    QTest::newRow("charging again keeps counting")
+        << 1 << 38 << 0 << true << true << false << -1 << BatteryView::KeepTimer << "USB";
+    QTest::newRow("charged shows 100") << 2 << 37 << 1 << true << true << true << 100 << BatteryView::StopTimer
+                                       << "2.4G";
+    QTest::newRow("charged, no animation")
+        << 2 << 37 << 0 << false << true << true << 100 << BatteryView::KeepTimer << "USB";
     QTest::newRow("unknown status") << 7 << 12 << 0 << true << false << true << 12 << BatteryView::StopTimer << "USB";
 }
 

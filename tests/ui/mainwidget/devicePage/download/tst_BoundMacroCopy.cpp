@@ -6,12 +6,12 @@
 
 namespace {
 
-QStringList copyCodes(const QString& layerPath, const char* profile, const char* macroIndex)
+QStringList copyCodes(const QString &layerPath, const char *profile, const char *macroIndex)
 {
     std::list<MacroEvent> events;
     CVorlanXML_ProFileMacroWithKeyInfoSelectAll(layerPath.toLocal8Bit().constData(), profile, macroIndex, "", &events);
     QStringList codes;
-    for (const MacroEvent& event : events)
+    for (const MacroEvent &event : events)
         codes << QString("%1:%2").arg(event.keyCode, event.operateExplain);
     return codes;
 }

@@ -13,22 +13,18 @@ namespace {
 // M<slot>.<part>, A<index> (advanced key), B<index> (blank advanced key), P (pause).
 using Trace = QStringList;
 
-QString token(const QByteArray& report)
+QString token(const QByteArray &report)
 {
     const int b2 = quint8(report[2]);
     switch (quint8(report[1])) {
-    case 0x17:
-        return QString("K%1.%2").arg(b2).arg(quint8(report[4]));
-    case 0x18:
-        return QString("M%1.%2").arg(b2).arg(quint8(report[4]));
-    case 0x2A:
-        return QString(report[6] ? "A%1" : "B%1").arg(b2);
-    default:
-        return QString("?%1").arg(quint8(report[1]));
+    case 0x17: return QString("K%1.%2").arg(b2).arg(quint8(report[4]));
+    case 0x18: return QString("M%1.%2").arg(b2).arg(quint8(report[4]));
+    case 0x2A: return QString(report[6] ? "A%1" : "B%1").arg(b2);
+    default: return QString("?%1").arg(quint8(report[1]));
     }
 }
 
-Trace sequence(const QString& format, int from, int to)
+Trace sequence(const QString &format, int from, int to)
 {
     Trace out;
     for (int i = from; i <= to; ++i)
@@ -47,14 +43,14 @@ Trace macroSlots(int from, int to)
 class RecordingSink : public OnboardReportSink
 {
 public:
-    explicit RecordingSink(Trace& trace)
+    explicit RecordingSink(Trace &trace)
         : m_trace(trace)
     {
     }
 
-    int sendCommand(const unsigned char* report) override
+    int sendCommand(const unsigned char *report) override
     {
-        const QByteArray copy(reinterpret_cast<const char*>(report), 64);
+        const QByteArray copy(reinterpret_cast<const char *>(report), 64);
         m_trace << token(copy);
         reports << copy;
         if (copy[1] == 0x18) {
@@ -67,9 +63,9 @@ public:
         return 0;
     }
 
-    QByteArray find(const QString& name) const
+    QByteArray find(const QString &name) const
     {
-        for (const QByteArray& report : reports) {
+        for (const QByteArray &report : reports) {
             if (token(report) == name)
                 return report;
         }
@@ -81,7 +77,7 @@ public:
     int resends = 0;
 
 private:
-    Trace& m_trace;
+    Trace &m_trace;
     QByteArray m_lastMacro;
 };
 
@@ -89,13 +85,13 @@ private:
 class ScriptedWaiter : public DownloadWaiter
 {
 public:
-    ScriptedWaiter(Trace& trace, RecordingSink& sink)
+    ScriptedWaiter(Trace &trace, RecordingSink &sink)
         : m_trace(trace)
         , m_sink(sink)
     {
     }
 
-    void waitProcessingEvents(const std::function<bool()>& done, int timeoutMs) override
+    void waitProcessingEvents(const std::function<bool()> &done, int timeoutMs) override
     {
         QCOMPARE(timeoutMs, 100);
         if (done())
@@ -119,19 +115,19 @@ public:
         m_trace << "P";
     }
 
-    OnboardDownload* download = nullptr;
+    OnboardDownload *download = nullptr;
     std::function<int(int macroReport)> ackOnWait;
     std::function<void(int wait)> onWait;
     int waits = 0;
 
 private:
-    Trace& m_trace;
-    RecordingSink& m_sink;
+    Trace &m_trace;
+    RecordingSink &m_sink;
     int m_awaited = 0;
     int m_waitsForAwaited = 0;
 };
 
-QByteArray entryAt(const QByteArray& keyReport, int indexInReport)
+QByteArray entryAt(const QByteArray &keyReport, int indexInReport)
 {
     return keyReport.mid(6 + 4 * indexInReport, 4);
 }
@@ -144,7 +140,7 @@ QByteArray bytes(std::initializer_list<int> values)
     return out;
 }
 
-SeniorKeyInfoStu advancedKey(int id, int type, const char* key1)
+SeniorKeyInfoStu advancedKey(int id, int type, const char *key1)
 {
     SeniorKeyInfoStu key;
     std::memset(&key, 0, sizeof(key));
@@ -185,7 +181,7 @@ private:
     std::unique_ptr<RecordingSink> m_sink;
     std::unique_ptr<ScriptedWaiter> m_waiter;
     std::unique_ptr<OnboardDownload> m_download;
-    OnboardReportSink* m_target = nullptr;
+    OnboardReportSink *m_target = nullptr;
 };
 
 void TestOnboardDownload::init()
@@ -224,8 +220,9 @@ void TestOnboardDownload::plainKeyboardGetsLayersMacrosAndBlankSlots()
     // Key 21 sits at position 20 (packet 1), key 30 at position 29 (packet 2).
     m_profile->setKey(0, 4, "0", "0", "5");
     m_profile->setKey(0, 21, "1", "2", "3", "5");
-    m_profile->bindMacro(0, 3, {OnboardProfileFixture::macroEvent("key", 4, "down", 0),
-                                OnboardProfileFixture::macroEvent("key", 4, "up", 50)});
+    m_profile->bindMacro(0, 3,
+                         {OnboardProfileFixture::macroEvent("key", 4, "down", 0),
+                          OnboardProfileFixture::macroEvent("key", 4, "up", 50)});
     m_profile->setKey(1, 4, "2", "0", "3,4");
     m_profile->setKey(1, 30, "1", "1", "3", "1");
     m_profile->bindMacro(1, 3, {OnboardProfileFixture::macroEvent("key", 5, "down", 0)});
@@ -233,18 +230,18 @@ void TestOnboardDownload::plainKeyboardGetsLayersMacrosAndBlankSlots()
     QVERIFY(download(false));
 
     Trace expected;
-    expected << "K0.0" << macroSlots(0, 0) << sequence("K0.%1", 1, 9) << "K2.0" << "K2.1" << macroSlots(1, 1)
-             << sequence("K2.%1", 2, 9) << "P" << macroSlots(2, 9);
+    expected << "K0.0" << macroSlots(0, 0) << sequence("K0.%1", 1, 9) << "K2.0"
+             << "K2.1" << macroSlots(1, 1) << sequence("K2.%1", 2, 9) << "P" << macroSlots(2, 9);
     QCOMPARE(m_trace, expected);
     QCOMPARE(m_sink->resends, 0);
 
     const QByteArray defaultFirst = m_sink->find("K0.0");
     QCOMPARE(defaultFirst.left(6), bytes({1, 0x17, 0, 0, 0, 56}));
-    QCOMPARE(entryAt(defaultFirst, 0), bytes({0, 1, 0, 0}));    // no record: own function
-    QCOMPARE(entryAt(defaultFirst, 3), bytes({0, 5, 0, 0}));    // remapped to B
-    QCOMPARE(entryAt(defaultFirst, 5), bytes({1, 0, 0, 0}));    // Fn
-    QCOMPARE(entryAt(defaultFirst, 6), bytes({7, 16, 0, 0}));   // Volume+
-    QCOMPARE(entryAt(defaultFirst, 10), bytes({0, 0, 0, 0}));   // gap
+    QCOMPARE(entryAt(defaultFirst, 0), bytes({0, 1, 0, 0}));  // no record: own function
+    QCOMPARE(entryAt(defaultFirst, 3), bytes({0, 5, 0, 0}));  // remapped to B
+    QCOMPARE(entryAt(defaultFirst, 5), bytes({1, 0, 0, 0}));  // Fn
+    QCOMPARE(entryAt(defaultFirst, 6), bytes({7, 16, 0, 0})); // Volume+
+    QCOMPARE(entryAt(defaultFirst, 10), bytes({0, 0, 0, 0})); // gap
     QCOMPARE(entryAt(m_sink->find("K0.1"), 6), bytes({16, 21, 0, 0}));
     QCOMPARE(m_sink->find("K0.9").left(6), bytes({1, 0x17, 0, 0, 9, 24}));
     QCOMPARE(entryAt(m_sink->find("K2.0"), 3), bytes({19, 224, 225, 4}));
@@ -292,7 +289,14 @@ void TestOnboardDownload::neverAcknowledgedRepeatsOnceAndKeepsAdvancedKeys()
     // The second macro report waits four times (three resends of the first), then only
     // advanced-key reports go on.
     Trace attempt;
-    attempt << "K0.0" << "M0.0" << "M0.0" << "M0.0" << "M0.0" << "A0" << "P" << "P" << sequence("B%1", 1, 39);
+    attempt << "K0.0"
+            << "M0.0"
+            << "M0.0"
+            << "M0.0"
+            << "M0.0"
+            << "A0"
+            << "P"
+            << "P" << sequence("B%1", 1, 39);
     QCOMPARE(m_trace, Trace() << attempt << attempt);
     QCOMPARE(OnboardDownload::resultText(false), QString("Download config failed, Please try again"));
     QCOMPARE(OnboardDownload::resultText(true), QString("Download config successful"));
@@ -310,8 +314,10 @@ void TestOnboardDownload::magneticKeyboardGetsAdvancedKeysAndBlankPlaces()
     QVERIFY(download(true));
 
     Trace expected;
-    expected << "A0" << "K0.0" << "A1" << sequence("K0.%1", 1, 9) << "A2" << sequence("K2.%1", 0, 9) << "P"
-             << macroSlots(0, 9) << "P" << sequence("B%1", 3, 39);
+    expected << "A0"
+             << "K0.0"
+             << "A1" << sequence("K0.%1", 1, 9) << "A2" << sequence("K2.%1", 0, 9) << "P" << macroSlots(0, 9) << "P"
+             << sequence("B%1", 3, 39);
     QCOMPARE(m_trace, expected);
     QCOMPARE(entryAt(m_sink->find("K0.0"), 3), bytes({23, 0, 0, 0}));
     QCOMPARE(entryAt(m_sink->find("K0.1"), 6), bytes({23, 1, 0, 0}));
@@ -388,7 +394,8 @@ void TestOnboardDownload::keyboardSwitchDuringWaitStopsDownload()
     m_waiter->onWait = [&](int) { m_target = &other; };
 
     QVERIFY(!download(false));
-    QCOMPARE(m_trace, Trace() << "K0.0" << "M0.0");
+    QCOMPARE(m_trace, Trace() << "K0.0"
+                              << "M0.0");
     QVERIFY(otherTrace.isEmpty());
 }
 
@@ -400,7 +407,8 @@ void TestOnboardDownload::secondRunDuringDownloadIsRefused()
     m_waiter->onWait = [&](int wait) {
         if (wait == 1) {
             nestedResults += download(false) ? 1 : -1;
-            QCOMPARE(m_trace, Trace() << "K0.0" << "M0.0");
+            QCOMPARE(m_trace, Trace() << "K0.0"
+                                      << "M0.0");
         }
     };
     QVERIFY(download(false));

@@ -21,7 +21,7 @@ QByteArray bytes(std::initializer_list<int> values)
 }
 
 // The whole layer as the keyboard should hold it: every key its own function unless listed.
-QString expectedLayer(const Entries& assigned)
+QString expectedLayer(const Entries &assigned)
 {
     QByteArray layer;
     for (int code : OnboardProfileFixture::keyMatrix()) {
@@ -43,12 +43,12 @@ QString expectedLayer(const Entries& assigned)
     return QString::fromLatin1(layer.toHex(' '));
 }
 
-QString padded(const QByteArray& start, int size)
+QString padded(const QByteArray &start, int size)
 {
     return QString::fromLatin1((start + QByteArray(size - start.size(), '\0')).toHex(' '));
 }
 
-SeniorKeyInfoStu advancedKey(int id, int type, const char* key1, const char* key2)
+SeniorKeyInfoStu advancedKey(int id, int type, const char *key1, const char *key2)
 {
     SeniorKeyInfoStu key;
     std::memset(&key, 0, sizeof(key));
@@ -80,7 +80,7 @@ private slots:
 
 private:
     // Downloads into a freshly plugged keyboard and returns its memory once every report arrived.
-    QJsonObject download(const QString& model, bool magnetic, const QString& fault, bool* successful);
+    QJsonObject download(const QString &model, bool magnetic, const QString &fault, bool *successful);
 
     QTemporaryDir m_dir;
     std::unique_ptr<KbdsimProcess> m_sim;
@@ -96,12 +96,14 @@ void TestOnboardDownloadSim::init()
     // Default layer: a remap and a macro; FN layer: a combination and a second macro.
     m_profile->setKey(0, 4, "0", "0", "5");
     m_profile->setKey(0, 21, "1", "2", "3", "5");
-    m_profile->bindMacro(0, 3, {OnboardProfileFixture::macroEvent("key", 4, "down", 0),
-                                OnboardProfileFixture::macroEvent("key", 4, "up", 50)});
+    m_profile->bindMacro(0, 3,
+                         {OnboardProfileFixture::macroEvent("key", 4, "down", 0),
+                          OnboardProfileFixture::macroEvent("key", 4, "up", 50)});
     m_profile->setKey(1, 4, "2", "0", "3,4");
     m_profile->setKey(1, 30, "1", "1", "6");
-    m_profile->bindMacro(1, 6, {OnboardProfileFixture::macroEvent("mouse", 513, "down", 0),
-                                OnboardProfileFixture::macroEvent("mouse", 514, "up", 300)});
+    m_profile->bindMacro(1, 6,
+                         {OnboardProfileFixture::macroEvent("mouse", 513, "down", 0),
+                          OnboardProfileFixture::macroEvent("mouse", 514, "up", 300)});
 }
 
 void TestOnboardDownloadSim::cleanup()
@@ -110,8 +112,8 @@ void TestOnboardDownloadSim::cleanup()
     m_profile.reset();
 }
 
-QJsonObject TestOnboardDownloadSim::download(const QString& model, bool magnetic, const QString& fault,
-                                             bool* successful)
+QJsonObject TestOnboardDownloadSim::download(const QString &model, bool magnetic, const QString &fault,
+                                             bool *successful)
 {
     int id = 0;
     const QString path = m_sim->plug(model, &id);
@@ -124,7 +126,7 @@ QJsonObject TestOnboardDownloadSim::download(const QString& model, bool magnetic
     EventLoopDownloadWaiter waiter;
     OnboardDownload download(waiter);
     download.setTargetProvider([&device] { return &device; });
-    connect(&device, &PacedReportLoop::reportArrived, &download, [&download](const QByteArray& report) {
+    connect(&device, &PacedReportLoop::reportArrived, &download, [&download](const QByteArray &report) {
         if (report[1] == 0x19)
             download.onAcknowledged();
     });
@@ -170,10 +172,8 @@ void TestOnboardDownloadSim::plainKeyboardHoldsWhatTheProfileSays()
 
     const QJsonObject layers = memory.value("keyLayers").toObject();
     QCOMPARE(layers.keys(), QStringList({"0", "2"}));
-    QCOMPARE(layers.value("0").toString(),
-             expectedLayer({{4, bytes({0, 5, 0, 0})}, {21, bytes({16, 21, 0, 0})}}));
-    QCOMPARE(layers.value("2").toString(),
-             expectedLayer({{4, bytes({19, 224, 225, 4})}, {30, bytes({16, 30, 1, 0})}}));
+    QCOMPARE(layers.value("0").toString(), expectedLayer({{4, bytes({0, 5, 0, 0})}, {21, bytes({16, 21, 0, 0})}}));
+    QCOMPARE(layers.value("2").toString(), expectedLayer({{4, bytes({19, 224, 225, 4})}, {30, bytes({16, 30, 1, 0})}}));
 
     const QJsonArray macroSlots = memory.value("macroSlots").toArray();
     const QJsonObject first = macroSlots.at(0).toObject();
@@ -190,7 +190,7 @@ void TestOnboardDownloadSim::plainKeyboardHoldsWhatTheProfileSays()
     }
     QCOMPARE(memory.value("acksDropped").toInt(), acksDropped);
     QCOMPARE(memory.value("rejectedReports").toInt(), 0);
-    for (const QJsonValue& place : memory.value("advancedKeys").toArray())
+    for (const QJsonValue &place : memory.value("advancedKeys").toArray())
         QVERIFY(!place.toObject().value("written").toBool());
 }
 
@@ -209,15 +209,13 @@ void TestOnboardDownloadSim::magneticKeyboardHoldsAdvancedKeys()
     const QJsonObject layers = memory.value("keyLayers").toObject();
     QCOMPARE(layers.value("0").toString(),
              expectedLayer({{4, bytes({0, 5, 0, 0})}, {21, bytes({16, 21, 0, 0})}, {40, bytes({23, 0, 0, 0})}}));
-    QCOMPARE(layers.value("2").toString(), expectedLayer({{4, bytes({19, 224, 225, 4})},
-                                                          {30, bytes({16, 30, 1, 0})},
-                                                          {41, bytes({23, 1, 0, 0})}}));
+    QCOMPARE(layers.value("2").toString(),
+             expectedLayer({{4, bytes({19, 224, 225, 4})}, {30, bytes({16, 30, 1, 0})}, {41, bytes({23, 1, 0, 0})}}));
     const QJsonArray places = memory.value("advancedKeys").toArray();
-    QCOMPARE(places.at(0).toObject().value("data").toString(),
-             padded(bytes({2, 0, 225, 0, 0, 0, 4, 0, 0, 20}), 58));
+    QCOMPARE(places.at(0).toObject().value("data").toString(), padded(bytes({2, 0, 225, 0, 0, 0, 4, 0, 0, 20}), 58));
     QCOMPARE(places.at(1).toObject().value("data").toString(),
-             padded(bytes({1, 15, 36, 36, 15, 0, 4, 0, 0, 0, 1, 2, 0, 0x13, 224, 5, 0, 1, 2, 0, 1, 0, 0, 0, 0,
-                           2, 0, 1, 2, 0, 0, 0, 0, 0, 1, 2, 0}),
+             padded(bytes({1, 15, 36, 36, 15, 0, 4, 0, 0, 0, 1, 2, 0, 0x13, 224, 5, 0, 1, 2,
+                           0, 1,  0,  0,  0,  0, 2, 0, 1, 2, 0, 0, 0, 0,    0,   1, 2, 0}),
                     58));
     for (int index = 0; index < 40; ++index) {
         QVERIFY(places.at(index).toObject().value("written").toBool());

@@ -6,7 +6,7 @@
 
 namespace {
 
-MacroEvent macroEvent(const char* type, int code, const char* direction, int delay)
+MacroEvent macroEvent(const char *type, int code, const char *direction, int delay)
 {
     MacroEvent e{};
     std::strncpy(e.type, type, sizeof(e.type) - 1);
@@ -24,7 +24,7 @@ QByteArray bytes(std::initializer_list<int> values)
     return result;
 }
 
-void setText(char* field, size_t size, const char* text)
+void setText(char *field, size_t size, const char *text)
 {
     std::strncpy(field, text, size - 1);
 }
@@ -133,7 +133,8 @@ void TestOnboardReports::macroPartsSliceTheImage()
 
 void TestOnboardReports::macroHeaderCarriesPlayModeAndCount()
 {
-    const OnboardMacroImage image = OnboardMacroImage::build({macroEvent("key", 4, "down", 0), macroEvent("key", 4, "up", 50)});
+    const OnboardMacroImage image =
+        OnboardMacroImage::build({macroEvent("key", 4, "down", 0), macroEvent("key", 4, "up", 50)});
     const QByteArray once = OnboardReports::macroReports(0, image, 1, 1)[0];
     QCOMPARE(once.mid(6, 16), bytes({0, 0, 0, 8, 0, 1, 0, 0, 4, 0x10, 0, 0x32, 4, 0, 0, 0}));
     const QByteArray repeated = OnboardReports::macroReports(0, image, 2, 5)[0];
@@ -164,9 +165,8 @@ void TestOnboardReports::advancedKeyLayouts_data()
     setText(dks.key1, sizeof(dks.key1), "4");
     setText(dks.key2, sizeof(dks.key2), "1,5");
     QTest::newRow("DKS") << OnboardReports::advancedKeyReport(0, dks)
-                         << bytes({1, 0x2A, 0, 0, 0, 0x32, 1, 15, 36, 36, 15, 0, 4, 0, 0, 1, 2, 3, 4,
-                                   0x13, 0xE0, 5, 0, 5, 6, 7, 8, 0, 0, 0, 0, 9, 10, 11, 12,
-                                   0, 0, 0, 0, 13, 14, 15, 16});
+                         << bytes({1, 0x2A, 0, 0, 0, 0x32, 1, 15, 36, 36, 15, 0,  4,  0, 0, 1, 2, 3,  4,  0x13, 0xE0, 5,
+                                   0, 5,    6, 7, 8, 0,    0, 0,  0,  9,  10, 11, 12, 0, 0, 0, 0, 13, 14, 15,   16});
 
     SeniorKeyInfoStu mt{};
     mt.type = 2;

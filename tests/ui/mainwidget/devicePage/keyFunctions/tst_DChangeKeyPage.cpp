@@ -185,8 +185,8 @@ void tst_DChangeKeyPage::loadShowsOnlyStoredRemap()
     m_page->takeCapturedKey(5);
     QCOMPARE(m_page->field()->text(), QString("B"));
     // The pick above is replaced by what the next load reads.
-    CVorlanXML_DeleteProFileMacroWithKeyInfoItem(m_fixture->path(KeyPageFixture::DefaultLayer).constData(), "2",
-                                                 "41", "");
+    CVorlanXML_DeleteProFileMacroWithKeyInfoItem(m_fixture->path(KeyPageFixture::DefaultLayer).constData(), "2", "41",
+                                                 "");
     m_fixture->setEntry(KeyPageFixture::DefaultLayer, profile, 41, type.constData(), value);
     m_page->loadCurrentKeyInfo();
     QCOMPARE(m_page->field()->text(), shown);

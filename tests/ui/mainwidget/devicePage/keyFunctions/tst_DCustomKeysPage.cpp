@@ -103,15 +103,15 @@ void tst_DCustomKeysPage::clickedKeyOpensPageOfStoredType_data()
                                        << "page_KeyboardLightAbout";
     QTest::newRow("side light 34") << QByteArray("34") << QByteArray() << 1 << false << 30 << "page_SideLightAbout";
     QTest::newRow("profile switch") << QByteArray("7") << QByteArray() << 1 << false << 7 << "page_SwitchProfile";
-    QTest::newRow("type 12 changes nothing") << QByteArray("12") << QByteArray() << 1 << false << 3
-                                             << "page_Multimedia";
-    QTest::newRow("magnetic layer read second") << QByteArray() << QByteArray("2") << 1 << true << 2
-                                                << "page_CombinationKey";
+    QTest::newRow("type 12 changes nothing")
+        << QByteArray("12") << QByteArray() << 1 << false << 3 << "page_Multimedia";
+    QTest::newRow("magnetic layer read second")
+        << QByteArray() << QByteArray("2") << 1 << true << 2 << "page_CombinationKey";
     QTest::newRow("current layer wins") << QByteArray("4") << QByteArray("2") << 1 << true << 4 << "page_Mouse";
-    QTest::newRow("magnetic layer only on magnetic keyboards") << QByteArray() << QByteArray("2") << 1 << false << 10
-                                                               << "page_Default";
-    QTest::newRow("magnetic layer profile 1 only") << QByteArray() << QByteArray("2") << 2 << true << 10
-                                                   << "page_Default";
+    QTest::newRow("magnetic layer only on magnetic keyboards")
+        << QByteArray() << QByteArray("2") << 1 << false << 10 << "page_Default";
+    QTest::newRow("magnetic layer profile 1 only")
+        << QByteArray() << QByteArray("2") << 2 << true << 10 << "page_Default";
 }
 
 void tst_DCustomKeysPage::clickedKeyOpensPageOfStoredType()

@@ -76,14 +76,22 @@ void tst_DKeyCombinationPage::picksStoreCombination_data()
     QTest::addColumn<QString>("shown");
     QTest::addColumn<QString>("stored");
     QTest::addColumn<int>("selectedKeys");
-    QTest::newRow("L_CTRL L_SHIFT A") << QVector<int>{224, 225, 4} << "L_CTRL+L_SHIFT+A" << "2:3,4" << 0;
-    QTest::newRow("key first") << QVector<int>{4} << "" << "" << 0;
-    QTest::newRow("two modifiers so far") << QVector<int>{224, 230} << "L_CTRL+R_ALT" << "" << 2;
-    QTest::newRow("third modifier refused") << QVector<int>{224, 230, 225} << "L_CTRL+R_ALT" << "" << 2;
-    QTest::newRow("third modifier, then A") << QVector<int>{224, 230, 225, 4} << "L_CTRL+R_ALT+A" << "2:65,4" << 0;
-    QTest::newRow("modifier twice") << QVector<int>{224, 224, 4} << "L_CTRL+A" << "2:1,4" << 0;
-    QTest::newRow("R_WIN F1") << QVector<int>{231, 58} << "R_WIN+F1" << "2:128,58" << 0;
-    QTest::newRow("the last of two stays") << QVector<int>{224, 4, 226, 5} << "L_ALT+B" << "2:4,5" << 0;
+    QTest::newRow("L_CTRL L_SHIFT A") << QVector<int>{224, 225, 4} << "L_CTRL+L_SHIFT+A"
+                                      << "2:3,4" << 0;
+    QTest::newRow("key first") << QVector<int>{4} << ""
+                               << "" << 0;
+    QTest::newRow("two modifiers so far") << QVector<int>{224, 230} << "L_CTRL+R_ALT"
+                                          << "" << 2;
+    QTest::newRow("third modifier refused") << QVector<int>{224, 230, 225} << "L_CTRL+R_ALT"
+                                            << "" << 2;
+    QTest::newRow("third modifier, then A") << QVector<int>{224, 230, 225, 4} << "L_CTRL+R_ALT+A"
+                                            << "2:65,4" << 0;
+    QTest::newRow("modifier twice") << QVector<int>{224, 224, 4} << "L_CTRL+A"
+                                    << "2:1,4" << 0;
+    QTest::newRow("R_WIN F1") << QVector<int>{231, 58} << "R_WIN+F1"
+                              << "2:128,58" << 0;
+    QTest::newRow("the last of two stays") << QVector<int>{224, 4, 226, 5} << "L_ALT+B"
+                                           << "2:4,5" << 0;
 }
 
 void tst_DKeyCombinationPage::picksStoreCombination()

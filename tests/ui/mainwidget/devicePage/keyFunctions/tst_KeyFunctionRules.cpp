@@ -108,19 +108,25 @@ void tst_KeyFunctionRules::combinationPicks_data()
     QTest::addColumn<QString>("value");
     QTest::newRow("L_CTRL L_SHIFT A") << QVector<int>{224, 225, 4}
                                       << QVector<Pick>{Pick::ModifierAdded, Pick::ModifierAdded, Pick::Completed}
-                                      << "L_CTRL+L_SHIFT+A" << "3,4";
-    QTest::newRow("ordinary key first") << QVector<int>{4} << QVector<Pick>{Pick::Refused} << "" << "";
+                                      << "L_CTRL+L_SHIFT+A"
+                                      << "3,4";
+    QTest::newRow("ordinary key first") << QVector<int>{4} << QVector<Pick>{Pick::Refused} << ""
+                                        << "";
     QTest::newRow("third modifier refused")
         << QVector<int>{224, 230, 225, 4}
         << QVector<Pick>{Pick::ModifierAdded, Pick::ModifierAdded, Pick::TooManyModifiers, Pick::Completed}
-        << "L_CTRL+R_ALT+A" << "65,4";
+        << "L_CTRL+R_ALT+A"
+        << "65,4";
     QTest::newRow("modifier twice") << QVector<int>{224, 224, 4}
                                     << QVector<Pick>{Pick::ModifierAdded, Pick::ModifierAdded, Pick::Completed}
-                                    << "L_CTRL+A" << "1,4";
+                                    << "L_CTRL+A"
+                                    << "1,4";
     QTest::newRow("R_WIN F1") << QVector<int>{231, 58} << QVector<Pick>{Pick::ModifierAdded, Pick::Completed}
-                              << "R_WIN+F1" << "128,58";
+                              << "R_WIN+F1"
+                              << "128,58";
     QTest::newRow("unknown key drops") << QVector<int>{224, 300} << QVector<Pick>{Pick::ModifierAdded, Pick::Dropped}
-                                       << "L_CTRL" << "";
+                                       << "L_CTRL"
+                                       << "";
     QTest::newRow("new combination after a dropped one")
         << QVector<int>{224, 300, 229, 5}
         << QVector<Pick>{Pick::ModifierAdded, Pick::Dropped, Pick::ModifierAdded, Pick::Completed} << "R_SHIFT+B"
@@ -128,7 +134,8 @@ void tst_KeyFunctionRules::combinationPicks_data()
     QTest::newRow("two in a row") << QVector<int>{224, 4, 226, 5}
                                   << QVector<Pick>{Pick::ModifierAdded, Pick::Completed, Pick::ModifierAdded,
                                                    Pick::Completed}
-                                  << "L_ALT+B" << "4,5";
+                                  << "L_ALT+B"
+                                  << "4,5";
 }
 
 void tst_KeyFunctionRules::combinationPicks()
@@ -155,14 +162,22 @@ void tst_KeyFunctionRules::storedCombinationIsShownInBitOrder_data()
 {
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("3,4") << "3,4" << "L_CTRL+L_SHIFT+A";
-    QTest::newRow("5,30") << "5,30" << "L_CTRL+L_ALT+1";
-    QTest::newRow("picked out of order") << "65,4" << "L_CTRL+R_ALT+A";
-    QTest::newRow("all modifiers") << "255,4" << "L_CTRL+L_SHIFT+L_ALT+L_WIN+R_CTRL+R_SHIFT+R_ALT+R_WIN+A";
-    QTest::newRow("bits above 7 ignored") << "257,4" << "L_CTRL+A";
-    QTest::newRow("unknown key") << "1,999" << "L_CTRL";
-    QTest::newRow("no comma") << "2" << "L_SHIFT";
-    QTest::newRow("not numbers") << "x,y" << "";
+    QTest::newRow("3,4") << "3,4"
+                         << "L_CTRL+L_SHIFT+A";
+    QTest::newRow("5,30") << "5,30"
+                          << "L_CTRL+L_ALT+1";
+    QTest::newRow("picked out of order") << "65,4"
+                                         << "L_CTRL+R_ALT+A";
+    QTest::newRow("all modifiers") << "255,4"
+                                   << "L_CTRL+L_SHIFT+L_ALT+L_WIN+R_CTRL+R_SHIFT+R_ALT+R_WIN+A";
+    QTest::newRow("bits above 7 ignored") << "257,4"
+                                          << "L_CTRL+A";
+    QTest::newRow("unknown key") << "1,999"
+                                 << "L_CTRL";
+    QTest::newRow("no comma") << "2"
+                              << "L_SHIFT";
+    QTest::newRow("not numbers") << "x,y"
+                                 << "";
 }
 
 void tst_KeyFunctionRules::storedCombinationIsShownInBitOrder()

@@ -42,11 +42,21 @@ void tst_DProfileMenuToolWidget::releaseClosesFirstThenNamesEntry_data()
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("signal");
-    QTest::newRow("create") << "label_CreateNew" << "Create" << "create";
-    QTest::newRow("delete") << "label_Delete" << "Delete" << "delete";
-    QTest::newRow("export") << "label_Export" << "Export" << "export";
-    QTest::newRow("import") << "label_Import" << "Import" << "import";
-    QTest::newRow("modify name") << "label_ModifyNanme" << "Modify Name" << "modify";
+    QTest::newRow("create") << "label_CreateNew"
+                            << "Create"
+                            << "create";
+    QTest::newRow("delete") << "label_Delete"
+                            << "Delete"
+                            << "delete";
+    QTest::newRow("export") << "label_Export"
+                            << "Export"
+                            << "export";
+    QTest::newRow("import") << "label_Import"
+                            << "Import"
+                            << "import";
+    QTest::newRow("modify name") << "label_ModifyNanme"
+                                 << "Modify Name"
+                                 << "modify";
 }
 
 void tst_DProfileMenuToolWidget::releaseClosesFirstThenNamesEntry()

@@ -51,8 +51,8 @@ void tst_MagneticReports::applyCarriesBitmapAndTravels()
 void tst_MagneticReports::bitmapRoundTripsAndDropsKeysOutsideTheMatrix()
 {
     const QVector<QPoint> keys{QPoint(0, 0), QPoint(3, 0), QPoint(5, 21), QPoint(2, 7)};
-    const QByteArray bitmap = MagneticReports::columnBitmap(keys + QVector<QPoint>{QPoint(6, 0), QPoint(0, 22),
-                                                                                   QPoint(-1, 3)});
+    const QByteArray bitmap =
+        MagneticReports::columnBitmap(keys + QVector<QPoint>{QPoint(6, 0), QPoint(0, 22), QPoint(-1, 3)});
     QCOMPARE(bitmap.size(), 22);
     QCOMPARE(MagneticReports::bitmapKeys(bitmap),
              (QVector<QPoint>{QPoint(0, 0), QPoint(3, 0), QPoint(2, 7), QPoint(5, 21)}));
@@ -98,8 +98,10 @@ void tst_MagneticReports::bandCornersAreOrdered_data()
 {
     QTest::addColumn<QList<int>>("corners");
     QTest::addColumn<std::optional<Band>>("band");
-    QTest::newRow("dragged up and left") << QList<int>{300, 200, 100, 50} << std::optional<Band>(Band{100, 50, 300, 200});
-    QTest::newRow("dragged down and left") << QList<int>{300, 50, 100, 200} << std::optional<Band>(Band{100, 50, 300, 200});
+    QTest::newRow("dragged up and left") << QList<int>{300, 200, 100, 50}
+                                         << std::optional<Band>(Band{100, 50, 300, 200});
+    QTest::newRow("dragged down and left")
+        << QList<int>{300, 50, 100, 200} << std::optional<Band>(Band{100, 50, 300, 200});
     QTest::newRow("already ordered") << QList<int>{100, 50, 300, 200} << std::optional<Band>(Band{100, 50, 300, 200});
     QTest::newRow("no width") << QList<int>{100, 50, 100, 200} << std::optional<Band>(Band{});
     QTest::newRow("no height") << QList<int>{100, 50, 300, 50} << std::optional<Band>(Band{});

@@ -138,7 +138,8 @@ void tst_ProfileOperations::createTakesIndexAfterLastProfile_data()
     QTest::newRow("1,3,2 exists") << QList<int>{1, 3, 2} << QList<int>{1, 3, 2}
                                   << "Create failed, the index node is already existence, please checked";
     QTest::newRow("empty file") << QList<int>{} << QList<int>{2} << created;
-    QTest::newRow("ten profiles") << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10} << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}
+    QTest::newRow("ten profiles") << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}
+                                  << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}
                                   << "The number of profile has reached the maximum";
 }
 
@@ -292,9 +293,12 @@ void tst_ProfileOperations::changeTheFileDoesNotTakeIsNotReported_data()
 {
     QTest::addColumn<QString>("operation");
     QTest::addColumn<QString>("warning");
-    QTest::newRow("create") << "create" << "could not create profile 2";
-    QTest::newRow("rename") << "rename" << "could not rename profile 1";
-    QTest::newRow("reset") << "reset" << "could not reset profile 1";
+    QTest::newRow("create") << "create"
+                            << "could not create profile 2";
+    QTest::newRow("rename") << "rename"
+                            << "could not rename profile 1";
+    QTest::newRow("reset") << "reset"
+                           << "could not reset profile 1";
 }
 
 void tst_ProfileOperations::changeTheFileDoesNotTakeIsNotReported()
@@ -356,8 +360,7 @@ void tst_ProfileOperations::resetOnMagneticKeyboardRestoresDefaultsFirst()
     QTRY_VERIFY_WITH_TIMEOUT(sim.receivedCommands(keyboard).count(0x13) >= 2, kWait);
     std::vector<SimLogEntry> log;
     sim.server().withKeyboard(keyboard, [&](SimKeyboard &simulated) { log = simulated.receivedLog(); });
-    log.erase(std::remove_if(log.begin(), log.end(), [](const SimLogEntry &e) { return e.report[1] == 0; }),
-              log.end());
+    log.erase(std::remove_if(log.begin(), log.end(), [](const SimLogEntry &e) { return e.report[1] == 0; }), log.end());
     QCOMPARE(int(log.size()), 3);
     QCOMPARE((QList<int>{log[0].report[1], log[0].report[6]}), (QList<int>{0x29, 6}));
     QCOMPARE((QList<int>{log[1].report[1], log[1].report[2], log[1].report[6]}), (QList<int>{0x13, 0, 1}));

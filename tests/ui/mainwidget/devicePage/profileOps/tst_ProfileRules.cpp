@@ -63,13 +63,19 @@ void tst_ProfileRules::exportNameStaysInsideTheFolder_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("fileName");
-    QTest::newRow("plain") << "Profile1" << "Profile1.xml";
+    QTest::newRow("plain") << "Profile1"
+                           << "Profile1.xml";
     QTest::newRow("non-Latin kept") << QString::fromUtf8("游戏 配置") << QString::fromUtf8("游戏 配置.xml");
-    QTest::newRow("parent folders") << "../../etc/passwd" << "_.._etc_passwd.xml";
-    QTest::newRow("backslashes") << "..\\x" << "_x.xml";
-    QTest::newRow("hidden file") << ".bashrc" << "bashrc.xml";
-    QTest::newRow("dots only") << ".." << "Profile.xml";
-    QTest::newRow("empty") << "" << "Profile.xml";
+    QTest::newRow("parent folders") << "../../etc/passwd"
+                                    << "_.._etc_passwd.xml";
+    QTest::newRow("backslashes") << "..\\x"
+                                 << "_x.xml";
+    QTest::newRow("hidden file") << ".bashrc"
+                                 << "bashrc.xml";
+    QTest::newRow("dots only") << ".."
+                               << "Profile.xml";
+    QTest::newRow("empty") << ""
+                           << "Profile.xml";
     QTest::newRow("NUL and control") << QString::fromLatin1("a\0b\nc", 5) << "a_b_c.xml";
 }
 

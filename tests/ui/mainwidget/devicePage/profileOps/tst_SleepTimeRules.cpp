@@ -24,7 +24,7 @@ void tst_SleepTimeRules::checksInOrder_data()
     QTest::newRow("300 s accepted") << 60 << 300 << Check::Accepted << "";
     QTest::newRow("equal times accepted") << 600 << 600 << Check::Accepted << "";
     QTest::newRow("299 s too short") << 60 << 299 << Check::KeyboardTooShort
-                                    << "Keyboard enters sleep time is too short";
+                                     << "Keyboard enters sleep time is too short";
     QTest::newRow("light longer, checked first") << 250 << 200 << Check::LightLongerThanKeyboard
                                                  << "The time when the light enters sleep cannot be longer than "
                                                     "the keyboard enters sleep";

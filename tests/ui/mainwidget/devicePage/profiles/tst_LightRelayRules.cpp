@@ -22,7 +22,7 @@ void tst_LightRelayRules::keyReactiveModes_data()
     QTest::addColumn<bool>("reactive");
     QTest::addColumn<bool>("paints");
     for (int mode = -1; mode <= 20; ++mode) {
-        const bool reactive = QList<int> {6, 7, 8, 11, 12, 16}.contains(mode);
+        const bool reactive = QList<int>{6, 7, 8, 11, 12, 16}.contains(mode);
         QTest::addRow("mode %d", mode) << mode << reactive << (mode == 10);
     }
 }
@@ -45,8 +45,8 @@ void tst_LightRelayRules::layerSwitchRewritesFileName_data()
                                    << QByteArray("/c/UserConfig/Aster104/SN1/appProfile_FN.xml");
     QTest::newRow("FN to default") << QByteArray("/c/UserConfig/Aster104/SN1/appProfile_FN.xml") << 0
                                    << QByteArray("/c/UserConfig/Aster104/SN1/appProfile_Default.xml");
-    QTest::newRow("any other layer is FN") << QByteArray("/d/appProfile_Default.xml") << 2
-                                           << QByteArray("/d/appProfile_FN.xml");
+    QTest::newRow("any other layer is FN")
+        << QByteArray("/d/appProfile_Default.xml") << 2 << QByteArray("/d/appProfile_FN.xml");
     QTest::newRow("no current file") << QByteArray() << 1 << QByteArray();
     const QByteArray deep = "/" + QByteArray(255 - 1 - 22, 'x') + "/appProfile_FN.xml";
     QTest::newRow("longer result refused") << deep << 0 << QByteArray();
@@ -64,11 +64,9 @@ void tst_LightRelayRules::layerSwitchRewritesFileName()
 
 void tst_LightRelayRules::savedSetHoldsPaintedCapsRowMajor()
 {
-    const QVector<CustomLightCap> caps {
-        {82, "Up", 4, 16, QColor(255, 0, 0)},
-        {4, "A", 3, 2, QColor(0, 0, 0)},     // painted black: dropped
-        {26, "W", 2, 2, QColor(255, 0, 0)},
-        {7, "D", 3, 4, QColor(255, 0, 0)},
+    const QVector<CustomLightCap> caps{
+        {82, "Up", 4, 16, QColor(255, 0, 0)},  {4, "A", 3, 2, QColor(0, 0, 0)}, // painted black: dropped
+        {26, "W", 2, 2, QColor(255, 0, 0)},    {7, "D", 3, 4, QColor(255, 0, 0)},
         {41, "Esc", 0, 0, QColor(0, 0, 0, 0)}, // never painted
         {22, "S", 3, 3, QColor(0, 1, 0, 10)},  // any non-black colour counts, alpha is ignored
     };
@@ -83,13 +81,13 @@ void tst_LightRelayRules::savedSetHoldsPaintedCapsRowMajor()
                      .arg(item.colorG)
                      .arg(item.colorB);
     }
-    QCOMPARE(saved, (QStringList {"26 W (2,2) 255,0,0", "22 S (3,3) 0,1,0", "7 D (3,4) 255,0,0",
-                                  "82 Up (4,16) 255,0,0"}));
+    QCOMPARE(saved,
+             (QStringList{"26 W (2,2) 255,0,0", "22 S (3,3) 0,1,0", "7 D (3,4) 255,0,0", "82 Up (4,16) 255,0,0"}));
 }
 
 void tst_LightRelayRules::savedCaptionIsBounded()
 {
-    const QVector<CustomLightCap> caps {{4, QString(100, QChar(0xE9)), 1, 1, QColor(1, 2, 3)}};
+    const QVector<CustomLightCap> caps{{4, QString(100, QChar(0xE9)), 1, 1, QColor(1, 2, 3)}};
     const std::vector<CustomLightItemStu> items = LightRelayRules::customLightItems(caps);
     QCOMPARE(int(items.size()), 1);
     QCOMPARE(qstrnlen(items.front().codeName, sizeof(items.front().codeName)), 63u);

@@ -72,14 +72,14 @@ void tst_ProfileFolder::firstConnectionCreatesLayerFiles()
 
     const QStringList created = folder.prepare(kDefaults);
     QCOMPARE(created.size(), magnetic ? 3 : 2);
-    QStringList expectedFiles {"appProfile_Default.xml", "appProfile_FN.xml"};
+    QStringList expectedFiles{"appProfile_Default.xml", "appProfile_FN.xml"};
     if (magnetic)
         expectedFiles << "appProfile_Magnetic.xml";
     QDir dir(folder.folder());
     QCOMPARE(dir.entryList(QDir::Files, QDir::Name), expectedFiles);
 
     for (const QByteArray &path : {folder.defaultFilePath(), folder.fnFilePath()}) {
-        QCOMPARE(profileNames(path), QStringList {"1=Profile1"});
+        QCOMPARE(profileNames(path), QStringList{"1=Profile1"});
         QCOMPARE(CVorlanXML_GetCreateXMLFileProfileIndex(path.constData()), 1);
         for (int area = 0; area < 3; ++area)
             QCOMPARE(CVorlanXML_SelectProFileMouseLightTypeUsingIndex(path.constData(), "1", area), 2);
@@ -87,7 +87,7 @@ void tst_ProfileFolder::firstConnectionCreatesLayerFiles()
     }
     if (magnetic) {
         const QByteArray path = folder.magneticFilePath();
-        QCOMPARE(profileNames(path), QStringList {"1=Profile1"});
+        QCOMPARE(profileNames(path), QStringList{"1=Profile1"});
         QCOMPARE(CVorlanXML_SelectProFileMouseLightTypeUsingIndex(path.constData(), "1", 0), -1);
         QCOMPARE(customLightSetCount(path), 0);
     } else {
@@ -106,7 +106,7 @@ void tst_ProfileFolder::secondConnectionKeepsStoredIndexes()
     const ProfileFolder again(m_configDir, "Breeze84W", "B-1", false);
     QVERIFY(again.prepare(kDefaults).isEmpty());
     QCOMPARE(CVorlanXML_GetCreateXMLFileProfileIndex(fn.constData()), 2);
-    QCOMPARE(profileNames(fn), (QStringList {"1=Profile1", "2=Travel"}));
+    QCOMPARE(profileNames(fn), (QStringList{"1=Profile1", "2=Travel"}));
     QCOMPARE(CVorlanXML_GetCreateXMLFileProfileIndex(again.defaultFilePath().constData()), 1);
 }
 
@@ -114,10 +114,14 @@ void tst_ProfileFolder::unusableNamesGiveNoFolder_data()
 {
     QTest::addColumn<QString>("model");
     QTest::addColumn<QString>("serial");
-    QTest::newRow("no serial number") << "Aster104" << "";
-    QTest::newRow("serial is parent") << "Aster104" << "..";
-    QTest::newRow("serial with separator") << "Aster104" << "../other";
-    QTest::newRow("no model") << "" << "SN1";
+    QTest::newRow("no serial number") << "Aster104"
+                                      << "";
+    QTest::newRow("serial is parent") << "Aster104"
+                                      << "..";
+    QTest::newRow("serial with separator") << "Aster104"
+                                           << "../other";
+    QTest::newRow("no model") << ""
+                              << "SN1";
 }
 
 void tst_ProfileFolder::unusableNamesGiveNoFolder()
