@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds a Debug build with sanitizers and runs every test.
+# Installs what is missing, builds a Debug build with sanitizers and runs every test, then builds
+# what run.sh builds (Release) with its tests and runs the unit tests there: optimisation shows
+# faults a Debug build hides.
 set -euo pipefail
 top=$(cd "$(dirname "$0")" && pwd)
 cd "$top"
@@ -25,4 +27,10 @@ QT_QPA_PLATFORM=offscreen ctest --output-on-failure --no-tests=ignore -LE 'x11|a
 xvfb-run -a -s "-screen 0 1920x1080x24" ctest --output-on-failure --no-tests=ignore -L 'x11|e2e' || status=1
 # Tests that need a sound server: a private PulseAudio with a null sink.
 "$top/scripts/with-pulse.sh" ctest --output-on-failure --no-tests=ignore -L audio || status=1
+
+release="$top/build-release"
+cmake -S "$top" -B "$release" -DCMAKE_BUILD_TYPE=Release -DVORLAN_TESTS=ON >/dev/null
+cmake --build "$release" -j"$(nproc)"
+cd "$release"
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure --no-tests=ignore -L unit || status=1
 exit $status

@@ -33,7 +33,7 @@ void LogWriter::write(QtMsgType type, const QString &text)
     if (type != QtDebugMsg)
         return;
 
-    QMutexLocker locker(&m_mutex);
+    const std::lock_guard<std::mutex> locker(m_mutex);
     const QDateTime now = m_clock();
     // Messages never carry a source position, in every build type.
     const QString line = formatLine("Debug", QString(), 0, now, text);

@@ -1,10 +1,10 @@
 #pragma once
 
 #include <QDateTime>
-#include <QMutex>
 #include <QString>
 
 #include <functional>
+#include <mutex>
 
 // The daily debug log: one line per debug message in <log folder>/yyyy-MM-dd.log.
 class LogWriter
@@ -29,7 +29,7 @@ public:
 private:
     QString m_logDir;
     Clock m_clock;
-    QMutex m_mutex;
+    std::mutex m_mutex;
 };
 
 void logMessageHandler(QtMsgType type, const QMessageLogContext &context, const QString &text);

@@ -1,6 +1,5 @@
 #include "device/OutgoingKeyReport.h"
 
-#include <QMutexLocker>
 
 #include <cstring>
 
@@ -22,7 +21,7 @@ bool isOn(const char *lockText, std::size_t size)
 
 void OutgoingKeyReport::update(int usage, bool pressed)
 {
-    QMutexLocker locker(&m_lock);
+    const std::lock_guard<std::mutex> locker(m_lock);
     if (usage >= kFirstModifier && usage <= kLastModifier) {
         const unsigned char bit = static_cast<unsigned char>(1u << (usage - kFirstModifier));
         if (pressed)
@@ -60,7 +59,7 @@ void OutgoingKeyReport::applyKeyLocks(const ProFileFunctionInfo &locks)
 
     unsigned char modifiers;
     {
-        QMutexLocker locker(&m_lock);
+        const std::lock_guard<std::mutex> locker(m_lock);
         // A held Windows key decides alone: no other lock applies then.
         if (m_bytes[0] & kWindowsBits) {
             if (winLocked)
@@ -94,12 +93,12 @@ void OutgoingKeyReport::applyKeyLocks(const ProFileFunctionInfo &locks)
 
 QByteArray OutgoingKeyReport::bytes() const
 {
-    QMutexLocker locker(&m_lock);
+    const std::lock_guard<std::mutex> locker(m_lock);
     return QByteArray(reinterpret_cast<const char *>(m_bytes), Size);
 }
 
 int OutgoingKeyReport::fillCount() const
 {
-    QMutexLocker locker(&m_lock);
+    const std::lock_guard<std::mutex> locker(m_lock);
     return m_fillCount;
 }

@@ -3,7 +3,8 @@
 #include "sdk/store/VorlanXmlRecords.h"
 
 #include <QByteArray>
-#include <QMutex>
+
+#include <mutex>
 
 // The 8-byte key report the PC answers a forwarded key report with: modifier byte, reserved
 // byte, up to six key codes filled from byte 2 on.
@@ -24,5 +25,5 @@ private:
     unsigned char m_bytes[Size] = {};
     // The index of the next free key byte.
     int m_fillCount = 2;
-    mutable QMutex m_lock;
+    mutable std::mutex m_lock;
 };

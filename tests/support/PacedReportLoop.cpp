@@ -2,10 +2,9 @@
 
 #include "sdk/hid/VorlanHidSdk.h"
 
-#include <QMutexLocker>
 
 PacedReportLoop::PacedReportLoop(QObject *parent)
-    : QThread(parent)
+    : QObject(parent)
 {
     CVorlanHid_highPrecisionTimerInit(&m_timer);
     CVorlanHid_highPrecisionTimerStart(m_timer);
@@ -24,7 +23,7 @@ bool PacedReportLoop::open(const QString &devicePath)
         return false;
     CVorlanHid_SetNonblocking(m_handle, 1);
     m_open = true;
-    start();
+    m_thread = std::thread([this] { run(); });
     return true;
 }
 
@@ -34,7 +33,8 @@ void PacedReportLoop::close()
         return;
     m_open = false;
     CVorlanHid_highPrecisionTimerStop(m_timer);
-    wait();
+    if (m_thread.joinable())
+        m_thread.join();
     CVorlanHid_Close(m_handle);
     m_handle = 0;
 }
@@ -43,14 +43,14 @@ int PacedReportLoop::sendCommand(const unsigned char *report)
 {
     if (!m_open)
         return -1;
-    QMutexLocker lock(&m_queueLock);
+    const std::lock_guard<std::mutex> lock(m_queueLock);
     m_queue.append(QByteArray(reinterpret_cast<const char *>(report), 64));
     return 0;
 }
 
 int PacedReportLoop::queued() const
 {
-    QMutexLocker lock(&m_queueLock);
+    const std::lock_guard<std::mutex> lock(m_queueLock);
     return m_queue.size();
 }
 
@@ -66,7 +66,7 @@ void PacedReportLoop::run()
         if (writeTurn) {
             QByteArray report;
             {
-                QMutexLocker lock(&m_queueLock);
+                const std::lock_guard<std::mutex> lock(m_queueLock);
                 if (!m_queue.isEmpty())
                     report = m_queue.takeFirst();
             }
