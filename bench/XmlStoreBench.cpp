@@ -1,7 +1,9 @@
 // Figures of the XML store:
 //  - a cached key lookup in a file of 10 full profiles (target: median under 20 us);
-//  - a new profile with its default lights and custom lights, one call each (target: under 30 ms),
-//    in a file of nine full profiles and as the first profile of a new file;
+//  - a new profile with its default lights and custom lights (target: under 10 ms), in a file of nine
+//    full profiles and as the first profile of a new file, call by call (each call a write) beside
+//    one batch (one write per file), as the program does it;
+//  - a remap's delete and add, call by call beside one batch;
 //  - 1000 single-item adds into a file of 10 full profiles, each written at once (target: under 1 s).
 // Run: XmlStoreBench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 
@@ -12,6 +14,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string>
 
 #include <unistd.h>
@@ -144,6 +147,18 @@ void BM_SelectKeyOperateInfo(benchmark::State &state)
 }
 BENCHMARK(BM_SelectKeyOperateInfo)->Unit(benchmark::kMicrosecond);
 
+// Arg 0: every call writes the file; arg 1: one batch.
+std::unique_ptr<VorlanXmlBatch> batchIf(const benchmark::State &state)
+{
+    return state.range(0) ? std::make_unique<VorlanXmlBatch>() : nullptr;
+}
+
+void commit(std::unique_ptr<VorlanXmlBatch> &batch)
+{
+    if (batch && !batch->commit())
+        std::fprintf(stderr, "batch not written\n");
+}
+
 void BM_NewProfileWithDefaults(benchmark::State &state)
 {
     const std::string path = fullProfileFile("defaults.xml");
@@ -151,14 +166,16 @@ void BM_NewProfileWithDefaults(benchmark::State &state)
     CVorlanXML_DeleteProFileSelectedNode(path.c_str(), "10");
     for (auto _ : state) {
         // A profile created and filled with its defaults in a file holding nine full profiles.
+        auto batch = batchIf(state);
         CVorlanXML_CreateProFileXmlParentNode(path.c_str(), "10", "Profile10", 0);
         addProfileDefaults(path.c_str(), "10", defaults);
+        commit(batch);
         state.PauseTiming();
         CVorlanXML_DeleteProFileSelectedNode(path.c_str(), "10");
         state.ResumeTiming();
     }
 }
-BENCHMARK(BM_NewProfileWithDefaults)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_NewProfileWithDefaults)->ArgName("batch")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void BM_FirstProfileOfNewFile(benchmark::State &state)
 {
@@ -169,13 +186,29 @@ void BM_FirstProfileOfNewFile(benchmark::State &state)
         state.PauseTiming();
         ::unlink(path.c_str());
         state.ResumeTiming();
+        auto batch = batchIf(state);
         CVorlanXML_CreateXMLFile(path.c_str());
         CVorlanXML_CreateProFileXmlParentNode(path.c_str(), "1", "Profile1", 0);
         CVorlanXML_ModifyXMLFileProfileIndex(path.c_str(), 1);
         addProfileDefaults(path.c_str(), "1", defaults);
+        commit(batch);
     }
 }
-BENCHMARK(BM_FirstProfileOfNewFile)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FirstProfileOfNewFile)->ArgName("batch")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+void BM_RemapDeleteThenAdd(benchmark::State &state)
+{
+    const std::string path = fullProfileFile("remap.xml");
+    int call = 0;
+    for (auto _ : state) {
+        const std::string key = std::to_string(4 + call++ % 132);
+        auto batch = batchIf(state);
+        CVorlanXML_DeleteProFileMacroWithKeyInfoItem(path.c_str(), "5", key.c_str(), "Key");
+        CVorlanXML_AddProFileMacroWithKeyInfoItem(path.c_str(), "5", key.c_str(), "Key", "3", "1", "1", "7");
+        commit(batch);
+    }
+}
+BENCHMARK(BM_RemapDeleteThenAdd)->ArgName("batch")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void BM_ThousandSingleAdds(benchmark::State &state)
 {

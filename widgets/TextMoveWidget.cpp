@@ -1,5 +1,6 @@
 #include "widgets/TextMoveWidget.h"
 
+#include <QEvent>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QTimer>
@@ -15,12 +16,14 @@ TextMoveWidget::TextMoveWidget(QWidget *parent)
     setForeground(m_foreground);
     setBackground(m_background);
     connect(m_timer, &QTimer::timeout, this, &TextMoveWidget::updatePos);
-    m_timer->start(m_interval);
+    m_timer->setInterval(m_interval);
+    measureText();
 }
 
 void TextMoveWidget::setText(QString text)
 {
     m_text = text;
+    measureText();
     m_label->setText(text);
     m_label->adjustSize();
     m_motion.x = MarqueeMotion::startX(m_moveStyle, m_label->width(), width());
@@ -75,8 +78,7 @@ void TextMoveWidget::updatePos()
 {
     if (m_mouseHoverStop && m_hovered)
         return;
-    const int textWidth = QFontMetrics(font()).horizontalAdvance(m_text);
-    m_motion.advance(textWidth, width(), m_step, m_moveStyle);
+    m_motion.advance(m_textWidth, width(), m_step, m_moveStyle);
     m_label->move(m_motion.x, m_y);
 }
 
@@ -102,6 +104,30 @@ void TextMoveWidget::showAsLink(bool link)
     labelFont.setUnderline(link);
     m_label->setFont(labelFont);
     setCursor(link ? Qt::PointingHandCursor : Qt::ArrowCursor);
+}
+
+void TextMoveWidget::measureText()
+{
+    m_textWidth = QFontMetrics(font()).horizontalAdvance(m_text);
+}
+
+void TextMoveWidget::showEvent(QShowEvent *event)
+{
+    m_timer->start();
+    QWidget::showEvent(event);
+}
+
+void TextMoveWidget::hideEvent(QHideEvent *event)
+{
+    m_timer->stop();
+    QWidget::hideEvent(event);
+}
+
+void TextMoveWidget::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::FontChange)
+        measureText();
+    QWidget::changeEvent(event);
 }
 
 void TextMoveWidget::resizeEvent(QResizeEvent *event)

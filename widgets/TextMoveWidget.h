@@ -8,7 +8,8 @@
 class QLabel;
 class QTimer;
 
-// Marquee label: one line of text that moves inside its box, driven by a timer.
+// Marquee label: one line of text that moves inside its box, driven by a timer that runs only
+// while the widget is shown.
 class TextMoveWidget : public QWidget
 {
     Q_OBJECT
@@ -38,10 +39,14 @@ protected:
     void enterEvent(QEvent *event) override;
     void leaveEvent(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     // While paused under the pointer the text reads as a link.
     void showAsLink(bool link);
+    void measureText();
 
     QString m_text = QStringLiteral("0123456789");
     int m_step = 2;
@@ -53,6 +58,7 @@ private:
     bool m_hovered = false;
     MarqueeMotion m_motion;
     int m_y = 0;
+    int m_textWidth = 0;
     QLabel *m_label;
     QTimer *m_timer;
 };

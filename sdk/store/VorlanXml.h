@@ -15,6 +15,27 @@
 #include <list>
 #include <string>
 
+// Batches -------------------------------------------------------------------------------------------
+
+// An operation of several calls as one change of each file it touches: while the batch is open on
+// this thread, calls change the files in memory only (other threads wait), and commit() writes each
+// changed file once, atomically. A batch destroyed without commit(), or one inside it that was,
+// leaves every file as it was. Batches nest; the outermost one writes.
+class VorlanXmlBatch
+{
+public:
+    VorlanXmlBatch();
+    ~VorlanXmlBatch();
+    VorlanXmlBatch(const VorlanXmlBatch &) = delete;
+    VorlanXmlBatch &operator=(const VorlanXmlBatch &) = delete;
+
+    // True when every file changed in the batch was written (an inner batch: when nothing discarded).
+    bool commit();
+
+private:
+    bool m_open = true;
+};
+
 // Files ---------------------------------------------------------------------------------------------
 
 // Creates an empty store file. An existing file is left as it is (true when it is a store file).

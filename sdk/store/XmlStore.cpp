@@ -61,8 +61,28 @@ bool XmlStore::identityOf(const std::string &path, FileIdentity *identity)
     return true;
 }
 
+void XmlStore::trimCache()
+{
+    for (auto entry = m_cache.begin(); entry != m_cache.end();) {
+        if (m_batchChanged.count(entry->first) == 0)
+            entry = m_cache.erase(entry);
+        else
+            ++entry;
+    }
+}
+
 pugi::xml_document *XmlStore::document(const char *call, const std::string &path, const char *root)
 {
+    auto changed = m_batchChanged.find(path);
+    if (changed != m_batchChanged.end()) {
+        // Changed in the open batch: the cache holds the newer document, the disk the older one.
+        pugi::xml_document *pending = m_cache.at(path).document.get();
+        if (std::strcmp(pending->document_element().name(), root) != 0) {
+            logError(call, path.c_str(), std::string("the root element is not ") + root);
+            return nullptr;
+        }
+        return pending;
+    }
     FileIdentity identity;
     if (!identityOf(path, &identity)) {
         m_cache.erase(path);
@@ -84,7 +104,7 @@ pugi::xml_document *XmlStore::document(const char *call, const std::string &path
         // Kept under the identity seen before parsing: a file replaced meanwhile no longer matches
         // it, so the next call parses again.
         if (m_cache.size() >= kMaxCachedFiles)
-            m_cache.clear();
+            trimCache();
         found = m_cache.emplace(path, Entry{identity, std::move(parsed)}).first;
     }
     pugi::xml_document *parsed = found->second.document.get();
@@ -118,7 +138,7 @@ bool XmlStore::read(const char *call, const char *path, const char *root, const 
         logError(call, path, "invalid path");
         return false;
     }
-    std::lock_guard<std::mutex> lock(m_mutex);
+    std::lock_guard<std::recursive_mutex> lock(m_mutex);
     const pugi::xml_document *parsed = document(call, path, root);
     return parsed != nullptr && reader(*parsed);
 }
@@ -129,7 +149,7 @@ bool XmlStore::change(const char *call, const char *path, const Changer &changer
         logError(call, path, "invalid path");
         return false;
     }
-    std::lock_guard<std::mutex> lock(m_mutex);
+    std::lock_guard<std::recursive_mutex> lock(m_mutex);
     const std::string key(path);
     pugi::xml_document *parsed = document(call, key, kStoreRoot);
     if (parsed == nullptr)
@@ -138,19 +158,31 @@ bool XmlStore::change(const char *call, const char *path, const Changer &changer
     try {
         changed = changer(*parsed);
     } catch (...) {
+        // The document may be half changed: an open batch can no longer write it.
         m_cache.erase(key);
+        if (m_batchChanged.erase(key) > 0 || m_batchDepth > 0)
+            m_batchDiscarded = true;
         throw;
     }
     // Changers refuse before they touch the document, so a refusal leaves the cached one valid
     // (a delete of an absent entry before each add must not cost a parse).
     if (!changed)
         return false;
+    return store(call, key);
+}
+
+bool XmlStore::store(const char *call, const std::string &path)
+{
+    if (m_batchDepth > 0) {
+        m_batchChanged[path] = call;
+        return true;
+    }
     FileIdentity identity;
-    if (!write(call, key, *parsed) || !identityOf(key, &identity)) {
-        m_cache.erase(key);
+    if (!write(call, path, *m_cache.at(path).document) || !identityOf(path, &identity)) {
+        m_cache.erase(path);
         return false;
     }
-    m_cache[key].identity = identity;
+    m_cache[path].identity = identity;
     return true;
 }
 
@@ -160,25 +192,67 @@ bool XmlStore::create(const char *call, const char *path)
         logError(call, path, "invalid path");
         return false;
     }
-    std::lock_guard<std::mutex> lock(m_mutex);
+    std::lock_guard<std::recursive_mutex> lock(m_mutex);
     const std::string key(path);
     struct stat info
     {};
-    if (::lstat(path, &info) == 0)
+    if (m_batchChanged.count(key) > 0 || ::lstat(path, &info) == 0)
         return document(call, key, kStoreRoot) != nullptr;
 
-    pugi::xml_document fresh;
-    pugi::xml_node declaration = fresh.append_child(pugi::node_declaration);
+    auto fresh = std::make_unique<pugi::xml_document>();
+    pugi::xml_node declaration = fresh->append_child(pugi::node_declaration);
     declaration.append_attribute("version") = "1.0";
     declaration.append_attribute("encoding") = "UTF-8";
-    fresh.append_child(kStoreRoot).append_attribute("version") = 1;
-    return write(call, key, fresh);
+    fresh->append_child(kStoreRoot).append_attribute("version") = 1;
+    if (m_cache.size() >= kMaxCachedFiles)
+        trimCache();
+    m_cache[key] = Entry{FileIdentity{}, std::move(fresh)};
+    return store(call, key);
 }
 
 void XmlStore::clearCache()
 {
-    std::lock_guard<std::mutex> lock(m_mutex);
-    m_cache.clear();
+    std::lock_guard<std::recursive_mutex> lock(m_mutex);
+    trimCache();
+}
+
+void XmlStore::beginBatch()
+{
+    m_mutex.lock();
+    ++m_batchDepth;
+}
+
+void XmlStore::forgetBatchChanges()
+{
+    for (const auto &changed : m_batchChanged)
+        m_cache.erase(changed.first);
+    m_batchChanged.clear();
+}
+
+bool XmlStore::endBatch(bool commit)
+{
+    std::lock_guard<std::recursive_mutex> lock(m_mutex);
+    if (m_batchDepth == 0) {
+        logError("endBatch", nullptr, "no batch is open");
+        return false;
+    }
+    if (!commit)
+        m_batchDiscarded = true;
+    bool written = !m_batchDiscarded;
+    if (--m_batchDepth == 0) {
+        if (m_batchDiscarded) {
+            forgetBatchChanges();
+        } else {
+            const auto changed = std::move(m_batchChanged);
+            m_batchChanged.clear();
+            for (const auto &file : changed)
+                written = store(file.second, file.first) && written;
+        }
+        m_batchDiscarded = false;
+    }
+    // The lock taken by beginBatch.
+    m_mutex.unlock();
+    return written;
 }
 
 } // namespace xmlstore

@@ -17,6 +17,10 @@ extern const char *const kStoreRoot;
 // Parsed store files, cached by path and file identity, and their atomic writes. Every read and
 // change of a file goes through here, so the cache stays equal to the disk: a change is written at
 // once and a file changed from outside is parsed again. Calls are serialised by one lock.
+//
+// A batch holds that lock from begin to end on the thread that began it: changes and new files stay
+// in the cache, and the end writes each changed file once, atomically, or forgets them all. Batches
+// nest; the outermost end decides, and a discard anywhere inside makes it forget.
 class XmlStore
 {
 public:
@@ -40,6 +44,11 @@ public:
     // Forgets every parsed document.
     void clearCache();
 
+    void beginBatch();
+    // Ends the innermost batch. The outermost end writes every file changed in the batch (true when
+    // all were written) unless some end discarded; a discarded batch leaves the files untouched.
+    bool endBatch(bool commit);
+
 private:
     struct FileIdentity
     {
@@ -60,10 +69,18 @@ private:
     // The cached or freshly parsed document of path; nullptr (logged) when it cannot be had.
     pugi::xml_document *document(const char *call, const std::string &path, const char *root);
     bool write(const char *call, const std::string &path, const pugi::xml_document &document);
+    // Writes the document of path now, or at the batch's end when a batch is open.
+    bool store(const char *call, const std::string &path);
+    void forgetBatchChanges();
+    void trimCache();
 
-    std::mutex m_mutex;
+    std::recursive_mutex m_mutex;
     std::unordered_map<std::string, Entry> m_cache;
     std::string m_buffer;
+    int m_batchDepth = 0;
+    bool m_batchDiscarded = false;
+    // Files changed in the open batch, with the call that last changed each.
+    std::unordered_map<std::string, const char *> m_batchChanged;
 };
 
 // Writes one line about a failed call to the error output.

@@ -85,6 +85,48 @@ private slots:
         QTRY_VERIFY(marquee.textX() >= 10);
     }
 
+    void ticksOnlyWhileShown()
+    {
+        // A marquee nobody sees costs nothing: its timer starts with the first show.
+        QWidget window;
+        auto *marquee = new TextMoveWidget(&window);
+        marquee->resize(400, 30);
+        marquee->setText(QStringLiteral("abc"));
+        marquee->hide();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto *timer = marquee->findChild<QTimer *>();
+        QVERIFY(!timer->isActive());
+        QTest::qWait(60);
+        QCOMPARE(marquee->textX(), 0);
+
+        marquee->show();
+        QVERIFY(timer->isActive());
+        QTRY_VERIFY(marquee->textX() >= 4);
+        window.hide();
+        QVERIFY(!timer->isActive());
+        const int stopped = marquee->textX();
+        QTest::qWait(60);
+        QCOMPARE(marquee->textX(), stopped);
+    }
+
+    void newFontMovesLongTextByItsNewWidth()
+    {
+        // The width is measured when text or font change, not per tick: a text that grew wider than
+        // the box with a bigger font must swing like a long text.
+        TextMoveWidget marquee;
+        marquee.resize(120, 30);
+        marquee.setText(QStringLiteral("Firmware"));
+        QFont big = marquee.font();
+        big.setPixelSize(60);
+        marquee.setFont(big);
+        QVERIFY(QFontMetrics(big).horizontalAdvance(marquee.text()) > 120);
+        for (int i = 0; i < 6; ++i)
+            QMetaObject::invokeMethod(&marquee, "updatePos");
+        // A long text turns at 10 and goes back; a short one would run on to 12.
+        QCOMPARE(marquee.textX(), 8);
+    }
+
     void hoverStopHoldsThePosition()
     {
         TextMoveWidget marquee;

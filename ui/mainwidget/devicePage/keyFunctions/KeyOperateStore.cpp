@@ -39,11 +39,14 @@ bool KeyOperateStore::store(const char *path, int profileIndex, int keyDec, cons
     const QByteArray key = QByteArray::number(keyDec);
     const QByteArray name = keyName.toUtf8();
     // The delete also answers false when the key had no entry; the add replaces any entry it left,
-    // so the add alone tells whether the file holds the new one.
+    // so the add alone tells whether the file holds the new one. Both go to the file in one write.
+    VorlanXmlBatch batch;
     CVorlanXML_DeleteProFileMacroWithKeyInfoItem(path, index.constData(), key.constData(), name.constData());
-    const bool stored = CVorlanXML_AddProFileMacroWithKeyInfoItem(
-        path, index.constData(), key.constData(), name.constData(), QByteArray::number(operateType).constData(),
-        count.constData(), mode.constData(), value.constData());
+    const bool stored =
+        CVorlanXML_AddProFileMacroWithKeyInfoItem(path, index.constData(), key.constData(), name.constData(),
+                                                  QByteArray::number(operateType).constData(), count.constData(),
+                                                  mode.constData(), value.constData())
+        && batch.commit();
     if (!stored)
         qWarning().noquote() << "Key operation: could not store key" << keyDec << "in profile" << profileIndex << "of"
                              << path;

@@ -99,11 +99,15 @@ void ProfileOperations::createProfile()
         return;
     }
     const QByteArray name = QStringLiteral("Profile%1").arg(index).toLatin1();
+    // The node and its defaults go to the file in one write.
+    VorlanXmlBatch batch;
     if (!stored(CVorlanXML_CreateProFileXmlParentNode(m_profileXmlPath.constData(), newIndex.constData(),
                                                       name.constData(), 0),
                 "create", newIndex, m_profileXmlPath))
         return;
     writeDefaults(index);
+    if (!stored(batch.commit(), "create", newIndex, m_profileXmlPath))
+        return;
     emit sigProfileListChanged();
     notice(QObject::tr("Create profile successful"));
 }
@@ -116,15 +120,22 @@ void ProfileOperations::deleteProfile()
         notice(QObject::tr("Need keep at least one profile"));
         return;
     }
-    if (!stored(CVorlanXML_DeleteProFileSelectedNode(m_profileXmlPath.constData(), indexText().constData()), "delete",
-                indexText(), m_profileXmlPath))
+    const QByteArray deleted = indexText();
+    VorlanXmlBatch batch;
+    if (!stored(CVorlanXML_DeleteProFileSelectedNode(m_profileXmlPath.constData(), deleted.constData()), "delete",
+                deleted, m_profileXmlPath))
         return;
     const ProfileNodeList remaining = listProfiles(m_profileXmlPath);
     if (!remaining.empty()) {
         m_profileIndex = QString::fromStdString(remaining.front().first).toInt();
         CVorlanXML_ModifyXMLFileProfileIndex(m_profileXmlPath.constData(), m_profileIndex);
-        loadCurrentProfile();
     }
+    if (!stored(batch.commit(), "delete", deleted, m_profileXmlPath)) {
+        m_profileIndex = deleted.toInt();
+        return;
+    }
+    if (!remaining.empty())
+        loadCurrentProfile();
     emit sigProfileListChanged();
     notice(QObject::tr("Delete profile successful"));
 }
@@ -234,6 +245,8 @@ void ProfileOperations::restoreCurrentProfile()
     if (!hasProfileFile())
         return;
     const QString name = currentProfileName().value_or(QString());
+    // Delete, new node and defaults go to the file in one write.
+    VorlanXmlBatch batch;
     CVorlanXML_DeleteProFileSelectedNode(m_profileXmlPath.constData(), indexText().constData());
     // The node is made anew only when the delete took: the create refuses an index that exists. The
     // keyboard is reset only to what the file then holds.
@@ -242,6 +255,8 @@ void ProfileOperations::restoreCurrentProfile()
                 "reset", indexText(), m_profileXmlPath))
         return;
     writeDefaults(m_profileIndex);
+    if (!stored(batch.commit(), "reset", indexText(), m_profileXmlPath))
+        return;
     loadCurrentProfile();
     if (m_link)
         m_link->resetKeyboard();

@@ -72,6 +72,8 @@ QStringList ProfileFolder::prepare(const CustomLightDefaults &defaults) const
         const QByteArray &path = paths.at(layer);
         if (path.isEmpty() || QFileInfo(QString::fromLocal8Bit(path)).isFile())
             continue;
+        // The file appears once, whole.
+        VorlanXmlBatch batch;
         CVorlanXML_CreateXMLFile(path.constData());
         CVorlanXML_CreateProFileXmlParentNode(path.constData(), "1",
                                               QStringLiteral("Profile%1").arg(1).toLocal8Bit().constData(), 0);
@@ -80,6 +82,10 @@ QStringList ProfileFolder::prepare(const CustomLightDefaults &defaults) const
         if (layer < 2) {
             defaults.addDefaultLightInfo(path, 1);
             defaults.addDefaultCustomLights(path, 1);
+        }
+        if (!batch.commit()) {
+            qWarning().noquote() << "Profile folder: could not create" << QString::fromLocal8Bit(path);
+            continue;
         }
         created << QString::fromLocal8Bit(path);
     }

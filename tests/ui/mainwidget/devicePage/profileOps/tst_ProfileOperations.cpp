@@ -118,6 +118,7 @@ private slots:
     void renameRefusesEmptyName();
     void changeTheFileDoesNotTakeIsNotReported_data();
     void changeTheFileDoesNotTakeIsNotReported();
+    void newProfileAndDefaultsAreOneWrite();
     void resetOnMagneticKeyboardRestoresDefaultsFirst();
     void resetAnsweredNoSendsNothing();
     void resetWithoutDeviceStillEmptiesProfile();
@@ -331,6 +332,42 @@ void tst_ProfileOperations::changeTheFileDoesNotTakeIsNotReported()
     QVERIFY(defaultsWritten.isEmpty());
     QCOMPARE(loads, 0);
     QVERIFY(QDir(QString::fromLocal8Bit(path)).isEmpty());
+}
+
+void tst_ProfileOperations::newProfileAndDefaultsAreOneWrite()
+{
+    const QString folder = QString::fromLocal8Bit(tempPath(QStringLiteral("one-write")));
+    QVERIFY(QDir().mkpath(folder));
+    const QByteArray path = (folder + QStringLiteral("/layer.xml")).toLocal8Bit();
+    CVorlanXML_CreateXMLFile(path.constData());
+    CVorlanXML_CreateProFileXmlParentNode(path.constData(), "1", "Profile1", 0);
+    ProfileOperations operations(&m_dialogs, nullptr);
+    operations.setProfile(path, 1);
+    bool folderGoes = false;
+    operations.setProfileDefaultsWriter([&](const QByteArray &file, int index) {
+        const QByteArray profile = QByteArray::number(index);
+        // The node is there for the defaults, but not yet on disk.
+        QVERIFY(CVorlanXML_IsExistenceSelectProfileNode(file.constData(), profile.constData()));
+        QVERIFY(!QFile(QString::fromLocal8Bit(file)).readAll().contains("Profile2"));
+        CVorlanXML_ModifyProFileLightSynchronizeStatus(file.constData(), profile.constData(), 1);
+        if (folderGoes)
+            QVERIFY(QDir(folder).removeRecursively());
+    });
+    QSignalSpy notices(&operations, &ProfileOperations::sigNotice);
+    QSignalSpy listChanged(&operations, &ProfileOperations::sigProfileListChanged);
+
+    operations.createProfile();
+    QCOMPARE(noticeText(notices), QStringLiteral("Create profile successful"));
+    QCOMPARE(CVorlanXML_SelectProFileLightSynchronizeStatus(path.constData(), "2"), 1);
+
+    // The file cannot be replaced at the end: nothing is reported as done.
+    folderGoes = true;
+    notices.clear();
+    listChanged.clear();
+    QTest::ignoreMessage(QtWarningMsg, qPrintable("Profile operations: could not create profile 3 in " + path));
+    operations.createProfile();
+    QVERIFY(notices.isEmpty());
+    QVERIFY(listChanged.isEmpty());
 }
 
 void tst_ProfileOperations::resetOnMagneticKeyboardRestoresDefaultsFirst()
