@@ -23,6 +23,7 @@ class tst_DFixedChoicePage : public QObject
 
 private slots:
     void initTestCase();
+    void cleanupTestCase();
     void init();
     void cleanup();
     void clickStoresItsEntry_data();
@@ -52,12 +53,7 @@ private:
 void tst_DFixedChoicePage::initTestCase()
 {
     initVorlanResources();
-}
-
-void tst_DFixedChoicePage::init()
-{
-    m_fixture = new KeyPageFixture;
-    DDataManager::instance()->setHidDeviceType(2);
+    // The pages live through all cases, as in the tab: each load must clear what the last one showed.
     m_host = new QWidget;
     m_pages = {new DMultimediaPage(m_host),
                new DMouseKeyPage(m_host),
@@ -65,7 +61,6 @@ void tst_DFixedChoicePage::init()
                new DKeyConfigFunctionPage(m_host),
                new DKeyboardLightCustomEventPage(m_host),
                new DSideLightCustomEventPage(m_host)};
-    m_reports.clear();
     for (DFixedChoicePage *each : qAsConst(m_pages)) {
         const QString name = each->objectName();
         connect(each, &DKeyFunctionPage::sigShoudUpdateKeyboard, this,
@@ -73,13 +68,25 @@ void tst_DFixedChoicePage::init()
         connect(each, &DKeyFunctionPage::sigCustomKeyInfoSaveSuccessful, this,
                 [this, name] { m_reports << name + " saved"; });
     }
+    m_host->show();
+}
+
+void tst_DFixedChoicePage::cleanupTestCase()
+{
+    delete m_host;
+    m_pages.clear();
+}
+
+void tst_DFixedChoicePage::init()
+{
+    m_fixture = new KeyPageFixture;
+    DDataManager::instance()->setHidDeviceType(2);
     DDataManager::instance()->setCurrentKey(41, "Esc");
+    m_reports.clear();
 }
 
 void tst_DFixedChoicePage::cleanup()
 {
-    delete m_host;
-    m_pages.clear();
     delete m_fixture;
 }
 
@@ -211,9 +218,8 @@ void tst_DFixedChoicePage::clickStoresItsEntry()
     DFixedChoicePage *owner = page(pageName);
     QRadioButton *button = radio(pageName, radioName);
     QVERIFY(owner && button);
-    m_host->show();
-    owner->show();
-    owner->loadCurrentKeyInfo();
+    owner->raise();
+    loadAll();
     QVERIFY(button->isVisible());
     QCOMPARE(button->text(), text);
 
@@ -357,7 +363,7 @@ void tst_DFixedChoicePage::connectionChoicesFollowLayout()
     DDataManager::instance()->setHidDeviceType(shown ? 4 : 2);
     page(name)->loadCurrentKeyInfo();
     DDataManager::instance()->setHidDeviceType(hidDeviceType);
-    page(name)->loadCurrentKeyInfo();
+    loadAll();
     for (const QString &radioName : governed)
         QVERIFY2(radio(name, radioName)->isHidden() != shown, qPrintable(radioName));
     for (const QString &radioName : alwaysShown)
