@@ -4,7 +4,9 @@
 #include "sdk/store/VorlanXml.h"
 #include "widgets/keyboardButCustom.h"
 
+#include <QLabel>
 #include <QMap>
+#include <QStackedWidget>
 
 #include <cstring>
 
@@ -44,10 +46,11 @@ QByteArray KeyPageFixture::path(Layer layer) const
     return (m_folder.path() + QLatin1String(layerFiles[layer])).toLocal8Bit();
 }
 
-void KeyPageFixture::setEntry(Layer layer, int profile, int keyCode, const char *type, const QByteArray &value)
+void KeyPageFixture::setEntry(Layer layer, int profile, int keyCode, const char *type, const QByteArray &value,
+                              const char *mode)
 {
     CVorlanXML_AddProFileMacroWithKeyInfoItem(path(layer).constData(), QByteArray::number(profile).constData(),
-                                              QByteArray::number(keyCode).constData(), "", type, "1", "1",
+                                              QByteArray::number(keyCode).constData(), "", type, "1", mode,
                                               value.constData());
 }
 
@@ -83,4 +86,14 @@ QList<keyboardButCustom *> KeyPageFixture::makeKeyCaps(QWidget *parent, const QL
     DDataManager::instance()->setKeyInfoList(caps);
     DDataManager::instance()->setKeyButtonMap(map);
     return caps;
+}
+
+QLabel *KeyPageFixture::tabKeyLabel(QWidget *tab)
+{
+    const auto *stack = tab->findChild<QStackedWidget *>("stackedWidget_Customize");
+    for (QLabel *label : tab->findChildren<QLabel *>("label_KeyChar")) {
+        if (!stack || !stack->isAncestorOf(label))
+            return label;
+    }
+    return nullptr;
 }

@@ -136,7 +136,7 @@ void tst_DCustomKeysPage::clickedKeyOpensPageOfStoredType()
     QSignalSpy intoTab(m_tab, &DCustomKeysPage::sigAutoIntoCustomKeysPage);
     data->setCurrentKey(41, "Esc");
     QCOMPARE(intoTab.size(), 1);
-    QCOMPARE(m_tab->findChild<QLabel *>("label_KeyChar")->text(), QString("Esc"));
+    QCOMPARE(KeyPageFixture::tabKeyLabel(m_tab)->text(), QString("Esc"));
     QCOMPARE(m_tab->functionCode(), code);
     QCOMPARE(currentPage(), page);
     QVERIFY(tips().isEmpty());
@@ -349,7 +349,7 @@ void tst_DCustomKeysPage::enterPageSelectsDefaultSilently()
     m_tab->enterPage(1);
     QVERIFY(m_tab->findChild<QPushButton *>("pushButton_FnLayer")->isChecked());
     QVERIFY(!m_tab->findChild<QPushButton *>("pushButton_DefaultLayer")->isChecked());
-    QCOMPARE(m_tab->findChild<QLabel *>("label_KeyChar")->text(), QString("NULL"));
+    QCOMPARE(KeyPageFixture::tabKeyLabel(m_tab)->text(), QString("NULL"));
     QCOMPARE(DDataManager::instance()->getCurrentKeyDec(), -1);
     QCOMPARE(m_tab->functionCode(), 10);
     QCOMPARE(currentPage(), QString("page_Default"));
@@ -381,7 +381,7 @@ void tst_DCustomKeysPage::retranslateKeepsKeyAndAnimation()
     auto *loading = m_tab->findChild<QLabel *>("label_Loading");
     QVERIFY(loading->movie());
     QVERIFY(loading->text().isEmpty());
-    QCOMPARE(m_tab->findChild<QLabel *>("label_KeyChar")->text(), QString("Esc"));
+    QCOMPARE(KeyPageFixture::tabKeyLabel(m_tab)->text(), QString("Esc"));
     QCOMPARE(m_tab->findChild<QPushButton *>("pushButton_Download")->text(), QString("Download"));
 }
 

@@ -1,6 +1,7 @@
 #include "app/DDataManager.h"
 #include "resources/VorlanResources.h"
 #include "tests/support/KbdsimProcess.h"
+#include "tests/ui/mainwidget/devicePage/keyFunctions/KeyPageFixture.h"
 #include "ui/mainwidget/DMainWidget.h"
 #include "ui/mainwidget/devicePage/DDevicePage.h"
 #include "ui/mainwidget/devicePage/keyFunctions/DChangeKeyPage.h"
@@ -89,7 +90,7 @@ void tst_MainRoadRemapDownload::remapOneKeyAndDownload()
     QVERIFY(escPlace >= 0);
     QTest::mouseClick(esc, Qt::LeftButton);
     QCOMPARE(data->getCurrentKeyDec(), 41);
-    QCOMPARE(tab->findChild<QLabel *>("label_KeyChar")->text(), QString("Esc"));
+    QCOMPARE(KeyPageFixture::tabKeyLabel(tab)->text(), QString("Esc"));
 
     // Remap: the pop-up keyboard opens on the field, A is picked, the pop-up closes on a click elsewhere.
     QTest::mouseClick(tab->findChild<QToolButton *>("toolButton_RemapKey"), Qt::LeftButton);
@@ -104,7 +105,7 @@ void tst_MainRoadRemapDownload::remapOneKeyAndDownload()
     QTest::mouseClick(keyA, Qt::LeftButton);
     QCOMPARE(remap->field()->text(), QString("A"));
     QVERIFY(esc->isMarked());
-    QTest::mouseClick(tab->findChild<QLabel *>("label_KeyChar"), Qt::LeftButton);
+    QTest::mouseClick(KeyPageFixture::tabKeyLabel(tab), Qt::LeftButton);
     QVERIFY(!remap->isPopupOpen());
 
     // Nothing has reached the keyboard yet.
