@@ -148,6 +148,7 @@ private slots:
     void aboutPageFromDefaults();
     void linkOpensConfiguredAddress();
     void themeRunsAgainWithoutAccumulating();
+    void hiddenThemeControlsStillWork();
     void logoGestureOpensFirmwareInfo();
     void everyClosePathSignalsOnce_data();
     void everyClosePathSignalsOnce();
@@ -408,6 +409,27 @@ void tst_DSettingsDia::themeRunsAgainWithoutAccumulating()
     QCOMPARE(child<QLabel>(&dialog, "label_AppVersion")->font().pointSize(), 12);
     // The hidden theme section is themed all the same.
     QVERIFY(child<QWidget>(&dialog, "checkBox_UsingBgImage")->styleSheet().contains("checkBoxSel.png"));
+}
+
+void tst_DSettingsDia::hiddenThemeControlsStillWork()
+{
+    DSettingsDia dialog;
+    QSignalSpy changed(&dialog, &DSettingsDia::sigChangAppTheme);
+    child<QComboBox>(&dialog, "comboBox_Theme")->setCurrentText("Pink");
+    QCOMPARE(storedValue("Theme/selectThemeIndex").toInt(), 3);
+    QCOMPARE(changed.size(), 1);
+    QCOMPARE(changed.takeFirst().at(0).toInt(), 3);
+    const ThemeColorInfo pink = DDataManager::instance()->getThemeInfo();
+    QVERIFY(child<QWidget>(&dialog, "frame_Bg")->styleSheet().contains(QString("rgb(%1)").arg(pink.SettingsBgColor)));
+
+    QTest::mouseClick(child<QCheckBox>(&dialog, "checkBox_UsingBgImage"), Qt::LeftButton, {}, QPoint(6, 6));
+    QCOMPARE(storedValue("ThemeBgImage/BgImageIsUsing").toString(), QString("true"));
+    QVERIFY(DDataManager::instance()->isBgImageUsing());
+    QCOMPARE(changed.size(), 1);
+    QCOMPARE(changed.takeFirst().at(0).toInt(), 3);
+
+    DDataManager::instance()->setBgImageUsing(false);
+    DDataManager::instance()->loadTheme(0);
 }
 
 void tst_DSettingsDia::logoGestureOpensFirmwareInfo()
