@@ -2,6 +2,7 @@
 
 #include <QDebug>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
@@ -45,6 +46,16 @@ bool writeEntry(const QString &appName, const QString &executablePath)
         return false;
     }
     return true;
+}
+
+bool removeEntry(const QString &appName)
+{
+    const QString path = entryPath(appName);
+    QFile file(path);
+    if (!file.exists() || file.remove())
+        return true;
+    qDebug() << "Autostart entry: cannot remove" << path << file.errorString();
+    return false;
 }
 
 } // namespace XdgAutostart

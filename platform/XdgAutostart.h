@@ -11,5 +11,7 @@ QString entryPath(const QString &appName);
 QString entryText(const QString &appName, const QString &executablePath);
 // Writes the entry atomically, creating the folder; false (and a log line) on failure.
 bool writeEntry(const QString &appName, const QString &executablePath);
+// Removes the entry; an absent entry is no error. False (and a log line) when it stays.
+bool removeEntry(const QString &appName);
 
 } // namespace XdgAutostart

@@ -10,7 +10,7 @@ SimKeyboard::SimKeyboard(const ModelInfo &model, const ModelIds &ids, const std:
 {
     resetMemory();
     m_memory.serial = serial;
-    m_memory.firmwareVersion = model.firmwareVersion;
+    m_memory.firmware = FirmwareIdentity::fromModel(model);
 }
 
 void SimKeyboard::resetMemory()
@@ -106,7 +106,12 @@ std::string SimKeyboard::dumpJson() const
     json.field("pid", m_ids.pid);
     json.boolField("receiver", m_ids.isDongle);
     json.field("serial", m_memory.serial);
-    json.field("firmwareVersion", m_memory.firmwareVersion);
+    json.field("firmwareVersion", m_memory.firmware.texts[FirmwareIdentity::Version]);
+    json.key("firmware");
+    json.beginObject();
+    for (int field = 0; field < FirmwareIdentity::FieldCount; ++field)
+        json.field(FirmwareIdentity::fieldName(field), m_memory.firmware.texts[field]);
+    json.endObject();
     for (int area = 0; area < 2; ++area) {
         const SimLightRecord &light = area == 0 ? m_memory.keyboardLight : m_memory.sideLight;
         json.key(area == 0 ? "keyboardLight" : "sideLight");

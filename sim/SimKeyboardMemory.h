@@ -1,5 +1,6 @@
 #pragma once
 
+#include "sdk/protocol/FirmwareIdentity.h"
 #include "sim/SimMagneticMemory.h"
 #include "sim/SimOnboardMemory.h"
 
@@ -33,7 +34,7 @@ struct SimKeyboardMemory
     uint16_t keyboardSleepSeconds = 0;
     uint8_t prohibitSleep = 0;
     uint8_t lockFlags[4] = {0, 0, 0, 0};
-    std::string firmwareVersion;
+    FirmwareIdentity firmware;
     SimMagneticMemory magnetic;
     SimOnboardMemory onboard;
 };

@@ -1,5 +1,6 @@
 #include "sim/SimServer.h"
 
+#include "sdk/protocol/FirmwareIdentity.h"
 #include "sdk/protocol/HidDevicePath.h"
 #include "sdk/protocol/SimSocketName.h"
 #include "sim/SimInjectedReports.h"
@@ -113,6 +114,24 @@ bool parseSwitch(const std::string &word, bool *on)
 }
 
 constexpr size_t kAnyCount = SIZE_MAX;
+
+// A "<field>=<text>" word of the plug command; false when the word is not one.
+bool parseFirmwareSetting(const std::string &word, int *field, std::string *text)
+{
+    const size_t equals = word.find('=');
+    if (equals == std::string::npos)
+        return false;
+    *field = FirmwareIdentity::fieldByName(word.substr(0, equals));
+    *text = word.substr(equals + 1);
+    return *field >= 0;
+}
+
+std::string firmwareTextError(const std::string &text)
+{
+    return text.size() > FirmwareIdentity::maxTextLength
+               ? "ERR firmware text longer than " + std::to_string(FirmwareIdentity::maxTextLength) + " bytes"
+               : std::string();
+}
 
 } // namespace
 
@@ -279,6 +298,13 @@ void SimServer::readKeyboardClient(int id, int fd)
             slot.clients.erase(std::remove(slot.clients.begin(), slot.clients.end(), fd), slot.clients.end());
             break;
         }
+        if (FirmwareIdentityFeature::isRequest(report)) {
+            // Feature reports bypass the report stream: answered at once, on this connection only.
+            const FirmwareIdentityFeature::Report answer =
+                FirmwareIdentityFeature::answer(report, slot.keyboard->memory().firmware);
+            ::send(fd, answer.data(), answer.size(), MSG_DONTWAIT | MSG_NOSIGNAL);
+            continue;
+        }
         const SimReplies replies = slot.keyboard->receive(report);
         m_received.notify_all();
         const auto now = std::chrono::steady_clock::now();
@@ -351,8 +377,32 @@ std::string SimServer::execute(const std::string &line)
 
 int SimServer::plug(const std::string &modelName, const std::string &serial, bool receiver, std::string *error)
 {
-    std::string answer =
-        execute("plug " + modelName + " " + (serial.empty() ? randomSerial() : serial) + (receiver ? " receiver" : ""));
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return plugLocked(modelName, serial, receiver, error);
+}
+
+int SimServer::plug(const std::string &modelName, const std::string &serial, bool receiver,
+                    const FirmwareIdentity &firmware, std::string *error)
+{
+    for (const std::string &text : firmware.texts) {
+        if (text.size() > FirmwareIdentity::maxTextLength) {
+            if (error)
+                *error = firmwareTextError(text);
+            return -1;
+        }
+    }
+    // Under one lock, so nobody reads the identity the keyboard had for a moment.
+    std::lock_guard<std::mutex> lock(m_mutex);
+    const int id = plugLocked(modelName, serial, receiver, error);
+    if (id > 0)
+        m_slots.at(id).keyboard->memory().firmware = firmware;
+    return id;
+}
+
+int SimServer::plugLocked(const std::string &modelName, const std::string &serial, bool receiver, std::string *error)
+{
+    std::string answer = executeLocked("plug " + modelName + " " + (serial.empty() ? randomSerial() : serial)
+                                       + (receiver ? " receiver" : ""));
     long id = -1;
     if (answer.compare(0, 3, "OK ") != 0 || !parseNumber(splitWords(answer).at(1), 10, 1, 1 << 30, &id)) {
         if (error)
@@ -489,10 +539,23 @@ struct SimServer::ControlCommand
 const std::vector<SimServer::ControlCommand> &SimServer::controlCommands()
 {
     static const std::vector<ControlCommand> commands = {
-        {"plug", false, ControlCommand::Words, 1, 3, "plug <model> [serial|-] [receiver]",
+        {"plug", false, ControlCommand::Words, 1, kAnyCount, "plug <model> [serial|-] [receiver] [<field>=<text>]...",
          [](const ControlCall &call) -> std::string {
-             const std::vector<std::string> &arguments = call.arguments;
-             if (arguments.size() == 3 && arguments[2] != "receiver")
+             std::vector<std::string> arguments;
+             std::vector<std::pair<int, std::string>> firmware;
+             for (const std::string &word : call.arguments) {
+                 int settingField = 0;
+                 std::string text;
+                 if (!parseFirmwareSetting(word, &settingField, &text)) {
+                     arguments.push_back(word);
+                     continue;
+                 }
+                 const std::string error = firmwareTextError(text);
+                 if (!error.empty())
+                     return error;
+                 firmware.emplace_back(settingField, text);
+             }
+             if (arguments.empty() || arguments.size() > 3 || (arguments.size() == 3 && arguments[2] != "receiver"))
                  return {};
              const ModelInfo *model = ModelCatalog::findByName(arguments[0]);
              if (!model)
@@ -518,6 +581,8 @@ const std::vector<SimServer::ControlCommand> &SimServer::controlCommands()
              if (slot.listenFd < 0)
                  return "ERR " + error;
              slot.keyboard = std::make_unique<SimKeyboard>(*model, *ids, serial);
+             for (const auto &[settingField, text] : firmware)
+                 slot.keyboard->memory().firmware.texts[settingField] = text;
              const std::string path = slot.path;
              server.m_slots.emplace(id, std::move(slot));
              server.wake();
@@ -649,6 +714,21 @@ const std::vector<SimServer::ControlCommand> &SimServer::controlCommands()
              if (!parseNumber(call.arguments[0], 10, 0, 60000, &delay))
                  return {};
              call.keyboard().setAckDelayMs(static_cast<int>(delay));
+             return "OK";
+         }},
+        {"firmware", true, ControlCommand::Words, 1, kAnyCount, "firmware <id> <field> [text]",
+         [](const ControlCall &call) -> std::string {
+             const int field = FirmwareIdentity::fieldByName(call.arguments[0]);
+             if (field < 0)
+                 return {};
+             // The rest of the line is the text, its words joined by single blanks; none empties it.
+             std::string text;
+             for (size_t i = 1; i < call.arguments.size(); ++i)
+                 text += (i > 1 ? " " : "") + call.arguments[i];
+             const std::string error = firmwareTextError(text);
+             if (!error.empty())
+                 return error;
+             call.keyboard().memory().firmware.texts[field] = text;
              return "OK";
          }},
         {"dump", true, ControlCommand::Words, 0, 0, "dump <id>",

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "sdk/protocol/FirmwareIdentity.h"
 #include "sim/SimKeyboard.h"
 #include "sim/SimReport.h"
 
@@ -36,6 +37,9 @@ public:
     // Returns the keyboard's id, or -1 with an error text. An empty serial number is made up at
     // random; "-" plugs a keyboard that has none.
     int plug(const std::string &modelName, const std::string &serial, bool receiver, std::string *error);
+    // The same, the keyboard carrying the given firmware texts from the start.
+    int plug(const std::string &modelName, const std::string &serial, bool receiver, const FirmwareIdentity &firmware,
+             std::string *error);
     bool unplug(int id);
     std::string socketPath(int id) const;
     std::string devicePath(int id) const;
@@ -73,6 +77,7 @@ private:
     static const std::vector<ControlCommand> &controlCommands();
 
     std::string executeLocked(const std::string &line);
+    int plugLocked(const std::string &modelName, const std::string &serial, bool receiver, std::string *error);
     void unplugLocked(int id);
     bool injectLocked(int id, const SimReport &report);
     void wake();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/LanguageInstaller.h"
+
 #include <QApplication>
 #include <QPointer>
 
@@ -10,7 +12,7 @@ class QtLinguist;
 
 // The application object: first-instance start-up, the local-socket hand-over between a
 // second process and the running instance, and the application-wide event filter.
-class DAppllication : public QApplication
+class DAppllication : public QApplication, public LanguageInstaller
 {
     Q_OBJECT
 
@@ -24,7 +26,7 @@ public:
 
     bool isConnectedToRunningInstance() const { return m_isConnected; }
     QtLinguist *getLinguist();
-    bool setLanguageIndex(int index);
+    bool setLanguageIndex(int index) override;
 
     bool notify(QObject *receiver, QEvent *event) override;
 

@@ -1,5 +1,7 @@
 #include "sdk/hid/HidDiscovery.h"
 
+#include "sdk/hid/SimTransport.h"
+#include "sdk/protocol/FirmwareIdentity.h"
 #include "sdk/protocol/HidDevicePath.h"
 #include "sdk/protocol/HidText.h"
 #include "sdk/protocol/ModelCatalog.h"
@@ -9,6 +11,7 @@
 #include <cstdio>
 #include <cstring>
 #include <cwchar>
+#include <memory>
 
 #include <dirent.h>
 #include <hidapi/hidapi.h>
@@ -39,8 +42,30 @@ std::string releaseText(unsigned short release)
     return text;
 }
 
+// The whole identity of a simulated keyboard, read over a short connection of its own.
+bool readSimulatedIdentity(const std::string &socketPath, FirmwareIdentity *identity)
+{
+    constexpr int kAnswerTimeoutMs = 300;
+    const std::unique_ptr<SimTransport> transport(SimTransport::open(socketPath));
+    if (!transport)
+        return false;
+    for (int field = 0; field < FirmwareIdentity::FieldCount; ++field) {
+        std::string &text = identity->texts[field];
+        text.clear();
+        bool complete = false;
+        while (!complete) {
+            const FirmwareIdentityFeature::Report request = FirmwareIdentityFeature::request(field, text.size());
+            FirmwareIdentityFeature::Report answer = request;
+            if (transport->getFeatureReport(answer.data(), kAnswerTimeoutMs) < 0
+                || !FirmwareIdentityFeature::takeAnswer(request, answer, &text, &complete))
+                return false;
+        }
+    }
+    return true;
+}
+
 void fillRecords(const ModelInfo &model, const ModelIds &ids, const std::string &path, const std::string &manufacturer,
-                 const std::string &product, const std::string &version, hidStu *hid, FirmwareInfoStu *firmware)
+                 const std::string &product, const FirmwareIdentity &identity, hidStu *hid, FirmwareInfoStu *firmware)
 {
     std::memset(hid, 0, sizeof(*hid));
     hid->vid = ids.vid;
@@ -49,19 +74,21 @@ void fillRecords(const ModelInfo &model, const ModelIds &ids, const std::string 
     copyHidText(hid->hidManufacturer, sizeof(hid->hidManufacturer), manufacturer);
     copyHidText(hid->hidProduct, sizeof(hid->hidProduct), product);
     copyHidText(hid->hidName, sizeof(hid->hidName), model.name);
+    const auto &texts = identity.texts;
     copyHidText(hid->hidFirmwareNUC, sizeof(hid->hidFirmwareNUC),
-                model.chip + "," + model.numberField + "," + model.deviceClass + "," + model.vendorCode + ","
-                    + model.name);
+                texts[FirmwareIdentity::Chip] + "," + texts[FirmwareIdentity::NumberField] + ","
+                    + texts[FirmwareIdentity::DeviceClass] + "," + texts[FirmwareIdentity::VendorCode] + ","
+                    + texts[FirmwareIdentity::Model]);
     hid->isDongle = ids.isDongle ? 1 : 0;
 
     std::memset(firmware, 0, sizeof(*firmware));
-    copyHidText(firmware->chip, sizeof(firmware->chip), model.chip);
-    copyHidText(firmware->numberField, sizeof(firmware->numberField), model.numberField);
-    copyHidText(firmware->deviceClass, sizeof(firmware->deviceClass), model.deviceClass);
-    copyHidText(firmware->vendorCode, sizeof(firmware->vendorCode), model.vendorCode);
-    copyHidText(firmware->model, sizeof(firmware->model), model.name);
-    copyHidText(firmware->version, sizeof(firmware->version), version);
-    copyHidText(firmware->extraText, sizeof(firmware->extraText), model.extraText);
+    copyHidText(firmware->chip, sizeof(firmware->chip), texts[FirmwareIdentity::Chip]);
+    copyHidText(firmware->numberField, sizeof(firmware->numberField), texts[FirmwareIdentity::NumberField]);
+    copyHidText(firmware->deviceClass, sizeof(firmware->deviceClass), texts[FirmwareIdentity::DeviceClass]);
+    copyHidText(firmware->vendorCode, sizeof(firmware->vendorCode), texts[FirmwareIdentity::VendorCode]);
+    copyHidText(firmware->model, sizeof(firmware->model), texts[FirmwareIdentity::Model]);
+    copyHidText(firmware->version, sizeof(firmware->version), texts[FirmwareIdentity::Version]);
+    copyHidText(firmware->extraText, sizeof(firmware->extraText), texts[FirmwareIdentity::ExtraText]);
 }
 
 } // namespace
@@ -131,10 +158,11 @@ bool HidDiscovery::describe(const std::string &pathText, hidStu *hid, FirmwareIn
         return false;
 
     if (path.isSimulated()) {
-        if (!isSocket(path.simSocketPath()))
+        // A socket that does not answer the identity request is not a keyboard.
+        FirmwareIdentity identity;
+        if (!isSocket(path.simSocketPath()) || !readSimulatedIdentity(path.simSocketPath(), &identity))
             return false;
-        fillRecords(*model, *ids, pathText, model->manufacturer, model->productName, model->firmwareVersion, hid,
-                    firmware);
+        fillRecords(*model, *ids, pathText, model->manufacturer, model->productName, identity, hid, firmware);
         return true;
     }
 
@@ -143,8 +171,10 @@ bool HidDiscovery::describe(const std::string &pathText, hidStu *hid, FirmwareIn
     for (hid_device_info *device = devices; device && !found; device = device->next) {
         if (device->interface_number != path.interfaceNumber || path.backendPath != device->path)
             continue;
+        FirmwareIdentity identity = FirmwareIdentity::fromModel(*model);
+        identity.texts[FirmwareIdentity::Version] = releaseText(device->release_number);
         fillRecords(*model, *ids, pathText, narrowText(device->manufacturer_string), narrowText(device->product_string),
-                    releaseText(device->release_number), hid, firmware);
+                    identity, hid, firmware);
         found = true;
     }
     hid_free_enumeration(devices);

@@ -1,7 +1,11 @@
 #include "sdk/hid/SimTransport.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
+
+#include <poll.h>
 
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -55,4 +59,30 @@ int SimTransport::setNonblocking(bool nonblocking)
 {
     m_nonblocking = nonblocking;
     return 0;
+}
+
+int SimTransport::getFeatureReport(unsigned char *report, int timeoutMs)
+{
+    const unsigned char reportId = report[0];
+    if (::send(m_fd, report, reportSize, MSG_NOSIGNAL) != static_cast<ssize_t>(reportSize))
+        return -1;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    for (;;) {
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now()).count();
+        pollfd ready{m_fd, POLLIN, 0};
+        const int polled = ::poll(&ready, 1, static_cast<int>(std::max<long long>(0, left)));
+        if (polled < 0 && errno == EINTR)
+            continue;
+        if (polled <= 0)
+            return -1;
+        unsigned char packet[reportSize] = {};
+        const ssize_t received = ::recv(m_fd, packet, reportSize, MSG_DONTWAIT);
+        if (received <= 0)
+            return -1;
+        if (packet[0] == reportId) {
+            std::memcpy(report, packet, reportSize);
+            return static_cast<int>(received);
+        }
+    }
 }

@@ -1,6 +1,7 @@
 #include "app/shell/DAppllication.h"
 
 #include "app/DDataManager.h"
+#include "app/LanguageInstaller.h"
 #include "app/QtLinguist.h"
 #include "app/StartupPaths.h"
 #include "ui/mainwidget/DMainWidget.h"
@@ -55,6 +56,8 @@ void tst_DAppllication::firstInstanceStartUp()
     QCOMPARE(QApplication::font().pixelSize(), 12);
     QCOMPARE(QApplication::applicationVersion(), QString("1.0.0.0"));
     QVERIFY(!DAppllication::instance()->isConnectedToRunningInstance());
+    // The settings dialog installs languages through the application object.
+    QCOMPARE(LanguageInstaller::instance(), static_cast<LanguageInstaller *>(DAppllication::instance()));
     QCOMPARE(QSettings::defaultFormat(), QSettings::IniFormat);
     // No stored language: the system's language is installed and written back.
     const QSettings settings(userSettingsPath(), QSettings::IniFormat);

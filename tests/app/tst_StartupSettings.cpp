@@ -184,7 +184,7 @@ void tst_StartupSettings::textsWithCommasReadWhole()
     QSettings shipped(kShippedDefaults, QSettings::IniFormat);
     shipped.setIniCodec("UTF_8");
     QCOMPARE(readSettingsText(shipped, "Copyright/CopyrightStr"),
-             QString::fromUtf8("Copyright © Osterlin, all rights reserved."));
+             QString::fromUtf8("Copyright © Osterlin* all rights reserved."));
     QCOMPARE(readSettingsText(shipped, "CompanyName/ComName"), QStringLiteral("Osterlin"));
     QCOMPARE(readSettingsText(shipped, "CompanyLink/ComLink", "fallback").isEmpty(), false);
 

@@ -1,4 +1,6 @@
 #include "sdk/hid/VorlanHidSdk.h"
+#include "sdk/protocol/FirmwareIdentity.h"
+#include "sdk/protocol/ModelCatalog.h"
 #include "sdk/protocol/SimSocketName.h"
 #include "sim/SimServer.h"
 
@@ -50,6 +52,8 @@ private slots:
     void inquiryChainOverSocket();
     void upgradeCommandUnplugsKeyboard();
     void controlSocketInjectsAndDumps();
+    void firmwareTextsFollowPlugAndControlLines();
+    void firmwareReadLeavesOpenLinkAlone();
     void badControlLinesAreRefused_data();
     void badControlLinesAreRefused();
     void controlAnswersOfWrongLines_data();
@@ -94,8 +98,13 @@ void TestSimServer::plugAndUnplugShowInSdkList()
     hidStu hid;
     FirmwareInfoStu firmware;
     QVERIFY(CVorlanHid_GetHidAndFirmwareInfoStu(receiverPath.c_str(), &hid, &firmware));
+    QCOMPARE(hid.vid, 0x1209);
+    QCOMPARE(hid.pid, 0x0004);
     QCOMPARE(QByteArray(hid.hidName), QByteArray("Breeze84W"));
+    QCOMPARE(QByteArray(hid.path), QByteArray(receiverPath.c_str()));
     QCOMPARE(hid.isDongle, 1);
+    QCOMPARE(QByteArray(firmware.chip), QByteArray("VL8105"));
+    QCOMPARE(QByteArray(firmware.version), QByteArray("V1.31"));
 
     QVERIFY(m_server->unplug(cable));
     QVERIFY(!sdkLists(cablePath));
@@ -191,6 +200,91 @@ void TestSimServer::controlSocketInjectsAndDumps()
     CVorlanHid_Close(handle);
 }
 
+namespace {
+FirmwareInfoStu describe(const std::string &path)
+{
+    hidStu hid;
+    FirmwareInfoStu firmware;
+    std::memset(&firmware, 0x55, sizeof(firmware));
+    if (!CVorlanHid_GetHidAndFirmwareInfoStu(path.c_str(), &hid, &firmware))
+        QTest::qFail("the SDK does not describe the keyboard", __FILE__, __LINE__);
+    return firmware;
+}
+
+QStringList texts(const FirmwareInfoStu &f)
+{
+    QStringList result;
+    for (const char *field : {f.chip, f.numberField, f.deviceClass, f.vendorCode, f.model, f.version, f.extraText})
+        result << QString::fromUtf8(field, int(strnlen(field, 64)));
+    return result;
+}
+} // namespace
+
+void TestSimServer::firmwareTextsFollowPlugAndControlLines()
+{
+    // The catalogue's texts unless the plug line sets some.
+    const int plain = m_server->plug("Quartz68HE", "", false, nullptr);
+    QCOMPARE(texts(describe(m_server->devicePath(plain))),
+             QStringList({"VL8302", "02", "MK", "VL", "Quartz68HE", "V2.10", "Quartz magnetic"}));
+
+    const std::string answer = m_server->execute("plug Aster104 - receiver=no chip=CH9 version= extraText=");
+    QVERIFY2(answer.rfind("ERR", 0) == 0, answer.c_str()); // "receiver=no" is no setting and no receiver
+    const std::string plugged = m_server->execute("plug Aster104 - chip=CH9 version= extraText=");
+    QVERIFY2(plugged.rfind("OK ", 0) == 0, plugged.c_str());
+    const std::string id = plugged.substr(3, plugged.find(' ', 3) - 3);
+    const std::string path = m_server->devicePath(std::stoi(id));
+    QCOMPARE(texts(describe(path)), QStringList({"CH9", "01", "KB", "VL", "Aster104", "", ""}));
+
+    // A text longer than one feature report, and the longest one the record holds.
+    const std::string longest(63, 'L');
+    QCOMPARE(m_server->execute("firmware " + id + " model " + longest), std::string("OK"));
+    QCOMPARE(m_server->execute("firmware " + id + " extraText two   words"), std::string("OK"));
+    QCOMPARE(m_server->execute("firmware " + id + " chip"), std::string("OK"));
+    const FirmwareInfoStu changed = describe(path);
+    QCOMPARE(texts(changed), QStringList({"", "01", "KB", "VL", QString::fromStdString(longest), "", "two words"}));
+    QCOMPARE(changed.model[63], '\0');
+
+    const QJsonObject memory =
+        QJsonDocument::fromJson(QByteArray::fromStdString(m_server->execute("dump " + id).substr(3))).object();
+    const QJsonObject firmware = memory.value("firmware").toObject();
+    QCOMPARE(firmware.keys().size(), 7);
+    QCOMPARE(firmware.value("model").toString(), QString::fromStdString(longest));
+    QCOMPARE(firmware.value("extraText").toString(), QString("two words"));
+    QCOMPARE(firmware.value("numberField").toString(), QString("01"));
+    QCOMPARE(memory.value("firmwareVersion").toString(), QString(""));
+
+    // The in-process plug carries its identity from the start.
+    FirmwareIdentity identity = FirmwareIdentity::fromModel(*ModelCatalog::findByName("Breeze84W"));
+    identity.texts[FirmwareIdentity::Version] = "V9.99";
+    const int receiver = m_server->plug("Breeze84W", "", true, identity, nullptr);
+    QCOMPARE(texts(describe(m_server->devicePath(receiver))).at(FirmwareIdentity::Version), QString("V9.99"));
+    identity.texts[FirmwareIdentity::Chip] = std::string(64, 'x');
+    std::string error;
+    QCOMPARE(m_server->plug("Breeze84W", "", true, identity, &error), -1);
+    QVERIFY(!error.empty());
+}
+
+void TestSimServer::firmwareReadLeavesOpenLinkAlone()
+{
+    const int id = m_server->plug("Aster104", "", false, nullptr);
+    const intptr_t handle = CVorlanHid_OpenPath(m_server->devicePath(id).c_str());
+    QVERIFY(handle != 0);
+    CVorlanHid_SetNonblocking(handle, 1);
+    QCOMPARE(texts(describe(m_server->devicePath(id))).at(FirmwareIdentity::Chip), QString("VL8201"));
+    // The identity answers went to the SDK's own connection, and the keyboard logged no request.
+    QVERIFY(readReport(handle).isEmpty());
+    QVERIFY(m_server->receivedReports(id).empty());
+    CVorlanHid_SetNonblocking(handle, 0);
+    QCOMPARE(int(writeThenRead(handle, {{1, 0x14}})[1]), 0x15);
+    QCOMPARE(m_server->receivedReports(id).size(), size_t(1));
+
+    // An input report waiting on the link is still there after a read.
+    QCOMPARE(m_server->execute("status " + std::to_string(id) + " 1 1 80 0 0 2"), std::string("OK"));
+    QCOMPARE(texts(describe(m_server->devicePath(id))).at(FirmwareIdentity::Version), QString("V1.02"));
+    QCOMPARE(int(readReport(handle)[1]), 0x01);
+    CVorlanHid_Close(handle);
+}
+
 void TestSimServer::badControlLinesAreRefused_data()
 {
     QTest::addColumn<QString>("line");
@@ -207,6 +301,9 @@ void TestSimServer::badControlLinesAreRefused_data()
     QTest::newRow("drop acknowledgement 0") << "ackdrop 1 0";
     QTest::newRow("drop acknowledgements of what") << "ackdrop 1 some";
     QTest::newRow("negative acknowledgement delay") << "ackdelay 1 -1";
+    QTest::newRow("firmware field unknown") << "firmware 1 colour red";
+    QTest::newRow("firmware text too long") << "firmware 1 chip " + QString(64, 'x');
+    QTest::newRow("plug firmware text too long") << "plug Aster104 - version=" + QString(64, 'x');
 }
 
 void TestSimServer::badControlLinesAreRefused()
@@ -221,13 +318,14 @@ void TestSimServer::badControlLinesAreRefused()
 void TestSimServer::controlAnswersOfWrongLines_data()
 {
     const QString usage =
-        "ERR commands: plug <model> [serial|-] [receiver], unplug <id>, list, inject <id> <hex bytes>, "
+        "ERR commands: plug <model> [serial|-] [receiver] [<field>=<text>]..., unplug <id>, list, inject <id> <hex "
+        "bytes>, "
         "status <id> <keyLock> <charging> <battery> <connection> <receiverLink> <download> [mode], "
         "key <id> <hex bytes>, media <id> <hex bytes>, hostkey <id> <code> <pressed>, "
         "light <id> <area> <mode> <brightness> <speed> <r> <g> <b>, custom <id> <slot>, bitmap <id> <hex bytes>, "
         "travel <id> <row> <column> <value>, "
         "serial <id> normal|blank|short, mute <id> on|off, drop <id> <hex code> on|off, latency <id> <ms>, "
-        "ackdrop <id> off|all|<n>, ackdelay <id> <ms>, dump <id>, clearlog <id>";
+        "ackdrop <id> off|all|<n>, ackdelay <id> <ms>, firmware <id> <field> [text], dump <id>, clearlog <id>";
     const auto bytes = [](int count) { return QString("00 ").repeated(count).trimmed(); };
     // Each keyboard command with its fewest and its most arguments: one word less or more is refused.
     const struct

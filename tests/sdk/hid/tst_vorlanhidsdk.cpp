@@ -223,19 +223,16 @@ void TestVorlanHidSdk::simulatedKeyboardsAppearAndDisappear()
 
     hidStu hid;
     FirmwareInfoStu firmware;
-    QVERIFY(CVorlanHid_GetHidAndFirmwareInfoStu(expected.c_str(), &hid, &firmware));
-    QCOMPARE(hid.vid, 0x1209);
-    QCOMPARE(hid.pid, 0x0004);
-    QCOMPARE(QByteArray(hid.hidName), QByteArray("Breeze84W"));
-    QCOMPARE(QByteArray(hid.path), QByteArray(expected.c_str()));
-    QCOMPARE(hid.isDongle, 1);
-    QCOMPARE(QByteArray(firmware.chip), QByteArray("VL8105"));
-    QCOMPARE(QByteArray(firmware.version), QByteArray("V1.31"));
+    // Listed, but nothing answers the identity request on it: not a keyboard.
+    QElapsedTimer asked;
+    asked.start();
+    QVERIFY(!CVorlanHid_GetHidAndFirmwareInfoStu(expected.c_str(), &hid, &firmware));
+    QVERIFY(asked.elapsed() < 5000);
 
     std::map<std::string, HidInfoStu> models;
     CVorlanHid_GetHidInfoStuMapList(&models);
-    QVERIFY(models.count(hid.hidName) == 1);
-    QCOMPARE(QByteArray(models[hid.hidName].deviceKind), QByteArray("keyboard"));
+    QVERIFY(models.count("Breeze84W") == 1);
+    QCOMPARE(QByteArray(models["Breeze84W"].deviceKind), QByteArray("keyboard"));
 
     ::close(listener);
     ::unlink(socketPath.c_str());
