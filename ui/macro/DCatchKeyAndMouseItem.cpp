@@ -43,10 +43,11 @@ DCatchKeyAndMouseItem::DCatchKeyAndMouseItem(QString mark, QWidget *parent)
     m_textFont = theme.TextFont;
 
     m_ui->frame->setStyleSheet(QString(FrameSheet).arg(m_borderColor, m_centerBgColor));
-    // A nearly transparent fill lets the row's fill show through.
+    // Transparent, so that frame's fill shows through (a fill of alpha 1 would punch a hole in the
+    // translucent editor instead).
     m_ui->frame_2->setStyleSheet(
-        QString("QFrame#frame_2{border: none; border-right: 1px solid rgb(%1); background-color: rgb(%2);}")
-            .arg(m_borderColor, "0,0,0,1"));
+        QString("QFrame#frame_2{border: none; border-right: 1px solid rgb(%1); background-color: transparent;}")
+            .arg(m_borderColor));
     const QString labelSheet = QString(LabelSheet).arg(m_textColor, m_textFont);
     m_ui->label_DelayTime->setStyleSheet(labelSheet);
     m_ui->label_CatchEventExplain->setStyleSheet(labelSheet);

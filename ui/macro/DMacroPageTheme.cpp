@@ -57,10 +57,12 @@ void DMacroPage::applyTheme()
                 "QLabel#label_Title{ color: rgb(%3); }")
             .arg(theme.SettingsTitleColorStart, theme.MacroBorderColor, theme.TextCheckedColor));
     ui->frame_29->setStyleSheet(QString("QFrame#frame_29{ background-color: rgb(%1);}").arg(theme.MacroLeftBgColor));
-    const QString seeThrough = "0,0,0,1";
-    ui->scrollArea_2->setStyleSheet(QString("QScrollArea#scrollArea_2{ background-color: rgb(%1); }").arg(seeThrough));
+    // A fill of alpha 1 would replace the panel beneath with a near-transparent hole in the translucent
+    // window (black without a compositor); "transparent" lets the panel show through.
+    const QString seeThrough = "transparent";
+    ui->scrollArea_2->setStyleSheet(QString("QScrollArea#scrollArea_2{ background-color: %1; }").arg(seeThrough));
     ui->scrollAreaWidgetContents_2->setStyleSheet(
-        QString("QWidget#scrollAreaWidgetContents_2{ background-color: rgb(%1); }").arg(seeThrough));
+        QString("QWidget#scrollAreaWidgetContents_2{ background-color: %1; }").arg(seeThrough));
     ui->frame_3->setStyleSheet(
         QString("QFrame#frame_3{border: 2px solid rgb(%1); border-radius: 12px;}").arg(theme.MacroBorderColor));
     ui->label_MacroGroup->setStyleSheet(labelSheet("label_MacroGroup").arg(theme.TextCheckedColor));
@@ -89,9 +91,9 @@ void DMacroPage::applyTheme()
 
     ui->frame_Center->setStyleSheet(
         QString("QFrame#frame_Center{ background-color: rgb(%1);}").arg(theme.MacroCenterBgColor));
-    ui->scrollArea_3->setStyleSheet(QString("QScrollArea#scrollArea_3{ background-color: rgb(%1); }").arg(seeThrough));
+    ui->scrollArea_3->setStyleSheet(QString("QScrollArea#scrollArea_3{ background-color: %1; }").arg(seeThrough));
     ui->scrollAreaWidgetContents_3->setStyleSheet(
-        QString("QWidget#scrollAreaWidgetContents_3{ background-color: rgb(%1); }").arg(seeThrough));
+        QString("QWidget#scrollAreaWidgetContents_3{ background-color: %1; }").arg(seeThrough));
     ui->widget_5->setStyleSheet(m_scrollSheet);
     ui->label_12->setStyleSheet(labelSheet("label_12").arg(theme.TextCheckedColor));
     ui->label_14->setStyleSheet(QString("QLabel#label_14{ color: rgb(%1);}").arg(theme.TextCheckedColor));
