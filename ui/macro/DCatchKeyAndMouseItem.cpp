@@ -1,11 +1,10 @@
 #include "ui/macro/DCatchKeyAndMouseItem.h"
 
 #include "app/DDataManager.h"
+#include "ui_DCatchKeyAndMouseItem.h"
 
 #include <QCoreApplication>
 #include <QMouseEvent>
-
-#include "ui_DCatchKeyAndMouseItem.h"
 
 namespace {
 const char *const LabelSheet = "QLabel{ color: rgb(%1); font: 75 10pt \"%2\"; }";

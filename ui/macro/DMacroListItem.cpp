@@ -4,11 +4,10 @@
 #include "sdk/store/VorlanXml.h"
 #include "ui/macro/MacroRecords.h"
 #include "ui/macro/macroMenuToolWidget.h"
+#include "ui_DMacroListItem.h"
 #include "widgets/ArrowWidget.h"
 
 #include <QMouseEvent>
-
-#include "ui_DMacroListItem.h"
 
 DMacroListItem::DMacroListItem(QWidget *parent)
     : QWidget(parent)

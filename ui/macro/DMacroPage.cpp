@@ -5,6 +5,7 @@
 #include "ui/macro/DCatchKeyAndMouseItem.h"
 #include "ui/macro/DMacroListItem.h"
 #include "ui/macro/MacroRecords.h"
+#include "ui_DMacroPage.h"
 #include "widgets/CbNotice.h"
 
 #include <QButtonGroup>
@@ -15,8 +16,6 @@
 #include <QScrollBar>
 #include <QStandardPaths>
 #include <QTimer>
-
-#include "ui_DMacroPage.h"
 
 namespace {
 QString tr0(const char *text)
@@ -361,30 +360,31 @@ void DMacroPage::insertEventRow(QString mark, int delay, QString type, int keyCo
     buildEventRow(mark, delay, type, keyCode, codeName, operateExplain, position);
 }
 
+namespace {
 // Rows leave their layout at once and are destroyed once control is back in the event loop;
 // the closing spacer stays the last item.
-void DMacroPage::clearMacroList()
+void takeRowsOut(QVBoxLayout *list)
 {
-    m_macroListLayout = m_ui->verticalLayout_17;
-    const int rows = m_macroListLayout->count() - 1;
+    const int rows = list->count() - 1;
     for (int i = 0; i < rows; ++i) {
-        QLayoutItem *item = m_macroListLayout->takeAt(0);
+        QLayoutItem *item = list->takeAt(0);
         if (item->widget())
             item->widget()->deleteLater();
         delete item;
     }
 }
+} // namespace
+
+void DMacroPage::clearMacroList()
+{
+    m_macroListLayout = m_ui->verticalLayout_17;
+    takeRowsOut(m_macroListLayout);
+}
 
 void DMacroPage::clearEventList()
 {
     m_eventListLayout = m_ui->verticalLayout_20;
-    const int rows = m_eventListLayout->count() - 1;
-    for (int i = 0; i < rows; ++i) {
-        QLayoutItem *item = m_eventListLayout->takeAt(0);
-        if (item->widget())
-            item->widget()->deleteLater();
-        delete item;
-    }
+    takeRowsOut(m_eventListLayout);
 }
 
 void DMacroPage::showNotice(const QString &text)

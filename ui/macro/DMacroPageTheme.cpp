@@ -3,12 +3,11 @@
 #include "ui/macro/DMacroPage.h"
 
 #include "app/DDataManager.h"
+#include "ui_DMacroPage.h"
 #include "widgets/CbNotice.h"
 #include "widgets/ThemeColorText.h"
 
 #include <QTimer>
-
-#include "ui_DMacroPage.h"
 
 namespace {
 

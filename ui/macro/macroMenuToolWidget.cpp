@@ -1,11 +1,10 @@
 #include "ui/macro/macroMenuToolWidget.h"
 
 #include "app/DDataManager.h"
+#include "ui_macroMenuToolWidget.h"
 
 #include <QCoreApplication>
 #include <QEvent>
-
-#include "ui_macroMenuToolWidget.h"
 
 macroMenuToolWidget::macroMenuToolWidget(QWidget *parent)
     : QWidget(parent)
