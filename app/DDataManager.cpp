@@ -45,6 +45,8 @@ DDataManager::DDataManager()
     m_userConfig = settings.userConfig;
 
     registerFontSubstitution(QString::fromLatin1(kFallbackFontFamily));
+    // Forms also name the family by its Chinese name.
+    registerFontSubstitution(QStringLiteral("\u5FAE\u8F6F\u96C5\u9ED1"));
     m_useLocalFont = true;
     loadTheme(settings.themeIndex);
     m_fallbackFont = QGuiApplication::font();

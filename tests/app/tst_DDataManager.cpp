@@ -168,6 +168,9 @@ void tst_DDataManager::yaHeiRendersWithInstalledCjkFont()
 {
     const QFontInfo info(DDataManager::instance()->getFont(1));
     QCOMPARE(info.family(), QStringLiteral("WenQuanYi Micro Hei"));
+    // Forms name the same family by its Chinese name.
+    const QFontInfo chineseName(QFont(QStringLiteral("\u5FAE\u8F6F\u96C5\u9ED1")));
+    QCOMPARE(chineseName.family(), QStringLiteral("WenQuanYi Micro Hei"));
 }
 
 void tst_DDataManager::cjkSubstituteFamily_data()
