@@ -22,6 +22,7 @@ private slots:
     void getFont_data();
     void getFont();
     void yaHeiRendersWithInstalledCjkFont();
+    void yaHeiChineseNameRendersWithInstalledCjkFont();
     void cjkSubstituteFamily_data();
     void cjkSubstituteFamily();
     void cleanup();
@@ -167,6 +168,13 @@ void tst_DDataManager::getFont()
 void tst_DDataManager::yaHeiRendersWithInstalledCjkFont()
 {
     const QFontInfo info(DDataManager::instance()->getFont(1));
+    QCOMPARE(info.family(), QStringLiteral("WenQuanYi Micro Hei"));
+}
+
+void tst_DDataManager::yaHeiChineseNameRendersWithInstalledCjkFont()
+{
+    DDataManager::instance();
+    const QFontInfo info(QFont(QString::fromUtf8("\u5fae\u8f6f\u96c5\u9ed1")));
     QCOMPARE(info.family(), QStringLiteral("WenQuanYi Micro Hei"));
 }
 
