@@ -1,6 +1,7 @@
 #include "ui/seniorKeys/AllKeysTable.h"
 
 #include "widgets/JsonCaption.h"
+#include "widgets/KeyLayoutLoader.h"
 
 #include <QDebug>
 
@@ -28,7 +29,8 @@ bool integerMember(const cJSON *entry, const char *name, int *value)
 
 void readRow(const cJSON *root, int row, QVector<AllKeysEntry> *group)
 {
-    const QByteArray name = QStringLiteral("EveryKeyInfo_Row0%1").arg(row).toLatin1();
+    // Rows are named as in the per-model key layout files.
+    const QByteArray name = KeyLayoutLoader::rowName(row).toLatin1();
     const cJSON *entries = cJSON_GetObjectItemCaseSensitive(root, name.constData());
     if (!cJSON_IsArray(entries))
         return;
