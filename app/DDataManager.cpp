@@ -13,6 +13,7 @@ namespace {
 
 const char *const kDefaultConfigPath = ":/images/configDir/VorlanDefaultConfig.ini";
 const char *const kFallbackFontFamily = "Microsoft YaHei";
+const char *const kFallbackFontFamilyChinese = "\u5fae\u8f6f\u96c5\u9ed1";
 
 QFont themeFont(const QString &family, int weight)
 {
@@ -45,8 +46,8 @@ DDataManager::DDataManager()
     m_userConfig = settings.userConfig;
 
     registerFontSubstitution(QString::fromLatin1(kFallbackFontFamily));
-    // Forms also name the family by its Chinese name.
-    registerFontSubstitution(QStringLiteral("\u5FAE\u8F6F\u96C5\u9ED1"));
+    // The same family under its Chinese name, as some forms' fixed style sheets write it.
+    registerFontSubstitution(QString::fromUtf8(kFallbackFontFamilyChinese));
     m_useLocalFont = true;
     loadTheme(settings.themeIndex);
     m_fallbackFont = QGuiApplication::font();

@@ -1,5 +1,7 @@
 #include "widgets/KeyLayoutLoader.h"
 
+#include "widgets/JsonCaption.h"
+
 #include <QDebug>
 #include <QFile>
 
@@ -37,12 +39,7 @@ QString captionOf(const cJSON *entry, bool *missing)
         *missing = true;
         return QStringLiteral("-");
     }
-    char *printed = cJSON_PrintUnformatted(item);
-    if (!printed)
-        return QStringLiteral("-");
-    QString caption = QString::fromLocal8Bit(printed);
-    cJSON_free(printed);
-    return caption.remove(QLatin1Char('"'));
+    return printedCaption(item);
 }
 
 int clamped(int value, int lowest, int highest, bool *changed)

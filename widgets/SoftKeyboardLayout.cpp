@@ -1,5 +1,7 @@
 #include "widgets/SoftKeyboardLayout.h"
 
+#include "widgets/JsonCaption.h"
+
 #include <QCoreApplication>
 #include <QDebug>
 
@@ -35,16 +37,6 @@ bool readNumber(const cJSON *key, const char *name, int *out)
         return false;
     *out = item->valueint;
     return true;
-}
-
-// The legend as the JSON printer writes it, quotes removed: escapes stay as printed, so a quote
-// inside the value leaves its backslash and a backslash becomes two.
-QString printedLegend(const cJSON *character)
-{
-    std::unique_ptr<char, void (*)(void *)> printed(cJSON_PrintUnformatted(character), cJSON_free);
-    if (!printed)
-        return QString();
-    return QString::fromLocal8Bit(printed.get()).remove(QLatin1Char('"'));
 }
 
 } // namespace
@@ -106,7 +98,7 @@ bool parse(const QByteArray &text, int layoutNumber, QVector<SoftKeyInfo> *keys)
                 ++index;
                 continue;
             }
-            info.legend = legendFor(info.dec, printedLegend(character), layoutNumber);
+            info.legend = legendFor(info.dec, printedCaption(character), layoutNumber);
             keys->append(info);
             ++index;
         }

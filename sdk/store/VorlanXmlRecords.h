@@ -115,6 +115,11 @@ static_assert(sizeof(SeniorKeyInfoStu) == 416, "SeniorKeyInfoStu layout");
 static_assert(offsetof(SeniorKeyInfoStu, type) == 260 && offsetof(SeniorKeyInfoStu, dks) == 328
                   && offsetof(SeniorKeyInfoStu, travel) == 392 && offsetof(SeniorKeyInfoStu, tglSet) == 412,
               "SeniorKeyInfoStu offsets");
+static_assert(offsetof(SeniorKeyInfoStu, id) == 0 && offsetof(SeniorKeyInfoStu, name) == 4
+                  && offsetof(SeniorKeyInfoStu, key1) == 264 && offsetof(SeniorKeyInfoStu, key2) == 280
+                  && offsetof(SeniorKeyInfoStu, key3) == 296 && offsetof(SeniorKeyInfoStu, key4) == 312
+                  && offsetof(SeniorKeyInfoStu, holdMs) == 408,
+              "SeniorKeyInfoStu offsets");
 static_assert(sizeof(CustomLightNodeStu) == 100, "CustomLightNodeStu layout");
 static_assert(sizeof(CustomLightItemStu) == 104, "CustomLightItemStu layout");
 static_assert(sizeof(ProfileNodeInfo) == 648 && offsetof(ProfileNodeInfo, name) == 8, "ProfileNodeInfo layout");

@@ -22,6 +22,7 @@ private slots:
     void getFont_data();
     void getFont();
     void yaHeiRendersWithInstalledCjkFont();
+    void yaHeiChineseNameRendersWithInstalledCjkFont();
     void cjkSubstituteFamily_data();
     void cjkSubstituteFamily();
     void cleanup();
@@ -171,6 +172,13 @@ void tst_DDataManager::yaHeiRendersWithInstalledCjkFont()
     // Forms name the same family by its Chinese name.
     const QFontInfo chineseName(QFont(QStringLiteral("\u5FAE\u8F6F\u96C5\u9ED1")));
     QCOMPARE(chineseName.family(), QStringLiteral("WenQuanYi Micro Hei"));
+}
+
+void tst_DDataManager::yaHeiChineseNameRendersWithInstalledCjkFont()
+{
+    DDataManager::instance();
+    const QFontInfo info(QFont(QString::fromUtf8("\u5fae\u8f6f\u96c5\u9ed1")));
+    QCOMPARE(info.family(), QStringLiteral("WenQuanYi Micro Hei"));
 }
 
 void tst_DDataManager::cjkSubstituteFamily_data()

@@ -19,6 +19,7 @@ private slots:
     void createdFileReadsAsEmptyList();
     void everyFieldRoundTrips();
     void idsStayUnique();
+    void fieldsWithoutNulStayInTheirBounds();
     void unreadableFileFailsTheRead();
 
 private:
@@ -108,6 +109,25 @@ void XmlSeniorKeyStoreTest::idsStayUnique()
     QCOMPARE(readWholeFile(QString::fromLocal8Bit(m_path)), before);
     QCOMPARE(readAll().size(), std::size_t(1));
     QCOMPARE(readAll().front().type, 1);
+}
+
+void XmlSeniorKeyStoreTest::fieldsWithoutNulStayInTheirBounds()
+{
+    SeniorKeyInfoStu record = makeKey(3, 2);
+    std::memset(record.name, 'n', sizeof(record.name));
+    std::memset(record.key1, '1', sizeof(record.key1));
+    std::memset(record.key2, '2', sizeof(record.key2));
+    QVERIFY(CVorlanXML_SeniorKey_AddInfoItem(m_path, 2, record));
+    xmlstore::XmlStore::instance().clearCache();
+
+    const std::list<SeniorKeyInfoStu> items = readAll();
+    QCOMPARE(items.size(), std::size_t(1));
+    const SeniorKeyInfoStu &stored = items.front();
+    QCOMPARE(QByteArray(stored.name), QByteArray(sizeof(stored.name) - 1, 'n'));
+    QCOMPARE(QByteArray(stored.key1), QByteArray(sizeof(stored.key1) - 1, '1'));
+    QCOMPARE(QByteArray(stored.key2), QByteArray(sizeof(stored.key2) - 1, '2'));
+    QCOMPARE(stored.type, 2);
+    QCOMPARE(stored.key3[0], '\0');
 }
 
 void XmlSeniorKeyStoreTest::unreadableFileFailsTheRead()
