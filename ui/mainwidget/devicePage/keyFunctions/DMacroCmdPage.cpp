@@ -8,6 +8,7 @@
 #include "ui/mainwidget/devicePage/keyFunctions/KeyOperateType.h"
 #include "ui/mainwidget/devicePage/keyFunctions/KeyPageSheets.h"
 #include "ui_DMacroCmdPage.h"
+#include "widgets/ThemeColorText.h"
 
 #include <QIntValidator>
 #include <QSignalBlocker>
@@ -61,14 +62,14 @@ void DMacroCmdPage::applyTheme()
                           "QRadioButton:checked{ color: rgb(%2); font: 75 10pt \"%3\"; }"
                           "QRadioButton::indicator:checked{ background-color: rgb(%2); border-radius: 6px;"
                           " border: 2px solid white; }"
-                          "QLineEdit{ color: rgb(%1); font: 75 10pt \"%3\"; background-color: rgb(%4);"
+                          "QLineEdit{ color: rgb(%1); font: 75 10pt \"%3\"; background-color: %4;"
                           " border: 1px solid rgb(%5); border-radius: 4px; }"
                           "QLineEdit:hover,QLineEdit:pressed{ border: 1px solid rgb(%2); }")
-                      .arg(theme.TextDefaultColor, theme.TextCheckedColor, theme.TextFont, theme.DeviceRightBgColor,
-                           theme.DeviceBorderColor));
+                      .arg(theme.TextDefaultColor, theme.TextCheckedColor, theme.TextFont,
+                           themeCssColor(theme.DeviceRightBgColor), theme.DeviceBorderColor));
     m_ui->comboBox_Macro->setStyleSheet(KeyPageSheets::comboBox(theme, "255, 35, 76"));
-    m_ui->scrollAreaWidgetContents->setStyleSheet(
-        QString("QWidget#scrollAreaWidgetContents{ background-color: rgb(%1); }").arg(theme.DeviceRightBgColor));
+    m_ui->scrollAreaWidgetContents->setStyleSheet(QString("QWidget#scrollAreaWidgetContents{ background-color: %1; }")
+                                                      .arg(themeCssColor(theme.DeviceRightBgColor)));
     m_scrollStyleSheet = KeyPageSheets::scrollBars(theme, true);
     QTimer::singleShot(200, this, &DMacroCmdPage::onScrollSheetSet);
 }

@@ -1,31 +1,33 @@
 #include "ui/mainwidget/devicePage/keyFunctions/KeyPageSheets.h"
 
 #include "app/ThemeColorInfo.h"
+#include "widgets/ThemeColorText.h"
 
 namespace KeyPageSheets {
 
 QString button(const ThemeColorInfo &theme)
 {
-    return QString("QPushButton{ border-radius: 8px; border: 3px solid rgb(%1); background-color: rgb(%2); color: "
+    return QString("QPushButton{ border-radius: 8px; border: 3px solid rgb(%1); background-color: %2; color: "
                    "rgb(%3); }"
-                   "QPushButton:hover{ background-color: rgb(%2); border: 3px solid rgb(%4); border-radius: 8px; }"
-                   "QPushButton:pressed{ color: rgb(%4); background-color: rgb(%2); border: 3px solid rgb(%4);"
+                   "QPushButton:hover{ background-color: %2; border: 3px solid rgb(%4); border-radius: 8px; }"
+                   "QPushButton:pressed{ color: rgb(%4); background-color: %2; border: 3px solid rgb(%4);"
                    " border-radius: 8px; }")
-        .arg(theme.DeviceBorderColor, theme.DeviceRightBgColor, theme.TextDefaultColor, theme.TextCheckedColor);
+        .arg(theme.DeviceBorderColor, themeCssColor(theme.DeviceRightBgColor), theme.TextDefaultColor,
+             theme.TextCheckedColor);
 }
 
 QString textBox(const ThemeColorInfo &theme)
 {
-    return QString("QTextEdit{ color: rgb(%1); font: 75 10pt \"%2\"; background-color: rgb(%3);"
+    return QString("QTextEdit{ color: rgb(%1); font: 75 10pt \"%2\"; background-color: %3;"
                    " border: 1px solid rgb(%4); border-radius: 4px; }"
                    "QTextEdit:hover,QTextEdit:pressed{ border: 1px solid rgb(%5); }")
-        .arg(theme.TextDefaultColor, theme.TextFont, theme.DeviceRightBgColor, theme.DeviceBorderColor,
+        .arg(theme.TextDefaultColor, theme.TextFont, themeCssColor(theme.DeviceRightBgColor), theme.DeviceBorderColor,
              theme.TextCheckedColor);
 }
 
 QString comboBox(const ThemeColorInfo &theme, const QString &selectionColour)
 {
-    return QString("QComboBox{ background-color: rgb(%1); padding-left: 5px; border: 1px solid rgb(%2);"
+    return QString("QComboBox{ background-color: %1; padding-left: 5px; border: 1px solid rgb(%2);"
                    " font: 75 10pt \"%3\"; color: rgb(%4); border-radius: 4px; }"
                    "QComboBox:hover{ border: 1px solid rgb(%5); }"
                    "QComboBox QAbstractItemView::item{ height: 40px; padding-left: 10px; }"
@@ -34,7 +36,7 @@ QString comboBox(const ThemeColorInfo &theme, const QString &selectionColour)
                    "QComboBox::down-arrow:on{ image: url(:/images/publicIco/comboxSel.png); top: 0px; left: 0px; }"
                    "QComboBox QAbstractItemView{ selection-background-color: rgb(%6); outline: 0px; }"
                    "QComboBox::drop-down{ width: 20px; right: 3px; background: transparent; border: none; }")
-        .arg(theme.DeviceRightBgColor, theme.DeviceBorderColor, theme.TextFont, theme.TextDefaultColor,
+        .arg(themeCssColor(theme.DeviceRightBgColor), theme.DeviceBorderColor, theme.TextFont, theme.TextDefaultColor,
              theme.TextCheckedColor, selectionColour);
 }
 
