@@ -1,6 +1,7 @@
 #include "device/DDeviceKeyboardLink.h"
 
 #include "app/DDataManager.h"
+#include "app/KeyOperateValue.h"
 #include "device/DDeviceHidCmdSend.h"
 #include "device/DeviceReplyDecoder.h"
 #include "device/ForwardedKeyReport.h"
@@ -405,18 +406,21 @@ void DDeviceKeyboardLink::onHostKeyEvent(const HidCmdReport &report)
     }
 
     switch (fieldText(info.operateType).toInt()) {
-    case 6: pasteKeyText(info); break;
+    case 6:
+        // The record's value field holds 5120 bytes; a text of 5000 characters needs up to 15000.
+        pasteKeyText(QString::fromUtf8(KeyOperateValue::readWhole(m_profilePath.constData(), m_profileIndex, keyCode)));
+        break;
     case 7: switchKeyProfile(info); break;
     case 8: launchKeyApplication(info); break;
     default: break;
     }
 }
 
-void DDeviceKeyboardLink::pasteKeyText(const KeyOperateInfo &info)
+void DDeviceKeyboardLink::pasteKeyText(const QString &text)
 {
     if (!m_hostKeyActions)
         return;
-    m_hostKeyActions->setClipboardText(QString::fromUtf8(fieldText(info.value)));
+    m_hostKeyActions->setClipboardText(text);
     m_hostKeyActions->sendVirtualKey(HostKeyActions::VirtualKeyControl, false);
     m_hostKeyActions->sendVirtualKey(HostKeyActions::VirtualKeyV, false);
     m_hostKeyActions->sendVirtualKey(HostKeyActions::VirtualKeyV, true);

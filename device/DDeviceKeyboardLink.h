@@ -58,7 +58,7 @@ public:
     static int modifierBitToUsage(int modifierByte);
     void onForwardedKeyEvent(int command, int unused, int usage, bool pressed);
     void onHostKeyEvent(const HidCmdReport &report);
-    void pasteKeyText(const KeyOperateInfo &info);
+    void pasteKeyText(const QString &text);
     void switchKeyProfile(const KeyOperateInfo &info);
     void launchKeyApplication(const KeyOperateInfo &info);
 

@@ -423,6 +423,11 @@ void tst_DDeviceKeyboardLink::hostKeyActions_data()
 
     const QStringList paste{"clipboard:abc \u00e9\u4e2d", "key:11:down", "key:56:down", "key:56:up", "key:11:up"};
     QTest::newRow("text pasted") << QByteArray("6") << QByteArray("abc \xc3\xa9\xe4\xb8\xad") << 1 << paste << -1;
+    // Beyond the record's 5120-byte value field: the whole text is pasted.
+    const QString longText = QString(5000, QChar(0x4e2d));
+    QStringList longPaste = paste;
+    longPaste[0] = "clipboard:" + longText;
+    QTest::newRow("5000 CJK characters pasted whole") << QByteArray("6") << longText.toUtf8() << 1 << longPaste << -1;
     QTest::newRow("release does nothing") << QByteArray("6") << QByteArray("abc") << 0 << QStringList() << -1;
     QTest::newRow("profile switch") << QByteArray("7") << QByteArray("3") << 1 << QStringList() << 3;
     QTest::newRow("profile switch without a number") << QByteArray("7") << QByteArray("x") << 1 << QStringList() << -1;

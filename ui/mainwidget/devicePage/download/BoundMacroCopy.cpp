@@ -6,14 +6,21 @@
 
 #include <list>
 
-bool BoundMacroCopy::renew(const QString &profileXmlPath, int profileIndex, const QString &macroIndex,
-                           const QString &macroXmlPath)
+namespace {
+
+QByteArray nodeName(const QString &macroIndex)
+{
+    return QString("Macro%1").arg(macroIndex).toLocal8Bit();
+}
+
+} // namespace
+
+bool BoundMacroCopy::make(const QString &profileXmlPath, int profileIndex, const QString &macroIndex,
+                          const QString &macroXmlPath)
 {
     const QByteArray path = profileXmlPath.toLocal8Bit();
     const QByteArray profile = QByteArray::number(profileIndex);
     const QByteArray macro = macroIndex.toLocal8Bit();
-    if (CVorlanXML_GetProFileValueNum(path.constData(), profile.constData(), "1", macro.constData()) <= 0)
-        return false;
 
     // Read before removing the old copy, so a macro file that cannot be read costs nothing.
     std::list<MacroEvent> events;
@@ -22,9 +29,27 @@ bool BoundMacroCopy::renew(const QString &profileXmlPath, int profileIndex, cons
                  << "; the profile keeps its copy";
         return false;
     }
-    const QByteArray nodeName = QString("Macro%1").arg(macroIndex).toLocal8Bit();
-    CVorlanXML_DeleteProFileBindMacroNode(path.constData(), profile.constData(), macro.constData(),
-                                          nodeName.constData());
+    const QByteArray node = nodeName(macroIndex);
+    CVorlanXML_DeleteProFileBindMacroNode(path.constData(), profile.constData(), macro.constData(), node.constData());
     return CVorlanXML_AddProFileBindMacroItem(path.constData(), profile.constData(), events, macro.constData(),
-                                              nodeName.constData());
+                                              node.constData());
+}
+
+bool BoundMacroCopy::renew(const QString &profileXmlPath, int profileIndex, const QString &macroIndex,
+                           const QString &macroXmlPath)
+{
+    if (CVorlanXML_GetProFileValueNum(profileXmlPath.toLocal8Bit().constData(),
+                                      QByteArray::number(profileIndex).constData(), "1",
+                                      macroIndex.toLocal8Bit().constData())
+        <= 0)
+        return false;
+    return make(profileXmlPath, profileIndex, macroIndex, macroXmlPath);
+}
+
+bool BoundMacroCopy::remove(const QString &profileXmlPath, int profileIndex, int macroIndex)
+{
+    const QString macro = QString::number(macroIndex);
+    return CVorlanXML_DeleteProFileBindMacroNode(profileXmlPath.toLocal8Bit().constData(),
+                                                 QByteArray::number(profileIndex).constData(),
+                                                 macro.toLatin1().constData(), nodeName(macro).constData());
 }

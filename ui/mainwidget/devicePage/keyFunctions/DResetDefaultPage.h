@@ -3,14 +3,17 @@
 #include "ui/mainwidget/devicePage/keyFunctions/DKeyFunctionPage.h"
 
 class PressModeChoice;
+class Ui_DResetDefaultPage;
 
-// The key-function page that returns a key to its default (removes its entry).
+// The key-function page that returns a key to its default: OK removes the key's entry, and with the
+// last key of the profile bound to a macro also the profile's copy of that macro.
 class DResetDefaultPage : public DKeyFunctionPage
 {
     Q_OBJECT
 
 public:
     explicit DResetDefaultPage(QWidget *parent = nullptr);
+    ~DResetDefaultPage() override;
 
     void retranslate() override;
     void applyTheme() override;
@@ -25,7 +28,16 @@ signals:
     void sigCustomKeyInfoSaveFailed(int operateType, int errorIndex);
     void sigClickedCancel();
 
+public slots:
+    void onCurIndexChanged_ModeSel(int selIndex);
+
+private slots:
+    void on_pushButton_OK_clicked();
+    void on_pushButton_Cancel_clicked();
+
 private:
+    void setOwnTexts();
+
+    Ui_DResetDefaultPage *m_ui;
     PressModeChoice *m_pressChoice;
-    QLabel *m_keyLabel;
 };

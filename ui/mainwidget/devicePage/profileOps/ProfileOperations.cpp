@@ -167,8 +167,8 @@ void ProfileOperations::importProfile()
 {
     if (!hasProfileFile())
         return;
-    const QString file =
-        m_dialogs->openFileName(m_dialogParent, QObject::tr("Open profile file"), QObject::tr("Profile files(*.xml)"));
+    const QString file = m_dialogs->openFileName(m_dialogParent, QObject::tr("Open profile file"), QString(),
+                                                 QObject::tr("Profile files(*.xml)"));
     if (file.isEmpty()) {
         emit sigNotice(QObject::tr("Please select import file first"), true);
         return;

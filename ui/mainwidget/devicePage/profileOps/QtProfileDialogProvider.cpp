@@ -9,9 +9,10 @@ QString QtProfileDialogProvider::existingDirectory(QWidget *parent, const QStrin
                                              QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks);
 }
 
-QString QtProfileDialogProvider::openFileName(QWidget *parent, const QString &caption, const QString &filter)
+QString QtProfileDialogProvider::openFileName(QWidget *parent, const QString &caption, const QString &startFolder,
+                                              const QString &filter)
 {
-    return QFileDialog::getOpenFileName(parent, caption, QString(), filter);
+    return QFileDialog::getOpenFileName(parent, caption, startFolder, filter);
 }
 
 int QtProfileDialogProvider::question(QWidget *parent, const QString &title, const QString &text,

@@ -7,7 +7,8 @@ class QtProfileDialogProvider : public ProfileDialogProvider
 {
 public:
     QString existingDirectory(QWidget *parent, const QString &caption) override;
-    QString openFileName(QWidget *parent, const QString &caption, const QString &filter) override;
+    QString openFileName(QWidget *parent, const QString &caption, const QString &startFolder,
+                         const QString &filter) override;
     int question(QWidget *parent, const QString &title, const QString &text, const QString &button0,
                  const QString &button1) override;
 };

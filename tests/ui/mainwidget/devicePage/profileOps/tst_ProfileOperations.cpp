@@ -24,7 +24,7 @@ public:
         captions << caption;
         return folder;
     }
-    QString openFileName(QWidget *, const QString &caption, const QString &filter) override
+    QString openFileName(QWidget *, const QString &caption, const QString &, const QString &filter) override
     {
         captions << caption << filter;
         return file;
