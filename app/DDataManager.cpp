@@ -45,6 +45,8 @@ DDataManager::DDataManager()
     m_userConfig = settings.userConfig;
 
     registerFontSubstitution(QString::fromLatin1(kFallbackFontFamily));
+    // The forms' style sheets name the same family by its Chinese name.
+    registerFontSubstitution(QStringLiteral("微软雅黑"));
     m_useLocalFont = true;
     loadTheme(settings.themeIndex);
     m_fallbackFont = QGuiApplication::font();
