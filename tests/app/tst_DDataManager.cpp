@@ -22,6 +22,7 @@ private slots:
     void getFont_data();
     void getFont();
     void yaHeiRendersWithInstalledCjkFont();
+    void chineseFamilyNameRendersWithInstalledCjkFont();
     void cjkSubstituteFamily_data();
     void cjkSubstituteFamily();
     void cleanup();
@@ -167,6 +168,14 @@ void tst_DDataManager::getFont()
 void tst_DDataManager::yaHeiRendersWithInstalledCjkFont()
 {
     const QFontInfo info(DDataManager::instance()->getFont(1));
+    QCOMPARE(info.family(), QStringLiteral("WenQuanYi Micro Hei"));
+}
+
+void tst_DDataManager::chineseFamilyNameRendersWithInstalledCjkFont()
+{
+    // The forms' style sheets name the family in Chinese.
+    DDataManager::instance();
+    const QFontInfo info(QFont(QStringLiteral("微软雅黑")));
     QCOMPARE(info.family(), QStringLiteral("WenQuanYi Micro Hei"));
 }
 
