@@ -42,7 +42,7 @@ private slots:
     void themeFillsTheTemplates();
 
 private:
-    template<typename T>
+    template <typename T>
     T *child(const char *name) const
     {
         T *widget = m_page->findChild<T *>(name);
@@ -184,12 +184,24 @@ void tst_DPerformancePage::submitSendsSecondsWithinTheKeyboardsRange_data()
     QTest::addColumn<int>("keyboardSent");
     QTest::addColumn<QString>("lightShown");
     QTest::addColumn<QString>("keyboardShown");
-    QTest::newRow("accepted") << "600" << "10" << 600 << 600 << "600" << "10";
-    QTest::newRow("shortest") << "0" << "5" << 0 << 300 << "0" << "5";
-    QTest::newRow("below range stays") << "600" << "4" << 600 << 240 << "600" << "4";
-    QTest::newRow("keyboard above range") << "600" << "2000" << 600 << 60000 << "600" << "1000";
-    QTest::newRow("light above range") << "99999" << "30" << 60000 << 1800 << "60000" << "30";
-    QTest::newRow("empty") << "" << "" << 0 << 0 << "" << "";
+    QTest::newRow("accepted") << "600"
+                              << "10" << 600 << 600 << "600"
+                              << "10";
+    QTest::newRow("shortest") << "0"
+                              << "5" << 0 << 300 << "0"
+                              << "5";
+    QTest::newRow("below range stays") << "600"
+                                       << "4" << 600 << 240 << "600"
+                                       << "4";
+    QTest::newRow("keyboard above range") << "600"
+                                          << "2000" << 600 << 60000 << "600"
+                                          << "1000";
+    QTest::newRow("light above range") << "99999"
+                                       << "30" << 60000 << 1800 << "60000"
+                                       << "30";
+    QTest::newRow("empty") << ""
+                           << "" << 0 << 0 << ""
+                           << "";
 }
 
 void tst_DPerformancePage::submitSendsSecondsWithinTheKeyboardsRange()
@@ -283,9 +295,9 @@ void tst_DPerformancePage::retranslationShowsTheProfilesValues()
 void tst_DPerformancePage::tooLongPathIsRefused()
 {
     const QByteArray tooLong = QByteArray(m_folder->path().toLocal8Bit() + "/").append(300, 'p');
-    QTest::ignoreMessage(QtWarningMsg,
-                         qPrintable(QString("Profile path of %1 bytes refused by the performance tab")
-                                        .arg(tooLong.size())));
+    QTest::ignoreMessage(
+        QtWarningMsg,
+        qPrintable(QString("Profile path of %1 bytes refused by the performance tab").arg(tooLong.size())));
     m_page->setProfileXmlPath(tooLong.constData());
     QVERIFY(m_page->profileXmlPath().isEmpty());
     QSignalSpy locks(m_page.get(), &DPerformancePage::sigLockWinKeyAbout);
