@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QToolButton>
 #include <QtTest>
 
@@ -139,10 +140,15 @@ void tst_MagneticTabsRoad::triggerSettingsReachTheKeyboardAndComeBack()
     auto *tab = page->findChild<DTriggerSettingPage *>();
     QTRY_VERIFY_WITH_TIMEOUT(tab->isVisible(), Patience);
 
-    // The model's corner keys: its matrix starts at row 1 and its bottom row ends at column 9.
+    // The model's corner keys: its matrix starts at row 1 and its bottom row ends at column 9. Each
+    // click asks the keyboard for the key's settings; a key never set answers 0, 20, 20, 0, 0.
+    QSignalSpy answers(DDataManager::instance(),
+                       &DDataManager::sigQueryDynamicDisplaySensitivityNum_MouseClicked_BackInfo);
     pressKey(page, 1, 0);
     pressKey(page, 5, 9);
     QCOMPARE(page->getKeyView()->getDragSelection().size(), 2);
+    QTRY_COMPARE_WITH_TIMEOUT(answers.size(), 2, Patience);
+    QCOMPARE(answers.last(), QVariantList({0, 20, 20, 0, 0}));
     // The display shows the middle of 4.0 mm.
     tab->travelDisplay()->repaint();
     QCOMPARE(tab->travelDisplay()->centerStep(), 20);
@@ -157,7 +163,8 @@ void tst_MagneticTabsRoad::triggerSettingsReachTheKeyboardAndComeBack()
     QCOMPARE(int(report.at(16)), 0x20); // column 9, row 5
     QCOMPARE(report.mid(8, 8), QByteArray(8, '\0'));
     QCOMPARE(report.mid(17, 12), QByteArray(12, '\0'));
-    QCOMPARE(bytes(report, 29, 4), QList<int>({20, 20, 5, 5}));
+    // The distances the clicked key holds go back with it.
+    QCOMPARE(bytes(report, 29, 4), QList<int>({20, 20, 0, 0}));
 
     // Rapid trigger with separate distances, the handles dragged and released.
     clickLeftEdge(tab->findChild<QCheckBox *>("checkBox_QuickTrigger"));
