@@ -9,6 +9,8 @@ SimKeyboard::SimKeyboard(const ModelInfo &model, const ModelIds &ids, const std:
     , m_pluggedAt(std::chrono::steady_clock::now())
 {
     resetMemory();
+    // The switches' maximum travel is no setting: a reset keeps it.
+    m_memory.sensitivity = m_model.isMagnetic ? 5 : 0;
     m_memory.serial = serial;
     m_memory.firmware = FirmwareIdentity::fromModel(model);
 }
@@ -33,7 +35,6 @@ void SimKeyboard::resetMemory()
     }
     m_memory.sideLight = sideLight;
     m_memory.customLightSlot = 0;
-    m_memory.sensitivity = m_model.isMagnetic ? 5 : 0;
     m_memory.antiShake = m_model.isMagnetic ? 3 : 0;
     m_memory.reportRate = m_model.isMagnetic ? 1 : 0;
     m_memory.lightSleepSeconds = 300;

@@ -654,6 +654,12 @@ const std::vector<SimServer::ControlCommand> &SimServer::controlCommands()
              // A key moving under the user's finger: its live travel.
              return call.inject(SimMagneticHandlers::liveTravel(call.values[0], call.values[1], call.values[2]));
          }},
+        {"maxtravel", true, ControlCommand::Numbers, 1, 1, "maxtravel <id> <value>",
+         [](const ControlCall &call) -> std::string {
+             // The maximum travel the keyboard reports, in 0.1 mm steps; 0 stands for none reported.
+             call.keyboard().memory().sensitivity = call.values[0];
+             return "OK";
+         }},
         {"serial", true, ControlCommand::Words, 1, 1, "serial <id> normal|blank|short",
          [](const ControlCall &call) -> std::string {
              const std::string &fault = call.arguments[0];

@@ -141,7 +141,7 @@ void settings(SimKeyboard &keyboard, const SimReport &report, SimReplies &replie
         if (report[6] == 1) {
             keyboard.resetMemory();
         } else {
-            // Wire order: Alt+Tab, Alt+F4, Windows key, Shift+Tab; kept in the profile's order.
+            // Wire order: Windows key, Shift+Tab, Alt+F4, Alt+Tab; kept as Windows key, Shift+Tab, Alt+Tab, Alt+F4.
             memory.lockFlags[0] = report[13];
             memory.lockFlags[1] = report[14];
             memory.lockFlags[2] = report[16];

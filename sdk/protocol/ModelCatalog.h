@@ -58,6 +58,9 @@ struct ModelInfo
 class ModelCatalog
 {
 public:
+    // The one model whose keyboards offer a switch that forbids sleeping.
+    static constexpr const char *prohibitSleepModel = "Breeze84W";
+
     static const std::vector<ModelInfo> &models();
     static const ModelInfo *findByName(const std::string &name);
     // Finds the model and the identity for a USB id pair; null when unsupported.

@@ -54,6 +54,7 @@ private slots:
     void controlSocketInjectsAndDumps();
     void firmwareTextsFollowPlugAndControlLines();
     void firmwareReadLeavesOpenLinkAlone();
+    void maxTravelLineSetsTheReportedTravel();
     void badControlLinesAreRefused_data();
     void badControlLinesAreRefused();
     void controlAnswersOfWrongLines_data();
@@ -285,6 +286,27 @@ void TestSimServer::firmwareReadLeavesOpenLinkAlone()
     CVorlanHid_Close(handle);
 }
 
+void TestSimServer::maxTravelLineSetsTheReportedTravel()
+{
+    const int id = m_server->plug("Quartz68HE", "", false, nullptr);
+    const intptr_t handle = CVorlanHid_OpenPath(m_server->devicePath(id).c_str());
+    QVERIFY(handle != 0);
+    const auto reportedTravel = [handle] {
+        const QByteArray answer = writeThenRead(handle, {{0, 1}, {1, 0x29}, {5, 0x18}, {6, 4}});
+        return answer.size() == 64 && answer[1] == 0x21 && answer[6] == 4 ? int(uchar(answer[7])) : -1;
+    };
+    QCOMPARE(reportedTravel(), 5);
+    const std::string kbd = std::to_string(id);
+    QCOMPARE(m_server->execute("maxtravel " + kbd + " 40"), std::string("OK"));
+    QCOMPARE(reportedTravel(), 40);
+    // A reset of the settings keeps the switches' travel.
+    writeThenRead(handle, {{0, 1}, {1, 0x13}, {5, 1}, {6, 1}});
+    QCOMPARE(reportedTravel(), 40);
+    QCOMPARE(m_server->execute("maxtravel " + kbd + " 0"), std::string("OK"));
+    QCOMPARE(reportedTravel(), 0);
+    CVorlanHid_Close(handle);
+}
+
 void TestSimServer::badControlLinesAreRefused_data()
 {
     QTest::addColumn<QString>("line");
@@ -304,6 +326,7 @@ void TestSimServer::badControlLinesAreRefused_data()
     QTest::newRow("firmware field unknown") << "firmware 1 colour red";
     QTest::newRow("firmware text too long") << "firmware 1 chip " + QString(64, 'x');
     QTest::newRow("plug firmware text too long") << "plug Aster104 - version=" + QString(64, 'x');
+    QTest::newRow("maximum travel beyond a byte") << "maxtravel 1 256";
 }
 
 void TestSimServer::badControlLinesAreRefused()
@@ -323,7 +346,7 @@ void TestSimServer::controlAnswersOfWrongLines_data()
         "status <id> <keyLock> <charging> <battery> <connection> <receiverLink> <download> [mode], "
         "key <id> <hex bytes>, media <id> <hex bytes>, hostkey <id> <code> <pressed>, "
         "light <id> <area> <mode> <brightness> <speed> <r> <g> <b>, custom <id> <slot>, bitmap <id> <hex bytes>, "
-        "travel <id> <row> <column> <value>, "
+        "travel <id> <row> <column> <value>, maxtravel <id> <value>, "
         "serial <id> normal|blank|short, mute <id> on|off, drop <id> <hex code> on|off, latency <id> <ms>, "
         "ackdrop <id> off|all|<n>, ackdelay <id> <ms>, firmware <id> <field> [text], dump <id>, clearlog <id>";
     const auto bytes = [](int count) { return QString("00 ").repeated(count).trimmed(); };
@@ -346,6 +369,7 @@ void TestSimServer::controlAnswersOfWrongLines_data()
         {"custom", "1", "1"},
         {"bitmap", "00", bytes(22)},
         {"travel", "0 0 0", "0 0 0"},
+        {"maxtravel", "40", "40"},
         {"serial", "blank", "blank"},
         {"mute", "on", "on"},
         {"drop", "14 on", "14 on"},

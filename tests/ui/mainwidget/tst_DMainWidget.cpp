@@ -226,8 +226,14 @@ void tst_DMainWidget::themeSwitchReachesEveryPage()
     QVERIFY(
         window.findChild<DCustomKeysPage *>()->findChild<QFrame *>("frame_Bg01")->styleSheet().contains(pageColour));
     QVERIFY(window.findChild<DLightsConfigPage *>()->styleSheet().contains(pageColour));
-    QVERIFY(window.findChild<DPerformancePage *>()->styleSheet().contains(pageColour));
-    QVERIFY(window.findChild<DTriggerSettingPage *>()->styleSheet().contains(pageColour));
+    QVERIFY(window.findChild<DPerformancePage *>()
+                ->findChild<QPushButton *>("pushButton_SubmitSleepTime")
+                ->styleSheet()
+                .contains(pageColour));
+    QVERIFY(window.findChild<DTriggerSettingPage *>()
+                ->findChild<QPushButton *>("pushButton_TriggerApply")
+                ->styleSheet()
+                .contains(pageColour));
     QVERIFY(window.findChild<QFrame *>("frame_Right")->styleSheet().contains(pageColour));
     // The device list's scroll bar follows from the event loop.
     QTRY_VERIFY(window.findChild<QWidget *>("widget_4")->styleSheet().contains(light.AllScrollBarColorDef));

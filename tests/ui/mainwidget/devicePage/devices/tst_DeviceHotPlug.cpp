@@ -393,7 +393,7 @@ void tst_DeviceHotPlug::languageSwitchRetranslatesTabsOfCurrentKeyboard()
     QCoreApplication::removeTranslator(&translator);
     QCOMPARE(page->findChild<QLabel *>("label")->text(), QString("[Device List]"));
     QCOMPARE(page->findChild<QPushButton *>("pushButton_Download")->text(), QString("[Download]"));
-    QCOMPARE(page->findChild<QPushButton *>("pushButton_Restore")->text(), QString("[Restore]"));
+    QCOMPARE(page->findChild<QPushButton *>("pushButton_keyboardProperties")->text(), QString("[Keyboard properties]"));
 }
 
 QTEST_MAIN(tst_DeviceHotPlug)
