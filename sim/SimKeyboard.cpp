@@ -33,6 +33,7 @@ void SimKeyboard::resetMemory()
     }
     m_memory.sideLight = sideLight;
     m_memory.customLightSlot = 0;
+    m_memory.customLightSlots = {};
     m_memory.sensitivity = m_model.isMagnetic ? 5 : 0;
     m_memory.antiShake = m_model.isMagnetic ? 3 : 0;
     m_memory.reportRate = m_model.isMagnetic ? 1 : 0;
@@ -49,7 +50,7 @@ SimReplies SimKeyboard::receive(const SimReport &report)
     if (m_log.size() >= maxLogEntries)
         m_log.erase(m_log.begin(), m_log.begin() + maxLogEntries / 2);
     const auto elapsed = std::chrono::steady_clock::now() - m_pluggedAt;
-    m_log.push_back({std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count(), report});
+    m_log.push_back({std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count(), report, {}});
 
     SimReplies replies;
     if (m_left || m_droppedCommands.count(report[1]))
@@ -58,6 +59,12 @@ SimReplies SimKeyboard::receive(const SimReport &report)
     if (m_muted)
         replies.clear();
     return replies;
+}
+
+void SimKeyboard::noteReceived(const std::string &note)
+{
+    if (!m_log.empty())
+        m_log.back().note = note;
 }
 
 void SimKeyboard::noteInjected(const SimReport &report)
@@ -122,6 +129,13 @@ std::string SimKeyboard::dumpJson() const
         json.endObject();
     }
     json.field("customLightSlot", m_memory.customLightSlot);
+    json.key("customLightSlots");
+    json.beginObject();
+    for (size_t slot = 0; slot < m_memory.customLightSlots.size(); ++slot) {
+        const SimCustomLightSlot &colours = m_memory.customLightSlots[slot];
+        json.field(std::to_string(slot), simBytesHex(colours.data(), colours.size()));
+    }
+    json.endObject();
     json.field("sensitivity", m_memory.sensitivity);
     json.field("antiShake", m_memory.antiShake);
     json.field("reportRate", m_memory.reportRate);
@@ -141,6 +155,8 @@ std::string SimKeyboard::dumpJson() const
         json.beginObject();
         json.field("ms", entry.milliseconds);
         json.field("report", simReportHex(entry.report));
+        if (!entry.note.empty())
+            json.field("note", entry.note);
         json.endObject();
     }
     json.endArray();
