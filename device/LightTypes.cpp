@@ -11,8 +11,8 @@ constexpr unsigned bit(int direction)
     return 1u << direction;
 }
 
-constexpr unsigned kLinearAndRadial = bit(LIGHT_DIR_RIGHT) | bit(LIGHT_DIR_LEFT) | bit(LIGHT_DIR_UP) |
-                                      bit(LIGHT_DIR_DOWN) | bit(LIGHT_DIR_DISPERSION) | bit(LIGHT_DIR_GATHER);
+constexpr unsigned kLinearAndRadial = bit(LIGHT_DIR_RIGHT) | bit(LIGHT_DIR_LEFT) | bit(LIGHT_DIR_UP)
+                                      | bit(LIGHT_DIR_DOWN) | bit(LIGHT_DIR_DISPERSION) | bit(LIGHT_DIR_GATHER);
 constexpr unsigned kTurning = bit(LIGHT_DIR_CW) | bit(LIGHT_DIR_UNCW);
 constexpr unsigned kRadial = bit(LIGHT_DIR_DISPERSION) | bit(LIGHT_DIR_GATHER);
 constexpr unsigned kVertical = bit(LIGHT_DIR_UP) | bit(LIGHT_DIR_DOWN);

@@ -79,7 +79,10 @@ struct LightModeOffer
     unsigned directions = 0; // bit n: LightDirection n
     bool fullAndSecondColor = true;
 
-    bool offersDirection(int direction) const { return direction >= 0 && direction < 8 && (directions >> direction) & 1; }
+    bool offersDirection(int direction) const
+    {
+        return direction >= 0 && direction < 8 && (directions >> direction) & 1;
+    }
 };
 
 namespace LightTypes {

@@ -38,10 +38,11 @@ void tst_LightTypes::keyboardButtonsFollowTheFormNotTheCodes_data()
     QTest::addColumn<int>("code");
     QTest::addColumn<QString>("name");
     const QList<QPair<int, const char *>> rows = {
-        {0, "Static"},     {3, "Neon"},       {1, "Breath"},     {2, "Wave"},     {9, "Twinkle"},
-        {5, "Snake"},      {4, "Radar"},      {14, "Auto Ripple"}, {15, "Striation"}, {7, "Aurora"},
-        {8, "Ripple"},     {6, "Reactive"},   {11, "Cross"},     {-1, "DPI"},     {16, "Fireworks"},
-        {12, "Speed Respond"}, {100, "Musical Rhythm"}, {10, "Custom"}};
+        {0, "Static"},           {3, "Neon"},   {1, "Breath"},     {2, "Wave"},
+        {9, "Twinkle"},          {5, "Snake"},  {4, "Radar"},      {14, "Auto Ripple"},
+        {15, "Striation"},       {7, "Aurora"}, {8, "Ripple"},     {6, "Reactive"},
+        {11, "Cross"},           {-1, "DPI"},   {16, "Fireworks"}, {12, "Speed Respond"},
+        {100, "Musical Rhythm"}, {10, "Custom"}};
     for (int id = 0; id < rows.size(); ++id)
         QTest::addRow("id %d", id) << id << rows.at(id).first << QString(rows.at(id).second);
 }
@@ -96,9 +97,9 @@ void tst_LightTypes::defaultKeyboardRecord_data()
 {
     QTest::addColumn<int>("mode");
     QTest::addColumn<int>("direction");
-    const QList<QPair<int, int>> rows = {{0, 0},  {1, 0},  {2, 0},  {3, 0},  {4, 6},  {5, 6},   {6, 0},
-                                         {7, 4},  {8, 4},  {9, 0},  {10, 0}, {11, 0}, {12, 2},  {13, 0},
-                                         {14, 4}, {15, 6}, {16, 4}, {100, 2}};
+    const QList<QPair<int, int>> rows = {{0, 0},  {1, 0},  {2, 0},  {3, 0},  {4, 6},  {5, 6},
+                                         {6, 0},  {7, 4},  {8, 4},  {9, 0},  {10, 0}, {11, 0},
+                                         {12, 2}, {13, 0}, {14, 4}, {15, 6}, {16, 4}, {100, 2}};
     for (const auto &row : rows)
         QTest::addRow("mode %d", row.first) << row.first << row.second;
 }

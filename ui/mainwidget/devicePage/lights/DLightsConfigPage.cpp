@@ -77,8 +77,7 @@ void DLightsConfigPage::setupSliders()
         slider->setTickColor(opaqueThemeColor(theme.DeviceSliderHorizontalVerticalColor));
         return slider;
     };
-    m_brightnessSlider =
-        make(m_ui->frame_SliderBrightness, &DLightsConfigPage::onBackCurrentPositionNum_Brightness, 2);
+    m_brightnessSlider = make(m_ui->frame_SliderBrightness, &DLightsConfigPage::onBackCurrentPositionNum_Brightness, 2);
     m_speedSlider = make(m_ui->frame_SliderSpeed, &DLightsConfigPage::onBackCurrentPositionNum_Speed, 3);
 }
 
@@ -101,12 +100,9 @@ void DLightsConfigPage::setupButtonGroups()
     m_colorGroup->addButton(m_ui->pushButton_TopColor, 0);
     m_colorGroup->addButton(m_ui->pushButton_BottomColor, 1);
 
-    connect(m_keyboardModeGroup, &QButtonGroup::idClicked, this,
-            &DLightsConfigPage::onCurIndexChanged_KB_LightMode);
-    connect(m_sideModeGroup, &QButtonGroup::idClicked, this,
-            &DLightsConfigPage::onCurIndexChanged_Side_LightMode);
-    connect(m_directionGroup, &QButtonGroup::idClicked, this,
-            &DLightsConfigPage::onCurIndexChanged_LedDirection);
+    connect(m_keyboardModeGroup, &QButtonGroup::idClicked, this, &DLightsConfigPage::onCurIndexChanged_KB_LightMode);
+    connect(m_sideModeGroup, &QButtonGroup::idClicked, this, &DLightsConfigPage::onCurIndexChanged_Side_LightMode);
+    connect(m_directionGroup, &QButtonGroup::idClicked, this, &DLightsConfigPage::onCurIndexChanged_LedDirection);
 
     m_ui->toolButton_Static->setChecked(true);
     m_ui->toolButton_SideStatic->setChecked(true);
@@ -293,9 +289,10 @@ bool DLightsConfigPage::eventFilter(QObject *watched, QEvent *event)
 
 void DLightsConfigPage::showModeTip(int id)
 {
-    QAbstractButton *button = id == kToggleTipId ? m_ui->toolButton_LightSelectTypeChanged
-                                                 : (id >= LightTypes::firstSideButtonId ? m_sideModeGroup->button(id)
-                                                                                        : m_keyboardModeGroup->button(id));
+    QAbstractButton *button =
+        id == kToggleTipId
+            ? m_ui->toolButton_LightSelectTypeChanged
+            : (id >= LightTypes::firstSideButtonId ? m_sideModeGroup->button(id) : m_keyboardModeGroup->button(id));
     if (!button)
         return;
     const char *name = QT_TRANSLATE_NOOP("QObject", "Keyboard/Ambient");
@@ -303,7 +300,7 @@ void DLightsConfigPage::showModeTip(int id)
         name = id >= LightTypes::firstSideButtonId
                    ? LightTypes::sideModeName(LightTypes::sideModeOfButton(id))
                    : LightTypes::keyboardModeName(id == LightTypes::dpiButtonId ? KB_LIGHT_DPI
-                                                                               : LightTypes::keyboardModeOfButton(id));
+                                                                                : LightTypes::keyboardModeOfButton(id));
     }
     if (!m_modeTip) {
         m_modeTip = new ArrowWidget(ArrowWidget::ArrowBottom, this);

@@ -129,8 +129,8 @@ void DLightsConfigPage::showModeName(int area)
 {
     const bool keyboard = area == LIGHT_AREA_KEYBOARD;
     QButtonGroup *group = keyboard ? m_keyboardModeGroup : m_sideModeGroup;
-    checkOnly(group, keyboard ? LightTypes::keyboardButtonOfMode(m_keyboardMode)
-                              : LightTypes::sideButtonOfMode(m_sideMode));
+    checkOnly(group,
+              keyboard ? LightTypes::keyboardButtonOfMode(m_keyboardMode) : LightTypes::sideButtonOfMode(m_sideMode));
     const char *name = keyboard ? LightTypes::keyboardModeName(m_keyboardMode) : LightTypes::sideModeName(m_sideMode);
     m_ui->label_LightMode->setText(name ? QObject::tr(name) : QString());
 }

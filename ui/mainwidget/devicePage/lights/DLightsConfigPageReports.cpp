@@ -42,8 +42,7 @@ void DLightsConfigPage::sendSideLightConfig(colorInfoData info)
 
 void DLightsConfigPage::sendCustomLightPacket(int slot, int, int packet, const QVector<int> &values)
 {
-    queueReport(LightReports::customLightPacket(slot, packet, values),
-                "USB serial port [Write custom-Led] Failed ...");
+    queueReport(LightReports::customLightPacket(slot, packet, values), "USB serial port [Write custom-Led] Failed ...");
 }
 
 void DLightsConfigPage::sendCustomLightFrames(int slot)
