@@ -13,6 +13,7 @@ SimHandlerTable SimHandlerTable::standard()
     table.setHandler(CMD_FULL_KEY, SimStandardHandlers::multimediaAnswer);
     table.setHandler(CMD_KEYBOARD_LIGHT, SimStandardHandlers::keyboardLightInquiry);
     table.setHandler(CMD_SIDE_LIGHT, SimStandardHandlers::sideLightInquiry);
+    table.setHandler(CMD_CUSTOM_LIGHT, SimStandardHandlers::customLightFrame);
     table.setHandler(CMD_LIGHT_MODES, SimStandardHandlers::lightModeInquiry);
     table.setHandler(CMD_KEYBOARD_LIGHT_MODES, SimStandardHandlers::enterBootloader);
     table.setHandler(CMD_LAYOUT_CHECK, SimStandardHandlers::layoutCheck);

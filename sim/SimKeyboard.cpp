@@ -35,6 +35,7 @@ void SimKeyboard::resetMemory()
     }
     m_memory.sideLight = sideLight;
     m_memory.customLightSlot = 0;
+    m_memory.customLightSlots = {};
     m_memory.antiShake = m_model.isMagnetic ? 3 : 0;
     m_memory.reportRate = m_model.isMagnetic ? 1 : 0;
     m_memory.lightSleepSeconds = 300;
@@ -50,7 +51,7 @@ SimReplies SimKeyboard::receive(const SimReport &report)
     if (m_log.size() >= maxLogEntries)
         m_log.erase(m_log.begin(), m_log.begin() + maxLogEntries / 2);
     const auto elapsed = std::chrono::steady_clock::now() - m_pluggedAt;
-    m_log.push_back({std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count(), report});
+    m_log.push_back({std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count(), report, {}});
 
     SimReplies replies;
     if (m_left || m_droppedCommands.count(report[1]))
@@ -59,6 +60,12 @@ SimReplies SimKeyboard::receive(const SimReport &report)
     if (m_muted)
         replies.clear();
     return replies;
+}
+
+void SimKeyboard::noteReceived(const std::string &note)
+{
+    if (!m_log.empty())
+        m_log.back().note = note;
 }
 
 void SimKeyboard::noteInjected(const SimReport &report)
@@ -128,6 +135,13 @@ std::string SimKeyboard::dumpJson() const
         json.endObject();
     }
     json.field("customLightSlot", m_memory.customLightSlot);
+    json.key("customLightSlots");
+    json.beginObject();
+    for (size_t slot = 0; slot < m_memory.customLightSlots.size(); ++slot) {
+        const SimCustomLightSlot &colours = m_memory.customLightSlots[slot];
+        json.field(std::to_string(slot), simBytesHex(colours.data(), colours.size()));
+    }
+    json.endObject();
     json.field("sensitivity", m_memory.sensitivity);
     json.field("antiShake", m_memory.antiShake);
     json.field("reportRate", m_memory.reportRate);
@@ -147,6 +161,8 @@ std::string SimKeyboard::dumpJson() const
         json.beginObject();
         json.field("ms", entry.milliseconds);
         json.field("report", simReportHex(entry.report));
+        if (!entry.note.empty())
+            json.field("note", entry.note);
         json.endObject();
     }
     json.endArray();

@@ -17,6 +17,7 @@ struct SimLogEntry
 {
     int64_t milliseconds; // since the keyboard was plugged
     SimReport report;
+    std::string note; // set by a handler, such as a setting the model cannot show
 };
 
 class SimJson;
@@ -64,6 +65,8 @@ public:
     int handshakes() const { return m_handshakes; }
 
     const std::vector<SimLogEntry> &receivedLog() const { return m_log; }
+    // Notes something about the report being handled in its log entry.
+    void noteReceived(const std::string &note);
     void clearLog() { m_log.clear(); }
     std::string dumpJson() const;
 

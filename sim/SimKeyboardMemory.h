@@ -4,6 +4,7 @@
 #include "sim/SimMagneticMemory.h"
 #include "sim/SimOnboardMemory.h"
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -20,6 +21,9 @@ struct SimLightRecord
     uint8_t extra = 0;
 };
 
+// The colours of one custom-light slot: red, green, blue of the 6 x 22 key matrix, row by row.
+using SimCustomLightSlot = std::array<uint8_t, 6 * 22 * 3>;
+
 // The simulated keyboard's on-board memory.
 struct SimKeyboardMemory
 {
@@ -27,6 +31,7 @@ struct SimKeyboardMemory
     SimLightRecord keyboardLight;
     SimLightRecord sideLight;
     uint8_t customLightSlot = 0;
+    std::array<SimCustomLightSlot, 2> customLightSlots{};
     uint8_t sensitivity = 0;
     uint8_t antiShake = 0;
     uint8_t reportRate = 0;

@@ -11,6 +11,10 @@ namespace {
 
 constexpr uint8_t kModeListMarker = 0xA5;
 constexpr size_t kSerialLength = 32;
+constexpr uint8_t kKeyboardLightSetting = 0x0E;
+constexpr uint8_t kSideLightSetting = 0x0D;
+constexpr size_t kCustomLightPackets = 8;
+constexpr size_t kCustomLightPacketBytes = 18 * 3;
 
 void putBigEndian16(SimReport &report, size_t offset, uint16_t value)
 {
@@ -37,6 +41,28 @@ void inquireOrSet(uint8_t &value, const SimReport &report, SimReplies &replies)
     if (report[7] == 1)
         value = report[8];
     replies.push_back(magneticReply(report[6], value));
+}
+
+SimLightRecord lightRecordOf(const SimReport &report)
+{
+    SimLightRecord record;
+    record.mode = report[6];
+    record.brightness = report[7];
+    record.speed = report[8];
+    std::copy_n(report.begin() + 9, 3, std::begin(record.color));
+    std::copy_n(report.begin() + 12, 3, std::begin(record.bgColor));
+    record.direction = report[15];
+    record.fullColor = report[16];
+    record.extra = report[17];
+    return record;
+}
+
+void storeLightSetting(SimKeyboard &keyboard, const SimReport &report, SimLightRecord &record,
+                       const std::vector<uint8_t> &reportedModes)
+{
+    record = lightRecordOf(report);
+    if (std::find(reportedModes.begin(), reportedModes.end(), record.mode) == reportedModes.end())
+        keyboard.noteReceived("mode not reported");
 }
 
 } // namespace
@@ -90,16 +116,38 @@ void multimediaAnswer(SimKeyboard &keyboard, const SimReport &, SimReplies &)
     keyboard.countMultimediaAnswer();
 }
 
+// Byte 2 = 1 asks for the record; a setting (marked in byte 5) is stored and not answered, as an
+// answer would come back as a change made on the keyboard.
 void keyboardLightInquiry(SimKeyboard &keyboard, const SimReport &report, SimReplies &replies)
 {
     if (report[2] == 1)
         replies.push_back(lightRecordReport(CMD_SIDE_LIGHT, keyboard.memory().keyboardLight));
+    else if (report[5] == kKeyboardLightSetting)
+        storeLightSetting(keyboard, report, keyboard.memory().keyboardLight, keyboard.model().keyboardLightModes);
 }
 
 void sideLightInquiry(SimKeyboard &keyboard, const SimReport &report, SimReplies &replies)
 {
     if (report[2] == 1)
         replies.push_back(lightRecordReport(CMD_CUSTOM_LIGHT, keyboard.memory().sideLight));
+    else if (report[5] == kSideLightSetting)
+        storeLightSetting(keyboard, report, keyboard.memory().sideLight, keyboard.model().sideLightModes);
+}
+
+void customLightFrame(SimKeyboard &keyboard, const SimReport &report, SimReplies &)
+{
+    const uint8_t slot = report[2];
+    const size_t packet = report[4];
+    const size_t count = report[5];
+    auto &slots = keyboard.memory().customLightSlots;
+    if (slot >= slots.size() || packet >= kCustomLightPackets || count > report.size() - 6) {
+        keyboard.noteReceived("custom-light frame refused");
+        return;
+    }
+    SimCustomLightSlot &colours = slots[slot];
+    const size_t start = packet * kCustomLightPacketBytes;
+    const size_t length = std::min(count, colours.size() - start);
+    std::copy_n(report.begin() + 6, length, colours.begin() + static_cast<long>(start));
 }
 
 void lightModeInquiry(SimKeyboard &keyboard, const SimReport &, SimReplies &replies)

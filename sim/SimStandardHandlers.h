@@ -15,6 +15,7 @@ void keyAnswer(SimKeyboard &keyboard, const SimReport &report, SimReplies &repli
 void multimediaAnswer(SimKeyboard &keyboard, const SimReport &report, SimReplies &replies);
 void keyboardLightInquiry(SimKeyboard &keyboard, const SimReport &report, SimReplies &replies);
 void sideLightInquiry(SimKeyboard &keyboard, const SimReport &report, SimReplies &replies);
+void customLightFrame(SimKeyboard &keyboard, const SimReport &report, SimReplies &replies);
 void lightModeInquiry(SimKeyboard &keyboard, const SimReport &report, SimReplies &replies);
 void sideLightModeInquiry(SimKeyboard &keyboard, const SimReport &report, SimReplies &replies);
 void enterBootloader(SimKeyboard &keyboard, const SimReport &report, SimReplies &replies);

@@ -110,6 +110,73 @@
     </message>
 </context>
 <context>
+    <name>DLightsConfigPage</name>
+    <message>
+        <source>DLightsConfigPage</source>
+        <translation>DLightsConfigPage</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Type:</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>Brightness:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Speed:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>Direction:</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Light mode</source>
+        <translation>Light mode</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Full color</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>Top color</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>Bottom color</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>G</source>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>255</source>
+        <translation>255</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>Custom light</translation>
+    </message>
+</context>
+<context>
     <name>DLoginWidget</name>
     <message>
         <source>Form</source>
@@ -812,6 +879,114 @@
     <message>
         <source>Sleep time has been set</source>
         <translation>Sleep time has been set</translation>
+    </message>
+    <message>
+        <source>Neon</source>
+        <translation>Neon</translation>
+    </message>
+    <message>
+        <source>Breath</source>
+        <translation>Breath</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>Wave</translation>
+    </message>
+    <message>
+        <source>Twinkle</source>
+        <translation>Twinkle</translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation>Snake</translation>
+    </message>
+    <message>
+        <source>Radar</source>
+        <translation>Radar</translation>
+    </message>
+    <message>
+        <source>Auto Ripple</source>
+        <translation>Auto Ripple</translation>
+    </message>
+    <message>
+        <source>Striation</source>
+        <translation>Striation</translation>
+    </message>
+    <message>
+        <source>Aurora</source>
+        <translation>Aurora</translation>
+    </message>
+    <message>
+        <source>Ripple</source>
+        <translation>Ripple</translation>
+    </message>
+    <message>
+        <source>Reactive</source>
+        <translation>Reactive</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Cross</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Fireworks</source>
+        <translation>Fireworks</translation>
+    </message>
+    <message>
+        <source>Speed Respond</source>
+        <translation>Speed Respond</translation>
+    </message>
+    <message>
+        <source>Musical Rhythm</source>
+        <translation>Musical Rhythm</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Custom</translation>
+    </message>
+    <message>
+        <source>Collision</source>
+        <translation>Collision</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>Brightness:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Speed:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>Direction:</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Full color</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>Top color</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>Bottom color</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>Custom light</translation>
+    </message>
+    <message>
+        <source>Keyboard/Ambient</source>
+        <translation>Keyboard/Ambient</translation>
     </message>
 </context>
 <context>

@@ -110,6 +110,73 @@
     </message>
 </context>
 <context>
+    <name>DLightsConfigPage</name>
+    <message>
+        <source>DLightsConfigPage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Light mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>G</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>255</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DLoginWidget</name>
     <message>
         <source>Form</source>
@@ -811,6 +878,114 @@
     </message>
     <message>
         <source>Sleep time has been set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Neon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Breath</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Twinkle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Radar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto Ripple</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Striation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aurora</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ripple</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reactive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fireworks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speed Respond</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Musical Rhythm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Collision</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keyboard/Ambient</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -110,6 +110,73 @@
     </message>
 </context>
 <context>
+    <name>DLightsConfigPage</name>
+    <message>
+        <source>DLightsConfigPage</source>
+        <translation>DLightsConfigPage</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>类型：</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>亮度：</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>速度：</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>方向：</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Light mode</source>
+        <translation>灯光模式</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>全彩</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>上层颜色</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>底层颜色</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>G</source>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>255</source>
+        <translation>255</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>自定义灯光</translation>
+    </message>
+</context>
+<context>
     <name>DLoginWidget</name>
     <message>
         <source>Form</source>
@@ -812,6 +879,114 @@
     <message>
         <source>Sleep time has been set</source>
         <translation>休眠时间已设置</translation>
+    </message>
+    <message>
+        <source>Neon</source>
+        <translation>霓虹</translation>
+    </message>
+    <message>
+        <source>Breath</source>
+        <translation>呼吸</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>波浪</translation>
+    </message>
+    <message>
+        <source>Twinkle</source>
+        <translation>闪烁</translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation>蛇形</translation>
+    </message>
+    <message>
+        <source>Radar</source>
+        <translation>雷达</translation>
+    </message>
+    <message>
+        <source>Auto Ripple</source>
+        <translation>自动涟漪</translation>
+    </message>
+    <message>
+        <source>Striation</source>
+        <translation>条纹</translation>
+    </message>
+    <message>
+        <source>Aurora</source>
+        <translation>极光</translation>
+    </message>
+    <message>
+        <source>Ripple</source>
+        <translation>涟漪</translation>
+    </message>
+    <message>
+        <source>Reactive</source>
+        <translation>触发</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>十字</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Fireworks</source>
+        <translation>烟花</translation>
+    </message>
+    <message>
+        <source>Speed Respond</source>
+        <translation>速度响应</translation>
+    </message>
+    <message>
+        <source>Musical Rhythm</source>
+        <translation>音乐律动</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>自定义</translation>
+    </message>
+    <message>
+        <source>Collision</source>
+        <translation>碰撞</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>亮度：</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>速度：</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>方向：</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>全彩</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>上层颜色</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>底层颜色</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>自定义灯光</translation>
+    </message>
+    <message>
+        <source>Keyboard/Ambient</source>
+        <translation>键盘/氛围灯</translation>
     </message>
 </context>
 <context>

@@ -6,8 +6,10 @@ constexpr uint16_t kVendorId = 0x1209;
 
 std::vector<ModelInfo> buildCatalog()
 {
-    const std::vector<uint8_t> fullModes = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18};
-    const std::vector<uint8_t> sideModes = {1, 2, 3, 4, 5};
+    // Light-mode codes: every keyboard mode but DPI, and one model without the animated ones.
+    const std::vector<uint8_t> fullModes = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 14, 15, 16, 100};
+    const std::vector<uint8_t> plainModes = {0, 1, 2, 3, 9, 10, 100};
+    const std::vector<uint8_t> sideModes = {0, 1, 2, 3, 4, 5};
 
     std::vector<ModelInfo> models;
     models.push_back({"Aster104",
@@ -64,7 +66,7 @@ std::vector<ModelInfo> buildCatalog()
                       false,
                       false,
                       {{kVendorId, 0x0003, 1, false}, {kVendorId, 0x0004, 1, true}},
-                      fullModes,
+                      plainModes,
                       4,
                       4,
                       {},

@@ -64,6 +64,10 @@ private slots:
     void onboardReportsOutOfRangeAreRejected_data();
     void onboardReportsOutOfRangeAreRejected();
     void macroAcknowledgementFaults();
+    void lightSettingsAreKeptWithoutAnswer();
+    void settingOfUnreportedModeIsFlagged_data();
+    void settingOfUnreportedModeIsFlagged();
+    void customLightFramesFillTheirSlot();
 };
 
 void TestSimKeyboard::inquiryGetsReplyInLayout_data()
@@ -73,21 +77,21 @@ void TestSimKeyboard::inquiryGetsReplyInLayout_data()
     QTest::addColumn<QByteArray>("reply");
 
     QByteArray modes;
-    for (int code = 1; code <= 18; ++code)
+    for (uint8_t code : ModelCatalog::findByName("Aster104")->keyboardLightModes)
         modes.append(char(code));
 
     QTest::newRow("serial number") << "Aster104" << frame({{1, 0x14}}) << frame({{0, 1}, {1, 0x15}, {5, 32}}, kSerial);
     QTest::newRow("keyboard light record")
         << "Aster104" << frame({{0, 1}, {1, 0x06}, {2, 1}})
-        << frame({{0, 1}, {1, 0x07}}, QByteArray::fromHex("010302ff00000000ff000100"));
+        << frame({{0, 1}, {1, 0x07}}, QByteArray::fromHex("000302ff00000000ff000100"));
     QTest::newRow("side light record") << "Aster104" << frame({{0, 1}, {1, 0x07}, {2, 1}})
-                                       << frame({{0, 1}, {1, 0x08}}, QByteArray::fromHex("01030200ff00"));
+                                       << frame({{0, 1}, {1, 0x08}}, QByteArray::fromHex("00030200ff00"));
     QTest::newRow("side light record without side light")
         << "Quartz68HE" << frame({{0, 1}, {1, 0x07}, {2, 1}}) << frame({{0, 1}, {1, 0x08}});
     QTest::newRow("keyboard light modes") << "Aster104" << frame({{0, 1}, {1, 0x09}})
                                           << frame({{0, 1}, {1, 0x0A}}, modes + QByteArray::fromHex("a50404"));
     QTest::newRow("side light modes") << "Aster104" << frame({{0, 1}, {1, 0x01}})
-                                      << frame({{0, 1}, {1, 0x02}}, QByteArray::fromHex("0102030405a50404"));
+                                      << frame({{0, 1}, {1, 0x02}}, QByteArray::fromHex("000102030405a50404"));
     QTest::newRow("side light modes without side light")
         << "Quartz68HE" << frame({{0, 1}, {1, 0x01}}) << frame({{0, 1}, {1, 0x02}}, QByteArray::fromHex("a5"));
     QTest::newRow("layout check") << "Aster104" << frame({{0, 1}, {1, 0x0D}})
@@ -314,6 +318,74 @@ void TestSimKeyboard::macroAcknowledgementFaults()
     QCOMPARE(ack.size(), size_t(1));
     QCOMPARE(keyboard.replyDelayMs(ack.front()), 250);
     QCOMPARE(keyboard.replyDelayMs(toReport(frame({{0, 1}, {1, 0x08}}))), 0);
+}
+
+void TestSimKeyboard::lightSettingsAreKeptWithoutAnswer()
+{
+    SimKeyboard keyboard = makeKeyboard("Aster104");
+    const QByteArray keyboardSetting = QByteArray::fromHex("0201020a0b0c0d0e0f0301070000000000");
+    QVERIFY(keyboard.receive(toReport(frame({{0, 1}, {1, 0x06}, {5, 0x0E}}, keyboardSetting))).empty());
+    QVERIFY(keyboard.receive(toReport(frame({{0, 1}, {1, 0x07}, {5, 0x0D}}, QByteArray::fromHex("0402")))).empty());
+    // The inquiries answer with what was set.
+    QCOMPARE(onlyReply(keyboard, frame({{0, 1}, {1, 0x06}, {2, 1}})).mid(6, 12), keyboardSetting.left(12));
+    QCOMPARE(onlyReply(keyboard, frame({{0, 1}, {1, 0x07}, {2, 1}})).mid(6, 2), QByteArray::fromHex("0402"));
+    for (const SimLogEntry &entry : keyboard.receivedLog())
+        QVERIFY(entry.note.empty());
+    // A report without the setting mark changes nothing.
+    keyboard.receive(toReport(frame({{0, 1}, {1, 0x06}, {6, 9}})));
+    QCOMPARE(int(keyboard.memory().keyboardLight.mode), 2);
+}
+
+void TestSimKeyboard::settingOfUnreportedModeIsFlagged_data()
+{
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<QByteArray>("setting");
+    QTest::addColumn<bool>("flagged");
+    QTest::newRow("reported keyboard mode") << "Breeze84W" << frame({{0, 1}, {1, 0x06}, {5, 0x0E}, {6, 9}}) << false;
+    QTest::newRow("Radar on a model without it")
+        << "Breeze84W" << frame({{0, 1}, {1, 0x06}, {5, 0x0E}, {6, 4}}) << true;
+    QTest::newRow("DPI") << "Aster104" << frame({{0, 1}, {1, 0x06}, {5, 0x0E}, {6, 13}}) << true;
+    QTest::newRow("Musical Rhythm") << "Aster104" << frame({{0, 1}, {1, 0x06}, {5, 0x0E}, {6, 0x64}}) << false;
+    QTest::newRow("side mode") << "Aster104" << frame({{0, 1}, {1, 0x07}, {5, 0x0D}, {6, 5}}) << false;
+    QTest::newRow("side light on a model without one")
+        << "Quartz68HE" << frame({{0, 1}, {1, 0x07}, {5, 0x0D}, {6, 0}}) << true;
+}
+
+void TestSimKeyboard::settingOfUnreportedModeIsFlagged()
+{
+    QFETCH(QString, model);
+    QFETCH(QByteArray, setting);
+    QFETCH(bool, flagged);
+    SimKeyboard keyboard = makeKeyboard(model.toLatin1().constData());
+    QVERIFY(keyboard.receive(toReport(setting)).empty());
+    QCOMPARE(keyboard.receivedLog().back().note == "mode not reported", flagged);
+    QCOMPARE(QByteArray::fromStdString(keyboard.dumpJson()).contains("\"note\":\"mode not reported\""), flagged);
+}
+
+void TestSimKeyboard::customLightFramesFillTheirSlot()
+{
+    SimKeyboard keyboard = makeKeyboard("Aster104");
+    for (int packet = 0; packet < 8; ++packet) {
+        const int count = packet < 7 ? 54 : 18;
+        QByteArray colours;
+        for (int i = 0; i < count; ++i)
+            colours.append(char(packet * 54 + i));
+        QVERIFY(
+            keyboard.receive(toReport(frame({{0, 1}, {1, 0x08}, {2, 1}, {4, packet}, {5, count}}, colours))).empty());
+    }
+    const SimCustomLightSlot &slot = keyboard.memory().customLightSlots[1];
+    for (size_t i = 0; i < slot.size(); ++i)
+        QCOMPARE(int(slot[i]), int(i % 256));
+    QVERIFY(keyboard.memory().customLightSlots[0] == SimCustomLightSlot{});
+
+    // Frames for a third slot or a ninth packet are refused and noted.
+    for (const QByteArray &bad :
+         {frame({{0, 1}, {1, 0x08}, {2, 2}, {5, 3}}, "abc"), frame({{0, 1}, {1, 0x08}, {4, 8}, {5, 3}}, "abc")}) {
+        keyboard.receive(toReport(bad));
+        QCOMPARE(keyboard.receivedLog().back().note, std::string("custom-light frame refused"));
+    }
+    QVERIFY(keyboard.memory().customLightSlots[0] == SimCustomLightSlot{});
+    QVERIFY(keyboard.dumpJson().find("\"customLightSlots\":{\"0\":\"00 00") != std::string::npos);
 }
 
 QTEST_GUILESS_MAIN(TestSimKeyboard)

@@ -117,6 +117,10 @@ void DDevicePage::loadCurrentProfile()
     m_lightsPage->setProfileIndex(m_profileIndex);
     m_lightsPage->setProfileXmlPath(m_profileXmlPath);
     m_lightsPage->setHidInterface(m_roster->currentHidInterface());
+    if (const DDeviceKeyboardLink *link = m_roster->currentLink())
+        m_lightsPage->setLightModeSupport(link->getKeyboardLightModeSupport(), link->getSideLightModeSupport());
+    else
+        m_lightsPage->setLightModeSupport(LightModeSupport(), LightModeSupport());
     m_performancePage->setProfileIndex(m_profileIndex);
     m_performancePage->setProfileXmlPath(m_profileXmlPath);
     if (m_lightEngine)
