@@ -36,6 +36,8 @@ public:
     // Returns the keyboard's id, or -1 with an error text. An empty serial number is made up at
     // random; "-" plugs a keyboard that has none.
     int plug(const std::string &modelName, const std::string &serial, bool receiver, std::string *error);
+    // "MODEL[:SERIAL][:receiver]" as --plug and the plug command take it; false for any other form.
+    static bool parsePlugSpec(const std::string &spec, std::string *modelName, std::string *serial, bool *receiver);
     bool unplug(int id);
     std::string socketPath(int id) const;
     std::string devicePath(int id) const;
