@@ -94,14 +94,14 @@ void tst_ProgramMainWindow::mainWindowShowsAndCloseButtonExits()
     program.setProcessEnvironment(environment);
     program.start(QCoreApplication::applicationDirPath() + "/" + programName, arguments);
     QVERIFY(program.waitForStarted(10000));
-    QTRY_VERIFY_WITH_TIMEOUT(logText().contains("Start Chang App Theme ... ThemeSelectIndex: 0"), 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(logText().contains("Start Chang App Theme ... ThemeSelectIndex: 0"), 60000);
 
     // The title bar: a band of the theme's title colour at least as wide as the minimum window.
     QImage shot;
     QRect titleBox;
     QTRY_VERIFY_WITH_TIMEOUT((shot = QGuiApplication::primaryScreen()->grabWindow(0).toImage(),
                               titleBox = colourBox(shot, title), titleBox.width() >= 1270),
-                             30000);
+                             60000);
     QVERIFY(shot.save(qEnvironmentVariable("VORLAN_TEST_TMP") + "/program.png"));
     const QString log = logText();
     const int first = log.indexOf("1.CreatTrayIcon  and  registerDevice");
@@ -110,7 +110,7 @@ void tst_ProgramMainWindow::mainWindowShowsAndCloseButtonExits()
 
     // The close button sits at the right end of the title bar, 16 pixels wide.
     click(QPoint(titleBox.right() - 5 - 8, titleBox.top() + titleBox.height() / 2));
-    QVERIFY(program.waitForFinished(30000));
+    QVERIFY(program.waitForFinished(60000));
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
     QCOMPARE(program.exitCode(), 0);
     QVERIFY(
