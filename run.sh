@@ -41,9 +41,10 @@ if [[ -z "$(env -u VORLAN_SIM_DIR "$build/bin/hidprobe" --list 2>/dev/null)" ]];
         fi
     fi
     export VORLAN_SIM_DIR
-    echo "No supported keyboard found: simulating a cable keyboard and a receiver keyboard in $VORLAN_SIM_DIR" >&2
-    # One keyboard on a cable and one behind its 2.4 GHz receiver.
+    echo "No supported keyboard found: simulating a cable keyboard, a magnetic keyboard and a receiver keyboard in $VORLAN_SIM_DIR" >&2
+    # One keyboard on a cable, one with magnetic switches and one behind its 2.4 GHz receiver.
     "$build/bin/kbdsim" --dir "$VORLAN_SIM_DIR" --plug Aster104:DEMO0000000000000000000000000001 \
+        --plug Quartz68HE:DEMO0000000000000000000000000002 \
         --plug Breeze84W:DEMO0000000000000000000000000003:receiver &
     sim_pid=$!
     for _ in $(seq 50); do
@@ -51,11 +52,17 @@ if [[ -z "$(env -u VORLAN_SIM_DIR "$build/bin/hidprobe" --list 2>/dev/null)" ]];
         sleep 0.1
     done
     # A keyboard behind a receiver reports its battery now and then; its first report tells the
-    # program that the receiver reaches it.
+    # program that the receiver reaches it. Every receiver keyboard the simulator lists reports,
+    # under the number it has now (a keyboard plugged again gets a new one).
     (
         while kill -0 "$sim_pid" 2>/dev/null; do
             sleep 3
-            "$build/bin/kbdsim" ctl --dir "$VORLAN_SIM_DIR" status 2 0 0 85 1 0 0 >/dev/null 2>&1 || true
+            listed=$("$build/bin/kbdsim" ctl --dir "$VORLAN_SIM_DIR" list 2>/dev/null || true)
+            for entry in $listed; do
+                [[ "$entry" == *:receiver ]] || continue
+                "$build/bin/kbdsim" ctl --dir "$VORLAN_SIM_DIR" status "${entry%%:*}" 0 0 85 1 0 0 \
+                    >/dev/null 2>&1 || true
+            done
         done
     ) &
     reporter_pid=$!

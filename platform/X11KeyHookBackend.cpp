@@ -67,7 +67,7 @@ bool X11KeyHookBackend::installKeyboardHook(HOOKPROC proc, bool swallowing)
         const int status =
             XGrabKeyboard(m_control, DefaultRootWindow(m_control), False, GrabModeAsync, GrabModeAsync, CurrentTime);
         if (status != GrabSuccess) {
-            qWarning().noquote() << "X11 hook: keyboard grab refused, status" << status;
+            qDebug().noquote() << "X11 hook: keyboard grab refused, status" << status;
             closeWhenUnused();
             return false;
         }
@@ -110,23 +110,23 @@ bool X11KeyHookBackend::openRecording()
         return true;
     }
     if (!onX11Desktop()) {
-        qWarning().noquote() << "X11 hook: not available on platform" << QGuiApplication::platformName();
+        qDebug().noquote() << "X11 hook: not available on platform" << QGuiApplication::platformName();
         return false;
     }
     m_control = XOpenDisplay(nullptr);
     if (m_control == nullptr) {
-        qWarning().noquote() << "X11 hook: cannot open the X display";
+        qDebug().noquote() << "X11 hook: cannot open the X display";
         return false;
     }
     int major = 0, minor = 0;
     if (!XRecordQueryVersion(m_control, &major, &minor)) {
-        qWarning().noquote() << "X11 hook: the X server has no RECORD extension";
+        qDebug().noquote() << "X11 hook: the X server has no RECORD extension";
         closeRecording();
         return false;
     }
     m_data = XOpenDisplay(DisplayString(m_control));
     if (m_data == nullptr) {
-        qWarning().noquote() << "X11 hook: cannot open the recording connection";
+        qDebug().noquote() << "X11 hook: cannot open the recording connection";
         closeRecording();
         return false;
     }
@@ -142,14 +142,14 @@ bool X11KeyHookBackend::openRecording()
     m_context = XRecordCreateContext(m_control, 0, &clients, 1, &range, 1);
     XFree(range);
     if (m_context == 0) {
-        qWarning().noquote() << "X11 hook: cannot create the RECORD context";
+        qDebug().noquote() << "X11 hook: cannot create the RECORD context";
         closeRecording();
         return false;
     }
     // The context must exist on the server before the data connection enables it.
     XSync(m_control, False);
     if (!XRecordEnableContextAsync(m_data, m_context, recordCallback, reinterpret_cast<XPointer>(this))) {
-        qWarning().noquote() << "X11 hook: cannot enable the RECORD context";
+        qDebug().noquote() << "X11 hook: cannot enable the RECORD context";
         closeRecording();
         return false;
     }

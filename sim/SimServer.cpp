@@ -412,6 +412,23 @@ int SimServer::plugLocked(const std::string &modelName, const std::string &seria
     return static_cast<int>(id);
 }
 
+bool SimServer::parsePlugSpec(const std::string &spec, std::string *modelName, std::string *serial, bool *receiver)
+{
+    std::vector<std::string> parts;
+    size_t start = 0;
+    for (size_t colon; (colon = spec.find(':', start)) != std::string::npos; start = colon + 1)
+        parts.push_back(spec.substr(start, colon - start));
+    parts.push_back(spec.substr(start));
+    *receiver = parts.size() > 1 && parts.back() == "receiver";
+    if (*receiver)
+        parts.pop_back();
+    if (parts.size() > 2 || parts[0].empty())
+        return false;
+    *modelName = parts[0];
+    *serial = parts.size() == 2 ? parts[1] : std::string();
+    return true;
+}
+
 bool SimServer::unplug(int id)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
@@ -539,7 +556,8 @@ struct SimServer::ControlCommand
 const std::vector<SimServer::ControlCommand> &SimServer::controlCommands()
 {
     static const std::vector<ControlCommand> commands = {
-        {"plug", false, ControlCommand::Words, 1, kAnyCount, "plug <model> [serial|-] [receiver] [<field>=<text>]...",
+        {"plug", false, ControlCommand::Words, 1, kAnyCount,
+         "plug <model> [serial|-] [receiver] [<field>=<text>]... | <model>[:serial][:receiver] [<field>=<text>]...",
          [](const ControlCall &call) -> std::string {
              std::vector<std::string> arguments;
              std::vector<std::pair<int, std::string>> firmware;
@@ -554,6 +572,15 @@ const std::vector<SimServer::ControlCommand> &SimServer::controlCommands()
                  if (!error.empty())
                      return error;
                  firmware.emplace_back(settingField, text);
+             }
+             if (arguments.size() == 1 && arguments[0].find(':') != std::string::npos) {
+                 std::string model, serial;
+                 bool receiver = false;
+                 if (!parsePlugSpec(arguments[0], &model, &serial, &receiver))
+                     return {};
+                 arguments = {model, serial.empty() ? randomSerial() : serial};
+                 if (receiver)
+                     arguments.push_back("receiver");
              }
              if (arguments.empty() || arguments.size() > 3 || (arguments.size() == 3 && arguments[2] != "receiver"))
                  return {};
@@ -596,8 +623,10 @@ const std::vector<SimServer::ControlCommand> &SimServer::controlCommands()
         {"list", false, ControlCommand::Words, 0, kAnyCount, "list",
          [](const ControlCall &call) -> std::string {
              std::string answer = "OK";
+             // id:model:socket, and ":receiver" for a keyboard behind a receiver.
              for (const auto &[id, slot] : call.server.m_slots)
-                 answer += " " + std::to_string(id) + ":" + slot.keyboard->model().name + ":" + slot.path;
+                 answer += " " + std::to_string(id) + ":" + slot.keyboard->model().name + ":" + slot.path
+                           + (slot.keyboard->ids().isDongle ? ":receiver" : "");
              return answer;
          }},
         {"inject", true, ControlCommand::HexBytes, 1, 64, "inject <id> <hex bytes>",

@@ -40,6 +40,8 @@ public:
     // The same, the keyboard carrying the given firmware texts from the start.
     int plug(const std::string &modelName, const std::string &serial, bool receiver, const FirmwareIdentity &firmware,
              std::string *error);
+    // "MODEL[:SERIAL][:receiver]" as --plug and the plug command take it; false for any other form.
+    static bool parsePlugSpec(const std::string &spec, std::string *modelName, std::string *serial, bool *receiver);
     bool unplug(int id);
     std::string socketPath(int id) const;
     std::string devicePath(int id) const;

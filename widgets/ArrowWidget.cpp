@@ -2,6 +2,7 @@
 
 #include "app/DDataManager.h"
 #include "widgets/ThemeColorText.h"
+#include "widgets/WindowShapeMask.h"
 
 #include <QEvent>
 #include <QGraphicsDropShadowEffect>
@@ -75,7 +76,9 @@ QPainterPath ArrowWidget::bodyPath(int arrowDirection, int width, int height, in
 
 bool ArrowWidget::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == this && event->type() == QEvent::WindowDeactivate) {
+    if (watched == this && (event->type() == QEvent::Show || event->type() == QEvent::Resize))
+        WindowShapeMask::apply(this, bodyPath(m_arrowDirection, width(), height(), m_arrowPosition));
+    if (watched == this && event->type() == QEvent::WindowDeactivate && m_hidesWhenDeactivated) {
         hide();
         emit sigArrowWidgetHide();
     }

@@ -19,6 +19,11 @@ public:
     void setCenterWidget(QWidget *content);
     void setBackgroundColor(int red, int green, int blue);
 
+    // True by default. An owner that holds the pointer for its open pop-up and closes it on a press
+    // outside turns it off, so that losing the keyboard focus (to a keyboard grab) keeps it open.
+    void setHidesWhenDeactivated(bool hides) { m_hidesWhenDeactivated = hides; }
+    bool hidesWhenDeactivated() const { return m_hidesWhenDeactivated; }
+
     // Set by the owner while it has the pop-up open.
     bool isPopupShown() const { return m_popupShown; }
     void setPopupShown(bool shown) { m_popupShown = shown; }
@@ -45,4 +50,5 @@ private:
     int m_arrowDirection;
     QColor m_backgroundColor;
     bool m_popupShown = false;
+    bool m_hidesWhenDeactivated = true;
 };

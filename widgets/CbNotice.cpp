@@ -1,10 +1,13 @@
 #include "widgets/CbNotice.h"
 
+#include "widgets/WindowShapeMask.h"
+
 #include <QFontMetrics>
 #include <QGraphicsOpacityEffect>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPropertyAnimation>
 #include <QScreen>
 
@@ -133,6 +136,16 @@ void CbNotice::mousePressEvent(QMouseEvent *event)
     // Beyond the left edge band the press falls through to the widget underneath.
     if (event->pos().x() > 5)
         QWidget::mousePressEvent(event);
+}
+
+void CbNotice::resizeEvent(QResizeEvent *event)
+{
+    // As a window of its own (no parent) its round corners need a desktop that composes windows.
+    QPainterPath outline;
+    const int radius = cornerRadius(m_boxHeight);
+    outline.addRoundedRect(QRectF(rect()), radius, radius);
+    WindowShapeMask::apply(this, outline);
+    QWidget::resizeEvent(event);
 }
 
 void CbNotice::paintEvent(QPaintEvent *)

@@ -42,6 +42,7 @@ private slots:
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void placeAndStart(const QPoint &centre, bool fixSize);

@@ -41,7 +41,7 @@ void DSoftKeyboardPage::loadKeyboardInfo(const QString &model)
 
     QFile file(path);
     if (path.isEmpty() || !file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        qWarning().noquote()
+        qDebug().noquote()
             << "------------------------ Softkeyboard loadKeyboardInfo => fp == NULL -------------------------";
         return;
     }

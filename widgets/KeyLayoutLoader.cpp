@@ -83,10 +83,10 @@ KeyLayout::Key parseKey(const cJSON *entry, int row, int column)
     if (isQuoteKey(key.item.code))
         key.caption = QStringLiteral("' \"");
     if (missing)
-        qWarning().noquote()
+        qDebug().noquote()
             << QStringLiteral("Key layout: row %1 entry %2 lacks members, gap values used").arg(row).arg(column);
     if (clampToPicture(key.item))
-        qWarning().noquote()
+        qDebug().noquote()
             << QStringLiteral("Key layout: row %1 entry %2 lies outside the picture, clamped").arg(row).arg(column);
     return key;
 }
@@ -104,10 +104,9 @@ KeyLayout::Led parseLed(const cJSON *entry, int index)
     led.item.sidePosition = intMember(entry, "SidePosition", 0, &missing);
     led.validStatus = intMember(entry, "validStatus", 0, &missing);
     if (missing)
-        qWarning().noquote()
-            << QStringLiteral("Key layout: side light entry %1 lacks members, defaults used").arg(index);
+        qDebug().noquote() << QStringLiteral("Key layout: side light entry %1 lacks members, defaults used").arg(index);
     if (clampToPicture(led.item))
-        qWarning().noquote()
+        qDebug().noquote()
             << QStringLiteral("Key layout: side light entry %1 lies outside the picture, clamped").arg(index);
     return led;
 }
@@ -128,7 +127,7 @@ QByteArray KeyLayoutLoader::readFile(const QString &model)
 {
     QFile file(resourcePath(model));
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        qWarning().noquote()
+        qDebug().noquote()
             << "------------------------ NormalKeyboard loadKeyboardInfo => fp == NULL -------------------------";
         return QByteArray();
     }
@@ -150,7 +149,7 @@ bool KeyLayoutLoader::parse(const QByteArray &text, KeyLayout &layout)
     layout = KeyLayout();
     JsonPtr root(cJSON_ParseWithLength(text.constData(), size_t(text.size())), &cJSON_Delete);
     if (!cJSON_IsObject(root.get())) {
-        qWarning().noquote() << "Key layout: the file is not a JSON object, nothing loaded";
+        qDebug().noquote() << "Key layout: the file is not a JSON object, nothing loaded";
         return false;
     }
 
@@ -169,7 +168,7 @@ bool KeyLayoutLoader::parse(const QByteArray &text, KeyLayout &layout)
         }
         layout.hidDeviceType = intMember(keyboard, "hidDeviceType", 1, &missing);
         if (missing)
-            qWarning().noquote() << "Key layout: \"Keyboard\" lacks members, defaults used";
+            qDebug().noquote() << "Key layout: \"Keyboard\" lacks members, defaults used";
     }
 
     if (firstRow == 0) {
@@ -186,11 +185,11 @@ bool KeyLayoutLoader::parse(const QByteArray &text, KeyLayout &layout)
         const cJSON *array = cJSON_GetObjectItemCaseSensitive(root.get(), rowName(row).toLatin1().constData());
         const int count = cJSON_IsArray(array) ? cJSON_GetArraySize(array) : 0;
         if (count != KeyLayout::Columns)
-            qWarning().noquote() << QStringLiteral("Key layout: row %1 holds %2 entries instead of %3, %4")
-                                        .arg(row)
-                                        .arg(count)
-                                        .arg(KeyLayout::Columns)
-                                        .arg(count > KeyLayout::Columns ? "truncated" : "padded with gaps");
+            qDebug().noquote() << QStringLiteral("Key layout: row %1 holds %2 entries instead of %3, %4")
+                                      .arg(row)
+                                      .arg(count)
+                                      .arg(KeyLayout::Columns)
+                                      .arg(count > KeyLayout::Columns ? "truncated" : "padded with gaps");
         int column = 0;
         const cJSON *entry = nullptr;
         if (count > 0) {

@@ -63,7 +63,7 @@ void SVColorArea::print2()
             : QImage();
     if (pixel.isNull()) {
         // Reporting a made-up colour would recolour the user's keys; report nothing instead.
-        qWarning().noquote()
+        qDebug().noquote()
             << QStringLiteral("SVColorArea: could not read the screen colour at %1,%2").arg(pos.x()).arg(pos.y());
         return;
     }

@@ -91,10 +91,10 @@ bool parse(const QByteArray &text, int layoutNumber, QVector<SoftKeyInfo> *keys)
                                   && readNumber(key, "Dec", &info.dec) && readNumber(key, "qtDec", &info.qtDec)
                                   && cJSON_IsString(character);
             if (!complete) {
-                qWarning().noquote() << QStringLiteral(
-                                            "Softkeyboard loadKeyboardInfo => %1 key %2 lacks a field, skipped")
-                                            .arg(QString::fromLatin1(rowName))
-                                            .arg(index);
+                qDebug().noquote() << QStringLiteral(
+                                          "Softkeyboard loadKeyboardInfo => %1 key %2 lacks a field, skipped")
+                                          .arg(QString::fromLatin1(rowName))
+                                          .arg(index);
                 ++index;
                 continue;
             }

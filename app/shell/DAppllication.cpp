@@ -83,9 +83,9 @@ bool DAppllication::notify(QObject *receiver, QEvent *event)
     return QApplication::notify(receiver, event);
 }
 
-bool DAppllication::startsInTray(bool isAutoStart, const QString &commandLine)
+bool DAppllication::startsInTray(bool isAutoStart, const QString &commandLine, bool hasTrayIcon)
 {
-    return isAutoStart && commandLine.contains("AutoUp", Qt::CaseSensitive);
+    return hasTrayIcon && isAutoStart && commandLine.contains("AutoUp", Qt::CaseSensitive);
 }
 
 void DAppllication::initFirstInstance()
@@ -176,7 +176,7 @@ void DAppllication::onLoginFinished(bool bok)
 
     const QSettings settings(DDataManager::instance()->getUserConfigDir() + userSettingsFile, QSettings::IniFormat);
     const bool isAutoStart = settings.value("AutoStart/isAutoStart", false).toBool();
-    if (startsInTray(isAutoStart, arguments().join(' ')))
+    if (startsInTray(isAutoStart, arguments().join(' '), m_mainWidget->hasTrayIcon()))
         m_mainWidget->hide();
 }
 

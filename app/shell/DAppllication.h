@@ -30,8 +30,8 @@ public:
 
     bool notify(QObject *receiver, QEvent *event) override;
 
-    // Whether the main window goes to the tray at once after it was created.
-    static bool startsInTray(bool isAutoStart, const QString &commandLine);
+    // Whether the main window goes to the tray at once after it was created; never without a tray.
+    static bool startsInTray(bool isAutoStart, const QString &commandLine, bool hasTrayIcon);
 
 public slots:
     void onLoginFinished(bool bok);

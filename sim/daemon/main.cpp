@@ -105,23 +105,16 @@ int main(int argc, char **argv)
         return 1;
     }
     for (const std::string &plug : plugs) {
-        // MODEL[:SERIAL][:receiver]
-        std::vector<std::string> parts;
-        size_t start = 0, colon;
-        while ((colon = plug.find(':', start)) != std::string::npos) {
-            parts.push_back(plug.substr(start, colon - start));
-            start = colon + 1;
-        }
-        parts.push_back(plug.substr(start));
-        const bool receiver = parts.back() == "receiver";
-        if (receiver)
-            parts.pop_back();
-        const int id = server.plug(parts[0], parts.size() > 1 ? parts[1] : std::string(), receiver, &error);
+        std::string model, serial;
+        bool receiver = false;
+        if (!SimServer::parsePlugSpec(plug, &model, &serial, &receiver))
+            return usage();
+        const int id = server.plug(model, serial, receiver, &error);
         if (id < 0) {
             std::fprintf(stderr, "kbdsim: %s\n", error.c_str());
             return 1;
         }
-        std::printf("kbdsim: %d %s %s\n", id, parts[0].c_str(), server.devicePath(id).c_str());
+        std::printf("kbdsim: %d %s %s\n", id, model.c_str(), server.devicePath(id).c_str());
     }
     std::printf("kbdsim: serving in %s\n", folder.c_str());
     std::fflush(stdout);

@@ -70,27 +70,31 @@ void tst_DAppllication::autoStartWithAutoUpKeepsWindowInTray()
     DMainWidget *window = mainWindow();
     QVERIFY(window);
     QVERIFY(window->windowFlags() & Qt::FramelessWindowHint);
-    QVERIFY(!window->isVisible());
+    // Hidden in the tray when there is one; with none (as offscreen) hiding would lose the window.
+    QCOMPARE(window->isVisible(), !window->hasTrayIcon());
 }
 
 void tst_DAppllication::startsInTray_data()
 {
     QTest::addColumn<bool>("isAutoStart");
     QTest::addColumn<QString>("commandLine");
+    QTest::addColumn<bool>("hasTrayIcon");
     QTest::addColumn<bool>("inTray");
-    QTest::newRow("auto start, AutoUp") << true << "/usr/bin/OsterlinConfig --AutoUp" << true;
-    QTest::newRow("auto start, no argument") << true << "/usr/bin/OsterlinConfig" << false;
-    QTest::newRow("auto start, lower case") << true << "/usr/bin/OsterlinConfig --autoup" << false;
-    QTest::newRow("no auto start, AutoUp") << false << "/usr/bin/OsterlinConfig --AutoUp" << false;
-    QTest::newRow("no auto start, no argument") << false << "/usr/bin/OsterlinConfig" << false;
+    QTest::newRow("auto start, AutoUp") << true << "/usr/bin/OsterlinConfig --AutoUp" << true << true;
+    QTest::newRow("auto start, no argument") << true << "/usr/bin/OsterlinConfig" << true << false;
+    QTest::newRow("auto start, lower case") << true << "/usr/bin/OsterlinConfig --autoup" << true << false;
+    QTest::newRow("no auto start, AutoUp") << false << "/usr/bin/OsterlinConfig --AutoUp" << true << false;
+    QTest::newRow("no auto start, no argument") << false << "/usr/bin/OsterlinConfig" << true << false;
+    QTest::newRow("auto start, AutoUp, no tray") << true << "/usr/bin/OsterlinConfig --AutoUp" << false << false;
 }
 
 void tst_DAppllication::startsInTray()
 {
     QFETCH(bool, isAutoStart);
     QFETCH(QString, commandLine);
+    QFETCH(bool, hasTrayIcon);
     QFETCH(bool, inTray);
-    QCOMPARE(DAppllication::startsInTray(isAutoStart, commandLine), inTray);
+    QCOMPARE(DAppllication::startsInTray(isAutoStart, commandLine, hasTrayIcon), inTray);
 }
 
 void tst_DAppllication::localConnectionRaisesHiddenMinimisedWindow()

@@ -112,6 +112,18 @@ void TestSimServer::plugAndUnplugShowInSdkList()
     QVERIFY(sdkLists(receiverPath));
     QCOMPARE(m_server->execute("unplug " + std::to_string(receiver)), std::string("OK"));
     QVERIFY(!sdkLists(receiverPath));
+
+    // The control line takes the --plug form too: the receiver variant with its serial number.
+    const std::string answer = m_server->execute("plug Breeze84W:SNCOLON000000000000000000000001:receiver");
+    QVERIFY2(answer.compare(0, 3, "OK ") == 0, answer.c_str());
+    const int colonForm = std::stoi(answer.substr(3));
+    QVERIFY(CVorlanHid_GetHidAndFirmwareInfoStu(m_server->devicePath(colonForm).c_str(), &hid, &firmware));
+    QCOMPARE(hid.isDongle, 1);
+    const std::string listed = m_server->execute("list");
+    QVERIFY2(listed.size() > 9 && listed.compare(listed.size() - 9, 9, ":receiver") == 0, listed.c_str());
+    QCOMPARE(m_server->execute("dump " + std::to_string(colonForm)).find("SNCOLON000000000000000000000001")
+                 != std::string::npos,
+             true);
 }
 
 void TestSimServer::inquiryChainOverSocket()
@@ -315,6 +327,9 @@ void TestSimServer::badControlLinesAreRefused_data()
     QTest::newRow("unknown model") << "plug NoSuchBoard";
     QTest::newRow("no receiver variant") << "plug Aster104 - receiver";
     QTest::newRow("serial too long") << "plug Aster104 0123456789abcdef0123456789abcdef0";
+    QTest::newRow("plug spec without model") << "plug :SERIAL";
+    QTest::newRow("plug spec, receiver misspelt") << "plug Breeze84W:SN:reciever";
+    QTest::newRow("plug spec, no receiver variant") << "plug Aster104::receiver";
     QTest::newRow("no such keyboard") << "dump 99";
     QTest::newRow("bad hex") << "inject 1 01 zz";
     QTest::newRow("too many bytes") << "key 1 0 0 0 0 0 0 0 0 0";
@@ -341,8 +356,8 @@ void TestSimServer::badControlLinesAreRefused()
 void TestSimServer::controlAnswersOfWrongLines_data()
 {
     const QString usage =
-        "ERR commands: plug <model> [serial|-] [receiver] [<field>=<text>]..., unplug <id>, list, inject <id> <hex "
-        "bytes>, "
+        "ERR commands: plug <model> [serial|-] [receiver] [<field>=<text>]... | <model>[:serial][:receiver] "
+        "[<field>=<text>]..., unplug <id>, list, inject <id> <hex bytes>, "
         "status <id> <keyLock> <charging> <battery> <connection> <receiverLink> <download> [mode], "
         "key <id> <hex bytes>, media <id> <hex bytes>, hostkey <id> <code> <pressed>, "
         "light <id> <area> <mode> <brightness> <speed> <r> <g> <b>, custom <id> <slot>, bitmap <id> <hex bytes>, "

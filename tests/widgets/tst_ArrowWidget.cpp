@@ -62,6 +62,19 @@ private slots:
         QVERIFY(popup.isPopupShown());
     }
 
+    void ownerHoldingThePointerKeepsItOpenWhenDeactivated()
+    {
+        ArrowWidget popup(ArrowWidget::ArrowBottom);
+        popup.setWidgetSize(250, 70);
+        popup.setHidesWhenDeactivated(false);
+        popup.show();
+        QSignalSpy hidden(&popup, &ArrowWidget::sigArrowWidgetHide);
+        QEvent deactivate(QEvent::WindowDeactivate);
+        QApplication::sendEvent(&popup, &deactivate);
+        QCOMPARE(hidden.count(), 0);
+        QVERIFY(popup.isVisible());
+    }
+
     void paintsTheThemeBackground()
     {
         DDataManager::instance()->loadTheme(1);

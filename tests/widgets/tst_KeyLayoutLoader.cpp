@@ -189,7 +189,7 @@ private slots:
         const QByteArray text =
             "{\"EveryKeyInfo_Row01\": " + rowOf(22, "{" + members + ", \"Character\": \"K\"}") + "}";
         KeyLayout layout;
-        QTest::ignoreMessage(QtWarningMsg,
+        QTest::ignoreMessage(QtDebugMsg,
                              QRegularExpression("Key layout: row 1 entry \\d+ lies outside the picture, clamped"));
         QVERIFY(KeyLayoutLoader::parse(text, layout));
         QCOMPARE(layout.keyAt(0, 0).item, expected);
@@ -224,7 +224,7 @@ private slots:
     void missingFileIsLogged()
     {
         QTest::ignoreMessage(
-            QtWarningMsg,
+            QtDebugMsg,
             "------------------------ NormalKeyboard loadKeyboardInfo => fp == NULL -------------------------");
         KeyLayout layout;
         QVERIFY(!KeyLayoutLoader::load(QStringLiteral("NoSuchModel"), layout));

@@ -248,11 +248,11 @@ private slots:
         keySelectFrame frame;
         QSignalSpy loaded(&frame, &keySelectFrame::sigKeyboardAlreadyLoad);
         if (!model.isEmpty()) {
-            QTest::ignoreMessage(QtWarningMsg, "------------------------ NormalKeyboard loadKeyboardInfo => fp == NULL "
-                                               "-------------------------");
+            QTest::ignoreMessage(QtDebugMsg, "------------------------ NormalKeyboard loadKeyboardInfo => fp == NULL "
+                                             "-------------------------");
             frame.loadKeyboardInfo(model);
         } else {
-            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("not a JSON object"));
+            QTest::ignoreMessage(QtDebugMsg, QRegularExpression("not a JSON object"));
             frame.parseKeyboardInfo(text.constData());
         }
         QCOMPARE(loaded.count(), 0);

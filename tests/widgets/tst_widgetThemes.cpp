@@ -45,6 +45,23 @@ private slots:
         QCOMPARE(opaqueThemeColor(QString()), QColor(0, 0, 0));
     }
 
+    void highlightTextReadsInEveryTheme_data()
+    {
+        QTest::addColumn<int>("theme");
+        for (int theme = 0; theme < 5; ++theme)
+            QTest::newRow(qPrintable(QString::number(theme))) << theme;
+    }
+    void highlightTextReadsInEveryTheme()
+    {
+        QFETCH(int, theme);
+        DDataManager::instance()->loadTheme(theme);
+        const QColor highlight = opaqueThemeColor(DDataManager::instance()->getThemeInfo().TextCheckedColor);
+        // The contrast that small text needs to be read comfortably.
+        QVERIFY2(contrastRatio(highlight, readableTextColor(highlight)) >= 4.5, qPrintable(highlight.name()));
+        QCOMPARE(contrastRatio(Qt::black, Qt::white), 21.0);
+        QCOMPARE(contrastRatio(highlight, highlight), 1.0);
+    }
+
     void rendersInTheme_data()
     {
         QTest::addColumn<int>("theme");

@@ -243,7 +243,8 @@ void DMainWidget::retranslateTrayActions()
 void DMainWidget::on_pushButton_Close_clicked()
 {
     const QSettings settings(m_settingsPath, QSettings::IniFormat);
-    if (settings.value("CloseToTray/isCloseToTray", false).toBool()) {
+    // Without a tray icon a hidden window could be neither reached nor quit: the button quits.
+    if (settings.value("CloseToTray/isCloseToTray", false).toBool() && hasTrayIcon()) {
         hide();
         return;
     }

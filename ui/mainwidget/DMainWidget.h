@@ -37,6 +37,8 @@ public:
 
     DDevicePage *devicePage() const { return m_devicePage; }
     bool isDeviceListShown() const { return m_isHidListShow; }
+    // False on desktops without a system tray: the window is then never hidden into one.
+    bool hasTrayIcon() const { return m_trayIcon != nullptr; }
 
 signals:
     void sigHidDeviceConnectChanging_Into(QString hidPath);

@@ -41,6 +41,7 @@
 #include <QStackedLayout>
 #include <QStackedWidget>
 #include <QStandardPaths>
+#include <QStyledItemDelegate>
 #include <QTimer>
 #include <QToolButton>
 #include <QUrl>
@@ -65,6 +66,8 @@ DDevicePage::DDevicePage(QWidget *parent)
     , m_ui(new Ui_DDevicePage)
 {
     m_ui->setupUi(this);
+    // The style sheet's row height and hover colours apply only through a styled delegate.
+    m_ui->comboBox_profileList->setItemDelegate(new QStyledItemDelegate(m_ui->comboBox_profileList));
 
     for (QWidget *testWidget :
          {static_cast<QWidget *>(m_ui->pushButton_Test), static_cast<QWidget *>(m_ui->pushButton_ChangModeTest),
@@ -86,6 +89,7 @@ DDevicePage::DDevicePage(QWidget *parent)
     connect(m_ui->label_Url, &QLabel::linkActivated, this, &DDevicePage::onLickActivited, Qt::DirectConnection);
 
     m_ui->label_ElectricityNum->setBatteryLevel(60);
+    m_ui->label_ElectricityNum->setVisible(false);
 
     m_pageToast = new CbNotice(this);
     m_pageToast->setPixelSize(14);
@@ -281,13 +285,16 @@ void DDevicePage::applyTheme()
         QString("QComboBox{background-color: rgb(%1); padding-left: 5px; border: 1px solid rgb(%2); color: rgb(%3);"
                 " font: 75 10pt \"%4\"; border-radius: 4px;}"
                 "QComboBox:hover{border: 1px solid rgb(%5);}"
-                "QComboBox QAbstractItemView{outline: 0px;}"
+                "QComboBox QAbstractItemView{outline: 0px; background-color: %6; color: rgb(%3);}"
                 "QComboBox QAbstractItemView::item{height: 40px; padding-left: 10px;}"
+                "QComboBox QAbstractItemView::item:hover,QComboBox QAbstractItemView::item:selected"
+                "{background-color: rgb(%5); color: %7;}"
                 "QComboBox::drop-down{width: 20px; background: transparent; border: none;}"
                 "QComboBox::down-arrow{image: url(:/images/publicIco/comboxDef.png); width: 10px; height: 10px;}"
                 "QComboBox::down-arrow:on{image: url(:/images/publicIco/comboxSel.png);}")
             .arg(theme.DeviceRightBgColor, theme.DeviceBorderColor, theme.TextDefaultColor, theme.TextFont,
-                 theme.TextCheckedColor));
+                 theme.TextCheckedColor, opaqueThemeColor(theme.DeviceRightBgColor).name(),
+                 readableTextColor(opaqueThemeColor(theme.TextCheckedColor)).name()));
     m_ui->lineEdit_profileName->setStyleSheet(
         QString("QLineEdit{background-color: rgb(%1); color: rgb(%2); font: 75 10pt \"%3\";"
                 " border: 1px solid rgb(%4); border-radius: 4px;}"
@@ -536,6 +543,7 @@ void DDevicePage::setKeyAt(int row, int column, keyboardButCustom *cap)
 
 void DDevicePage::showNoDevice()
 {
+    m_serialNumber.clear();
     m_ui->stackedWidget_3->setCurrentWidget(m_ui->page_TipShow);
     emit sigReturnHidLikeName("HID", "RGB");
 }
@@ -762,6 +770,7 @@ void DDevicePage::setCurrentDevice(hidStructInfoAll record)
     }
     m_roster->setCurrent(path);
     DDeviceKeyboardLink *link = m_roster->currentLink();
+    showStatusOfNewCurrent(record);
 
     m_zoomFactor = 1.0;
     m_ui->label_Multiple->setText(QString::number(m_zoomFactor, 'f', 1));
@@ -835,7 +844,7 @@ void DDevicePage::adaptControlsToDeviceType()
     m_ui->frame_Battery->setVisible(statusShown);
     DDataManager::instance()->setMagneticKeyboard(magnetic);
     DDataManager::instance()->setMagneticLayerActive(true);
-    m_customKeysPage->setPressModeSelectVisible(magnetic ? 1 : 0);
+    m_customKeysPage->setPressModeSelectVisible(magnetic ? 0 : 999);
     m_ui->frame_FillSpace->setMinimumWidth(magnetic ? 60 : 20);
     m_customKeysPage->initForDevice();
 }
@@ -862,6 +871,7 @@ void DDevicePage::onSendChargingStatusAndElectricity(int ChargingStatus, int Ele
     const BatteryView view =
         KeyboardStatusRules::batteryView(ChargingStatus, Electricity, KeyboardMode, m_batteryTimer->isActive());
     m_ui->label_Charging->setVisible(view.chargingShown);
+    m_ui->label_ElectricityNum->setVisible(true);
     m_ui->label_ElectricityNum->setShowText(view.percentTextShown);
     if (view.timer == BatteryView::StartTimerFromZero) {
         m_batteryAnimationLevel = 0;
@@ -872,6 +882,17 @@ void DDevicePage::onSendChargingStatusAndElectricity(int ChargingStatus, int Ele
     if (view.level >= 0)
         m_ui->label_ElectricityNum->setBatteryLevel(view.level);
     m_ui->label_Mode->setText(view.modeText);
+}
+
+void DDevicePage::showStatusOfNewCurrent(const hidStructInfoAll &record)
+{
+    // Nothing of the previous keyboard stays on show, and no battery until this one reports one;
+    // its reports count once its serial number is known.
+    m_serialNumber.clear();
+    m_batteryTimer->stop();
+    m_ui->label_Charging->setVisible(false);
+    m_ui->label_ElectricityNum->setVisible(false);
+    m_ui->label_Mode->setText(KeyboardStatusRules::connectionText(record.usbOrDongle));
 }
 
 void DDevicePage::onTimerChangingBatteryNum()

@@ -149,6 +149,8 @@ public slots:
     void onCustomEventChangProfile(int changeProfileIndex);
     void on_pushButton_MoreBig_clicked();
     void on_pushButton_MoreSmall_clicked();
+    void on_pushButton_ChangModeTest_clicked();
+    void on_pushButton_Test_clicked();
     void on_toolButton_MacroDialog_clicked();
     void on_toolButton_SeniorKey_clicked();
 
@@ -213,6 +215,7 @@ private:
     void showNoDevice();
     void buildKeyView(const hidStructInfoAll &record);
     void adaptControlsToDeviceType();
+    void showStatusOfNewCurrent(const hidStructInfoAll &record);
     // Connects the roster's reports to the cards, the view and the current device's work.
     void connectRoster();
     void connectLinkReports(DDeviceKeyboardLink *link);

@@ -13,8 +13,8 @@ void DDevicePage::onTheKeyboardIntoDownloading()
     if (outcome == CurrentDeviceDownload::Outcome::AlreadyRunning)
         return;
     m_customKeysPage->stopDownloadAnimation();
-    if (outcome != CurrentDeviceDownload::Outcome::NothingToDownloadTo)
-        onEveryPageBackTip(OnboardDownload::resultText(outcome == CurrentDeviceDownload::Outcome::Successful));
+    // Without a keyboard or a profile to send, the click still ends with the failure toast.
+    onEveryPageBackTip(OnboardDownload::resultText(outcome == CurrentDeviceDownload::Outcome::Successful));
 }
 
 void DDevicePage::onRuningOnboard0x19Cmd()

@@ -71,7 +71,7 @@ void DDevicePage::onCurIndexChangedMainPage(int selIndex)
     if (m_currentPageIndex == kTriggerTab && !trigger && hid != nullptr) {
         const QByteArray report = triggerTabLeftReport();
         if (hid->sendCommand(reinterpret_cast<const unsigned char *>(report.constData())) < 0)
-            qDebug() << "USB serial port [Write Sensitivity-data] Failed ...";
+            qDebug().noquote() << "USB serial port [Write Sensitivity-data] Failed ...";
     }
 
     m_currentKeyboardLightType = -1;
@@ -197,6 +197,27 @@ void DDevicePage::on_pushButton_MoreBig_clicked()
     if (m_ui->label_Multiple->text() != QLatin1String("2.0") && m_zoomFactor < 1.95)
         applyZoom(m_zoomFactor + 0.1);
 }
+
+void DDevicePage::on_pushButton_ChangModeTest_clicked()
+{
+    m_lightEditTest = !m_lightEditTest;
+    m_ui->label_ChangModeTest->setText(m_lightEditTest ? QStringLiteral("Light") : QStringLiteral("Keyboard"));
+    if (m_keyView == nullptr || m_dragArea == nullptr)
+        return;
+    if (m_lightEditTest) {
+        m_keyView->lower();
+        m_dragArea->raise();
+        m_dragArea->show();
+    } else {
+        m_dragArea->lower();
+        m_keyView->raise();
+        m_keyView->show();
+    }
+    m_keyView->setLightEditMode(m_lightEditTest);
+}
+
+// A hidden developer button: it has no effect.
+void DDevicePage::on_pushButton_Test_clicked() {}
 
 void DDevicePage::on_pushButton_MoreSmall_clicked()
 {

@@ -13,6 +13,7 @@
 #include "widgets/keyboardButCustom.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -71,6 +72,8 @@ private slots:
     void tabTipsSitAboveTheirButton();
     void toastAtPageCentre();
     void editorButtonsAskTheMainWindow();
+    void downloadWithoutKeyboardShowsFailure();
+    void profileListRowsAreFortyPixelsHigh();
     void themeReachesLinkSelectorAndKeyCaps();
 };
 
@@ -215,6 +218,32 @@ void tst_DDevicePage::editorButtonsAskTheMainWindow()
     QTest::mouseClick(page.findChild<QToolButton *>("toolButton_SeniorKey"), Qt::LeftButton);
     QCOMPARE(senior.size(), 1);
     QCOMPARE(macro.size(), 1);
+}
+
+void tst_DDevicePage::downloadWithoutKeyboardShowsFailure()
+{
+    DDevicePage page;
+    page.resize(1000, 600);
+    page.show();
+    auto *tab = page.findChild<DCustomKeysPage *>();
+    tab->findChild<QAbstractButton *>("pushButton_Download")->click();
+    auto *toast = page.findChild<CbNotice *>();
+    QCOMPARE(toast->text(), QString("Download config failed, Please try again"));
+    QVERIFY(toast->isVisible());
+    QVERIFY(!tab->isDownloading());
+}
+
+void tst_DDevicePage::profileListRowsAreFortyPixelsHigh()
+{
+    DDevicePage page;
+    page.applyTheme();
+    page.show();
+    auto *list = page.findChild<QComboBox *>("comboBox_profileList");
+    list->addItems({"Profile 1", "Profile 2"});
+    list->showPopup();
+    QTRY_VERIFY(list->view()->isVisible());
+    QCOMPARE(list->view()->visualRect(list->model()->index(1, 0)).height(), 40);
+    list->hidePopup();
 }
 
 void tst_DDevicePage::themeReachesLinkSelectorAndKeyCaps()

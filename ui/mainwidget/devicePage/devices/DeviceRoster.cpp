@@ -43,25 +43,36 @@ DeviceListing DeviceRoster::startListing()
 void DeviceRoster::finishListing()
 {
     m_startupListing = false;
-    const QSet<int> held = m_heldChangeCodes;
-    m_heldChangeCodes.clear();
+    QList<int> held;
     for (int code : {Arrival, Removal}) {
-        if (held.contains(code))
-            handleChange(code);
+        for (int n = m_heldChangeCodes.count(code); n > 0; --n)
+            held.append(code);
     }
+    m_heldChangeCodes.clear();
+    for (int code : qAsConst(held))
+        handleChange(code);
 }
 
 void DeviceRoster::handleChange(int changeCode)
 {
     if (m_startupListing) {
-        m_heldChangeCodes.insert(changeCode);
+        m_heldChangeCodes.append(changeCode);
         return;
     }
+    // A change reported while another is handled (a link's opening wait processes events) is
+    // handled right after it; each one takes the next new or gone device of its own scan.
+    m_queuedChangeCodes.append(changeCode);
     if (m_hotPlugBusy)
         return;
     m_hotPlugBusy = true;
-    m_changeCode = changeCode;
+    while (!m_queuedChangeCodes.isEmpty())
+        handleOneChange(m_queuedChangeCodes.takeFirst());
+    m_hotPlugBusy = false;
+}
 
+void DeviceRoster::handleOneChange(int changeCode)
+{
+    m_changeCode = changeCode;
     const QMap<QString, hidStructInfoAll> scanned = DeviceListRules::scanMap(DeviceScan::run());
     const bool arrival = m_changeCode == Arrival;
     if (arrival || m_changeCode == Removal) {
@@ -70,10 +81,8 @@ void DeviceRoster::handleChange(int changeCode)
         // Only the first changed device counts; the main window reports every change on its own.
         const QString path = arrival ? DeviceListRules::firstNewKey(m_hidInfoMap.keys(), scanned.keys())
                                      : DeviceListRules::firstGoneKey(m_hidInfoMap.keys(), scanned.keys());
-        if (path.isEmpty()) {
-            m_hotPlugBusy = false;
+        if (path.isEmpty())
             return;
-        }
         if (arrival)
             handleArrival(path, scanned);
         else
@@ -82,7 +91,6 @@ void DeviceRoster::handleChange(int changeCode)
                              : "-------------------- *** [OutPut end] *** --------------------");
     }
     emit changeHandled(m_changeCode);
-    m_hotPlugBusy = false;
 }
 
 void DeviceRoster::handleArrival(const QString &path, const QMap<QString, hidStructInfoAll> &scanned)

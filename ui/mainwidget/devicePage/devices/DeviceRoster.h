@@ -4,10 +4,10 @@
 #include "device/hidStructInfoAll.h"
 #include "ui/mainwidget/devicePage/devices/DeviceListRules.h"
 
+#include <QList>
 #include <QMap>
 #include <QObject>
 #include <QPointer>
-#include <QSet>
 #include <QString>
 
 class MainHidInterFace;
@@ -94,6 +94,7 @@ signals:
     void changeHandled(int changeCode);
 
 private:
+    void handleOneChange(int changeCode);
     void handleArrival(const QString &path, const QMap<QString, hidStructInfoAll> &scanned);
     void handleRemoval(const QString &path);
     // Closes the link's HID I/O object, then lets the link go.
@@ -107,7 +108,9 @@ private:
     QPointer<DDeviceKeyboardLink> m_currentDeviceLink;
     hidStructInfoAll m_currentDevice{};
     // Hot-plug changes that came while the start-up listing ran.
-    QSet<int> m_heldChangeCodes;
+    QList<int> m_heldChangeCodes;
+    // Changes reported while one is handled, in their order.
+    QList<int> m_queuedChangeCodes;
     bool m_startupListing = false;
     bool m_hotPlugBusy = false;
     bool m_deviceSwitchBusy = false;

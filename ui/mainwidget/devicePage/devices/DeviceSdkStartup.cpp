@@ -73,7 +73,7 @@ bool DeviceSdkStartup::storePath(char (&buffer)[256], const QString &path)
     std::memset(buffer, 0, sizeof(buffer));
     // A cut path would name another file: leave it empty instead.
     if (local.size() >= int(sizeof(buffer))) {
-        qWarning().noquote() << "SDK start-up: path too long for the SDK:" << path;
+        qDebug().noquote() << "SDK start-up: path too long for the SDK:" << path;
         return false;
     }
     std::memcpy(buffer, local.constData(), size_t(local.size()));

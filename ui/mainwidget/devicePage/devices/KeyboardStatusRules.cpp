@@ -5,13 +5,14 @@ bool KeyboardStatusRules::acceptsReport(int keyboardMode, int is24GValid, const 
 {
     if (keyboardMode == 1 && is24GValid == 1)
         return false;
-    return reportSerial == currentSerial;
+    // Without a current keyboard no report is its own.
+    return !currentSerial.isEmpty() && reportSerial == currentSerial;
 }
 
 BatteryView KeyboardStatusRules::batteryView(int chargingStatus, int electricity, int keyboardMode, bool timerRunning)
 {
     BatteryView view;
-    view.modeText = keyboardMode != 0 ? QStringLiteral("2.4G") : QStringLiteral("USB");
+    view.modeText = connectionText(keyboardMode);
     if (chargingStatus == 1) {
         view.chargingShown = true;
         view.percentTextShown = false;
@@ -22,6 +23,11 @@ BatteryView KeyboardStatusRules::batteryView(int chargingStatus, int electricity
     view.level = chargingStatus == 2 ? 100 : electricity;
     view.timer = timerRunning ? BatteryView::StopTimer : BatteryView::KeepTimer;
     return view;
+}
+
+QString KeyboardStatusRules::connectionText(int keyboardMode)
+{
+    return keyboardMode != 0 ? QStringLiteral("2.4G") : QStringLiteral("USB");
 }
 
 int KeyboardStatusRules::nextAnimationLevel(int level)

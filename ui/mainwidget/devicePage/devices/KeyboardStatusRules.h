@@ -30,6 +30,8 @@ public:
     static bool acceptsReport(int keyboardMode, int is24GValid, const QString &reportSerial,
                               const QString &currentSerial);
     static BatteryView batteryView(int chargingStatus, int electricity, int keyboardMode, bool timerRunning);
+    // "2.4G" for a keyboard behind a receiver (any mode but 0), "USB" for a cable.
+    static QString connectionText(int keyboardMode);
     // The charging sweep: the level after the one just shown.
     static int nextAnimationLevel(int level);
     static DongleTransition dongleTransition(int state, bool hasCard, bool isCurrentCard, bool hasCurrent);

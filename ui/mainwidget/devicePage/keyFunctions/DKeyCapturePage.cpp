@@ -83,6 +83,10 @@ DKeyCapturePage::DKeyCapturePage(const KeyCaptureForm &form, int operateType, QW
     m_keyboard->setWindowOpacity(1.0);
 
     m_popup = new ArrowWidget(ArrowWidget::ArrowBottom, this);
+    // While open it holds the pointer and closes on a press outside. The key hook's keyboard grab
+    // takes the focus from the program (under a window manager the pop-up is then deactivated):
+    // that must not close it.
+    m_popup->setHidesWhenDeactivated(false);
     connect(m_popup, &ArrowWidget::sigArrowWidgetHide, this, &DKeyCapturePage::onArrowWidgetHide);
     m_popup->setWindowOpacity(1.0);
     m_popup->setWidgetSize(1050, 345);
@@ -208,8 +212,8 @@ void DKeyCapturePage::openPopup()
     m_popup->move(anchor - QPoint(357, 375));
     m_popup->show();
     m_popup->activateWindow();
-    // Without a window manager nobody deactivates the pop-up when the user clicks another program:
-    // it holds the pointer, so every press reaches it and a press outside closes it.
+    // The pop-up holds the pointer, so every press reaches it and a press outside closes it, with
+    // or without a window manager.
     if (QWindow *window = m_popup->windowHandle())
         window->setMouseGrabEnabled(true);
     qApp->installEventFilter(this);

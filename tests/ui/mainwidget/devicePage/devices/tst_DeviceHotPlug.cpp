@@ -7,6 +7,7 @@
 #include "ui/mainwidget/DMainWidget.h"
 #include "ui/mainwidget/devicePage/DDeviceListItem.h"
 #include "ui/mainwidget/devicePage/DDevicePage.h"
+#include "widgets/BatteryItem.h"
 #include "widgets/hidDeviceJoinFrame.h"
 
 #include <QLabel>
@@ -131,8 +132,10 @@ private slots:
     void plugAndUnplugWhileRunning();
     void twoKeyboardsOfAModelLeaveOneOfflineCard();
     void batteryAndReceiverReports();
+    void statusFollowsTheCurrentKeyboard();
     void silentKeyboardIsOpenedAfterTheWait();
     void keyboardPluggedDuringTheListingIsListedAfterIt();
+    void twoKeyboardsPluggedTogetherAreBothListed();
     void languageSwitchRetranslatesTabsOfCurrentKeyboard();
 
 private:
@@ -332,6 +335,59 @@ void tst_DeviceHotPlug::batteryAndReceiverReports()
     QVERIFY(page->getDeviceLinkMap().contains(path));
 }
 
+void tst_DeviceHotPlug::statusFollowsTheCurrentKeyboard()
+{
+    startProgram({"Aster104:SNCABLE0000000000000000000000001", "Breeze84W:SNRECEIVER0000000000000000000001:receiver"});
+    if (QTest::currentTestFailed())
+        return;
+    DDevicePage *page = m_window->devicePage();
+    const QString cable = m_sim->path(1);
+    const QString receiver = m_sim->path(2);
+    auto *mode = page->findChild<QLabel *>("label_Mode");
+    auto *battery = page->findChild<BatteryItem *>("label_ElectricityNum");
+    QVERIFY(mode && battery);
+    auto select = [&](const QString &path) {
+        QTest::mouseClick(page->getDeviceItemMap().value(path), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(currentKey(page), path, Patience);
+    };
+    // The page took the receiver keyboard's status report (its slot runs before the spy's).
+    QSignalSpy receiverReports(page->getDeviceLinkMap().value(receiver),
+                               &DDeviceKeyboardLink::sigSendChargingStatusAndElectricity);
+    auto reportFromReceiver = [&](const QString &line) {
+        const int before = receiverReports.count();
+        QVERIFY(m_sim->control(line).startsWith("OK"));
+        QTRY_VERIFY_WITH_TIMEOUT(receiverReports.count() > before, Patience);
+    };
+
+    // The cable keyboard reports no battery and shows none.
+    QCOMPARE(currentKey(page), cable);
+    QCOMPARE(mode->text(), QString("USB"));
+    QVERIFY(!battery->isVisibleTo(page));
+    // The receiver keyboard reports; its state is not the cable keyboard's.
+    reportFromReceiver("status 2 0 0 85 1 0 0");
+    QTRY_COMPARE_WITH_TIMEOUT(page->getDongleStateMap().value(receiver), 0, Patience);
+    QCOMPARE(mode->text(), QString("USB"));
+    QVERIFY(!battery->isVisibleTo(page));
+
+    // The receiver keyboard: its connection at once, its battery from its next report on.
+    select(receiver);
+    QCOMPARE(mode->text(), QString("2.4G"));
+    QVERIFY(!battery->isVisibleTo(page));
+    reportFromReceiver("status 2 0 0 85 1 0 0");
+    QVERIFY(battery->isVisibleTo(page));
+    QCOMPARE(battery->batteryLevel(), 85);
+    QCOMPARE(mode->text(), QString("2.4G"));
+
+    // Back on the cable keyboard, the receiver keyboard's reports leave it alone.
+    select(cable);
+    QCOMPARE(mode->text(), QString("USB"));
+    QVERIFY(!battery->isVisibleTo(page));
+    reportFromReceiver("status 2 0 1 40 1 0 0");
+    QCOMPARE(mode->text(), QString("USB"));
+    QVERIFY(!battery->isVisibleTo(page));
+    QVERIFY(!page->findChild<QLabel *>("label_Charging")->isVisibleTo(page));
+}
+
 void tst_DeviceHotPlug::silentKeyboardIsOpenedAfterTheWait()
 {
     QVERIFY(m_sim->start({"Aster104"}));
@@ -380,6 +436,38 @@ void tst_DeviceHotPlug::keyboardPluggedDuringTheListingIsListedAfterIt()
     QCOMPARE(page->getDeviceItemMap().value(m_sim->path(2))->getOnlineState(), 1);
     QVERIFY(!page->getDeviceItemMap().contains("Quartz68HE"));
     QCOMPARE(currentKey(page), m_sim->path(1));
+}
+
+void tst_DeviceHotPlug::twoKeyboardsPluggedTogetherAreBothListed()
+{
+    startProgram({});
+    if (QTest::currentTestFailed())
+        return;
+    DDevicePage *page = m_window->devicePage();
+    // The id of the keyboard a plug answer ("OK <id> <socket>") names.
+    auto plug = [this](const QString &what) {
+        const QStringList words = m_sim->control("plug " + what).split(' ');
+        return words.size() == 3 && words[0] == "OK" ? words[1].toInt() : 0;
+    };
+    for (int round = 0; round < 20; ++round) {
+        // The second keyboard arrives while the program handles the first (its link's opening wait).
+        const int receiver = plug("Breeze84W::receiver");
+        QVERIFY(receiver > 0);
+        int cable = 0;
+        QTimer::singleShot(50, this, [&] { cable = plug("Aster104"); });
+        QTRY_VERIFY_WITH_TIMEOUT(cable > 0, Patience);
+        const QString receiverPath = m_sim->path(receiver);
+        const QString cablePath = m_sim->path(cable);
+        QTRY_VERIFY2_WITH_TIMEOUT(page->getDeviceLinkMap().contains(receiverPath)
+                                      && page->getDeviceLinkMap().contains(cablePath),
+                                  qPrintable(QString("round %1").arg(round)), Patience);
+        QVERIFY(page->getDeviceItemMap().contains(receiverPath));
+        QVERIFY(page->getDeviceItemMap().contains(cablePath));
+
+        QVERIFY(m_sim->control(QString("unplug %1").arg(receiver)).startsWith("OK"));
+        QVERIFY(m_sim->control(QString("unplug %1").arg(cable)).startsWith("OK"));
+        QTRY_VERIFY_WITH_TIMEOUT(page->getDeviceLinkMap().isEmpty(), Patience);
+    }
 }
 
 void tst_DeviceHotPlug::languageSwitchRetranslatesTabsOfCurrentKeyboard()

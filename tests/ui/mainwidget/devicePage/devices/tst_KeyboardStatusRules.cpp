@@ -23,13 +23,22 @@ void tst_KeyboardStatusRules::reportFilter_data()
     QTest::addColumn<int>("keyboardMode");
     QTest::addColumn<int>("is24GValid");
     QTest::addColumn<QString>("serial");
+    QTest::addColumn<QString>("currentSerial");
     QTest::addColumn<bool>("accepted");
-    QTest::newRow("cable, current") << 0 << 0 << "SN1" << true;
-    QTest::newRow("cable, flag set but not 2.4G") << 0 << 1 << "SN1" << true;
-    QTest::newRow("2.4G reachable") << 1 << 0 << "SN1" << true;
-    QTest::newRow("2.4G out of reach") << 1 << 1 << "SN1" << false;
-    QTest::newRow("other keyboard") << 0 << 0 << "SN2" << false;
-    QTest::newRow("no serial") << 0 << 0 << "" << false;
+    QTest::newRow("cable, current") << 0 << 0 << "SN1"
+                                    << "SN1" << true;
+    QTest::newRow("cable, flag set but not 2.4G") << 0 << 1 << "SN1"
+                                                  << "SN1" << true;
+    QTest::newRow("2.4G reachable") << 1 << 0 << "SN1"
+                                    << "SN1" << true;
+    QTest::newRow("2.4G out of reach") << 1 << 1 << "SN1"
+                                       << "SN1" << false;
+    QTest::newRow("other keyboard") << 0 << 0 << "SN2"
+                                    << "SN1" << false;
+    QTest::newRow("no serial") << 0 << 0 << ""
+                               << "SN1" << false;
+    QTest::newRow("no current keyboard") << 0 << 0 << ""
+                                         << "" << false;
 }
 
 void tst_KeyboardStatusRules::reportFilter()
@@ -37,8 +46,9 @@ void tst_KeyboardStatusRules::reportFilter()
     QFETCH(int, keyboardMode);
     QFETCH(int, is24GValid);
     QFETCH(QString, serial);
+    QFETCH(QString, currentSerial);
     QFETCH(bool, accepted);
-    QCOMPARE(KeyboardStatusRules::acceptsReport(keyboardMode, is24GValid, serial, "SN1"), accepted);
+    QCOMPARE(KeyboardStatusRules::acceptsReport(keyboardMode, is24GValid, serial, currentSerial), accepted);
 }
 
 void tst_KeyboardStatusRules::batteryView_data()
