@@ -129,7 +129,9 @@ void tst_X11KeyHookBackend::removedHookReportsNothing()
     QVERIFY(m_backend.installKeyboardHook(&recordKeys, false));
     m_backend.removeKeyboardHook();
     tapKey(XK_b);
-    m_injector.click(-1, -1, 3);
+    // The left button: a right click on the desktop opens the window manager's menu, which keeps
+    // the keyboard from the tests that follow.
+    m_injector.click(-1, -1);
     QTRY_COMPARE_WITH_TIMEOUT(g_mouse.size(), size_t(2), 10000);
     QCOMPARE(g_keys.size(), size_t(0));
 }
