@@ -2,6 +2,59 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>DAllKeysShowPage</name>
+    <message>
+        <source>DAllKeysShowPage</source>
+        <translation>DAllKeysShowPage</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>Key Combination</translation>
+    </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>Normal Keys</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>Special Keys</translation>
+    </message>
+</context>
+<context>
+    <name>DCatchKeyAndMouseItem</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>99999 MS</source>
+        <translation>99999 MS</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>关联：</source>
+        <translation>关联：</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+</context>
+<context>
+    <name>DChangProfilePage</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>Assign Profile</translation>
+    </message>
+</context>
+<context>
     <name>DCustomEventTipExplain</name>
     <message>
         <source>Default</source>
@@ -110,6 +163,333 @@
     </message>
 </context>
 <context>
+    <name>DFirwareInfoItem</name>
+    <message>
+        <source>DFirwareInfoItem</source>
+        <translation>DFirwareInfoItem</translation>
+    </message>
+    <message>
+        <source>Chip,Model</source>
+        <translation>Chip,Model</translation>
+    </message>
+    <message>
+        <source>Version---Text</source>
+        <translation>Version---Text</translation>
+    </message>
+</context>
+<context>
+    <name>DFirwareInfoShow</name>
+    <message>
+        <source>DFirwareInfoShow</source>
+        <translation>DFirwareInfoShow</translation>
+    </message>
+    <message>
+        <source>Firmware Info</source>
+        <translation>Firmware Info</translation>
+    </message>
+</context>
+<context>
+    <name>DHotKeyPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Shortcuts</translation>
+    </message>
+    <message>
+        <source>Show desktop</source>
+        <translation>Show desktop</translation>
+    </message>
+    <message>
+        <source>Close window</source>
+        <translation>Close window</translation>
+    </message>
+    <message>
+        <source>Lock computer</source>
+        <translation>Lock computer</translation>
+    </message>
+    <message>
+        <source>My computer</source>
+        <translation>My computer</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Find</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Cut</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>New</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyCalibrationExplainDia</name>
+    <message>
+        <source>DKeyCalibrationExplainDia</source>
+        <translation>DKeyCalibrationExplainDia</translation>
+    </message>
+    <message>
+        <source>1.Explain</source>
+        <translation>1.Explain</translation>
+    </message>
+    <message>
+        <source>2.Explain</source>
+        <translation>2.Explain</translation>
+    </message>
+    <message>
+        <source>3.Explain</source>
+        <translation>3.Explain</translation>
+    </message>
+    <message>
+        <source>4.Explain</source>
+        <translation>4.Explain</translation>
+    </message>
+    <message>
+        <source>5.Explain</source>
+        <translation>5.Explain</translation>
+    </message>
+    <message>
+        <source>Explain</source>
+        <translation>Explain</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyConfigFunctionPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Key Config</source>
+        <translation>Key Config</translation>
+    </message>
+    <message>
+        <source>Switch loop</source>
+        <translation>Switch loop</translation>
+    </message>
+    <message>
+        <source>Lock win</source>
+        <translation>Lock win</translation>
+    </message>
+    <message>
+        <source>Unlock win</source>
+        <translation>Unlock win</translation>
+    </message>
+    <message>
+        <source>Lock keyboard</source>
+        <translation>Lock keyboard</translation>
+    </message>
+    <message>
+        <source>Power query</source>
+        <translation>Power query</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>Default layer</translation>
+    </message>
+    <message>
+        <source>FN layer</source>
+        <translation>FN layer</translation>
+    </message>
+    <message>
+        <source>FN1 layer</source>
+        <translation>FN1 layer</translation>
+    </message>
+    <message>
+        <source>USB switching</source>
+        <translation>USB switching</translation>
+    </message>
+    <message>
+        <source>2.4G switching</source>
+        <translation>2.4G switching</translation>
+    </message>
+    <message>
+        <source>Bluetooth 1</source>
+        <translation>Bluetooth 1</translation>
+    </message>
+    <message>
+        <source>Bluetooth 2</source>
+        <translation>Bluetooth 2</translation>
+    </message>
+    <message>
+        <source>Bluetooth 3</source>
+        <translation>Bluetooth 3</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyDisablePage</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Disable</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithAppPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Select App</source>
+        <translation>Select App</translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation>Please select the path where your app is located</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>Select application</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithTextPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>Enter text ...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyboardLightCustomEventPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Keyboard Light</source>
+        <translation>Keyboard Light</translation>
+    </message>
+    <message>
+        <source>Overall light</source>
+        <translation>Overall light</translation>
+    </message>
+    <message>
+        <source>Interaction light</source>
+        <translation>Interaction light</translation>
+    </message>
+    <message>
+        <source>All light</source>
+        <translation>All light</translation>
+    </message>
+    <message>
+        <source>Static</source>
+        <translation>Static</translation>
+    </message>
+    <message>
+        <source>Brightness +</source>
+        <translation>Brightness +</translation>
+    </message>
+    <message>
+        <source>Brightness -</source>
+        <translation>Brightness -</translation>
+    </message>
+    <message>
+        <source>Speed +</source>
+        <translation>Speed +</translation>
+    </message>
+    <message>
+        <source>Speed -</source>
+        <translation>Speed -</translation>
+    </message>
+    <message>
+        <source>Direction +1</source>
+        <translation>Direction +1</translation>
+    </message>
+    <message>
+        <source>Direction -1</source>
+        <translation>Direction -1</translation>
+    </message>
+    <message>
+        <source>Direction Loop</source>
+        <translation>Direction Loop</translation>
+    </message>
+    <message>
+        <source>Into full color</source>
+        <translation>Into full color</translation>
+    </message>
+    <message>
+        <source>Top color changed</source>
+        <translation>Top color changed</translation>
+    </message>
+    <message>
+        <source>Bottom color changed</source>
+        <translation>Bottom color changed</translation>
+    </message>
+    <message>
+        <source>Close all</source>
+        <translation>Close all</translation>
+    </message>
+    <message>
+        <source>Close back light</source>
+        <translation>Close back light</translation>
+    </message>
+    <message>
+        <source>Stop back light</source>
+        <translation>Stop back light</translation>
+    </message>
+    <message>
+        <source>Light recording</source>
+        <translation>Light recording</translation>
+    </message>
+    <message>
+        <source>Custom 1</source>
+        <translation>Custom 1</translation>
+    </message>
+    <message>
+        <source>Custom 2</source>
+        <translation>Custom 2</translation>
+    </message>
+</context>
+<context>
     <name>DLightsConfigPage</name>
     <message>
         <source>DLightsConfigPage</source>
@@ -188,6 +568,195 @@
     </message>
 </context>
 <context>
+    <name>DMacroCmdPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Play Type</source>
+        <translation>Play Type</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>Play once</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>Play multiple times</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>Continous playback on/off</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>Play while assigned key is pressed</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>Play Number</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>Play Number 1,2,3...</translation>
+    </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>Assign Macro</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Macro01</source>
+        <translation>Macro01</translation>
+    </message>
+    <message>
+        <source>Binding</source>
+        <translation>Binding</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroPage</name>
+    <message>
+        <source>DMacroPage</source>
+        <translation>DMacroPage</translation>
+    </message>
+    <message>
+        <source>Macro Record</source>
+        <translation>Macro Record</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>Macro Group</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>Delay Setting</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>Recording delay</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>No delay</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>Default delay</translation>
+    </message>
+    <message>
+        <source>100</source>
+        <translation>100</translation>
+    </message>
+    <message>
+        <source>MS</source>
+        <translation>MS</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Record</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>Event List</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>Record is empty</translation>
+    </message>
+    <message>
+        <source>0 MS</source>
+        <translation>0 MS</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>Insert Event</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>Insert event after</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>Insert event before</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Event</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>Keyboard Event</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>Mouse Event</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Delay</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>Operate</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Please enter a key</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Left Click</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Center Click</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Right Click</translation>
+    </message>
+    <message>
+        <source>Please enter delay number</source>
+        <translation>Please enter delay number</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Insert</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>Property</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>Press Key</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Mouse</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Modify</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Minimize(&amp;N)</source>
@@ -227,10 +796,196 @@
     </message>
 </context>
 <context>
+    <name>DMouseKeyPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Mouse Key</source>
+        <translation>Mouse Key</translation>
+    </message>
+    <message>
+        <source>Mouse Left</source>
+        <translation>Mouse Left</translation>
+    </message>
+    <message>
+        <source>Mouse Center</source>
+        <translation>Mouse Center</translation>
+    </message>
+    <message>
+        <source>Mouse Right</source>
+        <translation>Mouse Right</translation>
+    </message>
+    <message>
+        <source>Backward</source>
+        <translation>Backward</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Forward</translation>
+    </message>
+    <message>
+        <source>Sniper Key</source>
+        <translation>Sniper Key</translation>
+    </message>
+    <message>
+        <source>Scroll Down</source>
+        <translation>Scroll Down</translation>
+    </message>
+    <message>
+        <source>Scroll Up</source>
+        <translation>Scroll Up</translation>
+    </message>
+</context>
+<context>
+    <name>DMultimediaPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>Multimedia</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Play/Pause</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Next track</source>
+        <translation>Next track</translation>
+    </message>
+    <message>
+        <source>Prev track</source>
+        <translation>Prev track</translation>
+    </message>
+    <message>
+        <source>Volume +</source>
+        <translation>Volume +</translation>
+    </message>
+    <message>
+        <source>Volume -</source>
+        <translation>Volume -</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Mute</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Player</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>Calculator</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>Email</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>Browser</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Search</translation>
+    </message>
+    <message>
+        <source>Screen brightness+</source>
+        <translation>Screen brightness+</translation>
+    </message>
+    <message>
+        <source>Screen brightness-</source>
+        <translation>Screen brightness-</translation>
+    </message>
+</context>
+<context>
     <name>DPerformancePage</name>
     <message>
         <source>Restore</source>
-        <translation>Restore</translation>
+        <translation type="vanished">Restore</translation>
+    </message>
+    <message>
+        <source>DPerformancePage</source>
+        <translation>DPerformancePage</translation>
+    </message>
+    <message>
+        <source>If Win Lock is on:</source>
+        <translation>If Win Lock is on:</translation>
+    </message>
+    <message>
+        <source>Disable Windows key</source>
+        <translation>Disable Windows key</translation>
+    </message>
+    <message>
+        <source>Disable SHIFT+TAB</source>
+        <translation>Disable SHIFT+TAB</translation>
+    </message>
+    <message>
+        <source>Disable ALT+TAB</source>
+        <translation>Disable ALT+TAB</translation>
+    </message>
+    <message>
+        <source>Disable ALT+F4</source>
+        <translation>Disable ALT+F4</translation>
+    </message>
+    <message>
+        <source>Light into sleep:</source>
+        <translation>Light into sleep:</translation>
+    </message>
+    <message>
+        <source>666</source>
+        <translation>666</translation>
+    </message>
+    <message>
+        <source>0~60000</source>
+        <translation>0~60000</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>Second</translation>
+    </message>
+    <message>
+        <source>Keyboard into sleep:</source>
+        <translation>Keyboard into sleep:</translation>
+    </message>
+    <message>
+        <source>333</source>
+        <translation>333</translation>
+    </message>
+    <message>
+        <source>5~1000</source>
+        <translation>5~1000</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>Minute</translation>
+    </message>
+    <message>
+        <source>Prohibit Sleep</source>
+        <translation>Prohibit Sleep</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Submit</translation>
+    </message>
+    <message>
+        <source>Keyboard properties</source>
+        <translation>Keyboard properties</translation>
+    </message>
+    <message>
+        <source>Reset current profile</source>
+        <translation>Reset current profile</translation>
     </message>
 </context>
 <context>
@@ -258,6 +1013,237 @@
     <message>
         <source>Modify Name</source>
         <translation>Modify Name</translation>
+    </message>
+</context>
+<context>
+    <name>DResetDefaultPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Default</translation>
+    </message>
+    <message>
+        <source>NULL</source>
+        <translation>NULL</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>DSeniorKeyEventListItem</name>
+    <message>
+        <source>DSeniorKeyEventListItem</source>
+        <translation>DSeniorKeyEventListItem</translation>
+    </message>
+    <message>
+        <source>DKS</source>
+        <translation>DKS</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+</context>
+<context>
+    <name>DSeniorKeysBindingPage</name>
+    <message>
+        <source>DSeniorKeysBindingPage</source>
+        <translation>DSeniorKeysBindingPage</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>Senior Keys</translation>
+    </message>
+</context>
+<context>
+    <name>DSettingsDia</name>
+    <message>
+        <source>DSettingsDia</source>
+        <translation>DSettingsDia</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Theme</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>Background image</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>Auto start</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>Launch applications when the system starts (Minimized)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>Close startup to tray</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Upgrade</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>Firmware upgrade check</translation>
+    </message>
+    <message>
+        <source>Taobao Link</source>
+        <translation>Taobao Link</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>Support</translation>
+    </message>
+    <message>
+        <source>SendFeedback</source>
+        <translation>SendFeedback</translation>
+    </message>
+    <message>
+        <source>Vorlan</source>
+        <translation>Vorlan</translation>
+    </message>
+    <message>
+        <source>Application software</source>
+        <translation>Application software</translation>
+    </message>
+    <message>
+        <source>Company Name Placeholder</source>
+        <translation>Company Name Placeholder</translation>
+    </message>
+    <message>
+        <source>V_2022.07.14.0001</source>
+        <translation>V_2022.07.14.0001</translation>
+    </message>
+    <message>
+        <source>Check Update</source>
+        <translation>Check Update</translation>
+    </message>
+    <message>
+        <source>https://example.invalid/</source>
+        <translation>https://example.invalid/</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Dark</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Light</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blue</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>Pink</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Other</translation>
+    </message>
+    <message>
+        <source>&lt;span style=&quot;font-family:&quot;%3&quot;;font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot;font-size:12pt; text-decoration:underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;</source>
+        <translation>&lt;span style=&quot;font-family:&quot;%3&quot;;font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot;font-size:12pt; text-decoration:underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>DSideLightCustomEventPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Atmosphere Light</source>
+        <translation>Atmosphere Light</translation>
+    </message>
+    <message>
+        <source>All light</source>
+        <translation>All light</translation>
+    </message>
+    <message>
+        <source>Overall light</source>
+        <translation>Overall light</translation>
+    </message>
+    <message>
+        <source>Interaction light</source>
+        <translation>Interaction light</translation>
+    </message>
+    <message>
+        <source>Brightness +</source>
+        <translation>Brightness +</translation>
+    </message>
+    <message>
+        <source>Brightness -</source>
+        <translation>Brightness -</translation>
+    </message>
+    <message>
+        <source>Speed +</source>
+        <translation>Speed +</translation>
+    </message>
+    <message>
+        <source>Speed -</source>
+        <translation>Speed -</translation>
+    </message>
+    <message>
+        <source>Into full color</source>
+        <translation>Into full color</translation>
+    </message>
+    <message>
+        <source>Top color changed</source>
+        <translation>Top color changed</translation>
+    </message>
+    <message>
+        <source>Bottom color changed</source>
+        <translation>Bottom color changed</translation>
+    </message>
+    <message>
+        <source>Close side light</source>
+        <translation>Close side light</translation>
+    </message>
+    <message>
+        <source>Stop side light</source>
+        <translation>Stop side light</translation>
     </message>
 </context>
 <context>
@@ -297,6 +1283,85 @@
     <message>
         <source>K133</source>
         <translation>K133</translation>
+    </message>
+</context>
+<context>
+    <name>DTriggerSettingPage</name>
+    <message>
+        <source>DTriggerSettingPage</source>
+        <translation>DTriggerSettingPage</translation>
+    </message>
+    <message>
+        <source>Quick trigger</source>
+        <translation>Quick trigger</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</translation>
+    </message>
+    <message>
+        <source>Secondary sensitivity</source>
+        <translation>Secondary sensitivity</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</translation>
+    </message>
+    <message>
+        <source>Press/Release</source>
+        <translation>Press/Release</translation>
+    </message>
+    <message>
+        <source>0.1mm</source>
+        <translation>0.1mm</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>Press</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Release</translation>
+    </message>
+    <message>
+        <source>Key anti shake</source>
+        <translation>Key anti shake</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>Rate return</translation>
+    </message>
+    <message>
+        <source>1K</source>
+        <translation>1K</translation>
+    </message>
+    <message>
+        <source>Into calibration mode</source>
+        <translation>Into calibration mode</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>Start calibration</translation>
+    </message>
+    <message>
+        <source>All keys calibration</source>
+        <translation>All keys calibration</translation>
+    </message>
+    <message>
+        <source>Intensity tracking</source>
+        <translation>Intensity tracking</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>Reset sensitivity</translation>
     </message>
 </context>
 <context>
@@ -988,6 +2053,306 @@
         <source>Keyboard/Ambient</source>
         <translation>Keyboard/Ambient</translation>
     </message>
+    <message>
+        <source>Firmware Info</source>
+        <translation>Firmware Info</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Left Click</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Center Click</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Right Click</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Modify Name</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>Assign Profile</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Select App</source>
+        <translation>Select App</translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation>Please select the path where your app is located</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>Select application</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>Enter text ...</translation>
+    </message>
+    <message>
+        <source>Play Type</source>
+        <translation>Play Type</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>Play once</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>Play multiple times</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>Continous playback on/off</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>Play while assigned key is pressed</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>Play Number</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>Play Number 1,2,3...</translation>
+    </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>Assign Macro</translation>
+    </message>
+    <message>
+        <source>Mouse Key</source>
+        <translation>Mouse Key</translation>
+    </message>
+    <message>
+        <source>1.Into key calibration mode first;</source>
+        <translation>1.Into key calibration mode first;</translation>
+    </message>
+    <message>
+        <source>2.Select one key;</source>
+        <translation>2.Select one key;</translation>
+    </message>
+    <message>
+        <source>3.Clicked &quot;Start calibration&quot;;</source>
+        <translation>3.Clicked &quot;Start calibration&quot;;</translation>
+    </message>
+    <message>
+        <source>4.Press the selected key;</source>
+        <translation>4.Press the selected key;</translation>
+    </message>
+    <message>
+        <source>5.Return key calibration results;</source>
+        <translation>5.Return key calibration results;</translation>
+    </message>
+    <message>
+        <source>When enabled, the quick trigger will only terminate when you completely release the button.</source>
+        <translation>When enabled, the quick trigger will only terminate when you completely release the button.</translation>
+    </message>
+    <message>
+        <source>When disabled, the key is released until the axis triggers the travel and terminates the quick trigger.</source>
+        <translation>When disabled, the key is released until the axis triggers the travel and terminates the quick trigger.</translation>
+    </message>
+    <message>
+        <source>Set the required press key duration for triggering.</source>
+        <translation>Set the required press key duration for triggering.</translation>
+    </message>
+    <message>
+        <source>When all keys calibration is enabled, please press all keys to complete the calibration.</source>
+        <translation>When all keys calibration is enabled, please press all keys to complete the calibration.</translation>
+    </message>
+    <message>
+        <source>If Win Lock is on:</source>
+        <translation>If Win Lock is on:</translation>
+    </message>
+    <message>
+        <source>Disable Windows key</source>
+        <translation>Disable Windows key</translation>
+    </message>
+    <message>
+        <source>Disable SHIFT+TAB</source>
+        <translation>Disable SHIFT+TAB</translation>
+    </message>
+    <message>
+        <source>Disable ALT+TAB</source>
+        <translation>Disable ALT+TAB</translation>
+    </message>
+    <message>
+        <source>Disable ALT+F4</source>
+        <translation>Disable ALT+F4</translation>
+    </message>
+    <message>
+        <source>Light into sleep:</source>
+        <translation>Light into sleep:</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>Second</translation>
+    </message>
+    <message>
+        <source>Keyboard into sleep:</source>
+        <translation>Keyboard into sleep:</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>Minute</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Submit</translation>
+    </message>
+    <message>
+        <source>Reset current profile</source>
+        <translation>Reset current profile</translation>
+    </message>
+    <message>
+        <source>Keyboard properties</source>
+        <translation>Keyboard properties</translation>
+    </message>
+    <message>
+        <source>Prohibit Sleep</source>
+        <translation>Prohibit Sleep</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>Press</translation>
+    </message>
+    <message>
+        <source>Trigger</source>
+        <translation>Trigger</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Release</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>Journey tracking</source>
+        <translation>Journey tracking</translation>
+    </message>
+    <message>
+        <source>Sensitivity of pressing and releasing</source>
+        <translation>Sensitivity of pressing and releasing</translation>
+    </message>
+    <message>
+        <source>Quick trigger</source>
+        <translation>Quick trigger</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>Reset sensitivity</translation>
+    </message>
+    <message>
+        <source>Key anti shake</source>
+        <translation>Key anti shake</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>Rate return</translation>
+    </message>
+    <message>
+        <source>Key calibration mode</source>
+        <translation>Key calibration mode</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>Start calibration</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</translation>
+    </message>
+    <message>
+        <source>All keys calibration</source>
+        <translation>All keys calibration</translation>
+    </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>Normal Keys</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>Special Keys</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Theme</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>Background image</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>Auto start</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>Launch applications when the system starts (Minimized)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>Close startup to tray</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Upgrade</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>Firmware upgrade check</translation>
+    </message>
+    <message>
+        <source>No upgradeable devices found</source>
+        <translation>No upgradeable devices found</translation>
+    </message>
+    <message>
+        <source>Set config success</source>
+        <translation>Set config success</translation>
+    </message>
 </context>
 <context>
     <name>SoftKeyboardButCustom</name>
@@ -1029,6 +2394,25 @@
     <message>
         <source>Cannot remapped</source>
         <translation>Cannot remapped</translation>
+    </message>
+</context>
+<context>
+    <name>macroMenuToolWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Modify Name</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,59 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="uk">
 <context>
+    <name>DAllKeysShowPage</name>
+    <message>
+        <source>DAllKeysShowPage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DCatchKeyAndMouseItem</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>99999 MS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>关联：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DChangProfilePage</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DCustomEventTipExplain</name>
     <message>
         <source>Default</source>
@@ -110,6 +163,333 @@
     </message>
 </context>
 <context>
+    <name>DFirwareInfoItem</name>
+    <message>
+        <source>DFirwareInfoItem</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chip,Model</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version---Text</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DFirwareInfoShow</name>
+    <message>
+        <source>DFirwareInfoShow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Firmware Info</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DHotKeyPage</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show desktop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lock computer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>My computer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DKeyCalibrationExplainDia</name>
+    <message>
+        <source>DKeyCalibrationExplainDia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1.Explain</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2.Explain</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3.Explain</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4.Explain</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>5.Explain</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Explain</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DKeyConfigFunctionPage</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Key Config</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switch loop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lock win</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unlock win</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lock keyboard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Power query</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FN layer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FN1 layer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>USB switching</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2.4G switching</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bluetooth 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bluetooth 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bluetooth 3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DKeyDisablePage</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithAppPage</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select App</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithTextPage</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DKeyboardLightCustomEventPage</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keyboard Light</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Overall light</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Interaction light</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All light</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Static</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brightness +</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brightness -</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speed +</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speed -</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Direction +1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Direction -1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Direction Loop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Into full color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Top color changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bottom color changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close all</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close back light</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop back light</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Light recording</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Custom 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Custom 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DLightsConfigPage</name>
     <message>
         <source>DLightsConfigPage</source>
@@ -188,6 +568,195 @@
     </message>
 </context>
 <context>
+    <name>DMacroCmdPage</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DMacroListItem</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Macro01</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Binding</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DMacroPage</name>
+    <message>
+        <source>DMacroPage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Macro Record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>100</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0 MS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please enter delay number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Minimize(&amp;N)</source>
@@ -227,9 +796,191 @@
     </message>
 </context>
 <context>
+    <name>DMouseKeyPage</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mouse Key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mouse Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mouse Center</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mouse Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backward</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sniper Key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scroll Down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scroll Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DMultimediaPage</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next track</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prev track</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Volume +</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Volume -</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Screen brightness+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Screen brightness-</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DPerformancePage</name>
     <message>
-        <source>Restore</source>
+        <source>DPerformancePage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>If Win Lock is on:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disable Windows key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disable SHIFT+TAB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disable ALT+TAB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disable ALT+F4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Light into sleep:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>666</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0~60000</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keyboard into sleep:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>333</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>5~1000</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prohibit Sleep</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keyboard properties</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset current profile</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -257,6 +1008,237 @@
     </message>
     <message>
         <source>Modify Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DResetDefaultPage</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NULL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DSeniorKeyEventListItem</name>
+    <message>
+        <source>DSeniorKeyEventListItem</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DKS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DSeniorKeysBindingPage</name>
+    <message>
+        <source>DSeniorKeysBindingPage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DSettingsDia</name>
+    <message>
+        <source>DSettingsDia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Taobao Link</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SendFeedback</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vorlan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Application software</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Company Name Placeholder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>V_2022.07.14.0001</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check Update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>https://example.invalid/</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;span style=&quot;font-family:&quot;%3&quot;;font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot;font-size:12pt; text-decoration:underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DSideLightCustomEventPage</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Atmosphere Light</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All light</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Overall light</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Interaction light</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brightness +</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brightness -</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speed +</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speed -</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Into full color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Top color changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bottom color changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close side light</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop side light</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -296,6 +1278,85 @@
     </message>
     <message>
         <source>K133</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DTriggerSettingPage</name>
+    <message>
+        <source>DTriggerSettingPage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quick trigger</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Secondary sensitivity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Press/Release</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0.1mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Key anti shake</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1K</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Into calibration mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All keys calibration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Intensity tracking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -988,6 +2049,306 @@
         <source>Keyboard/Ambient</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Firmware Info</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select App</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mouse Key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1.Into key calibration mode first;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2.Select one key;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3.Clicked &quot;Start calibration&quot;;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4.Press the selected key;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>5.Return key calibration results;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When enabled, the quick trigger will only terminate when you completely release the button.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When disabled, the key is released until the axis triggers the travel and terminates the quick trigger.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set the required press key duration for triggering.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When all keys calibration is enabled, please press all keys to complete the calibration.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>If Win Lock is on:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disable Windows key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disable SHIFT+TAB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disable ALT+TAB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disable ALT+F4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Light into sleep:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keyboard into sleep:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset current profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keyboard properties</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prohibit Sleep</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trigger</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Journey tracking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sensitivity of pressing and releasing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quick trigger</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Key anti shake</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Key calibration mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All keys calibration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No upgradeable devices found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set config success</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SoftKeyboardButCustom</name>
@@ -1028,6 +2389,25 @@
     <name>keySelectFrame</name>
     <message>
         <source>Cannot remapped</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>macroMenuToolWidget</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -2,6 +2,59 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>DAllKeysShowPage</name>
+    <message>
+        <source>DAllKeysShowPage</source>
+        <translation>DAllKeysShowPage</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>组合键</translation>
+    </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>普通按键</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>特殊按键</translation>
+    </message>
+</context>
+<context>
+    <name>DCatchKeyAndMouseItem</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>99999 MS</source>
+        <translation>99999 MS</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>关联：</source>
+        <translation>关联：</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+</context>
+<context>
+    <name>DChangProfilePage</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>指定配置文件</translation>
+    </message>
+</context>
+<context>
     <name>DCustomEventTipExplain</name>
     <message>
         <source>Default</source>
@@ -110,6 +163,333 @@
     </message>
 </context>
 <context>
+    <name>DFirwareInfoItem</name>
+    <message>
+        <source>DFirwareInfoItem</source>
+        <translation>DFirwareInfoItem</translation>
+    </message>
+    <message>
+        <source>Chip,Model</source>
+        <translation>芯片,型号</translation>
+    </message>
+    <message>
+        <source>Version---Text</source>
+        <translation>Version---Text</translation>
+    </message>
+</context>
+<context>
+    <name>DFirwareInfoShow</name>
+    <message>
+        <source>DFirwareInfoShow</source>
+        <translation>DFirwareInfoShow</translation>
+    </message>
+    <message>
+        <source>Firmware Info</source>
+        <translation>固件信息</translation>
+    </message>
+</context>
+<context>
+    <name>DHotKeyPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>快捷键</translation>
+    </message>
+    <message>
+        <source>Show desktop</source>
+        <translation>显示桌面</translation>
+    </message>
+    <message>
+        <source>Close window</source>
+        <translation>关闭窗口</translation>
+    </message>
+    <message>
+        <source>Lock computer</source>
+        <translation>锁定电脑</translation>
+    </message>
+    <message>
+        <source>My computer</source>
+        <translation>我的电脑</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>粘贴</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>查找</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>剪切</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>打印</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>新建</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyCalibrationExplainDia</name>
+    <message>
+        <source>DKeyCalibrationExplainDia</source>
+        <translation>DKeyCalibrationExplainDia</translation>
+    </message>
+    <message>
+        <source>1.Explain</source>
+        <translation>1.说明</translation>
+    </message>
+    <message>
+        <source>2.Explain</source>
+        <translation>2.说明</translation>
+    </message>
+    <message>
+        <source>3.Explain</source>
+        <translation>3.说明</translation>
+    </message>
+    <message>
+        <source>4.Explain</source>
+        <translation>4.说明</translation>
+    </message>
+    <message>
+        <source>5.Explain</source>
+        <translation>5.说明</translation>
+    </message>
+    <message>
+        <source>Explain</source>
+        <translation>说明</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyConfigFunctionPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Key Config</source>
+        <translation>按键配置</translation>
+    </message>
+    <message>
+        <source>Switch loop</source>
+        <translation>循环切换</translation>
+    </message>
+    <message>
+        <source>Lock win</source>
+        <translation>锁定 Win 键</translation>
+    </message>
+    <message>
+        <source>Unlock win</source>
+        <translation>解锁 Win 键</translation>
+    </message>
+    <message>
+        <source>Lock keyboard</source>
+        <translation>锁定键盘</translation>
+    </message>
+    <message>
+        <source>Power query</source>
+        <translation>电量查询</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>默认层</translation>
+    </message>
+    <message>
+        <source>FN layer</source>
+        <translation>FN层</translation>
+    </message>
+    <message>
+        <source>FN1 layer</source>
+        <translation>FN1层</translation>
+    </message>
+    <message>
+        <source>USB switching</source>
+        <translation>切换到 USB</translation>
+    </message>
+    <message>
+        <source>2.4G switching</source>
+        <translation>切换到 2.4G</translation>
+    </message>
+    <message>
+        <source>Bluetooth 1</source>
+        <translation>蓝牙 1</translation>
+    </message>
+    <message>
+        <source>Bluetooth 2</source>
+        <translation>蓝牙 2</translation>
+    </message>
+    <message>
+        <source>Bluetooth 3</source>
+        <translation>蓝牙 3</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyDisablePage</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>禁用</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithAppPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Select App</source>
+        <translation>选择应用程序</translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation>请选择应用程序所在的路径</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>选择应用程序</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithTextPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>文本</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>输入文本 ...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyboardLightCustomEventPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Keyboard Light</source>
+        <translation>键盘灯光</translation>
+    </message>
+    <message>
+        <source>Overall light</source>
+        <translation>整体灯效</translation>
+    </message>
+    <message>
+        <source>Interaction light</source>
+        <translation>互动灯效</translation>
+    </message>
+    <message>
+        <source>All light</source>
+        <translation>全部灯光</translation>
+    </message>
+    <message>
+        <source>Static</source>
+        <translation>常亮</translation>
+    </message>
+    <message>
+        <source>Brightness +</source>
+        <translation>亮度 +</translation>
+    </message>
+    <message>
+        <source>Brightness -</source>
+        <translation>亮度 -</translation>
+    </message>
+    <message>
+        <source>Speed +</source>
+        <translation>速度 +</translation>
+    </message>
+    <message>
+        <source>Speed -</source>
+        <translation>速度 -</translation>
+    </message>
+    <message>
+        <source>Direction +1</source>
+        <translation>方向 +1</translation>
+    </message>
+    <message>
+        <source>Direction -1</source>
+        <translation>方向 -1</translation>
+    </message>
+    <message>
+        <source>Direction Loop</source>
+        <translation>方向循环</translation>
+    </message>
+    <message>
+        <source>Into full color</source>
+        <translation>进入全彩</translation>
+    </message>
+    <message>
+        <source>Top color changed</source>
+        <translation>切换顶部颜色</translation>
+    </message>
+    <message>
+        <source>Bottom color changed</source>
+        <translation>切换底部颜色</translation>
+    </message>
+    <message>
+        <source>Close all</source>
+        <translation>全部关闭</translation>
+    </message>
+    <message>
+        <source>Close back light</source>
+        <translation>关闭背光</translation>
+    </message>
+    <message>
+        <source>Stop back light</source>
+        <translation>停止背光</translation>
+    </message>
+    <message>
+        <source>Light recording</source>
+        <translation>灯光录制</translation>
+    </message>
+    <message>
+        <source>Custom 1</source>
+        <translation>自定义 1</translation>
+    </message>
+    <message>
+        <source>Custom 2</source>
+        <translation>自定义 2</translation>
+    </message>
+</context>
+<context>
     <name>DLightsConfigPage</name>
     <message>
         <source>DLightsConfigPage</source>
@@ -188,6 +568,195 @@
     </message>
 </context>
 <context>
+    <name>DMacroCmdPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Play Type</source>
+        <translation>播放方式</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>播放一次</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>播放多次</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>连续播放开/关</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>按住按键时播放</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>播放次数</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>播放次数 1,2,3...</translation>
+    </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>分配宏</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Macro01</source>
+        <translation>Macro01</translation>
+    </message>
+    <message>
+        <source>Binding</source>
+        <translation>绑定</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroPage</name>
+    <message>
+        <source>DMacroPage</source>
+        <translation>DMacroPage</translation>
+    </message>
+    <message>
+        <source>Macro Record</source>
+        <translation>宏录制</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>宏组</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>延时设置</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>录制延时</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>无延时</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>默认延时</translation>
+    </message>
+    <message>
+        <source>100</source>
+        <translation>100</translation>
+    </message>
+    <message>
+        <source>MS</source>
+        <translation>MS</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>录制</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>事件列表</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>录制内容为空</translation>
+    </message>
+    <message>
+        <source>0 MS</source>
+        <translation>0 MS</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>插入事件</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>位置</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>在后面插入事件</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>在前面插入事件</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>事件</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>键盘事件</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>鼠标事件</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>延时</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>操作</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>请输入按键</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>左键单击</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>中键单击</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>右键单击</translation>
+    </message>
+    <message>
+        <source>Please enter delay number</source>
+        <translation>请输入延时数值</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>插入</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>属性</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>按下按键</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>鼠标</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>修改</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Minimize(&amp;N)</source>
@@ -227,10 +796,196 @@
     </message>
 </context>
 <context>
+    <name>DMouseKeyPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Mouse Key</source>
+        <translation>鼠标按键</translation>
+    </message>
+    <message>
+        <source>Mouse Left</source>
+        <translation>鼠标左键</translation>
+    </message>
+    <message>
+        <source>Mouse Center</source>
+        <translation>鼠标中键</translation>
+    </message>
+    <message>
+        <source>Mouse Right</source>
+        <translation>鼠标右键</translation>
+    </message>
+    <message>
+        <source>Backward</source>
+        <translation>后退</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>前进</translation>
+    </message>
+    <message>
+        <source>Sniper Key</source>
+        <translation>狙击键</translation>
+    </message>
+    <message>
+        <source>Scroll Down</source>
+        <translation>滚轮向下</translation>
+    </message>
+    <message>
+        <source>Scroll Up</source>
+        <translation>滚轮向上</translation>
+    </message>
+</context>
+<context>
+    <name>DMultimediaPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>多媒体</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>播放/暂停</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Next track</source>
+        <translation>下一曲</translation>
+    </message>
+    <message>
+        <source>Prev track</source>
+        <translation>上一曲</translation>
+    </message>
+    <message>
+        <source>Volume +</source>
+        <translation>音量 +</translation>
+    </message>
+    <message>
+        <source>Volume -</source>
+        <translation>音量 -</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>静音</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>播放器</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>计算器</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>计算机</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>邮件</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>浏览器</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>搜索</translation>
+    </message>
+    <message>
+        <source>Screen brightness+</source>
+        <translation>屏幕亮度+</translation>
+    </message>
+    <message>
+        <source>Screen brightness-</source>
+        <translation>屏幕亮度-</translation>
+    </message>
+</context>
+<context>
     <name>DPerformancePage</name>
     <message>
         <source>Restore</source>
-        <translation>恢复</translation>
+        <translation type="vanished">恢复</translation>
+    </message>
+    <message>
+        <source>DPerformancePage</source>
+        <translation>DPerformancePage</translation>
+    </message>
+    <message>
+        <source>If Win Lock is on:</source>
+        <translation>开启 Win 锁定时：</translation>
+    </message>
+    <message>
+        <source>Disable Windows key</source>
+        <translation>禁用 Windows 键</translation>
+    </message>
+    <message>
+        <source>Disable SHIFT+TAB</source>
+        <translation>禁用 SHIFT+TAB</translation>
+    </message>
+    <message>
+        <source>Disable ALT+TAB</source>
+        <translation>禁用 ALT+TAB</translation>
+    </message>
+    <message>
+        <source>Disable ALT+F4</source>
+        <translation>禁用 ALT+F4</translation>
+    </message>
+    <message>
+        <source>Light into sleep:</source>
+        <translation>灯光进入休眠：</translation>
+    </message>
+    <message>
+        <source>666</source>
+        <translation>666</translation>
+    </message>
+    <message>
+        <source>0~60000</source>
+        <translation>0~60000</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>秒</translation>
+    </message>
+    <message>
+        <source>Keyboard into sleep:</source>
+        <translation>键盘进入休眠：</translation>
+    </message>
+    <message>
+        <source>333</source>
+        <translation>333</translation>
+    </message>
+    <message>
+        <source>5~1000</source>
+        <translation>5~1000</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>分钟</translation>
+    </message>
+    <message>
+        <source>Prohibit Sleep</source>
+        <translation>禁止休眠</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>提交</translation>
+    </message>
+    <message>
+        <source>Keyboard properties</source>
+        <translation>键盘属性</translation>
+    </message>
+    <message>
+        <source>Reset current profile</source>
+        <translation>重置当前配置文件</translation>
     </message>
 </context>
 <context>
@@ -258,6 +1013,237 @@
     <message>
         <source>Modify Name</source>
         <translation>修改名称</translation>
+    </message>
+</context>
+<context>
+    <name>DResetDefaultPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>默认</translation>
+    </message>
+    <message>
+        <source>NULL</source>
+        <translation>NULL</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>DSeniorKeyEventListItem</name>
+    <message>
+        <source>DSeniorKeyEventListItem</source>
+        <translation>DSeniorKeyEventListItem</translation>
+    </message>
+    <message>
+        <source>DKS</source>
+        <translation>DKS</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+</context>
+<context>
+    <name>DSeniorKeysBindingPage</name>
+    <message>
+        <source>DSeniorKeysBindingPage</source>
+        <translation>DSeniorKeysBindingPage</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>高级键</translation>
+    </message>
+</context>
+<context>
+    <name>DSettingsDia</name>
+    <message>
+        <source>DSettingsDia</source>
+        <translation>DSettingsDia</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>常规</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>关于</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>语言</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>主题</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>背景图片</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>开机自启动</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>系统启动时运行应用程序（最小化）</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>关闭时最小化到托盘</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>升级</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>固件升级检查</translation>
+    </message>
+    <message>
+        <source>Taobao Link</source>
+        <translation>淘宝链接</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>支持</translation>
+    </message>
+    <message>
+        <source>SendFeedback</source>
+        <translation>发送反馈</translation>
+    </message>
+    <message>
+        <source>Vorlan</source>
+        <translation>Vorlan</translation>
+    </message>
+    <message>
+        <source>Application software</source>
+        <translation>应用软件</translation>
+    </message>
+    <message>
+        <source>Company Name Placeholder</source>
+        <translation>Company Name Placeholder</translation>
+    </message>
+    <message>
+        <source>V_2022.07.14.0001</source>
+        <translation>V_2022.07.14.0001</translation>
+    </message>
+    <message>
+        <source>Check Update</source>
+        <translation>检查更新</translation>
+    </message>
+    <message>
+        <source>https://example.invalid/</source>
+        <translation>https://example.invalid/</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>深色</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>浅色</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>蓝色</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>粉色</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>其他</translation>
+    </message>
+    <message>
+        <source>&lt;span style=&quot;font-family:&quot;%3&quot;;font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot;font-size:12pt; text-decoration:underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;</source>
+        <translation>&lt;span style=&quot;font-family:&quot;%3&quot;;font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot;font-size:12pt; text-decoration:underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>DSideLightCustomEventPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Atmosphere Light</source>
+        <translation>氛围灯</translation>
+    </message>
+    <message>
+        <source>All light</source>
+        <translation>全部灯光</translation>
+    </message>
+    <message>
+        <source>Overall light</source>
+        <translation>整体灯效</translation>
+    </message>
+    <message>
+        <source>Interaction light</source>
+        <translation>互动灯效</translation>
+    </message>
+    <message>
+        <source>Brightness +</source>
+        <translation>亮度 +</translation>
+    </message>
+    <message>
+        <source>Brightness -</source>
+        <translation>亮度 -</translation>
+    </message>
+    <message>
+        <source>Speed +</source>
+        <translation>速度 +</translation>
+    </message>
+    <message>
+        <source>Speed -</source>
+        <translation>速度 -</translation>
+    </message>
+    <message>
+        <source>Into full color</source>
+        <translation>进入全彩</translation>
+    </message>
+    <message>
+        <source>Top color changed</source>
+        <translation>切换顶部颜色</translation>
+    </message>
+    <message>
+        <source>Bottom color changed</source>
+        <translation>切换底部颜色</translation>
+    </message>
+    <message>
+        <source>Close side light</source>
+        <translation>关闭侧灯</translation>
+    </message>
+    <message>
+        <source>Stop side light</source>
+        <translation>停止侧灯</translation>
     </message>
 </context>
 <context>
@@ -297,6 +1283,85 @@
     <message>
         <source>K133</source>
         <translation>K133</translation>
+    </message>
+</context>
+<context>
+    <name>DTriggerSettingPage</name>
+    <message>
+        <source>DTriggerSettingPage</source>
+        <translation>DTriggerSettingPage</translation>
+    </message>
+    <message>
+        <source>Quick trigger</source>
+        <translation>快速触发</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>根据按下或释放按键的意图，自定义调整触发行程和复位行程。</translation>
+    </message>
+    <message>
+        <source>Secondary sensitivity</source>
+        <translation>独立灵敏度</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>可分别设置快速触发按下（触发）和释放（复位）的行程值。</translation>
+    </message>
+    <message>
+        <source>Press/Release</source>
+        <translation>按下/释放</translation>
+    </message>
+    <message>
+        <source>0.1mm</source>
+        <translation>0.1mm</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>按下</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>释放</translation>
+    </message>
+    <message>
+        <source>Key anti shake</source>
+        <translation>按键防抖</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>应用</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>回报率</translation>
+    </message>
+    <message>
+        <source>1K</source>
+        <translation>1K</translation>
+    </message>
+    <message>
+        <source>Into calibration mode</source>
+        <translation>进入校准模式</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>开始校准</translation>
+    </message>
+    <message>
+        <source>All keys calibration</source>
+        <translation>全键校准</translation>
+    </message>
+    <message>
+        <source>Intensity tracking</source>
+        <translation>行程追踪</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>重置灵敏度</translation>
     </message>
 </context>
 <context>
@@ -988,6 +2053,306 @@
         <source>Keyboard/Ambient</source>
         <translation>键盘/氛围灯</translation>
     </message>
+    <message>
+        <source>Firmware Info</source>
+        <translation>固件信息</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>左键单击</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>中键单击</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>右键单击</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>导出</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>修改名称</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>指定配置文件</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Select App</source>
+        <translation>选择应用程序</translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation>请选择应用程序所在的路径</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>选择应用程序</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>输入文本 ...</translation>
+    </message>
+    <message>
+        <source>Play Type</source>
+        <translation>播放方式</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>播放一次</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>播放多次</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>循环播放（开/关）</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>按住指定按键时播放</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>播放次数</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>播放次数 1,2,3...</translation>
+    </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>指定宏</translation>
+    </message>
+    <message>
+        <source>Mouse Key</source>
+        <translation>鼠标按键</translation>
+    </message>
+    <message>
+        <source>1.Into key calibration mode first;</source>
+        <translation>1.先进入按键校准模式；</translation>
+    </message>
+    <message>
+        <source>2.Select one key;</source>
+        <translation>2.选择一个按键；</translation>
+    </message>
+    <message>
+        <source>3.Clicked &quot;Start calibration&quot;;</source>
+        <translation>3.点击“开始校准”；</translation>
+    </message>
+    <message>
+        <source>4.Press the selected key;</source>
+        <translation>4.按下所选按键；</translation>
+    </message>
+    <message>
+        <source>5.Return key calibration results;</source>
+        <translation>5.返回按键校准结果；</translation>
+    </message>
+    <message>
+        <source>When enabled, the quick trigger will only terminate when you completely release the button.</source>
+        <translation>开启后，只有完全松开按键时才会结束快速触发。</translation>
+    </message>
+    <message>
+        <source>When disabled, the key is released until the axis triggers the travel and terminates the quick trigger.</source>
+        <translation>关闭后，按键松开至轴体触发行程时即结束快速触发。</translation>
+    </message>
+    <message>
+        <source>Set the required press key duration for triggering.</source>
+        <translation>设置触发所需的按键按压时长。</translation>
+    </message>
+    <message>
+        <source>When all keys calibration is enabled, please press all keys to complete the calibration.</source>
+        <translation>开启全键校准后，请按下所有按键以完成校准。</translation>
+    </message>
+    <message>
+        <source>If Win Lock is on:</source>
+        <translation>Win 键锁定开启时：</translation>
+    </message>
+    <message>
+        <source>Disable Windows key</source>
+        <translation>禁用 Windows 键</translation>
+    </message>
+    <message>
+        <source>Disable SHIFT+TAB</source>
+        <translation>禁用 SHIFT+TAB</translation>
+    </message>
+    <message>
+        <source>Disable ALT+TAB</source>
+        <translation>禁用 ALT+TAB</translation>
+    </message>
+    <message>
+        <source>Disable ALT+F4</source>
+        <translation>禁用 ALT+F4</translation>
+    </message>
+    <message>
+        <source>Light into sleep:</source>
+        <translation>灯光进入休眠：</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>秒</translation>
+    </message>
+    <message>
+        <source>Keyboard into sleep:</source>
+        <translation>键盘进入休眠：</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>分钟</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>提交</translation>
+    </message>
+    <message>
+        <source>Reset current profile</source>
+        <translation>重置当前配置文件</translation>
+    </message>
+    <message>
+        <source>Keyboard properties</source>
+        <translation>键盘属性</translation>
+    </message>
+    <message>
+        <source>Prohibit Sleep</source>
+        <translation>禁止休眠</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>按下</translation>
+    </message>
+    <message>
+        <source>Trigger</source>
+        <translation>触发</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>松开</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>应用</translation>
+    </message>
+    <message>
+        <source>Journey tracking</source>
+        <translation>行程追踪</translation>
+    </message>
+    <message>
+        <source>Sensitivity of pressing and releasing</source>
+        <translation>按下与松开灵敏度</translation>
+    </message>
+    <message>
+        <source>Quick trigger</source>
+        <translation>快速触发</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>重置灵敏度</translation>
+    </message>
+    <message>
+        <source>Key anti shake</source>
+        <translation>按键防抖</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>回报率</translation>
+    </message>
+    <message>
+        <source>Key calibration mode</source>
+        <translation>按键校准模式</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>开始校准</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>根据按下或松开按键的意图，自定义调整触发行程与重置行程。</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>可分别设置快速触发按下（触发）与松开（重置）的行程值。</translation>
+    </message>
+    <message>
+        <source>All keys calibration</source>
+        <translation>全键校准</translation>
+    </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>普通按键</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>特殊按键</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>常规</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>关于</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>语言</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>主题</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>背景图片</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>开机自启动</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>系统启动时自动运行程序（最小化）</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>关闭时最小化到托盘</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>升级</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>检查固件升级</translation>
+    </message>
+    <message>
+        <source>No upgradeable devices found</source>
+        <translation>未找到可升级的设备</translation>
+    </message>
+    <message>
+        <source>Set config success</source>
+        <translation>设置成功</translation>
+    </message>
 </context>
 <context>
     <name>SoftKeyboardButCustom</name>
@@ -1029,6 +2394,25 @@
     <message>
         <source>Cannot remapped</source>
         <translation>无法改键</translation>
+    </message>
+</context>
+<context>
+    <name>macroMenuToolWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>导出</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>修改名称</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,59 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW">
 <context>
+    <name>DAllKeysShowPage</name>
+    <message>
+        <source>DAllKeysShowPage</source>
+        <translation>DAllKeysShowPage</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>組合鍵</translation>
+    </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>一般按鍵</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>特殊按鍵</translation>
+    </message>
+</context>
+<context>
+    <name>DCatchKeyAndMouseItem</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>99999 MS</source>
+        <translation>99999 MS</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>关联：</source>
+        <translation>關聯：</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+</context>
+<context>
+    <name>DChangProfilePage</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>指定設定檔</translation>
+    </message>
+</context>
+<context>
     <name>DCustomEventTipExplain</name>
     <message>
         <source>Default</source>
@@ -110,6 +163,333 @@
     </message>
 </context>
 <context>
+    <name>DFirwareInfoItem</name>
+    <message>
+        <source>DFirwareInfoItem</source>
+        <translation>DFirwareInfoItem</translation>
+    </message>
+    <message>
+        <source>Chip,Model</source>
+        <translation>晶片,型號</translation>
+    </message>
+    <message>
+        <source>Version---Text</source>
+        <translation>Version---Text</translation>
+    </message>
+</context>
+<context>
+    <name>DFirwareInfoShow</name>
+    <message>
+        <source>DFirwareInfoShow</source>
+        <translation>DFirwareInfoShow</translation>
+    </message>
+    <message>
+        <source>Firmware Info</source>
+        <translation>韌體資訊</translation>
+    </message>
+</context>
+<context>
+    <name>DHotKeyPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>快速鍵</translation>
+    </message>
+    <message>
+        <source>Show desktop</source>
+        <translation>顯示桌面</translation>
+    </message>
+    <message>
+        <source>Close window</source>
+        <translation>關閉視窗</translation>
+    </message>
+    <message>
+        <source>Lock computer</source>
+        <translation>鎖定電腦</translation>
+    </message>
+    <message>
+        <source>My computer</source>
+        <translation>我的電腦</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>複製</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>貼上</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>尋找</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>剪下</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>儲存</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>列印</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>新增</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyCalibrationExplainDia</name>
+    <message>
+        <source>DKeyCalibrationExplainDia</source>
+        <translation>DKeyCalibrationExplainDia</translation>
+    </message>
+    <message>
+        <source>1.Explain</source>
+        <translation>1.說明</translation>
+    </message>
+    <message>
+        <source>2.Explain</source>
+        <translation>2.說明</translation>
+    </message>
+    <message>
+        <source>3.Explain</source>
+        <translation>3.說明</translation>
+    </message>
+    <message>
+        <source>4.Explain</source>
+        <translation>4.說明</translation>
+    </message>
+    <message>
+        <source>5.Explain</source>
+        <translation>5.說明</translation>
+    </message>
+    <message>
+        <source>Explain</source>
+        <translation>說明</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyConfigFunctionPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Key Config</source>
+        <translation>按鍵設定</translation>
+    </message>
+    <message>
+        <source>Switch loop</source>
+        <translation>循環切換</translation>
+    </message>
+    <message>
+        <source>Lock win</source>
+        <translation>鎖定 Win 鍵</translation>
+    </message>
+    <message>
+        <source>Unlock win</source>
+        <translation>解鎖 Win 鍵</translation>
+    </message>
+    <message>
+        <source>Lock keyboard</source>
+        <translation>鎖定鍵盤</translation>
+    </message>
+    <message>
+        <source>Power query</source>
+        <translation>電量查詢</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>預設層</translation>
+    </message>
+    <message>
+        <source>FN layer</source>
+        <translation>FN層</translation>
+    </message>
+    <message>
+        <source>FN1 layer</source>
+        <translation>FN1層</translation>
+    </message>
+    <message>
+        <source>USB switching</source>
+        <translation>切換至 USB</translation>
+    </message>
+    <message>
+        <source>2.4G switching</source>
+        <translation>切換至 2.4G</translation>
+    </message>
+    <message>
+        <source>Bluetooth 1</source>
+        <translation>藍牙 1</translation>
+    </message>
+    <message>
+        <source>Bluetooth 2</source>
+        <translation>藍牙 2</translation>
+    </message>
+    <message>
+        <source>Bluetooth 3</source>
+        <translation>藍牙 3</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyDisablePage</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>停用</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithAppPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Select App</source>
+        <translation>選擇應用程式</translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation>請選擇應用程式所在的路徑</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>選擇應用程式</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithTextPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>文字</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>輸入文字 ...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyboardLightCustomEventPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Keyboard Light</source>
+        <translation>鍵盤燈光</translation>
+    </message>
+    <message>
+        <source>Overall light</source>
+        <translation>整體燈效</translation>
+    </message>
+    <message>
+        <source>Interaction light</source>
+        <translation>互動燈效</translation>
+    </message>
+    <message>
+        <source>All light</source>
+        <translation>全部燈光</translation>
+    </message>
+    <message>
+        <source>Static</source>
+        <translation>恆亮</translation>
+    </message>
+    <message>
+        <source>Brightness +</source>
+        <translation>亮度 +</translation>
+    </message>
+    <message>
+        <source>Brightness -</source>
+        <translation>亮度 -</translation>
+    </message>
+    <message>
+        <source>Speed +</source>
+        <translation>速度 +</translation>
+    </message>
+    <message>
+        <source>Speed -</source>
+        <translation>速度 -</translation>
+    </message>
+    <message>
+        <source>Direction +1</source>
+        <translation>方向 +1</translation>
+    </message>
+    <message>
+        <source>Direction -1</source>
+        <translation>方向 -1</translation>
+    </message>
+    <message>
+        <source>Direction Loop</source>
+        <translation>方向循環</translation>
+    </message>
+    <message>
+        <source>Into full color</source>
+        <translation>進入全彩</translation>
+    </message>
+    <message>
+        <source>Top color changed</source>
+        <translation>切換頂部顏色</translation>
+    </message>
+    <message>
+        <source>Bottom color changed</source>
+        <translation>切換底部顏色</translation>
+    </message>
+    <message>
+        <source>Close all</source>
+        <translation>全部關閉</translation>
+    </message>
+    <message>
+        <source>Close back light</source>
+        <translation>關閉背光</translation>
+    </message>
+    <message>
+        <source>Stop back light</source>
+        <translation>停止背光</translation>
+    </message>
+    <message>
+        <source>Light recording</source>
+        <translation>燈光錄製</translation>
+    </message>
+    <message>
+        <source>Custom 1</source>
+        <translation>自訂 1</translation>
+    </message>
+    <message>
+        <source>Custom 2</source>
+        <translation>自訂 2</translation>
+    </message>
+</context>
+<context>
     <name>DLightsConfigPage</name>
     <message>
         <source>DLightsConfigPage</source>
@@ -188,6 +568,195 @@
     </message>
 </context>
 <context>
+    <name>DMacroCmdPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Play Type</source>
+        <translation>播放方式</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>播放一次</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>播放多次</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>連續播放開/關</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>按住按鍵時播放</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>播放次數</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>播放次數 1,2,3...</translation>
+    </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>指定巨集</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Macro01</source>
+        <translation>Macro01</translation>
+    </message>
+    <message>
+        <source>Binding</source>
+        <translation>綁定</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroPage</name>
+    <message>
+        <source>DMacroPage</source>
+        <translation>DMacroPage</translation>
+    </message>
+    <message>
+        <source>Macro Record</source>
+        <translation>巨集錄製</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>巨集群組</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>延遲設定</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>錄製延遲</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>無延遲</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>預設延遲</translation>
+    </message>
+    <message>
+        <source>100</source>
+        <translation>100</translation>
+    </message>
+    <message>
+        <source>MS</source>
+        <translation>MS</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>錄製</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>事件清單</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>錄製內容為空</translation>
+    </message>
+    <message>
+        <source>0 MS</source>
+        <translation>0 MS</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>插入事件</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>位置</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>在後方插入事件</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>在前方插入事件</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>事件</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>鍵盤事件</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>滑鼠事件</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>延遲</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>操作</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>請輸入按鍵</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>左鍵點擊</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>中鍵點擊</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>右鍵點擊</translation>
+    </message>
+    <message>
+        <source>Please enter delay number</source>
+        <translation>請輸入延遲數值</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>插入</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>屬性</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>按下按鍵</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>滑鼠</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>修改</translation>
+    </message>
+</context>
+<context>
     <name>DMainWidget</name>
     <message>
         <source>Minimize(&amp;N)</source>
@@ -227,10 +796,196 @@
     </message>
 </context>
 <context>
+    <name>DMouseKeyPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Mouse Key</source>
+        <translation>滑鼠按鍵</translation>
+    </message>
+    <message>
+        <source>Mouse Left</source>
+        <translation>滑鼠左鍵</translation>
+    </message>
+    <message>
+        <source>Mouse Center</source>
+        <translation>滑鼠中鍵</translation>
+    </message>
+    <message>
+        <source>Mouse Right</source>
+        <translation>滑鼠右鍵</translation>
+    </message>
+    <message>
+        <source>Backward</source>
+        <translation>後退</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>前進</translation>
+    </message>
+    <message>
+        <source>Sniper Key</source>
+        <translation>狙擊鍵</translation>
+    </message>
+    <message>
+        <source>Scroll Down</source>
+        <translation>滾輪向下</translation>
+    </message>
+    <message>
+        <source>Scroll Up</source>
+        <translation>滾輪向上</translation>
+    </message>
+</context>
+<context>
+    <name>DMultimediaPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>多媒體</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>播放/暫停</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Next track</source>
+        <translation>下一首</translation>
+    </message>
+    <message>
+        <source>Prev track</source>
+        <translation>上一首</translation>
+    </message>
+    <message>
+        <source>Volume +</source>
+        <translation>音量 +</translation>
+    </message>
+    <message>
+        <source>Volume -</source>
+        <translation>音量 -</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>靜音</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>播放器</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>小算盤</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>電腦</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>郵件</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>瀏覽器</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>搜尋</translation>
+    </message>
+    <message>
+        <source>Screen brightness+</source>
+        <translation>螢幕亮度+</translation>
+    </message>
+    <message>
+        <source>Screen brightness-</source>
+        <translation>螢幕亮度-</translation>
+    </message>
+</context>
+<context>
     <name>DPerformancePage</name>
     <message>
         <source>Restore</source>
-        <translation>恢復</translation>
+        <translation type="vanished">恢復</translation>
+    </message>
+    <message>
+        <source>DPerformancePage</source>
+        <translation>DPerformancePage</translation>
+    </message>
+    <message>
+        <source>If Win Lock is on:</source>
+        <translation>開啟 Win 鎖定時：</translation>
+    </message>
+    <message>
+        <source>Disable Windows key</source>
+        <translation>停用 Windows 鍵</translation>
+    </message>
+    <message>
+        <source>Disable SHIFT+TAB</source>
+        <translation>停用 SHIFT+TAB</translation>
+    </message>
+    <message>
+        <source>Disable ALT+TAB</source>
+        <translation>停用 ALT+TAB</translation>
+    </message>
+    <message>
+        <source>Disable ALT+F4</source>
+        <translation>停用 ALT+F4</translation>
+    </message>
+    <message>
+        <source>Light into sleep:</source>
+        <translation>燈光進入休眠：</translation>
+    </message>
+    <message>
+        <source>666</source>
+        <translation>666</translation>
+    </message>
+    <message>
+        <source>0~60000</source>
+        <translation>0~60000</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>秒</translation>
+    </message>
+    <message>
+        <source>Keyboard into sleep:</source>
+        <translation>鍵盤進入休眠：</translation>
+    </message>
+    <message>
+        <source>333</source>
+        <translation>333</translation>
+    </message>
+    <message>
+        <source>5~1000</source>
+        <translation>5~1000</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>分鐘</translation>
+    </message>
+    <message>
+        <source>Prohibit Sleep</source>
+        <translation>禁止休眠</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>送出</translation>
+    </message>
+    <message>
+        <source>Keyboard properties</source>
+        <translation>鍵盤屬性</translation>
+    </message>
+    <message>
+        <source>Reset current profile</source>
+        <translation>重設目前的設定檔</translation>
     </message>
 </context>
 <context>
@@ -258,6 +1013,237 @@
     <message>
         <source>Modify Name</source>
         <translation>修改名稱</translation>
+    </message>
+</context>
+<context>
+    <name>DResetDefaultPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>預設</translation>
+    </message>
+    <message>
+        <source>NULL</source>
+        <translation>NULL</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>DSeniorKeyEventListItem</name>
+    <message>
+        <source>DSeniorKeyEventListItem</source>
+        <translation>DSeniorKeyEventListItem</translation>
+    </message>
+    <message>
+        <source>DKS</source>
+        <translation>DKS</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+</context>
+<context>
+    <name>DSeniorKeysBindingPage</name>
+    <message>
+        <source>DSeniorKeysBindingPage</source>
+        <translation>DSeniorKeysBindingPage</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>進階按鍵</translation>
+    </message>
+</context>
+<context>
+    <name>DSettingsDia</name>
+    <message>
+        <source>DSettingsDia</source>
+        <translation>DSettingsDia</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>一般</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>關於</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>語言</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>主題</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>背景圖片</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>開機自動啟動</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>系統啟動時執行應用程式（最小化）</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>關閉時最小化至系統匣</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>升級</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>韌體升級檢查</translation>
+    </message>
+    <message>
+        <source>Taobao Link</source>
+        <translation>淘寶連結</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>支援</translation>
+    </message>
+    <message>
+        <source>SendFeedback</source>
+        <translation>傳送意見回饋</translation>
+    </message>
+    <message>
+        <source>Vorlan</source>
+        <translation>Vorlan</translation>
+    </message>
+    <message>
+        <source>Application software</source>
+        <translation>應用軟體</translation>
+    </message>
+    <message>
+        <source>Company Name Placeholder</source>
+        <translation>Company Name Placeholder</translation>
+    </message>
+    <message>
+        <source>V_2022.07.14.0001</source>
+        <translation>V_2022.07.14.0001</translation>
+    </message>
+    <message>
+        <source>Check Update</source>
+        <translation>檢查更新</translation>
+    </message>
+    <message>
+        <source>https://example.invalid/</source>
+        <translation>https://example.invalid/</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>深色</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>淺色</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>藍色</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>粉紅色</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>其他</translation>
+    </message>
+    <message>
+        <source>&lt;span style=&quot;font-family:&quot;%3&quot;;font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot;font-size:12pt; text-decoration:underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;</source>
+        <translation>&lt;span style=&quot;font-family:&quot;%3&quot;;font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot;font-size:12pt; text-decoration:underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>DSideLightCustomEventPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Atmosphere Light</source>
+        <translation>氛圍燈</translation>
+    </message>
+    <message>
+        <source>All light</source>
+        <translation>全部燈光</translation>
+    </message>
+    <message>
+        <source>Overall light</source>
+        <translation>整體燈效</translation>
+    </message>
+    <message>
+        <source>Interaction light</source>
+        <translation>互動燈效</translation>
+    </message>
+    <message>
+        <source>Brightness +</source>
+        <translation>亮度 +</translation>
+    </message>
+    <message>
+        <source>Brightness -</source>
+        <translation>亮度 -</translation>
+    </message>
+    <message>
+        <source>Speed +</source>
+        <translation>速度 +</translation>
+    </message>
+    <message>
+        <source>Speed -</source>
+        <translation>速度 -</translation>
+    </message>
+    <message>
+        <source>Into full color</source>
+        <translation>進入全彩</translation>
+    </message>
+    <message>
+        <source>Top color changed</source>
+        <translation>切換頂部顏色</translation>
+    </message>
+    <message>
+        <source>Bottom color changed</source>
+        <translation>切換底部顏色</translation>
+    </message>
+    <message>
+        <source>Close side light</source>
+        <translation>關閉側燈</translation>
+    </message>
+    <message>
+        <source>Stop side light</source>
+        <translation>停止側燈</translation>
     </message>
 </context>
 <context>
@@ -297,6 +1283,85 @@
     <message>
         <source>K133</source>
         <translation>K133</translation>
+    </message>
+</context>
+<context>
+    <name>DTriggerSettingPage</name>
+    <message>
+        <source>DTriggerSettingPage</source>
+        <translation>DTriggerSettingPage</translation>
+    </message>
+    <message>
+        <source>Quick trigger</source>
+        <translation>快速觸發</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>依據按下或釋放按鍵的意圖，自訂調整觸發行程與復位行程。</translation>
+    </message>
+    <message>
+        <source>Secondary sensitivity</source>
+        <translation>獨立靈敏度</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>可分別設定快速觸發按下（觸發）與釋放（復位）的行程值。</translation>
+    </message>
+    <message>
+        <source>Press/Release</source>
+        <translation>按下/釋放</translation>
+    </message>
+    <message>
+        <source>0.1mm</source>
+        <translation>0.1mm</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>按下</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>釋放</translation>
+    </message>
+    <message>
+        <source>Key anti shake</source>
+        <translation>按鍵防抖</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>套用</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>回報率</translation>
+    </message>
+    <message>
+        <source>1K</source>
+        <translation>1K</translation>
+    </message>
+    <message>
+        <source>Into calibration mode</source>
+        <translation>進入校準模式</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>開始校準</translation>
+    </message>
+    <message>
+        <source>All keys calibration</source>
+        <translation>全鍵校準</translation>
+    </message>
+    <message>
+        <source>Intensity tracking</source>
+        <translation>行程追蹤</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>重設靈敏度</translation>
     </message>
 </context>
 <context>
@@ -988,6 +2053,306 @@
         <source>Keyboard/Ambient</source>
         <translation>鍵盤/氛圍燈</translation>
     </message>
+    <message>
+        <source>Firmware Info</source>
+        <translation>韌體資訊</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>左鍵點擊</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>中鍵點擊</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>右鍵點擊</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>匯出</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>刪除</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>修改名稱</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>指定設定檔</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Select App</source>
+        <translation>選擇應用程式</translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation>請選擇應用程式所在的路徑</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>選擇應用程式</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>輸入文字 ...</translation>
+    </message>
+    <message>
+        <source>Play Type</source>
+        <translation>播放方式</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>播放一次</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>播放多次</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>循環播放（開/關）</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>按住指定按鍵時播放</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>播放次數</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>播放次數 1,2,3...</translation>
+    </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>指定巨集</translation>
+    </message>
+    <message>
+        <source>Mouse Key</source>
+        <translation>滑鼠按鍵</translation>
+    </message>
+    <message>
+        <source>1.Into key calibration mode first;</source>
+        <translation>1.先進入按鍵校準模式；</translation>
+    </message>
+    <message>
+        <source>2.Select one key;</source>
+        <translation>2.選擇一個按鍵；</translation>
+    </message>
+    <message>
+        <source>3.Clicked &quot;Start calibration&quot;;</source>
+        <translation>3.點擊「開始校準」；</translation>
+    </message>
+    <message>
+        <source>4.Press the selected key;</source>
+        <translation>4.按下所選按鍵；</translation>
+    </message>
+    <message>
+        <source>5.Return key calibration results;</source>
+        <translation>5.傳回按鍵校準結果；</translation>
+    </message>
+    <message>
+        <source>When enabled, the quick trigger will only terminate when you completely release the button.</source>
+        <translation>啟用後，只有完全放開按鍵時才會結束快速觸發。</translation>
+    </message>
+    <message>
+        <source>When disabled, the key is released until the axis triggers the travel and terminates the quick trigger.</source>
+        <translation>停用後，按鍵放開至軸體觸發行程時即結束快速觸發。</translation>
+    </message>
+    <message>
+        <source>Set the required press key duration for triggering.</source>
+        <translation>設定觸發所需的按鍵按壓時間。</translation>
+    </message>
+    <message>
+        <source>When all keys calibration is enabled, please press all keys to complete the calibration.</source>
+        <translation>啟用全鍵校準後，請按下所有按鍵以完成校準。</translation>
+    </message>
+    <message>
+        <source>If Win Lock is on:</source>
+        <translation>Win 鍵鎖定啟用時：</translation>
+    </message>
+    <message>
+        <source>Disable Windows key</source>
+        <translation>停用 Windows 鍵</translation>
+    </message>
+    <message>
+        <source>Disable SHIFT+TAB</source>
+        <translation>停用 SHIFT+TAB</translation>
+    </message>
+    <message>
+        <source>Disable ALT+TAB</source>
+        <translation>停用 ALT+TAB</translation>
+    </message>
+    <message>
+        <source>Disable ALT+F4</source>
+        <translation>停用 ALT+F4</translation>
+    </message>
+    <message>
+        <source>Light into sleep:</source>
+        <translation>燈光進入休眠：</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>秒</translation>
+    </message>
+    <message>
+        <source>Keyboard into sleep:</source>
+        <translation>鍵盤進入休眠：</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>分鐘</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>送出</translation>
+    </message>
+    <message>
+        <source>Reset current profile</source>
+        <translation>重設目前的設定檔</translation>
+    </message>
+    <message>
+        <source>Keyboard properties</source>
+        <translation>鍵盤屬性</translation>
+    </message>
+    <message>
+        <source>Prohibit Sleep</source>
+        <translation>禁止休眠</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>按下</translation>
+    </message>
+    <message>
+        <source>Trigger</source>
+        <translation>觸發</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>放開</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>套用</translation>
+    </message>
+    <message>
+        <source>Journey tracking</source>
+        <translation>行程追蹤</translation>
+    </message>
+    <message>
+        <source>Sensitivity of pressing and releasing</source>
+        <translation>按下與放開靈敏度</translation>
+    </message>
+    <message>
+        <source>Quick trigger</source>
+        <translation>快速觸發</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>重設靈敏度</translation>
+    </message>
+    <message>
+        <source>Key anti shake</source>
+        <translation>按鍵防抖</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>回報率</translation>
+    </message>
+    <message>
+        <source>Key calibration mode</source>
+        <translation>按鍵校準模式</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>開始校準</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>依據按下或放開按鍵的意圖，自訂調整觸發行程與重設行程。</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>可分別設定快速觸發按下（觸發）與放開（重設）的行程值。</translation>
+    </message>
+    <message>
+        <source>All keys calibration</source>
+        <translation>全鍵校準</translation>
+    </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>一般按鍵</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>特殊按鍵</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>一般</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>關於</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>語言</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>主題</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>背景圖片</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>開機自動啟動</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>系統啟動時自動執行程式（最小化）</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>關閉時最小化至系統匣</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>升級</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>檢查韌體升級</translation>
+    </message>
+    <message>
+        <source>No upgradeable devices found</source>
+        <translation>找不到可升級的裝置</translation>
+    </message>
+    <message>
+        <source>Set config success</source>
+        <translation>設定成功</translation>
+    </message>
 </context>
 <context>
     <name>SoftKeyboardButCustom</name>
@@ -1029,6 +2394,25 @@
     <message>
         <source>Cannot remapped</source>
         <translation>無法改鍵</translation>
+    </message>
+</context>
+<context>
+    <name>macroMenuToolWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>匯出</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>刪除</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>修改名稱</translation>
     </message>
 </context>
 </TS>
