@@ -221,4 +221,16 @@ QString directionPicture(const LightButtonInfo &button, bool selected)
         .arg(QLatin1String(button.imageStem), QLatin1String(selected ? "Sel" : "Def"));
 }
 
+const std::array<QRgb, 11> MUSIC_PALETTE_HUE = {
+    qRgb(255, 0, 0),   qRgb(255, 128, 0), qRgb(255, 255, 0), qRgb(128, 255, 0), qRgb(0, 255, 0),   qRgb(0, 255, 128),
+    qRgb(0, 255, 255), qRgb(0, 128, 255), qRgb(0, 0, 255),   qRgb(128, 0, 255), qRgb(255, 0, 255),
+};
+
+const std::array<QRgb, 11> MUSIC_PALETTE_ALT = {
+    qRgb(255, 0, 0),   qRgb(0, 255, 0),   qRgb(0, 0, 255),   qRgb(255, 0, 255), qRgb(255, 128, 0), qRgb(255, 255, 0),
+    qRgb(128, 255, 0), qRgb(0, 255, 128), qRgb(0, 255, 255), qRgb(0, 128, 255), qRgb(128, 0, 255),
+};
+
+const char *const kMusicPaletteAltModel = "Quartz68HE";
+
 } // namespace LightTypes

@@ -2,7 +2,10 @@
 
 #include "sdk/store/VorlanXmlRecords.h"
 
+#include <QRgb>
 #include <QString>
+
+#include <array>
 
 // The light modes, directions and areas of a colorInfoData record, with the lighting tab's button
 // ids, names and pictures of each, what each mode offers for editing and the default records.
@@ -130,5 +133,11 @@ inline int levelOfSliderPosition(int position)
 {
     return position + 1;
 }
+
+// Music-rhythm palettes: one colour per spectrum bar (0 to 10). The model named by
+// kMusicPaletteAltModel uses the second one, every other model the first.
+extern const std::array<QRgb, 11> MUSIC_PALETTE_HUE;
+extern const std::array<QRgb, 11> MUSIC_PALETTE_ALT;
+extern const char *const kMusicPaletteAltModel;
 
 } // namespace LightTypes

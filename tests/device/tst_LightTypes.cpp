@@ -1,6 +1,7 @@
 #include "device/LightTypes.h"
 
 #include "resources/VorlanResources.h"
+#include "sdk/protocol/ModelCatalog.h"
 
 #include <QImage>
 #include <QtTest>
@@ -25,6 +26,7 @@ private slots:
     void modeOffers_data();
     void modeOffers();
     void everyButtonPictureLoads();
+    void musicPalettesWalkTheHueCircle();
 };
 
 void tst_LightTypes::initTestCase()
@@ -198,6 +200,24 @@ void tst_LightTypes::everyButtonPictureLoads()
     QVERIFY(pictures.contains(":/images/deviceLed/LightUncwSel.png"));
     for (const QString &path : pictures)
         QVERIFY2(!QImage(path).isNull(), qPrintable(path));
+}
+
+void tst_LightTypes::musicPalettesWalkTheHueCircle()
+{
+    using LightTypes::MUSIC_PALETTE_ALT;
+    using LightTypes::MUSIC_PALETTE_HUE;
+    for (int i = 0; i < 11; ++i) {
+        const QColor colour(MUSIC_PALETTE_HUE[i]);
+        QVERIFY2(qAbs(colour.hue() - 30 * i) <= 1, qPrintable(QString::number(i)));
+        QCOMPARE(colour.alpha(), 255);
+    }
+    QList<QRgb> hue(MUSIC_PALETTE_HUE.begin(), MUSIC_PALETTE_HUE.end());
+    QList<QRgb> alt(MUSIC_PALETTE_ALT.begin(), MUSIC_PALETTE_ALT.end());
+    QCOMPARE(alt.mid(0, 4), (QList<QRgb>{qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255), qRgb(255, 0, 255)}));
+    std::sort(hue.begin(), hue.end());
+    std::sort(alt.begin(), alt.end());
+    QCOMPARE(alt, hue);
+    QVERIFY(ModelCatalog::findByName(LightTypes::kMusicPaletteAltModel) != nullptr);
 }
 
 QTEST_MAIN(tst_LightTypes)
