@@ -5,6 +5,7 @@
 #include "ui/macro/DCatchKeyAndMouseItem.h"
 #include "ui/macro/DMacroListItem.h"
 #include "ui/macro/MacroRecords.h"
+#include "ui/mainwidget/devicePage/profileOps/QtProfileDialogProvider.h"
 #include "ui_DMacroPage.h"
 #include "widgets/CbNotice.h"
 
@@ -27,6 +28,9 @@ QString tr0(const char *text)
 DMacroPage::DMacroPage(QWidget *parent)
     : QDialog(parent)
     , m_ui(new Ui::DMacroPage)
+    , m_ownDialogs(std::make_unique<QtProfileDialogProvider>())
+    , m_dialogs(m_ownDialogs.get())
+    , m_ticks(MacroKeyRules::systemTicks())
 {
     m_ui->setupUi(this);
     setConstructorTexts();
@@ -433,56 +437,27 @@ void DMacroPage::resizeEvent(QResizeEvent *event)
     m_ui->frame_Right->setMaximumWidth(tenth * 3);
 }
 
-// ---- Recording, event editing, export and import: their own work ----
-
-bool DMacroPage::eventFilter(QObject *watched, QEvent *event)
-{
-    return QDialog::eventFilter(watched, event);
-}
-
-void DMacroPage::onKeyboardRecviveStream(int keyCode, int scCode, int flag, int hookFlag)
-{
-    Q_UNUSED(keyCode);
-    Q_UNUSED(scCode);
-    Q_UNUSED(flag);
-    Q_UNUSED(hookFlag);
-}
-
-void DMacroPage::onMouseRecviveStream(int nCode, WPARAM wParam, LPARAM lParam)
-{
-    Q_UNUSED(nCode);
-    Q_UNUSED(wParam);
-    Q_UNUSED(lParam);
-}
-
 void DMacroPage::onScrollAreaValueChanged(int value)
 {
     Q_UNUSED(value);
 }
 
-void DMacroPage::onExportMacroChildList(QString strMacroIndex, QString strMacroName)
+QList<DCatchKeyAndMouseItem *> DMacroPage::shownEventRows() const
 {
-    Q_UNUSED(strMacroIndex);
-    Q_UNUSED(strMacroName);
+    QList<DCatchKeyAndMouseItem *> rows;
+    for (int i = 0; i < m_eventListLayout->count(); ++i) {
+        if (auto *row = qobject_cast<DCatchKeyAndMouseItem *>(m_eventListLayout->itemAt(i)->widget()))
+            rows.append(row);
+    }
+    return rows;
 }
 
-void DMacroPage::onKeyOrMouseEventClick(QString delay, QString type, QString keyCode, QString codeName,
-                                        QString operateExplain)
+void DMacroPage::setDialogProvider(ProfileDialogProvider *dialogs)
 {
-    Q_UNUSED(delay);
-    Q_UNUSED(type);
-    Q_UNUSED(keyCode);
-    Q_UNUSED(codeName);
-    Q_UNUSED(operateExplain);
+    m_dialogs = dialogs ? dialogs : m_ownDialogs.get();
 }
 
-void DMacroPage::onDeleteKeyAndMouseEvent() {}
-void DMacroPage::on_radioButton_Key_clicked() {}
-void DMacroPage::on_radioButton_Mouse_clicked() {}
-void DMacroPage::on_pushButton_InsertMacro_clicked() {}
-void DMacroPage::on_radioButton_KeyboardEvent_clicked() {}
-void DMacroPage::on_radioButton_MouseEvent_clicked() {}
-void DMacroPage::on_pushButton_ModifyMacro_clicked() {}
-void DMacroPage::on_pushButton_Import_clicked() {}
-void DMacroPage::on_pushButton_MoveUp_clicked() {}
-void DMacroPage::on_pushButton_MoveDown_clicked() {}
+void DMacroPage::setTickSource(MacroKeyRules::TickSource ticks)
+{
+    m_ticks = std::move(ticks);
+}

@@ -2,17 +2,21 @@
 
 #include "platform/WindowsTypes.h"
 #include "sdk/store/VorlanXmlRecords.h"
+#include "ui/macro/MacroKeyRules.h"
 
 #include <QDialog>
 #include <QList>
 #include <QMap>
+#include <QPointer>
 #include <QString>
 
 #include <list>
+#include <memory>
 
 class CbNotice;
 class DCatchKeyAndMouseItem;
 class DMacroListItem;
+class ProfileDialogProvider;
 class QVBoxLayout;
 
 namespace Ui {
@@ -43,6 +47,16 @@ public:
     QString currentMacroName() const { return m_currentMacroName; }
     QList<DMacroListItem *> macroRows() const { return m_macroRows; }
     QList<DCatchKeyAndMouseItem *> eventRows() const { return m_eventRows; }
+    // The rows in display order.
+    QList<DCatchKeyAndMouseItem *> shownEventRows() const;
+    bool isRecording() const { return m_recording; }
+
+    // The folder and file dialogs of export and import; the editor does not own them.
+    void setDialogProvider(ProfileDialogProvider *dialogs);
+    // The millisecond tick the delays between recorded events are measured on.
+    void setTickSource(MacroKeyRules::TickSource ticks);
+
+    void toggleRecording();
 
 signals:
     void sigMacroPageClose();
@@ -92,6 +106,22 @@ private:
                                          const QString &codeName, const QString &operateExplain, int position);
     void showEmptyEvents();
     void showNotice(const QString &text);
+    void setPanelsEnabled(bool enabled);
+    void setRecordButtonRecordingLook();
+    void requestFieldHook(bool start);
+    int highestStoredMark();
+    quint32 measureDelay();
+    void recordKeyDown(QString codeName, int keyCode);
+    void recordMouseDown(QString codeName, int message);
+    void recordKeyUp();
+    void recordMouseUp(QString codeName, int message);
+    void appendRecordedEvent(QString mark, int delay, QString type, int keyCode, QString codeName,
+                             QString operateExplain);
+    void saveRecordedEvents();
+    void enterKeyName(const QString &name, int code);
+    void rewriteMacroFromRows();
+    void moveSelectedEvent(bool up);
+    void showTotalDelay();
     // Releases the hook and tells the main window, once, whichever way the editor closes.
     void announceClose();
 
@@ -119,4 +149,22 @@ private:
     QString m_currentMacroName;
     QString m_scrollSheet;
     bool m_closeAnnounced = false;
+
+    std::unique_ptr<ProfileDialogProvider> m_ownDialogs;
+    ProfileDialogProvider *m_dialogs = nullptr;
+    MacroKeyRules::TickSource m_ticks;
+    bool m_hasEventTick = false;
+    int m_markCounter = 0;
+    QMap<int, int> m_openPresses;
+    QString m_releaseName;
+    int m_releaseCode = -1;
+    int m_releaseMark = 0;
+    bool m_pointerOnRecordButton = false;
+    bool m_fieldHookOn = false;
+    QString m_enteredKeyName;
+    int m_enteredKeyCode = -1;
+    QPointer<DCatchKeyAndMouseItem> m_selectedEventRow;
+    QString m_selectedMark;
+    QString m_selectedDirection;
+    int m_selectedIsUp = 0;
 };

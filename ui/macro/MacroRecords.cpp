@@ -50,6 +50,14 @@ MacroEvent fillEvent(const MacroEventFields &fields)
     return event;
 }
 
+QString fittedCodeName(const QString &codeName)
+{
+    const QByteArray bytes = codeName.toUtf8();
+    const std::size_t length =
+        xmlstore::utf8PrefixLength(bytes.constData(), std::size_t(bytes.size()), sizeof(MacroEvent::codeName) - 1);
+    return QString::fromUtf8(bytes.constData(), int(length));
+}
+
 MacroEventFields eventFields(const MacroEvent &event)
 {
     MacroEventFields fields;

@@ -24,6 +24,10 @@ namespace MacroRecords {
 // holds half a character and always keeps its NUL.
 MacroEvent fillEvent(const MacroEventFields &fields);
 
+// A key name as a record's codeName field holds it: cut at the last whole UTF-8 character within
+// 63 bytes.
+QString fittedCodeName(const QString &codeName);
+
 // The texts of a stored record, read within their fields.
 MacroEventFields eventFields(const MacroEvent &event);
 

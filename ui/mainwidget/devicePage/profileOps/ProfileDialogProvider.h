@@ -11,7 +11,7 @@ public:
     virtual ~ProfileDialogProvider() = default;
 
     // Empty when cancelled. An empty start folder leaves the choice to the dialog.
-    virtual QString existingDirectory(QWidget *parent, const QString &caption) = 0;
+    virtual QString existingDirectory(QWidget *parent, const QString &caption, const QString &startFolder) = 0;
     virtual QString openFileName(QWidget *parent, const QString &caption, const QString &startFolder,
                                  const QString &filter) = 0;
     // The number of the chosen button: 0 for the first, 1 for the second.

@@ -144,7 +144,7 @@ void ProfileOperations::exportProfile()
 {
     if (!hasProfileFile())
         return;
-    const QString folder = m_dialogs->existingDirectory(m_dialogParent, QObject::tr("Save directory"));
+    const QString folder = m_dialogs->existingDirectory(m_dialogParent, QObject::tr("Save directory"), QString());
     if (folder.isEmpty()) {
         notice(QObject::tr("Please select save directory first"));
         return;

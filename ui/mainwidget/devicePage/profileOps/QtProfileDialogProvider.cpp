@@ -3,9 +3,9 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
-QString QtProfileDialogProvider::existingDirectory(QWidget *parent, const QString &caption)
+QString QtProfileDialogProvider::existingDirectory(QWidget *parent, const QString &caption, const QString &startFolder)
 {
-    return QFileDialog::getExistingDirectory(parent, caption, QString(),
+    return QFileDialog::getExistingDirectory(parent, caption, startFolder,
                                              QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks);
 }
 

@@ -6,7 +6,7 @@
 class QtProfileDialogProvider : public ProfileDialogProvider
 {
 public:
-    QString existingDirectory(QWidget *parent, const QString &caption) override;
+    QString existingDirectory(QWidget *parent, const QString &caption, const QString &startFolder) override;
     QString openFileName(QWidget *parent, const QString &caption, const QString &startFolder,
                          const QString &filter) override;
     int question(QWidget *parent, const QString &title, const QString &text, const QString &button0,

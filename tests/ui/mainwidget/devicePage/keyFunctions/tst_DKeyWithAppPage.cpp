@@ -16,7 +16,7 @@ namespace {
 class FakeFileDialog : public ProfileDialogProvider
 {
 public:
-    QString existingDirectory(QWidget *, const QString &) override { return QString(); }
+    QString existingDirectory(QWidget *, const QString &, const QString &) override { return QString(); }
     QString openFileName(QWidget *, const QString &caption, const QString &startFolder, const QString &filter) override
     {
         asked << caption << startFolder << filter;

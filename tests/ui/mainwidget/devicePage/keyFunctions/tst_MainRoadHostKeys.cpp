@@ -31,7 +31,7 @@ const int Patience = 20000;
 class ChosenFile : public ProfileDialogProvider
 {
 public:
-    QString existingDirectory(QWidget *, const QString &) override { return QString(); }
+    QString existingDirectory(QWidget *, const QString &, const QString &) override { return QString(); }
     QString openFileName(QWidget *, const QString &, const QString &, const QString &) override { return path; }
     int question(QWidget *, const QString &, const QString &, const QString &, const QString &) override { return 0; }
 

@@ -19,7 +19,7 @@ constexpr int kWait = 10000;
 class FakeDialogs : public ProfileDialogProvider
 {
 public:
-    QString existingDirectory(QWidget *, const QString &caption) override
+    QString existingDirectory(QWidget *, const QString &caption, const QString &) override
     {
         captions << caption;
         return folder;
