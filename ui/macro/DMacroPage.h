@@ -109,6 +109,7 @@ private:
     void setPanelsEnabled(bool enabled);
     void setRecordButtonRecordingLook();
     void requestFieldHook(bool start);
+    // -1 when the current macro has no stored event.
     int highestStoredMark();
     quint32 measureDelay();
     void recordKeyDown(QString codeName, int keyCode);

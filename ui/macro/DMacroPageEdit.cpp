@@ -113,7 +113,7 @@ void DMacroPage::on_pushButton_InsertMacro_clicked()
         return;
     }
 
-    const QString mark = QString::number(highestStoredMark() + 1);
+    const QString mark = QString::number(qMax(0, highestStoredMark() + 1));
     if (m_ui->radioButton_InsertAfter->isChecked())
         m_selectedPosition += 1;
     const int rows = m_eventListLayout->count() - 1;

@@ -75,7 +75,8 @@ void DMacroPage::toggleRecording()
         // A press still open from an earlier recording must not pair with a release in this one.
         m_openPresses.clear();
         m_pendingEvents.clear();
-        m_markCounter = highestStoredMark();
+        const int highest = highestStoredMark();
+        m_markCounter = highest < 0 ? 0 : highest + 1;
         setRecordButtonRecordingLook();
         showNotice(tr0("Start record macro"));
         m_lastEventTick = 0;
@@ -123,7 +124,7 @@ int DMacroPage::highestStoredMark()
 {
     std::list<MacroEvent> events;
     CVorlanXML_SelectAllKeyOrMouseEvent(m_macroXmlPath, m_currentMacroIndex.toLatin1().constData(), &events);
-    int highest = 0;
+    int highest = -1;
     for (const MacroEvent &event : events)
         highest = qMax(highest, MacroRecords::eventFields(event).mark.toInt());
     return highest;

@@ -92,12 +92,8 @@ QString exportPath(const QString &folder, const QString &macroName)
 bool write(const QString &path, const QString &macroIndex, const QString &macroName,
            const std::list<MacroEvent> &events, QString *error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *error = file.errorString();
-        return false;
-    }
-    QXmlStreamWriter writer(&file);
+    QByteArray text;
+    QXmlStreamWriter writer(&text);
     writer.setCodec("utf-8");
     writer.setAutoFormatting(true);
     writer.writeStartDocument();
@@ -117,7 +113,23 @@ bool write(const QString &path, const QString &macroIndex, const QString &macroN
         writer.writeAttribute("operateExplain", fields.operateExplain);
     }
     writer.writeEndDocument();
-    if (writer.hasError() || !file.commit()) {
+    if (writer.hasError()) {
+        *error = QStringLiteral("cannot write the XML text");
+        return false;
+    }
+
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        *error = file.errorString();
+        return false;
+    }
+    // A write cut short (a full disk, a size limit) may still be taken as done: the size tells.
+    if (file.write(text) != text.size() || !file.flush() || file.size() != text.size()) {
+        *error = file.error() != QFileDevice::NoError ? file.errorString() : QStringLiteral("the file was cut short");
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
         *error = file.errorString();
         return false;
     }
