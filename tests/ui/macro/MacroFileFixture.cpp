@@ -58,7 +58,7 @@ HookRequestRecorder::HookRequestRecorder()
         data, &DDataManager::sigHookRuningStrtusCtrl_MacroRecord, this,
         [this](bool start) {
             ++(start ? starts : stops);
-            DDataManager::instance()->setMacroRecordHookResult(true);
+            DDataManager::instance()->setMacroRecordHookResult(!(start && refuse));
         },
         Qt::DirectConnection);
 }

@@ -35,4 +35,6 @@ public:
 
     int starts = 0;
     int stops = 0;
+    // Starts fail while set, as when the hooks cannot be installed.
+    bool refuse = false;
 };
