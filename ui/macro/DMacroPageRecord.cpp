@@ -183,7 +183,8 @@ void DMacroPage::enterKeyName(const QString &name, int code)
 {
     m_enteredKeyName = name;
     m_enteredKeyCode = code;
-    QLineEdit *field = m_ui->lineEdit_EnterKey->hasFocus() ? m_ui->lineEdit_EnterKey : m_ui->lineEdit_PressKey;
+    // The editor's focus widget, which stays while the hook's keyboard grab deactivates the window.
+    QLineEdit *field = focusWidget() == m_ui->lineEdit_EnterKey ? m_ui->lineEdit_EnterKey : m_ui->lineEdit_PressKey;
     field->setMaxLength(name.length());
     field->setText(name);
 }
