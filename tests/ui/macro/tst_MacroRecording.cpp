@@ -184,6 +184,7 @@ void tst_MacroRecording::marksFollowTheStoredOnes()
     key(VkB, true);
     key(VkA, false);
     key(VkB, false);
+    QTRY_VERIFY(page->eventRows().last()->isVisible());
     clickRecordButton();
     QVERIFY(!page->isRecording());
     QCOMPARE(m_hook->stops, 1);
