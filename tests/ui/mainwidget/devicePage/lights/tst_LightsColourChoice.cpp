@@ -1,6 +1,7 @@
 #include "app/DDataManager.h"
 #include "resources/VorlanResources.h"
 #include "sdk/store/VorlanXml.h"
+#include "tests/support/MarkingTranslator.h"
 #include "ui/mainwidget/devicePage/lights/DLightsConfigPage.h"
 #include "widgets/SVColorArea.h"
 
@@ -34,6 +35,7 @@ private slots:
     void presetActsOnPressUndimmed();
     void colourSwitchShowsStoredColourAndStoresNothing();
     void themeReachesSwatchesAtOnceAndColourButtonsLater();
+    void languageChangeRenamesModeAndKeepsColour();
 
 private:
     void makePage(const char *modeButton);
@@ -272,6 +274,24 @@ void tst_LightsColourChoice::themeReachesSwatchesAtOnceAndColourButtonsLater()
     QTest::mouseClick(m_page->findChild<QToolButton *>("toolButton_Wave"), Qt::LeftButton);
     QVERIFY(top->styleSheet().contains(QString("border: 2px solid rgb(%1)").arg(border)));
     QVERIFY(top->styleSheet().contains(QString("QPushButton::checked{border: 2px solid rgb(%1)").arg(accent)));
+}
+
+void tst_LightsColourChoice::languageChangeRenamesModeAndKeepsColour()
+{
+    makePage("toolButton_Static");
+    m_page->applyPresetColor("0,170,255");
+    field('G')->setFocus();
+    m_reports.clear();
+    MarkingTranslator translator;
+    QCoreApplication::installTranslator(&translator);
+    m_page->retranslate();
+    QCoreApplication::removeTranslator(&translator);
+    QCOMPARE(m_page->findChild<QLabel *>("label_LightMode")->text(), QString("[Static]"));
+    QCOMPARE(m_page->findChild<QLabel *>("label_23")->text(), QString("[Custom light]"));
+    // The form's own texts must not put its initial numbers back into the fields.
+    QCOMPARE(fieldTexts(), QString("0,170,255"));
+    QCOMPARE(storedColour(), QString("0,170,255"));
+    QVERIFY(m_reports.isEmpty());
 }
 
 QTEST_MAIN(tst_LightsColourChoice)
