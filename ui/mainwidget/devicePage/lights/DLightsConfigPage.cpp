@@ -16,6 +16,8 @@
 #include <QButtonGroup>
 #include <QDateTime>
 #include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QThread>
 #include <QTimer>
 #include <QtDebug>
@@ -40,6 +42,7 @@ DLightsConfigPage::DLightsConfigPage(QWidget *parent)
     , m_sleeper([](int milliseconds) { QThread::msleep(static_cast<unsigned long>(milliseconds)); })
 {
     m_ui->setupUi(this);
+    applyPresetSwatches();
     setReportQueue(nullptr);
     applyTexts();
 
@@ -49,6 +52,8 @@ DLightsConfigPage::DLightsConfigPage(QWidget *parent)
 
     m_colorArea = new SVColorArea(m_ui->frame_Color);
     m_ui->frame_Color->layout()->addWidget(m_colorArea);
+    connect(m_colorArea, &SVColorArea::sigGetRGB, this, &DLightsConfigPage::onGetRGB);
+    connect(m_colorArea, &SVColorArea::sigMoveingStatus, this, &DLightsConfigPage::onMoveingStatus);
     connect(m_colorArea, &SVColorArea::sigMouseIsPress, this, &DLightsConfigPage::onSVColorAreaMouseIsPress);
 
     setupSliders();
@@ -103,6 +108,7 @@ void DLightsConfigPage::setupButtonGroups()
     connect(m_keyboardModeGroup, &QButtonGroup::idClicked, this, &DLightsConfigPage::onCurIndexChanged_KB_LightMode);
     connect(m_sideModeGroup, &QButtonGroup::idClicked, this, &DLightsConfigPage::onCurIndexChanged_Side_LightMode);
     connect(m_directionGroup, &QButtonGroup::idClicked, this, &DLightsConfigPage::onCurIndexChanged_LedDirection);
+    connect(m_colorGroup, &QButtonGroup::idClicked, this, &DLightsConfigPage::onCurIndexChanged_LightTopOrBottomColor);
 
     m_ui->toolButton_Static->setChecked(true);
     m_ui->toolButton_SideStatic->setChecked(true);
@@ -121,11 +127,6 @@ void DLightsConfigPage::applyTexts()
     m_ui->label_3->setText(QObject::tr("Top color"));
     m_ui->label_4->setText(QObject::tr("Bottom color"));
     m_ui->label_23->setText(QObject::tr("Custom light"));
-}
-
-int DLightsConfigPage::getCurrentCustomLightIndex() const
-{
-    return m_customLightIndex;
 }
 
 void DLightsConfigPage::setProfileXmlPath(const char *path)
@@ -231,31 +232,24 @@ void DLightsConfigPage::switchLightArea(int area, int)
     emit sigLightConfigHaveChanged(LIGHT_CHANGE_AREA, m_currentLight);
 }
 
-void DLightsConfigPage::selectCustomLight(int, int, int slot)
-{
-    m_customLightSlot = slot;
-    emit sigLightConfigHaveChanged(LIGHT_CHANGE_CUSTOM_SLOT, m_currentLight);
-}
-
-void DLightsConfigPage::resendCustomLight()
-{
-    if (m_customLightSlot != -1)
-        sendCustomLightFrames(m_customLightSlot);
-}
-
 void DLightsConfigPage::retranslate()
 {
+    // The form's retranslation would put its initial numbers back into the colour fields.
+    QLineEdit *fields[] = {m_ui->lineEdit_R, m_ui->lineEdit_G, m_ui->lineEdit_B};
+    QString shown[3];
+    for (int i = 0; i < 3; ++i) {
+        shown[i] = fields[i]->text();
+        fields[i]->blockSignals(true);
+    }
     m_ui->retranslateUi(this);
+    for (int i = 0; i < 3; ++i) {
+        fields[i]->setText(shown[i]);
+        fields[i]->blockSignals(false);
+    }
     applyTexts();
     const char *name =
         m_isKeyboardArea ? LightTypes::keyboardModeName(m_keyboardMode) : LightTypes::sideModeName(m_sideMode);
     m_ui->label_LightMode->setText(QObject::tr(name ? name : "Wave"));
-}
-
-void DLightsConfigPage::applyTheme()
-{
-    const ThemeColorInfo theme = DDataManager::instance()->getThemeInfo();
-    setStyleSheet(QString("QWidget#DLightsConfigPage{background-color: rgb(%1);}").arg(theme.DeviceRightBgColor));
 }
 
 void DLightsConfigPage::onInstallEventFilterOpen()
@@ -264,11 +258,21 @@ void DLightsConfigPage::onInstallEventFilterOpen()
         button->installEventFilter(this);
     for (QAbstractButton *button : m_sideModeGroup->buttons())
         button->installEventFilter(this);
+    for (int entry = 1; entry <= 20; ++entry)
+        swatch(entry)->installEventFilter(this);
     m_ui->toolButton_LightSelectTypeChanged->installEventFilter(this);
 }
 
 bool DLightsConfigPage::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::MouseButtonPress) {
+        for (int entry = 1; entry <= m_presetColors.size(); ++entry) {
+            if (watched == swatch(entry)) {
+                applyPresetColor(m_presetColors.at(entry - 1));
+                break;
+            }
+        }
+    }
     int id = -1;
     if (auto *button = qobject_cast<QAbstractButton *>(watched)) {
         if (button == m_ui->toolButton_LightSelectTypeChanged)

@@ -5,17 +5,23 @@
 #include "device/MainHidInterFace.h"
 #include "sdk/store/VorlanXmlRecords.h"
 
+#include <QColor>
+#include <QList>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 #include <QWidget>
 
 #include <functional>
 
 class ArrowWidget;
+class DCustomLightListItem;
 class HidCmdReport;
 class QAbstractButton;
 class QButtonGroup;
+class QLabel;
+class QLineEdit;
 class SVColorArea;
 class sliderCustomWidget;
 
@@ -66,6 +72,13 @@ public:
     void sendCustomLightFrames(int slot);
     void sendCustomLightPacket(int slot, int, int packet, const QVector<int> &values);
 
+    // Colour choice: a preset text such as "255,0,0", and the swatches' style.
+    void applyPresetColor(QString preset);
+    void applyPresetSwatches();
+    // Rebuilds the custom light list of the profile and selects the set in use in the current slot.
+    void loadCustomLightSets();
+    QList<DCustomLightListItem *> customLightItems() const { return m_customLightItems; }
+
     colorInfoData currentLight() const { return m_currentLight; }
     int keyboardMode() const { return m_keyboardMode; }
     int sideMode() const { return m_sideMode; }
@@ -97,6 +110,18 @@ private slots:
     void on_checkBox_FullColorMode_clicked();
     void on_toolButton_LightSelectTypeChanged_clicked();
     void onInstallEventFilterOpen();
+    void onScrollSheetSet();
+    void onGetRGB(int r, int g, int b);
+    void onMoveingStatus(int valueRotate, int degRotate);
+    void onColorItemSelcSignal(QColor color);
+    void onCurIndexChanged_LightTopOrBottomColor(int selIndex);
+    void on_lineEdit_R_textChanged(const QString &text);
+    void on_lineEdit_G_textChanged(const QString &text);
+    void on_lineEdit_B_textChanged(const QString &text);
+    void onCustomLightItemMouseClicked(QString strCustomLightIndex, QString strCustomLightName);
+    void onModifyCustomLightItemNameIsEmpty();
+    void onModifyCustomLightItemNameSuccess();
+    void onCustomLightUsingStatus(bool isUsing);
 
 private:
     void setupSliders();
@@ -111,6 +136,15 @@ private:
     void showModeName(int area);
     void setSliderSteps(const LightModeSupport &support);
     void showModeTip(int id);
+    QLabel *swatch(int entry) const;
+    void showColor(int r, int g, int b);
+    void showSampleColor(int r, int g, int b);
+    void enterChannelValue(QLineEdit *field, const QString &text, void (DLightsConfigPage::*apply)(int));
+    void applyRedValue(int value);
+    void applyGreenValue(int value);
+    void applyBlueValue(int value);
+    void clearCustomLightRows();
+    void selectCustomLightRow(DCustomLightListItem *row);
     QString colorButtonSheet(int red, int green, int blue) const;
     void queueReport(const HidCmdReport &report, const char *failure);
     QByteArray profileIndexText() const { return QByteArray::number(m_profileIndex); }
@@ -139,7 +173,11 @@ private:
     int m_keyboardMode = -1;
     int m_sideMode = -1;
     int m_customLightSlot = -1;
-    int m_customLightIndex = -1;
+    QList<DCustomLightListItem *> m_customLightItems;
+    DCustomLightListItem *m_currentCustomLightItem = nullptr;
+    QStringList m_presetColors;
+    int m_lastChannelValue = 0;
+    QString m_scrollBarStyleSheet;
     bool m_resetSlotOnCustom = true;
     QButtonGroup *m_keyboardModeGroup = nullptr;
     QButtonGroup *m_sideModeGroup = nullptr;

@@ -2,6 +2,7 @@
 #include "ui/mainwidget/devicePage/lights/DLightsConfigPage.h"
 
 #include "sdk/store/VorlanXml.h"
+#include "ui/mainwidget/devicePage/lights/DCustomLightListItem.h"
 #include "widgets/SVColorArea.h"
 #include "widgets/sliderCustomWidget.h"
 
@@ -39,6 +40,7 @@ void DLightsConfigPage::onCurIndexChanged_KB_LightMode(int indexSel)
         m_ui->frame_D->show();
         if (m_resetSlotOnCustom)
             m_customLightSlot = 0;
+        loadCustomLightSets();
     }
     m_currentModeName = name ? QObject::tr(name) : QString();
     m_ui->label_LightMode->setText(m_currentModeName);
@@ -46,6 +48,9 @@ void DLightsConfigPage::onCurIndexChanged_KB_LightMode(int indexSel)
 
     loadAreaRecord(LIGHT_AREA_KEYBOARD);
     updateKeyboardControls(m_keyboardMode);
+    if (m_keyboardMode == KB_LIGHT_CUSTOM && m_currentCustomLightItem)
+        emit sigCustomLightItemHaveChanged(m_currentCustomLightItem->getUsingSlot(),
+                                           m_currentCustomLightItem->getIndex(), m_currentCustomLightItem->getName());
     emit sigSelectCurrentLightTypeIndex_KB(m_keyboardMode, m_currentLight);
     if (m_currentLight.area == LIGHT_AREA_KEYBOARD)
         sendKeyboardLightReport(m_currentLight);

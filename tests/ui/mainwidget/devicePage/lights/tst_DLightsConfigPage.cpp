@@ -487,11 +487,12 @@ void tst_DLightsConfigPage::customLightFramesThenModeReport()
     QCOMPARE(m_reports.at(8).mid(62).toHex(' '), QByteArray("00 00"));
 
     // The device page's resend uses the tab's slot, and nothing while there is none.
-    m_reports.clear();
     m_page->selectCustomLight(0, 0, -1);
+    m_reports.clear();
     m_page->resendCustomLight();
     QVERIFY(m_reports.isEmpty());
     m_page->selectCustomLight(0, 0, 0);
+    m_reports.clear();
     m_page->resendCustomLight();
     QCOMPARE(m_reports.size(), 9);
     QCOMPARE(int(m_reports.at(0).at(2)), 0);

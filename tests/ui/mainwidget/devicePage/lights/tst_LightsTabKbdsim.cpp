@@ -1,17 +1,24 @@
 #include "app/DDataManager.h"
 #include "device/DDeviceKeyboardLink.h"
 #include "resources/VorlanResources.h"
+#include "sdk/store/VorlanXml.h"
 #include "tests/support/KbdsimProcess.h"
 #include "ui/mainwidget/DMainWidget.h"
 #include "ui/mainwidget/devicePage/DDevicePage.h"
+#include "ui/mainwidget/devicePage/lights/DCustomLightListItem.h"
 #include "ui/mainwidget/devicePage/lights/DLightsConfigPage.h"
+#include "widgets/hidDeviceJoinFrame.h"
+#include "widgets/keyboardButCustom.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonObject>
+#include <QLabel>
 #include <QToolButton>
 #include <QtTest>
 
+#include <list>
 #include <memory>
 
 namespace {
@@ -29,6 +36,7 @@ class tst_LightsTabKbdsim : public QObject
 private slots:
     void initTestCase();
     void lightingTabReachesTheKeyboard();
+    void customLightSetReachesKeyboardSlot();
     void cleanupTestCase();
 
 private:
@@ -127,6 +135,75 @@ void tst_LightsTabKbdsim::lightingTabReachesTheKeyboard()
     QTRY_VERIFY_WITH_TIMEOUT(!m_tab->isSideLightArea() && m_tab->keyboardMode() == 5, Patience);
     QVERIFY(lightsButton("toolButton_Snack")->isChecked());
     QCOMPARE(receivedSinceClear({0x06, 0x07}), QStringList());
+}
+
+void tst_LightsTabKbdsim::customLightSetReachesKeyboardSlot()
+{
+    QVERIFY(m_tab);
+    DDevicePage *page = m_window->devicePage();
+    const auto row = [this](const QString &index) -> DCustomLightListItem * {
+        for (DCustomLightListItem *item : m_tab->customLightItems()) {
+            if (item->getIndex() == index)
+                return item;
+        }
+        return nullptr;
+    };
+    QTest::mouseClick(lightsButton("toolButton_CustomLed"), Qt::LeftButton);
+    QCOMPARE(m_tab->getCurrentCustomLightIndex(), 0);
+    QVERIFY(row("2"));
+    QTest::mouseClick(row("2"), Qt::LeftButton);
+    QCOMPARE(m_tab->customLightSlot(), -1);
+
+    // Three neighbouring keys of the picture, chosen by the corners of their caps.
+    hidDeviceJoinFrame *view = page->getKeyView();
+    const QList<keyboardButCustom *> caps = DDataManager::instance()->getKeyInfoList();
+    QList<keyboardButCustom *> chosen;
+    for (const char *name : {"Q", "W", "E"}) {
+        for (keyboardButCustom *cap : caps) {
+            if (cap && cap->getKeyCharacter() == name)
+                chosen << cap;
+        }
+    }
+    QCOMPARE(chosen.size(), 3);
+    const QPoint first = chosen.first()->mapTo(view, QPoint(0, 0));
+    const QPoint last = chosen.last()->mapTo(view, QPoint(0, 0));
+    view->selectKeysInRect(first.x() - 3, first.y() - 3, last.x() + 3, last.y() + 3);
+    QCOMPARE(view->getDragSelection().size(), 3);
+
+    // A red preset paints and stores the keys; with no slot nothing goes to the keyboard's slots.
+    m_sim.control(QString("clearlog %1").arg(m_id));
+    QTest::mousePress(m_tab->findChild<QLabel *>("label_Color01"), Qt::LeftButton);
+    QCOMPARE(receivedSinceClear({0x08}), QStringList());
+    std::list<CustomLightItemStu> stored;
+    const QByteArray path = m_tab->profileXmlPath().toLocal8Bit();
+    QVERIFY(CVorlanXML_ProFileCustomLightInfoSelectAll(
+        path.constData(), QByteArray::number(m_tab->profileIndex()).constData(), "2", &stored));
+    QCOMPARE(int(stored.size()), 3);
+    for (const CustomLightItemStu &item : stored)
+        QCOMPARE(QColor(item.colorR, item.colorG, item.colorB), QColor(255, 0, 0));
+
+    // Putting the set into use sends it into slot 0.
+    m_sim.control(QString("clearlog %1").arg(m_id));
+    QTest::mouseClick(row("2")->findChild<QCheckBox *>("checkBox"), Qt::LeftButton);
+    const QStringList reports = receivedSinceClear({0x06, 0x08});
+    QCOMPARE(reports.size(), 9);
+    for (int i = 0; i < 8; ++i)
+        QCOMPARE(reports.at(i).left(8), QString("01 08 00"));
+    QCOMPARE(reports.at(8).left(20), QString("01 06 00 00 00 0E 0A"));
+    QCOMPARE(reports.at(8).mid(3 * 62), QString("00 00"));
+    const QStringList slot0 = m_sim.dump(m_id).value("customLightSlots").toObject().value("0").toString().split(' ');
+    QCOMPARE(slot0.size(), 6 * 22 * 3);
+    for (int cell = 0; cell < 6 * 22; ++cell) {
+        const bool red = cell < caps.size() && chosen.contains(caps.at(cell));
+        QCOMPARE(slot0.mid(cell * 3, 3).join(' '), QString(red ? "ff 00 00" : "00 00 00"));
+    }
+
+    // The keyboard showing its slot 1 brings the tab to the set in that slot.
+    QTest::mouseClick(lightsButton("toolButton_Static"), Qt::LeftButton);
+    QVERIFY(m_sim.control(QString("custom %1 1").arg(m_id)).startsWith("OK"));
+    QTRY_VERIFY_WITH_TIMEOUT(m_tab->keyboardMode() == 10 && m_tab->getCurrentCustomLightIndex() == 1, Patience);
+    QCOMPARE(m_tab->customLightSlot(), 1);
+    QVERIFY(row("1")->isItemSelected());
 }
 
 QTEST_MAIN(tst_LightsTabKbdsim)
