@@ -74,15 +74,12 @@ DSeniorKeysPage::DSeniorKeysPage(QWidget *parent)
     connect(hold, &QSlider::sliderReleased, this, &DSeniorKeysPage::onSliderHoldDurationReleased);
     m_ui->label_HoldDuration->setText("150ms");
 
-    for (QObject *watched : {static_cast<QObject *>(m_ui->toolButton_SeniorKey01),
-                             static_cast<QObject *>(m_ui->toolButton_SeniorKey02),
-                             static_cast<QObject *>(m_ui->toolButton_SeniorKey03),
-                             static_cast<QObject *>(m_ui->toolButton_SeniorKey04),
-                             static_cast<QObject *>(m_ui->toolButton_HoldKey),
-                             static_cast<QObject *>(m_ui->toolButton_ClickKey),
-                             static_cast<QObject *>(m_ui->toolButton_TglKey),
-                             static_cast<QObject *>(m_ui->toolButton_ExplainInfo),
-                             static_cast<QObject *>(m_ui->toolButton_ExplainInfo02)})
+    for (QObject *watched :
+         {static_cast<QObject *>(m_ui->toolButton_SeniorKey01), static_cast<QObject *>(m_ui->toolButton_SeniorKey02),
+          static_cast<QObject *>(m_ui->toolButton_SeniorKey03), static_cast<QObject *>(m_ui->toolButton_SeniorKey04),
+          static_cast<QObject *>(m_ui->toolButton_HoldKey), static_cast<QObject *>(m_ui->toolButton_ClickKey),
+          static_cast<QObject *>(m_ui->toolButton_TglKey), static_cast<QObject *>(m_ui->toolButton_ExplainInfo),
+          static_cast<QObject *>(m_ui->toolButton_ExplainInfo02)})
         watched->installEventFilter(this);
 
     setupButtonGroups();

@@ -75,9 +75,7 @@ void DStrokeConfigView::onSliderStrokeViewReleased()
         emit sigTheDKSStrokeStuChanged();
 }
 
-void DStrokeConfigView::onSliderStrokeViewPressed()
-{
-}
+void DStrokeConfigView::onSliderStrokeViewPressed() {}
 
 void DStrokeConfigView::on_pushButton_Close_clicked()
 {
