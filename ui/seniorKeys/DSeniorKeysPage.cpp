@@ -142,6 +142,8 @@ void DSeniorKeysPage::onLoadDksPage()
     connect(m_dksShowWidget, &DDksShowWidget::sigTheSeniorKeyInfoStuNeedUpdate_DKS, this,
             &DSeniorKeysPage::onTheSeniorKeyInfoStuNeedUpdate_DKS);
     m_ui->widget_DksDrawPage->layout()->addWidget(m_dksShowWidget);
+    // The list may hide the editing pages before the layout would show the grid.
+    m_dksShowWidget->show();
     m_dksShowWidget->resizeGrid(m_ui->widget_DksDrawPage->width(), m_ui->widget_DksDrawPage->height());
 
     m_keyNameMap.clear();
@@ -150,6 +152,7 @@ void DSeniorKeysPage::onLoadDksPage()
     connect(m_allKeysShowPage, &DAllKeysShowPage::sigAllKeysInfoAlreadyLoadedA, this,
             &DSeniorKeysPage::onAllKeysInfoAlreadyLoaded);
     m_ui->scrollAreaWidgetContents_3->layout()->addWidget(m_allKeysShowPage);
+    m_allKeysShowPage->show();
     m_keyNameMap = m_allKeysShowPage->getKeyMap();
 
     loadSeniorKeyList(0);

@@ -218,6 +218,9 @@ void tst_DSeniorKeysPage::emptyListThenCreatedKeysOfBothKinds()
     QCOMPARE(pageOf(m_editor, "stackedWidget_2"), QString("page_MT"));
     QCOMPARE(child<QLabel>(m_editor, "label_EventTotalNum")->text(), QString("2/40"));
     QVERIFY(child<QToolButton>(m_editor, "toolButton_HoldKey")->isChecked());
+    click("radioButton_DKS");
+    click("pushButton_NewCreate");
+    QTRY_VERIFY(m_editor->findChild<DDksShowWidget *>()->isVisible());
 }
 
 void tst_DSeniorKeysPage::keyEntry_data()
