@@ -2,6 +2,7 @@
 #include "resources/VorlanResources.h"
 #include "sdk/store/VorlanXml.h"
 #include "tests/support/KbdsimProcess.h"
+#include "tests/support/XTestInjector.h"
 #include "ui/mainwidget/DMainWidget.h"
 #include "ui/mainwidget/devicePage/DDevicePage.h"
 #include "ui/mainwidget/devicePage/keyFunctions/DCustomKeysPage.h"
@@ -59,6 +60,7 @@ private:
     void bind(int keyCode, int listIndex);
 
     KbdsimProcess m_sim;
+    XTestInjector m_injector;
     std::unique_ptr<DMainWidget> m_window;
     QPointer<DSeniorKeysPage> m_editor;
     Qt::MouseButtons m_buttons;
@@ -69,6 +71,7 @@ void tst_SeniorKeysEditorSim::initTestCase()
 {
     initVorlanResources();
     DDataManager::instance()->loadTheme(0);
+    QVERIFY2(m_injector.isOpen(), "needs an X display (run under xvfb-run)");
     QVERIFY(m_sim.start(qEnvironmentVariable("VORLAN_TEST_TMP", QDir::tempPath()) + "/sim"));
 }
 
@@ -176,6 +179,13 @@ void tst_SeniorKeysEditorSim::editedKeysReachTheKeyboard()
     click("pushButton_NewCreate");
     pick(225);
     click("toolButton_ClickKey");
+    pick(5);
+    // A real right click on the click slot reaches the editor through the button and clears it.
+    auto *clickKey = m_editor->findChild<QToolButton *>("toolButton_ClickKey");
+    QCOMPARE(clickKey->text(), QString("B"));
+    const QPoint centre = clickKey->mapToGlobal(clickKey->rect().center());
+    m_injector.click(centre.x(), centre.y(), 3);
+    QTRY_COMPARE(clickKey->text(), QString());
     pick(4);
     auto *hold = m_editor->findChild<MySlider *>("horizontalSlider_HoldDuration");
     hold->setValue(30);
