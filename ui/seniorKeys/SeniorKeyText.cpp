@@ -39,4 +39,9 @@ QString readable(const QString &keyText, const QMap<int, QString> &captions)
     return parts.join(QLatin1Char('+'));
 }
 
+QString modifierName(int bit)
+{
+    return bit >= 0 && bit < 8 ? QString::fromLatin1(kModifierNames[bit]) : QString();
+}
+
 } // namespace SeniorKeyText

@@ -10,4 +10,7 @@ namespace SeniorKeyText {
 // mask's bits 0 to 7, then the caption of code 4 when known, joined by "+" ("L_CTRL+L_SHIFT+A").
 QString readable(const QString &keyText, const QMap<int, QString> &captions);
 
+// Name of bit 0 to 7 of a combination's modifier mask ("L_CTRL" ... "R_WIN"); empty for others.
+QString modifierName(int bit);
+
 } // namespace SeniorKeyText
