@@ -8,17 +8,25 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <new>
+
+#include <poll.h>
+#include <sys/eventfd.h>
+#include <unistd.h>
 
 namespace {
 
 constexpr int kShakeHandsIntervalMs = 1000;
 // The SDK's pacing argument: one tick of 1 ms.
 constexpr int kPacingValue = 100;
-// Longest sleep of an idle thread: bounds how late a report the keyboard sends on its own is read,
-// like a keyboard's own 8 ms polling interval.
-constexpr int kIdleParkMs = 8;
+
+int64_t steadyMs()
+{
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
 
 } // namespace
 
@@ -27,7 +35,10 @@ MainHidInterFace::MainHidInterFace(int threadIndex, QString hidName, QObject *pa
     , m_threadIndex(threadIndex)
     , m_strHidName(std::move(hidName))
     , m_shakeHandsTimer(new QTimer(this))
+    , m_wakeFd(::eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC))
 {
+    if (m_wakeFd < 0)
+        qWarning() << "MainHidInterFace: no wake-up descriptor; an idle thread wakes only on device data";
     connect(m_shakeHandsTimer, &QTimer::timeout, this, &MainHidInterFace::onShakeHandsRuning);
     CVorlanHid_highPrecisionTimerInit(&m_pacingTimer);
     CVorlanHid_highPrecisionTimerStart(m_pacingTimer);
@@ -39,9 +50,9 @@ MainHidInterFace::~MainHidInterFace()
     // The thread must be gone before the queues and locks are.
     closeHid();
     wait();
-    // Pairs with the end of run(): QThread::wait synchronises inside Qt, where thread checkers
-    // cannot see it.
-    std::lock_guard<std::mutex> park(m_parkMutex);
+    std::lock_guard<std::mutex> runEnd(m_runEndMutex);
+    if (m_wakeFd >= 0)
+        ::close(m_wakeFd);
 }
 
 int MainHidInterFace::lightQueueDepth(const QString &hidName)
@@ -84,6 +95,7 @@ int MainHidInterFace::openHid(QString hidPath)
         qDebug() << "---------- *** Inquire [Device SN] Failed *** ----------";
 
     m_shakeHandsRunNum = 0;
+    m_nextHandshakeMs = steadyMs() + kShakeHandsIntervalMs;
     m_shakeHandsTimer->start(kShakeHandsIntervalMs);
     CVorlanHid_SetNonblocking(handle, 1);
     emit sigOpenHidSuccessful();
@@ -94,6 +106,7 @@ void MainHidInterFace::onShakeHandsRuning()
 {
     if (!m_isOpen)
         return;
+    m_nextHandshakeMs = steadyMs() + kShakeHandsIntervalMs;
     HidCmdReport handshake(CMD_HANDSHAKE);
     handshake[5] = 1;
     if (sendCommand(handshake.data()) < 0) {
@@ -174,32 +187,44 @@ void MainHidInterFace::run()
         const bool moved = m_isWriteTurn ? writeTurn() : readTurn();
         idleTurns = moved ? 0 : idleTurns + 1;
         // Waking every tick with nothing to do costs more than a keyboard is worth, so a whole
-        // idle write and read cycle parks the thread. Anything queued wakes it at once for a
-        // write turn; otherwise it wakes for a read turn only.
+        // idle write and read cycle blocks the thread. Anything queued wakes it at once for a
+        // write turn; a report from the keyboard wakes it for a read turn.
         if (idleTurns >= 2)
-            m_isWriteTurn = parkWhileIdle();
+            m_isWriteTurn = blockWhileIdle();
         else
             CVorlanHid_highPrecisionTimerRuning(kPacingValue, m_pacingTimer);
     }
-    std::lock_guard<std::mutex> park(m_parkMutex);
-    m_wakeRequested = false;
+    std::lock_guard<std::mutex> runEnd(m_runEndMutex);
 }
 
-bool MainHidInterFace::parkWhileIdle()
+int MainHidInterFace::msUntilHandshake() const
 {
-    std::unique_lock<std::mutex> park(m_parkMutex);
-    if (!m_wakeRequested && m_isOpen)
-        m_parkCondition.wait_for(park, std::chrono::milliseconds(kIdleParkMs));
-    const bool requested = m_wakeRequested;
-    m_wakeRequested = false;
+    const int64_t left = m_nextHandshakeMs - steadyMs();
+    // A late handshake is on its way and wakes the thread when queued.
+    return left > 0 && left <= kShakeHandsIntervalMs ? static_cast<int>(left) : kShakeHandsIntervalMs;
+}
+
+bool MainHidInterFace::blockWhileIdle()
+{
+    const int timeoutMs = msUntilHandshake();
+    // No lock on the handle: closing wakes this wait, and the SDK keeps the device open under it.
+    if (m_isOpen && CVorlanHid_WaitReadable(m_handle, timeoutMs, m_wakeFd) < 0 && m_isOpen) {
+        // A device that cannot be waited on would end every wait at once: wait for producers only.
+        pollfd wake{m_wakeFd, POLLIN, 0};
+        ::poll(&wake, m_wakeFd >= 0 ? 1 : 0, timeoutMs);
+    }
+    uint64_t wakeUps = 0;
+    const bool requested = m_wakeFd >= 0 && ::read(m_wakeFd, &wakeUps, sizeof(wakeUps)) > 0 && wakeUps > 0;
     return requested;
 }
 
 void MainHidInterFace::wakeThread()
 {
-    std::lock_guard<std::mutex> park(m_parkMutex);
-    m_wakeRequested = true;
-    m_parkCondition.notify_one();
+    if (m_wakeFd < 0)
+        return;
+    const uint64_t one = 1;
+    while (::write(m_wakeFd, &one, sizeof(one)) < 0 && errno == EINTR) {
+    }
 }
 
 bool MainHidInterFace::takeNextReport(ReportBuffer *report)

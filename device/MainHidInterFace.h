@@ -8,7 +8,6 @@
 
 #include <array>
 #include <atomic>
-#include <condition_variable>
 #include <cstdint>
 #include <deque>
 #include <mutex>
@@ -17,7 +16,9 @@ class QTimer;
 
 // The per-device I/O object: two queues of outgoing 64-byte reports (commands, light frames) and
 // a thread that alternates one write turn and one non-blocking read turn, each followed by the
-// SDK's pacing wait. Incoming reports leave the thread as QByteArray values in signals.
+// SDK's pacing wait. With nothing to write or read, the thread blocks on the device until a report
+// arrives, a report is queued or the next handshake is due. Incoming reports leave the thread as
+// QByteArray values in signals.
 class MainHidInterFace : public QThread
 {
     Q_OBJECT
@@ -58,8 +59,9 @@ private:
     bool writeTurn();
     bool readTurn();
     // Returns whether a producer asked for the wake-up.
-    bool parkWhileIdle();
+    bool blockWhileIdle();
     void wakeThread();
+    int msUntilHandshake() const;
 
     HighPrecisionTimerStu m_pacingTimer{};
     const int m_threadIndex;
@@ -79,8 +81,11 @@ private:
     std::mutex m_ioMutex;
     std::deque<ReportBuffer> m_commandQueue;
     std::deque<ReportBuffer> m_lightQueue;
-    // Lets an idle thread sleep past ticks until a producer or closing wakes it.
-    std::mutex m_parkMutex;
-    std::condition_variable m_parkCondition;
-    bool m_wakeRequested = false;
+    // Written by producers and closing, watched by the idle thread next to the device.
+    const int m_wakeFd;
+    // Steady-clock milliseconds of the next handshake.
+    std::atomic<int64_t> m_nextHandshakeMs{0};
+    // Taken at the end of run() and in the destructor: QThread::wait synchronises inside Qt,
+    // where thread checkers cannot see it.
+    std::mutex m_runEndMutex;
 };

@@ -30,6 +30,10 @@ QString executableBaseName(const char *argv0)
 
 int main(int argc, char *argv[])
 {
+    // Nothing here draws with OpenGL: without the GLX integration the X11 back end never loads a
+    // GL driver, which with its shader compiler keeps tens of MB resident.
+    if (!qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION"))
+        qputenv("QT_XCB_GL_INTEGRATION", "none");
     const QString baseName = executableBaseName(argv[0]);
     if (argc == 2 && std::strcmp(argv[1], CrashHandler::noticeSwitch()) == 0) {
         QApplication app(argc, argv);

@@ -17,9 +17,14 @@ public:
     int write(const unsigned char *report) override;
     int read(unsigned char *report) override;
     int setNonblocking(bool nonblocking) override;
+    int waitReadable(int timeoutMs, int wakeFd) override;
 
 private:
-    explicit HidApiTransport(hid_device_ *device);
+    HidApiTransport(hid_device_ *device, int watchFd);
 
     hid_device_ *m_device;
+    // A second opening of the same node, only watched for readiness: hidraw gives every opening
+    // its own copy of each input report, so it holds one entry for each report hidapi holds.
+    // Below 0 when it could not be opened; waiting then falls back to short sleeps.
+    int m_watchFd;
 };

@@ -15,4 +15,11 @@ public:
     // non-blocking mode, or -1 when the device is gone.
     virtual int read(unsigned char *report) = 0;
     virtual int setNonblocking(bool nonblocking) = 0;
+    // Blocks until a report waits to be read (1), wakeFd becomes readable or timeoutMs pass (0),
+    // or the device cannot be waited on (-1). wakeFd is only watched, never read.
+    virtual int waitReadable(int timeoutMs, int wakeFd) = 0;
+
+protected:
+    // The poll behind waitReadable for a transport with one readable descriptor.
+    static int pollReadable(int deviceFd, int wakeFd, int timeoutMs);
 };

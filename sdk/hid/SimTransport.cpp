@@ -61,6 +61,11 @@ int SimTransport::setNonblocking(bool nonblocking)
     return 0;
 }
 
+int SimTransport::waitReadable(int timeoutMs, int wakeFd)
+{
+    return pollReadable(m_fd, wakeFd, timeoutMs);
+}
+
 int SimTransport::getFeatureReport(unsigned char *report, int timeoutMs)
 {
     const unsigned char reportId = report[0];

@@ -168,6 +168,13 @@ int CVorlanHid_HidReadBuff(intptr_t handle, unsigned char *report)
     return transport && report ? transport->read(report) : -1;
 }
 
+int CVorlanHid_WaitReadable(intptr_t handle, int timeoutMs, int wakeFd)
+{
+    // The shared reference keeps the transport open even if the handle is closed meanwhile.
+    const std::shared_ptr<HidTransport> transport = handleTable().find(handle);
+    return transport ? transport->waitReadable(timeoutMs, wakeFd) : -1;
+}
+
 void CVorlanHid_Close(intptr_t handle)
 {
     // The transport closes when its last user lets go of it.

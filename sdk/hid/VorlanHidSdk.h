@@ -33,6 +33,9 @@ int CVorlanHid_SetNonblocking(intptr_t handle, int nonblock);
 int CVorlanHid_HidWriteBuff(intptr_t handle, const unsigned char *report, const char *path);
 // Reads one 64-byte report; above 0 = one report, 0 = nothing waiting, -1 = error or gone.
 int CVorlanHid_HidReadBuff(intptr_t handle, unsigned char *report);
+// Blocks until a report waits (1), wakeFd becomes readable or timeoutMs pass (0), or the device is
+// gone or the handle unknown (-1). wakeFd (below 0 for none) is watched, never read.
+int CVorlanHid_WaitReadable(intptr_t handle, int timeoutMs, int wakeFd);
 void CVorlanHid_Close(intptr_t handle);
 
 // Pacing: the record names a timer kept inside the SDK. Runing waits for the next tick of a grid

@@ -6,7 +6,9 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <memory>
 #include <thread>
 #include <tuple>
@@ -16,6 +18,27 @@ namespace {
 QByteArray bytesOf(const SimReport &report)
 {
     return QByteArray(reinterpret_cast<const char *>(report.data()), int(report.size()));
+}
+
+// Context switches of this process's thread with the given name, or -1 when it is not found.
+long long contextSwitchesOf(const QString &threadName)
+{
+    const QStringList tasks = QDir("/proc/self/task").entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QString &task : tasks) {
+        QFile comm("/proc/self/task/" + task + "/comm");
+        if (!comm.open(QIODevice::ReadOnly) || QString::fromLatin1(comm.readAll()).trimmed() != threadName)
+            continue;
+        QFile status("/proc/self/task/" + task + "/status");
+        if (!status.open(QIODevice::ReadOnly))
+            return -1;
+        long long switches = 0;
+        for (const QByteArray &line : status.readAll().split('\n')) {
+            if (line.contains("ctxt_switches:"))
+                switches += line.mid(line.indexOf(':') + 1).trimmed().toLongLong();
+        }
+        return switches;
+    }
+    return -1;
 }
 
 HidCmdReport lightFrame(int index)
@@ -37,6 +60,8 @@ private slots:
     void firstReportIsSerialInquiry();
     void serialReplyReachesOnlySerialSignal();
     void handshakeEverySecond();
+    void idleThreadWakesOnlyForHandshakes();
+    void reportQueuedWhileBlockedGoesOutAtOnce();
     void lightFramesQueueInBatches_data();
     void lightFramesQueueInBatches();
     void lightFramesNeedTheStream();
@@ -153,6 +178,51 @@ void TestMainHidInterFace::handshakeEverySecond()
     });
     QVERIFY(times.size() >= 2);
     QVERIFY2(times[1] - times[0] >= 900, qPrintable(QString::number(times[1] - times[0])));
+}
+
+void TestMainHidInterFace::idleThreadWakesOnlyForHandshakes()
+{
+    MainHidInterFace hid(0, "Aster104");
+    hid.setObjectName("hidIdleProbe");
+    QCOMPARE(hid.openHid(m_path), 0);
+    hid.start();
+    waitForReports(1);
+    QTest::qWait(300);
+
+    const size_t before = m_server->receivedReports(m_keyboard).size();
+    const long long switchesBefore = contextSwitchesOf("hidIdleProbe");
+    QVERIFY(switchesBefore >= 0);
+    QTest::qWait(5000);
+    const long long switches = contextSwitchesOf("hidIdleProbe") - switchesBefore;
+    const std::vector<SimReport> reports = m_server->receivedReports(m_keyboard);
+
+    QVERIFY2(reports.size() - before <= 6, qPrintable(QString::number(reports.size() - before)));
+    for (size_t i = before; i < reports.size(); ++i)
+        QCOMPARE(int(reports[i][1]), int(CMD_HANDSHAKE));
+    // Each handshake costs a wake-up, a write turn, a read turn and the reply: a thread sleeping in
+    // short slices would switch hundreds of times.
+    QVERIFY2(switches <= 60, qPrintable(QString::number(switches)));
+}
+
+void TestMainHidInterFace::reportQueuedWhileBlockedGoesOutAtOnce()
+{
+    MainHidInterFace hid(0, "Aster104");
+    QCOMPARE(hid.openHid(m_path), 0);
+    hid.start();
+    waitForReports(1);
+
+    std::vector<double> delays;
+    for (int round = 0; round < 7; ++round) {
+        // Long enough for the thread to block, short of the next handshake.
+        QThread::msleep(150);
+        const size_t count = m_server->receivedReports(m_keyboard).size();
+        const auto queued = std::chrono::steady_clock::now();
+        QCOMPARE(hid.sendCommand(HidCmdReport(CMD_LAYOUT_CHECK).data()), 0);
+        QVERIFY(m_server->waitForReceived(m_keyboard, count + 1, std::chrono::seconds(5)));
+        delays.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - queued).count());
+    }
+    std::sort(delays.begin(), delays.end());
+    QVERIFY2(delays[delays.size() / 2] <= 2.0, qPrintable(QString("median %1 ms").arg(delays[delays.size() / 2])));
 }
 
 void TestMainHidInterFace::lightFramesQueueInBatches_data()

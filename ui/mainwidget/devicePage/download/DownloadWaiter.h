@@ -9,6 +9,6 @@ public:
     virtual ~DownloadWaiter() = default;
     // Processes events until done() holds or timeoutMs have passed.
     virtual void waitProcessingEvents(const std::function<bool()> &done, int timeoutMs) = 0;
-    // Blocks the calling thread; no events are processed.
+    // Lets ms pass while events are processed, so the window keeps painting.
     virtual void pause(int ms) = 0;
 };

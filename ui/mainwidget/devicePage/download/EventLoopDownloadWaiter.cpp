@@ -1,7 +1,6 @@
 #include "ui/mainwidget/devicePage/download/EventLoopDownloadWaiter.h"
 
 #include <QCoreApplication>
-#include <QThread>
 
 void EventLoopDownloadWaiter::waitProcessingEvents(const std::function<bool()> &done, int timeoutMs)
 {
@@ -12,5 +11,5 @@ void EventLoopDownloadWaiter::waitProcessingEvents(const std::function<bool()> &
 
 void EventLoopDownloadWaiter::pause(int ms)
 {
-    QThread::msleep(static_cast<unsigned long>(ms));
+    m_wait.waitUntil([] { return false; }, ms);
 }

@@ -260,6 +260,8 @@ void OnboardDownload::sendMacroReportAcknowledged(const QByteArray &report)
 void OnboardDownload::blankUnusedPlaces(bool magnetic)
 {
     m_waiter.pause(pauseMs);
+    if (targetChanged())
+        return;
     for (int slot = m_macroSlotCounter + 1; slot < OnboardLayout::macroSlots && !m_stopped; ++slot) {
         for (const QByteArray &part : OnboardReports::blankMacroReports(slot))
             sendMacroReportAcknowledged(part);
@@ -267,6 +269,8 @@ void OnboardDownload::blankUnusedPlaces(bool magnetic)
     if (!magnetic || m_stopped)
         return;
     m_waiter.pause(pauseMs);
+    if (targetChanged())
+        return;
     for (int index = m_seniorKeyStoreCounter + 1; index < OnboardLayout::advancedKeyPlaces; ++index) {
         if (!send(OnboardReports::blankAdvancedKeyReport(index)))
             qDebug() << "USB serial port [Write ADD SeniorKes-data] Failed ...";

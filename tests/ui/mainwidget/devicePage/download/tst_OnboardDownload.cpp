@@ -113,12 +113,16 @@ public:
     {
         QCOMPARE(ms, 400);
         m_trace << "P";
+        if (onPause)
+            onPause(++pauses);
     }
 
     OnboardDownload *download = nullptr;
     std::function<int(int macroReport)> ackOnWait;
     std::function<void(int wait)> onWait;
+    std::function<void(int pause)> onPause;
     int waits = 0;
+    int pauses = 0;
 
 private:
     Trace &m_trace;
@@ -169,6 +173,8 @@ private slots:
     void whatDoesNotFitIsAFailure_data();
     void whatDoesNotFitIsAFailure();
     void keyboardSwitchDuringWaitStopsDownload();
+    void keyboardSwitchDuringPauseStopsDownload_data();
+    void keyboardSwitchDuringPauseStopsDownload();
     void secondRunDuringDownloadIsRefused();
     void withoutDeviceDownloadFails();
 
@@ -396,6 +402,30 @@ void TestOnboardDownload::keyboardSwitchDuringWaitStopsDownload()
     QVERIFY(!download(false));
     QCOMPARE(m_trace, Trace() << "K0.0"
                               << "M0.0");
+    QVERIFY(otherTrace.isEmpty());
+}
+
+void TestOnboardDownload::keyboardSwitchDuringPauseStopsDownload_data()
+{
+    QTest::addColumn<int>("pause");
+    QTest::newRow("before the blank macro slots") << 1;
+    QTest::newRow("before the blank advanced keys") << 2;
+}
+
+void TestOnboardDownload::keyboardSwitchDuringPauseStopsDownload()
+{
+    QFETCH(int, pause);
+    Trace otherTrace;
+    RecordingSink other(otherTrace);
+    m_waiter->onPause = [&](int count) {
+        if (count == pause)
+            m_target = &other;
+    };
+
+    QVERIFY(!download(true));
+    // Nothing after the pause the switch happened in, on either keyboard.
+    QCOMPARE(m_trace.count("P"), pause);
+    QCOMPARE(m_trace.last(), QString("P"));
     QVERIFY(otherTrace.isEmpty());
 }
 

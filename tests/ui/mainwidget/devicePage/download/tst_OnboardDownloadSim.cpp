@@ -1,6 +1,9 @@
+#include "device/MainHidInterFace.h"
+#include "sdk/protocol/HidCmd.h"
 #include "tests/support/KbdsimProcess.h"
 #include "tests/support/OnboardProfileFixture.h"
 #include "tests/support/PacedReportLoop.h"
+#include "tests/support/StallProbe.h"
 #include "ui/mainwidget/devicePage/download/EventLoopDownloadWaiter.h"
 #include "ui/mainwidget/devicePage/download/OnboardDownload.h"
 
@@ -64,6 +67,19 @@ SeniorKeyInfoStu advancedKey(int id, int type, const char *key1, const char *key
     return key;
 }
 
+class InterfaceSink : public OnboardReportSink
+{
+public:
+    explicit InterfaceSink(MainHidInterFace &hid)
+        : m_hid(hid)
+    {
+    }
+    int sendCommand(const unsigned char *report) override { return m_hid.sendCommand(report); }
+
+private:
+    MainHidInterFace &m_hid;
+};
+
 } // namespace
 
 class TestOnboardDownloadSim : public QObject
@@ -77,6 +93,7 @@ private slots:
     void plainKeyboardHoldsWhatTheProfileSays();
     void magneticKeyboardHoldsAdvancedKeys();
     void keyboardThatNeverAcknowledgesFails();
+    void eventLoopKeepsRunningThroughDownload();
 
 private:
     // Downloads into a freshly plugged keyboard and returns its memory once every report arrived.
@@ -236,6 +253,45 @@ void TestOnboardDownloadSim::keyboardThatNeverAcknowledgesFails()
     QCOMPARE(macroSlots.at(0).toObject().value("parts").toInt(), 0x01);
     QCOMPARE(macroSlots.at(1).toObject().value("parts").toInt(), 0);
     QCOMPARE(memory.value("acksDropped").toInt(), 8);
+}
+
+void TestOnboardDownloadSim::eventLoopKeepsRunningThroughDownload()
+{
+    // Both pauses of a magnetic keyboard, through the HID I/O thread as the program runs it.
+    m_profile->addAdvancedKey(advancedKey(1, 1, "4", "1,5"));
+    m_profile->setKey(0, 40, "40", "0", "1");
+    int id = 0;
+    const QString path = m_sim->plug("Quartz68HE", &id);
+    QVERIFY(!path.isEmpty());
+    MainHidInterFace hid(0, "Quartz68HE");
+    QCOMPARE(hid.openHid(path), 0);
+    hid.start();
+    InterfaceSink sink(hid);
+    EventLoopDownloadWaiter waiter;
+    OnboardDownload download(waiter);
+    download.setTargetProvider([&sink] { return &sink; });
+    connect(&hid, &MainHidInterFace::sigHidDataArrived, &download, [&download](const QByteArray &report) {
+        if (uchar(report[1]) == CMD_ONBOARD_ACK)
+            download.onAcknowledged();
+    });
+    OnboardDownloadRequest request;
+    request.keyCodes = OnboardProfileFixture::keyMatrix();
+    request.magnetic = true;
+    request.deviceFolder = m_profile->folder();
+    request.seniorKeyXmlPath = m_profile->seniorKeyPath();
+
+    StallProbe probe;
+    probe.start();
+    QVERIFY(download.run(request));
+    probe.stop();
+    QVERIFY2(probe.longestGapMs() <= 100, qPrintable(QString("stalled %1 ms").arg(probe.longestGapMs())));
+
+    QVERIFY(QTest::qWaitFor(
+        [&] {
+            const QJsonArray places = m_sim->dump(id).value("onboard").toObject().value("advancedKeys").toArray();
+            return !places.isEmpty() && places.last().toObject().value("written").toBool();
+        },
+        20000));
 }
 
 QTEST_GUILESS_MAIN(TestOnboardDownloadSim)
