@@ -124,6 +124,23 @@ bool ModelCatalog::usesLightQueueDepth10(const std::string &name)
     return model && model->lightQueueDepth10;
 }
 
+int ModelCatalog::sideLightLedCount(const std::string &name)
+{
+    struct Row
+    {
+        const char *name;
+        int leds;
+    };
+    static const Row rows[] = {
+        {"Aster104S", 45},
+    };
+    for (const Row &row : rows) {
+        if (name == row.name)
+            return row.leds;
+    }
+    return 33;
+}
+
 ModelViewLook ModelCatalog::viewLook(const std::string &name)
 {
     struct Row
