@@ -1,14 +1,19 @@
 #include "app/DDataManager.h"
+#include "app/WindowsHookInterface.h"
+#include "platform/FakeKeyHookBackend.h"
 #include "resources/VorlanResources.h"
+#include "sdk/light/VorlanLightSdk.h"
 #include "sdk/store/VorlanXml.h"
 #include "tests/support/KbdsimProcess.h"
 #include "ui/mainwidget/DMainWidget.h"
 #include "ui/mainwidget/devicePage/DDeviceListItem.h"
 #include "ui/mainwidget/devicePage/DDevicePage.h"
+#include "widgets/keyboardButCustom.h"
 
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonObject>
+#include <QToolButton>
 #include <QtTest>
 
 #include <memory>
@@ -47,6 +52,7 @@ class tst_LightEngineKbdsim : public QObject
 private slots:
     void initTestCase();
     void staticColoursStreamToTheKeyboard();
+    void receiverGetsOnePressInTheCompactState();
     void cleanupTestCase();
 
 private:
@@ -54,6 +60,7 @@ private:
     void select(const char *model);
 
     KbdsimProcess m_sim;
+    FakeKeyHookBackend m_hooks;
     std::unique_ptr<DMainWidget> m_window;
 };
 
@@ -62,11 +69,13 @@ void tst_LightEngineKbdsim::initTestCase()
     initVorlanResources();
     DDataManager::instance()->loadTheme(0);
     QVERIFY(m_sim.start(qEnvironmentVariable("VORLAN_TEST_TMP", QDir::tempPath()) + "/sim"));
+    WindowsHookInterface::setBackend(&m_hooks);
 }
 
 void tst_LightEngineKbdsim::cleanupTestCase()
 {
     m_window.reset();
+    WindowsHookInterface::setBackend(nullptr);
 }
 
 QList<Logged> tst_LightEngineKbdsim::received(int id, int command)
@@ -160,6 +169,57 @@ void tst_LightEngineKbdsim::staticColoursStreamToTheKeyboard()
     QTest::qWait(500);
     QCOMPARE(m_sim.dump(aster).value("lightStreamSets").toInt(), sets);
     QCOMPARE(received(aster, 0x16).size(), 1);
+}
+
+void tst_LightEngineKbdsim::receiverGetsOnePressInTheCompactState()
+{
+    int receiver = 0;
+    QVERIFY(!m_sim.plug("Breeze84W:receiver", &receiver).isEmpty());
+    // A keyboard behind a receiver becomes current once it reports itself in reach.
+    QTRY_VERIFY_WITH_TIMEOUT(m_window->devicePage()->getDeviceItemMap().size() == 3, Patience);
+    QVERIFY(m_sim.control(QString("status %1 0 0 85 1 0 0").arg(receiver)).startsWith("OK"));
+    DDevicePage *page = m_window->devicePage();
+    for (DDeviceListItem *item : page->getDeviceItemMap()) {
+        if (item->getHidInfo().usbOrDongle == 1)
+            page->onHidItemMouseClicked(item->getHidInfo());
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(page->getCurrentDeviceItem() && page->getCurrentDeviceItem()->getHidInfo().usbOrDongle == 1
+                                 && page->lightEngine()->isLightSynchronous(),
+                             Patience);
+
+    // Ripple from the lighting tab: the hook passes presses through to the light effects.
+    QTest::mouseClick(page->findChild<QToolButton *>("toolButton_LightConfig"), Qt::LeftButton);
+    QToolButton *ripple = page->findChild<QToolButton *>("toolButton_Ripple");
+    QVERIFY(ripple);
+    QTest::mouseClick(ripple, Qt::LeftButton);
+    QTRY_COMPARE_WITH_TIMEOUT(page->lightEngine()->keyboardColorInfo().lightMode, 8, Patience);
+    QTRY_VERIFY_WITH_TIMEOUT(m_hooks.keyboardHooked(), Patience);
+    m_sim.control(QString("clearlog %1").arg(receiver));
+    QTRY_VERIFY_WITH_TIMEOUT(received(receiver, 0x28).size() >= 5, Patience);
+
+    DDataManager *data = DDataManager::instance();
+    const keyboardButCustom *cap = data->getKeyButtonMap().value(data->getVirtualKeyMap().value(65), nullptr);
+    QVERIFY(cap);
+    QVERIFY(!m_hooks.injectKey(65, 0x1e, 0x00));
+    m_hooks.injectKey(65, 0x1e, 0x80);
+    const int seen = received(receiver, 0x28).size();
+    QTRY_VERIFY_WITH_TIMEOUT(received(receiver, 0x28).size() >= seen + 10, Patience);
+    // The press's colour (no press since).
+    int r = 0, g = 0, b = 0;
+    CVorlanHid_GetCurrentRippleLightColor(&r, &g, &b);
+
+    int carrying = 0;
+    for (const Logged &state : received(receiver, 0x28)) {
+        QCOMPARE(int(state.report.at(4)), 8);
+        const QByteArray payload = state.report.mid(5, 5);
+        if (payload == QByteArray(5, '\0'))
+            continue;
+        ++carrying;
+        qInfo() << "0x28 with the press:" << state.report.toHex(' ');
+        QCOMPARE(payload,
+                 QByteArray({char(cap->getRowIndex()), char(cap->getColumnIndex()), char(r), char(g), char(b)}));
+    }
+    QCOMPARE(carrying, 1);
 }
 
 QTEST_MAIN(tst_LightEngineKbdsim)
