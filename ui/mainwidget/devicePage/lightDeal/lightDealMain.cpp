@@ -200,8 +200,12 @@ void lightDealMain::loadProfileLightConfig()
                                            m_hasSideLight);
     if (m_hasSideLight) {
         m_sideLedValid.clear();
-        for (const QPointer<sideLightButtonCustom> &segment : qAsConst(m_sideLeds))
+        // The SDK takes at most 60 segments, whatever the layout lists.
+        for (const QPointer<sideLightButtonCustom> &segment : qAsConst(m_sideLeds)) {
+            if (m_sideLedValid.size() == kLightSideCells)
+                break;
             m_sideLedValid.append(segment ? segment->getValidStatus() : 0);
+        }
         const std::vector<int> valid(m_sideLedValid.begin(), m_sideLedValid.end());
         CVorlanHid_SetSideColorInfoDataStu(m_sideInfo, int(valid.size()), valid);
     }

@@ -4,6 +4,7 @@
 #include "sim/SimKeyboard.h"
 #include "tests/support/SimServerFixture.h"
 #include "widgets/keyboardButCustom.h"
+#include "widgets/sideLightButtonCustom.h"
 
 #include <QWidget>
 #include <QtTest>
@@ -62,6 +63,7 @@ private slots:
     void refusalLogsTheLine();
     void goneDeviceSendsNothing();
     void tickersPaintTheCapsAndRestart();
+    void sideLightTouchesAtMostSixtySegments();
 
 private:
     // Opens a HID object on a simulated keyboard and makes an engine for it.
@@ -271,6 +273,26 @@ void TestLightDealMain::tickersPaintTheCapsAndRestart()
     // Destroying a running engine stops and joins its threads.
     m_engine->setLightSynchronous(true);
     m_engine.reset();
+}
+
+void TestLightDealMain::sideLightTouchesAtMostSixtySegments()
+{
+    QList<sideLightButtonCustom *> segments;
+    for (int i = 0; i < 70; ++i) {
+        segments << new sideLightButtonCustom(m_picture.get());
+        segments.last()->setLedIndex(i + 1, 1);
+    }
+    m_engine->setSideLeds(segments);
+    m_engine->setDeviceInfo(deviceRecord("Aster104", 0));
+    m_engine->setLightModeSupport(support(5), support(5));
+    m_engine->loadProfileLightConfig();
+    QCOMPARE(m_engine->setSideColorInfoDataStu(lightRecord(1, 0, 0, 0, 255, 6)), 0);
+    m_engine->setLightPreviewEnabled(true);
+    m_engine->setLightTickerRuning(true);
+    QTRY_COMPARE_WITH_TIMEOUT(segments.at(59)->getLightColor(), QColor(0, 0, 255, 250), 1000);
+    QCOMPARE(segments.at(0)->getLightColor(), QColor(0, 0, 255, 250));
+    for (int i = 60; i < 70; ++i)
+        QCOMPARE(segments.at(i)->getLightColor(), QColor(0, 0, 0, 128));
 }
 
 QTEST_MAIN(TestLightDealMain)
