@@ -8,6 +8,7 @@
 #include "ui/mainwidget/DMainWidget.h"
 #include "ui/mainwidget/devicePage/DDeviceListItem.h"
 #include "ui/mainwidget/devicePage/DDevicePage.h"
+#include "ui/mainwidget/devicePage/lightDeal/lightDealMain.h"
 #include "widgets/keyboardButCustom.h"
 
 #include <QDir>
@@ -216,8 +217,10 @@ void tst_LightEngineKbdsim::receiverGetsOnePressInTheCompactState()
             continue;
         ++carrying;
         qInfo() << "0x28 with the press:" << state.report.toHex(' ');
-        QCOMPARE(payload,
-                 QByteArray({char(cap->getRowIndex()), char(cap->getColumnIndex()), char(r), char(g), char(b)}));
+        QByteArray expected;
+        for (int value : {cap->getRowIndex(), cap->getColumnIndex(), r, g, b})
+            expected.append(char(value));
+        QCOMPARE(payload, expected);
     }
     QCOMPARE(carrying, 1);
 }
