@@ -113,10 +113,9 @@ int main(int argc, char **argv)
         return 1;
     }
     lightDealMain *engine = page->lightEngine();
-    const auto caps = DDataManager::instance()->getKeyInfoList();
     keyboardButCustom *cap = nullptr;
-    for (keyboardButCustom *candidate : caps) {
-        if (candidate && candidate->isVisible()) {
+    for (keyboardButCustom *candidate : DDataManager::instance()->getKeyButtonMap()) {
+        if (candidate) {
             cap = candidate;
             break;
         }
@@ -124,6 +123,21 @@ int main(int argc, char **argv)
     if (!cap) {
         std::fprintf(stderr, "no key cap on the picture\n");
         return 1;
+    }
+    // Wave in full colour on both areas at the top level (the program's default record), whatever
+    // the keyboard reported.
+    for (int area = 0; area < 2; ++area) {
+        colorInfoData wave{};
+        wave.area = area;
+        wave.lightMode = 2;
+        wave.brightness = 5;
+        wave.speed = 3;
+        wave.colorR = 255;
+        wave.fullColor = 1;
+        if (area == 0)
+            engine->setKeyboardColorInfoDataStu(wave);
+        else
+            engine->setSideColorInfoDataStu(wave);
     }
     std::printf("Keyboard mode %d (full colour %d), side mode %d; %d s per phase, %d runs\n",
                 engine->keyboardColorInfo().lightMode, engine->keyboardColorInfo().fullColor,
