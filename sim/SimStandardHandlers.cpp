@@ -144,7 +144,8 @@ void customLightFrame(SimKeyboard &keyboard, const SimReport &report, SimReplies
         // The colours a receiver keyboard gets for its custom light, beside the two slots.
         SimCustomLightSlot &colours = keyboard.memory().lightStream.customLight;
         const size_t start = packet * kCustomLightPacketBytes;
-        std::copy_n(report.begin() + 6, std::min(count, colours.size() - start), colours.begin() + static_cast<long>(start));
+        std::copy_n(report.begin() + 6, std::min(count, colours.size() - start),
+                    colours.begin() + static_cast<long>(start));
         return;
     }
     if (slot >= slots.size() || packet >= kCustomLightPackets || count > report.size() - 6) {
