@@ -19,6 +19,7 @@
 #include <QJsonObject>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 
 #include <algorithm>
 #include <cstdio>
@@ -124,6 +125,10 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "no key cap on the picture\n");
         return 1;
     }
+    // The key caps show the light colours on the lighting tab.
+    if (QToolButton *lighting = page->findChild<QToolButton *>("toolButton_LightConfig"))
+        QTest::mouseClick(lighting, Qt::LeftButton);
+    QTest::qWait(500);
     // Wave in full colour on both areas at the top level (the program's default record), whatever
     // the keyboard reported.
     for (int area = 0; area < 2; ++area) {
