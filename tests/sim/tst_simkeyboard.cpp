@@ -3,6 +3,7 @@
 
 #include <QtTest>
 
+#include <algorithm>
 #include <map>
 
 namespace {
@@ -68,6 +69,7 @@ private slots:
     void settingOfUnreportedModeIsFlagged_data();
     void settingOfUnreportedModeIsFlagged();
     void customLightFramesFillTheirSlot();
+    void lightStreamNeedsSynchronisation();
 };
 
 void TestSimKeyboard::inquiryGetsReplyInLayout_data()
@@ -378,14 +380,54 @@ void TestSimKeyboard::customLightFramesFillTheirSlot()
         QCOMPARE(int(slot[i]), int(i % 256));
     QVERIFY(keyboard.memory().customLightSlots[0] == SimCustomLightSlot{});
 
-    // Frames for a third slot or a ninth packet are refused and noted.
+    // Frames for a fourth slot or a ninth packet are refused and noted.
     for (const QByteArray &bad :
-         {frame({{0, 1}, {1, 0x08}, {2, 2}, {5, 3}}, "abc"), frame({{0, 1}, {1, 0x08}, {4, 8}, {5, 3}}, "abc")}) {
+         {frame({{0, 1}, {1, 0x08}, {2, 3}, {5, 3}}, "abc"), frame({{0, 1}, {1, 0x08}, {4, 8}, {5, 3}}, "abc")}) {
         keyboard.receive(toReport(bad));
         QCOMPARE(keyboard.receivedLog().back().note, std::string("custom-light frame refused"));
     }
     QVERIFY(keyboard.memory().customLightSlots[0] == SimCustomLightSlot{});
     QVERIFY(keyboard.dumpJson().find("\"customLightSlots\":{\"0\":\"00 00") != std::string::npos);
+}
+
+void TestSimKeyboard::lightStreamNeedsSynchronisation()
+{
+    SimKeyboard keyboard = makeKeyboard("Aster104");
+    const auto stream = [&](int area, int packet, int count, char value) {
+        return keyboard.receive(
+            toReport(frame({{0, 1}, {1, 0x0E}, {2, area}, {4, packet}, {5, count}}, QByteArray(count, value))));
+    };
+    QVERIFY(stream(0, 0, 54, 7).empty());
+    QCOMPARE(keyboard.receivedLog().back().note, std::string("light stream while not synchronised: ignored"));
+    QCOMPARE(int(keyboard.memory().lightStream.keys[0]), 0);
+
+    QVERIFY(keyboard.receive(toReport(frame({{0, 1}, {1, 0x16}, {5, 1}, {6, 1}}))).empty());
+    for (int round = 0; round < 2; ++round) {
+        for (int packet = 0; packet < 8; ++packet)
+            QVERIFY(stream(0, packet, packet < 7 ? 54 : 18, char(0x11)).empty());
+        QCOMPARE(keyboard.memory().lightStream.completeSets, uint32_t(round)); // the side part is missing
+        stream(1, 0, 54, char(0x22));
+        stream(1, 1, 45, char(0x22));
+        QCOMPARE(keyboard.memory().lightStream.completeSets, uint32_t(round + 1));
+    }
+    const SimLightStreamMemory &memory = keyboard.memory().lightStream;
+    QVERIFY(std::all_of(memory.keys.begin(), memory.keys.end(), [](uint8_t b) { return b == 0x11; }));
+    QVERIFY(std::all_of(memory.side.begin(), memory.side.begin() + 99, [](uint8_t b) { return b == 0x22; }));
+    QCOMPARE(int(memory.side[99]), 0);
+
+    // The last compact state is kept; a receiver's custom light goes to its own buffer.
+    QVERIFY(keyboard.receive(toReport(frame({{0, 1}, {1, 0x28}, {4, 8}, {5, 3}}))).empty());
+    QVERIFY(keyboard.receive(toReport(frame({{0, 1}, {1, 0x08}, {2, 2}, {4, 7}, {5, 3}}, "abc"))).empty());
+    QCOMPARE(int(memory.customLight[7 * 54 + 2]), int('c'));
+    QVERIFY(keyboard.memory().customLightSlots[0] == SimCustomLightSlot{});
+    const std::string dump = keyboard.dumpJson();
+    QVERIFY(dump.find("\"lightState\":\"01 28 00 00 08 03") != std::string::npos);
+    QVERIFY(dump.find("\"lightStreamSets\":2") != std::string::npos);
+    QVERIFY(dump.find("\"lightSynchronised\":true") != std::string::npos);
+
+    QVERIFY(keyboard.receive(toReport(frame({{0, 1}, {1, 0x16}, {5, 1}, {6, 0}}))).empty());
+    stream(0, 0, 54, 9);
+    QCOMPARE(int(keyboard.memory().lightStream.keys[0]), 0x11);
 }
 
 QTEST_GUILESS_MAIN(TestSimKeyboard)
