@@ -5,10 +5,12 @@
 #include "sdk/hid/HidHandleTable.h"
 #include "sdk/hid/HidPacingTimer.h"
 #include "sdk/hid/SimTransport.h"
+#include "sdk/light/VorlanLightSdk.h"
 #include "sdk/protocol/HidDevicePath.h"
 #include "sdk/protocol/HidText.h"
 #include "sdk/protocol/ModelCatalog.h"
 
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -87,7 +89,7 @@ int CVorlanHid_Init()
 
 int CVorlanLight_Init()
 {
-    // The light engine starts its work per device; nothing to prepare globally.
+    CVorlanLight_Seed(uint32_t(std::chrono::steady_clock::now().time_since_epoch().count()));
     return 0;
 }
 

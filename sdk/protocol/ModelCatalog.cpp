@@ -143,6 +143,23 @@ int ModelCatalog::musicKeyColumnsException(const std::string &name, int keyCount
     return 0;
 }
 
+int ModelCatalog::sideLightLedCount(const std::string &name)
+{
+    struct Row
+    {
+        const char *name;
+        int leds;
+    };
+    static const Row rows[] = {
+        {"Aster104S", 45},
+    };
+    for (const Row &row : rows) {
+        if (name == row.name)
+            return row.leds;
+    }
+    return 33;
+}
+
 ModelViewLook ModelCatalog::viewLook(const std::string &name)
 {
     struct Row

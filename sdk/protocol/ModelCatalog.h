@@ -67,6 +67,8 @@ public:
     static const ModelInfo *findByIds(uint16_t vid, uint16_t pid, const ModelIds **ids = nullptr);
     static bool isMagneticModel(const std::string &name);
     static bool usesLightQueueDepth10(const std::string &name);
+    // LEDs of the side light in the colour stream: 33 unless the model is listed otherwise.
+    static int sideLightLedCount(const std::string &name);
     // The keyboard view's look of a model; all defaults for a model not in the catalogue.
     static ModelViewLook viewLook(const std::string &name);
 

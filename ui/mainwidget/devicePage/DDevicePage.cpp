@@ -25,6 +25,7 @@
 #include "widgets/ThemeColorText.h"
 #include "widgets/dragShowArea.h"
 #include "widgets/hidDeviceJoinFrame.h"
+#include "widgets/keySelectFrame.h"
 #include "widgets/keyboardButCustom.h"
 
 #include <QButtonGroup>
@@ -852,6 +853,9 @@ void DDevicePage::adaptControlsToDeviceType()
 void DDevicePage::startLightEngine()
 {
     const hidStructInfoAll device = m_roster->currentDevice();
+    m_lightEngine->setKeyCaps(m_keyMatrix);
+    if (keySelectFrame *picture = DDataManager::instance()->getKeySelectFrame())
+        m_lightEngine->setSideLeds(picture->getSideLightButtonList());
     m_lightEngine->setDeviceInfo(device);
     m_lightEngine->setHidInterface(m_roster->currentHidInterface());
     m_lightEngine->setMusicalRhythmParams(device.keyCount, 11, 30.0, 930.0);

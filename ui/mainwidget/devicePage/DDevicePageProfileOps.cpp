@@ -146,6 +146,7 @@ void DDevicePage::on_comboBox_profileList_currentIndexChanged(const QString &)
 {
     syncProfileTools();
     m_profileOperations->switchProfile(m_ui->comboBox_profileList->currentData().toInt());
+    m_lightEngine->setKeyCaps(m_keyMatrix);
     m_lightsPage->loadProfileLightMode();
     for (keyboardButCustom *cap : DDataManager::instance()->getKeyInfoList()) {
         if (!cap)

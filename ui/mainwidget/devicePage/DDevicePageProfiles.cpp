@@ -60,8 +60,11 @@ void DDevicePage::prepareProfileFiles(hidStructInfoAll record, int)
     m_serialNumber = link != nullptr ? link->getSN() : QString();
     m_roster->setCurrentDeviceRecord(record);
     m_currentLayer = 0;
-    if (m_lightEngine)
+    if (m_lightEngine) {
         m_lightEngine->setDeviceInfo(record);
+        if (link)
+            m_lightEngine->setLightModeSupport(link->getKeyboardLightModeSupport(), link->getSideLightModeSupport());
+    }
 
     // Until this device has files of its own no tab may write into the previous device's files.
     setProfileXmlPath(QByteArray());

@@ -1,6 +1,7 @@
 #include "ui/mainwidget/devicePage/keyFunctions/DCustomKeysPage.h"
 
 #include "app/DDataManager.h"
+#include "sdk/light/VorlanLightSdk.h"
 #include "ui/mainwidget/devicePage/keyFunctions/DChangProfilePage.h"
 #include "ui/mainwidget/devicePage/keyFunctions/DChangeKeyPage.h"
 #include "ui/mainwidget/devicePage/keyFunctions/DHotKeyPage.h"
@@ -341,8 +342,10 @@ void DCustomKeysPage::onKeyboardRecviveStream(int keyCode, int scCode, int flag,
     const int keyDec = virtualKeyMap.value(virtualKey);
 
     if (m_hookMode == HOOK_INTERACT_LIGHT) {
-        if (keyboardButCustom *keyCap = data->getKeyButtonMap().value(keyDec, nullptr))
+        if (keyboardButCustom *keyCap = data->getKeyButtonMap().value(keyDec, nullptr)) {
+            CVorlanHid_keyClickedSendXY(keyCap->getRowIndex(), keyCap->getColumnIndex());
             emit sigInteractLightsPointXY(keyCap->getRowIndex(), keyCap->getColumnIndex());
+        }
         return;
     }
     if (m_functionCode == KeyFunctionTable::RemapCode)
