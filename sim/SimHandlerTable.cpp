@@ -1,5 +1,6 @@
 #include "sim/SimHandlerTable.h"
 
+#include "sim/SimLightHandlers.h"
 #include "sim/SimMagneticHandlers.h"
 #include "sim/SimOnboardHandlers.h"
 #include "sim/SimStandardHandlers.h"
@@ -27,6 +28,7 @@ SimHandlerTable SimHandlerTable::standard()
     table.setMagneticHandler(9, SimStandardHandlers::reportRate);
     table.setMagneticHandler(10, SimStandardHandlers::antiShake);
     SimMagneticHandlers::install(table);
+    SimLightHandlers::install(table);
     return table;
 }
 

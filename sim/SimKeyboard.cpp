@@ -142,6 +142,13 @@ std::string SimKeyboard::dumpJson() const
         json.field(std::to_string(slot), simBytesHex(colours.data(), colours.size()));
     }
     json.endObject();
+    const SimLightStreamMemory &stream = m_memory.lightStream;
+    json.boolField("lightSynchronised", stream.synchronised);
+    json.field("lightStreamKeys", simBytesHex(stream.keys.data(), stream.keys.size()));
+    json.field("lightStreamSide", simBytesHex(stream.side.data(), stream.side.size()));
+    json.field("lightStreamSets", stream.completeSets);
+    json.field("lightState", stream.haveState ? simBytesHex(stream.lastState.data(), stream.lastState.size()) : "");
+    json.field("customLightStream", simBytesHex(stream.customLight.data(), stream.customLight.size()));
     json.field("sensitivity", m_memory.sensitivity);
     json.field("antiShake", m_memory.antiShake);
     json.field("reportRate", m_memory.reportRate);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "sdk/protocol/FirmwareIdentity.h"
+#include "sim/SimLightStreamMemory.h"
 #include "sim/SimMagneticMemory.h"
 #include "sim/SimOnboardMemory.h"
 
@@ -32,6 +33,7 @@ struct SimKeyboardMemory
     SimLightRecord sideLight;
     uint8_t customLightSlot = 0;
     std::array<SimCustomLightSlot, 2> customLightSlots{};
+    SimLightStreamMemory lightStream;
     uint8_t sensitivity = 0;
     uint8_t antiShake = 0;
     uint8_t reportRate = 0;

@@ -140,6 +140,13 @@ void customLightFrame(SimKeyboard &keyboard, const SimReport &report, SimReplies
     const size_t packet = report[4];
     const size_t count = report[5];
     auto &slots = keyboard.memory().customLightSlots;
+    if (slot == 2 && packet < kCustomLightPackets && count <= report.size() - 6) {
+        // The colours a receiver keyboard gets for its custom light, beside the two slots.
+        SimCustomLightSlot &colours = keyboard.memory().lightStream.customLight;
+        const size_t start = packet * kCustomLightPacketBytes;
+        std::copy_n(report.begin() + 6, std::min(count, colours.size() - start), colours.begin() + static_cast<long>(start));
+        return;
+    }
     if (slot >= slots.size() || packet >= kCustomLightPackets || count > report.size() - 6) {
         keyboard.noteReceived("custom-light frame refused");
         return;

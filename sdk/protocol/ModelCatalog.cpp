@@ -78,6 +78,29 @@ std::vector<ModelInfo> buildCatalog()
                       "VL",
                       "V1.31",
                       "Breeze wireless"});
+    // A side light of 45 LEDs: three side packets a tick need the deeper light queue.
+    models.push_back({"Aster104S",
+                      "Aster 104 S",
+                      "RGB Keyboard",
+                      "keyboard",
+                      "Vorlan",
+                      104,
+                      true,
+                      false,
+                      true,
+                      {{kVendorId, 0x0008, 1, false}},
+                      fullModes,
+                      4,
+                      4,
+                      sideModes,
+                      4,
+                      4,
+                      "VL8201",
+                      "08",
+                      "KB",
+                      "VL",
+                      "V1.02",
+                      "Aster full-size, long side light"});
     return models;
 }
 
@@ -171,6 +194,7 @@ ModelViewLook ModelCatalog::viewLook(const std::string &name)
     static const Row rows[] = {
         //               picture    device type  L-Enter  notch                         pill caps
         {"Aster104", {742, 222, 2, false, ModelViewLook::NotchStandard, false}},
+        {"Aster104S", {742, 222, 2, false, ModelViewLook::NotchStandard, false}},
         {"Quartz68HE", {534, 182, 4, false, ModelViewLook::NotchStandard, true}},
         {"Breeze84W", {582, 222, 3, true, ModelViewLook::NotchStandard, false}},
     };

@@ -64,6 +64,7 @@ public:
     QMap<QString, DDeviceListItem *> getDeviceItemMap() const { return m_deviceItemMap; }
     QMap<QString, int> getDongleStateMap() const;
     DDeviceListItem *getCurrentDeviceItem() const { return m_currentDeviceItem; }
+    lightDealMain *lightEngine() const { return m_lightEngine.get(); }
     DDeviceKeyboardLink *getCurrentDeviceLink() const;
     hidDeviceJoinFrame *getKeyView() const { return m_keyView; }
     // The device records, links and current device behind the cards.

@@ -120,6 +120,17 @@ Preview LightPreviewRules::customPreview(const LightCellStu &cell)
     return make(c, c.isSet() ? keyAlpha : 0);
 }
 
+QMap<int, int> LightPreviewRules::speedRespondLevels(const LightCellStu *keyCells, bool c2Set)
+{
+    QMap<int, int> levels;
+    for (int row = 0; row < kLightKeyRows; ++row) {
+        const LightCellStu &cell = keyCells[row * kLightKeyColumns];
+        if (cell.alpha > 0)
+            levels.insert(cell.level, c2Set ? cell.alpha : limit200(cell.alpha));
+    }
+    return levels;
+}
+
 QMap<int, int> LightPreviewRules::brightnessMap(int brightnessSteps)
 {
     const int n = brightnessSteps > 0 ? brightnessSteps : 1;

@@ -40,6 +40,10 @@ public:
     static Rgb mix(Rgb x, int a, Rgb y);
     static int limit200(int a) { return a > 200 ? 200 : a; }
 
+    // Speed Respond: (level, value) of each lit cell of column 0, rows in order, a later row
+    // replacing an earlier one of the same level; the value is limited to 200 unless C2 is set.
+    static QMap<int, int> speedRespondLevels(const LightCellStu *keyCells, bool c2Set);
+
     // Levels 1..n + 1 map to n + 1..1; n = 0 is taken as 1.
     static QMap<int, int> brightnessMap(int brightnessSteps);
     static int dimStep(int brightnessSteps);

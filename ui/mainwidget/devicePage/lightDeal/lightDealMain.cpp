@@ -318,7 +318,7 @@ void lightDealMain::applyKeyboardFrame(const LightCellStu *cells)
     const LightPreviewRules::Rgb c2 = rgbOf(m_keyboardColor2);
     const int factor = darkenFactor(false);
     if (mode == 12)
-        m_speedRespondMap.clear();
+        m_speedRespondMap = LightPreviewRules::speedRespondLevels(m_keyCells, c2.isSet());
     for (int row = 0; row < kLightKeyRows; ++row) {
         for (int column = 0; column < kLightKeyColumns; ++column) {
             const LightCellStu &cell = m_keyCells[row * kLightKeyColumns + column];
@@ -326,8 +326,6 @@ void lightDealMain::applyKeyboardFrame(const LightCellStu *cells)
             CVorlanHid_lightColorMix(row, column, &mix.red, &mix.green, &mix.blue);
             const auto preview = LightPreviewRules::keyboardPreview(mode, m_keyboardFullColor, c1, c2, cell, mix);
             m_keyColors[row * kLightKeyColumns + column] = LightPreviewRules::finalColor(preview, factor);
-            if (mode == 12 && column == 0 && cell.alpha > 0)
-                m_speedRespondMap.insert(cell.level, c2.isSet() ? cell.alpha : LightPreviewRules::limit200(cell.alpha));
         }
     }
 }
