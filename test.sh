@@ -26,10 +26,12 @@ QT_QPA_PLATFORM=offscreen ctest --output-on-failure --no-tests=ignore -LE 'x11|a
 # Tests that need a real X display (hooks, synthetic keys, screen grabs) and whole-program runs,
 # under a window manager as users have one; those labelled nowm once more on a bare X server.
 xvfb-run -a -s "-screen 0 1920x1080x24" "$top/scripts/with-openbox.sh" \
-    ctest --output-on-failure --no-tests=ignore -L 'x11|e2e' || status=1
+    ctest --output-on-failure --no-tests=ignore -L 'x11|e2e' -LE audio || status=1
 xvfb-run -a -s "-screen 0 1920x1080x24" ctest --output-on-failure --no-tests=ignore -L nowm || status=1
-# Tests that need a sound server: a private PulseAudio with a null sink.
-"$top/scripts/with-pulse.sh" ctest --output-on-failure --no-tests=ignore -L audio || status=1
+# Tests that need a sound server: a private PulseAudio with a null sink (and a display for those
+# that run the program).
+xvfb-run -a -s "-screen 0 1920x1080x24" "$top/scripts/with-openbox.sh" "$top/scripts/with-pulse.sh" \
+    ctest --output-on-failure --no-tests=ignore -L audio || status=1
 
 release="$top/build-release"
 cmake -S "$top" -B "$release" -DCMAKE_BUILD_TYPE=Release -DVORLAN_TESTS=ON >/dev/null

@@ -147,6 +147,25 @@ bool ModelCatalog::usesLightQueueDepth10(const std::string &name)
     return model && model->lightQueueDepth10;
 }
 
+int ModelCatalog::musicKeyColumnsException(const std::string &name, int keyCount)
+{
+    struct Exception
+    {
+        const char *name;
+        int keyCount;
+        int columns;
+    };
+    static const Exception exceptions[] = {
+        {"Quartz68", 68, 17}, {"Quartz68W", 68, 17}, {"Quartz68Pro", 68, 18}, {"Quartz68ProW", 68, 18},
+        {"Aster82", 82, 18},  {"Breeze84", 84, 18},  {"Breeze84Pro", 84, 18},
+    };
+    for (const Exception &e : exceptions) {
+        if (e.keyCount == keyCount && name == e.name)
+            return e.columns;
+    }
+    return 0;
+}
+
 int ModelCatalog::sideLightLedCount(const std::string &name)
 {
     struct Row

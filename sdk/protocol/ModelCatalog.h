@@ -71,4 +71,10 @@ public:
     static int sideLightLedCount(const std::string &name);
     // The keyboard view's look of a model; all defaults for a model not in the catalogue.
     static ModelViewLook viewLook(const std::string &name);
+
+    // Music rhythm: the one model whose bars are each one key column wide.
+    static constexpr const char *musicSingleColumnModel = "Pebble18";
+    // Music rhythm: the key columns of a model whose board differs from others of its key count;
+    // 0 when the key count alone decides.
+    static int musicKeyColumnsException(const std::string &name, int keyCount);
 };

@@ -2,9 +2,16 @@
 
 #include "app/DDataManager.h"
 #include "device/LightReports.h"
+#include "device/LightTypes.h"
+#include "platform/AudioOutputList.h"
+#include "platform/LoopbackCapture.h"
+#include "platform/PulseAudioOutputList.h"
 #include "sdk/light/VorlanLightSdk.h"
 #include "sdk/protocol/ModelCatalog.h"
 #include "sdk/store/VorlanXml.h"
+#include "ui/mainwidget/devicePage/MusicalRhythmAbout/DSoundCardAudioCapture.h"
+#include "ui/mainwidget/devicePage/MusicalRhythmAbout/MusicFrame.h"
+#include "ui/mainwidget/devicePage/MusicalRhythmAbout/SpectrumAnalyser.h"
 #include "ui/mainwidget/devicePage/lightDeal/LightPreviewRules.h"
 #include "ui/mainwidget/devicePage/lightDeal/LightStreamReports.h"
 #include "ui/mainwidget/devicePage/lightDeal/LightTickRule.h"
@@ -20,12 +27,16 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <cstdio>
 
 namespace {
 
 constexpr int kCustomMode = 10;
 constexpr int kMusicMode = 100;
 constexpr int kSyncIntervalMs = 3000;
+constexpr int kAnalysisBytes = 16384;
+constexpr int kAnalysisEvery = 10;
+constexpr int kOutputWatchMs = 1000;
 
 // The SDK's frame callbacks reach the engine only through this pointer.
 lightDealMain *g_lightEngine = nullptr;
@@ -68,6 +79,23 @@ lightDealMain::lightDealMain(QObject *parent)
 
     m_keyboardBrightnessMap = LightPreviewRules::brightnessMap(1);
     m_sideBrightnessMap = LightPreviewRules::brightnessMap(1);
+
+    // Music rhythm: the capture, the analyser and the output watch.
+    qRegisterMetaType<FrequencySpectrum>("FrequencySpectrum");
+    qRegisterMetaType<WindowFunction>("WindowFunction");
+    m_audioFormat.setSampleRate(44100);
+    m_audioFormat.setChannelCount(2);
+    m_audioFormat.setSampleSize(16);
+    m_audioFormat.setCodec("audio/pcm");
+    m_audioFormat.setByteOrder(QAudioFormat::LittleEndian);
+    m_audioFormat.setSampleType(QAudioFormat::SignedInt);
+    m_analyser = new SpectrumAnalyser(this);
+    if (!connect(m_analyser, &SpectrumAnalyser::spectrumChanged, this, &lightDealMain::onSpectrumChanged))
+        qFatal("CHECKED_CONNECT failed");
+    m_outputWatchTimer = new QTimer(this);
+    m_outputWatchTimer->setInterval(kOutputWatchMs);
+    connect(m_outputWatchTimer, &QTimer::timeout, this, &lightDealMain::onAudioOutputDevListChanging);
+    setMusicCapture(std::make_unique<DSoundCardAudioCapture>());
     g_lightEngine = this;
 }
 
@@ -76,6 +104,8 @@ lightDealMain::~lightDealMain()
     if (g_lightEngine == this)
         g_lightEngine = nullptr;
     m_syncTimer->stop();
+    m_outputWatchTimer->stop();
+    m_capture->stopCapture();
     m_keyTicker->stopAndWait();
     m_sideTicker->stopAndWait();
     m_uiTicker->stopAndWait();
@@ -577,28 +607,156 @@ void lightDealMain::setInteractLightsPointXY(int row, int column)
     CVorlanHid_GetCurrentRippleLightColor(&m_rippleRed, &m_rippleGreen, &m_rippleBlue);
 }
 
-// Music rhythm: filled in by the music-rhythm work.
+// Music rhythm.
+void lightDealMain::setMusicCapture(std::unique_ptr<DSoundCardAudioCapture> capture)
+{
+    if (m_capture)
+        m_capture->stopCapture();
+    m_capture = std::move(capture);
+    // Queued: the slot always runs in the GUI thread, after the capture's call returned.
+    connect(m_capture.get(), &DSoundCardAudioCapture::sigSendCaptureAudioData, this,
+            &lightDealMain::onSendCaptureAudioData, Qt::QueuedConnection);
+}
+
+void lightDealMain::setMusicPlatform(std::unique_ptr<LoopbackCapture> capture, std::unique_ptr<AudioOutputList> outputs)
+{
+    setMusicCapture(std::make_unique<DSoundCardAudioCapture>(std::move(capture)));
+    m_outputList = std::move(outputs);
+}
+
+void lightDealMain::setAllKeyColors(const QColor &color)
+{
+    std::fill(m_keyColors.begin(), m_keyColors.end(), color);
+}
+
 void lightDealMain::setMusicalRhythmParams(int keyCount, int numBars, double lowFreq, double highFreq)
 {
-    Q_UNUSED(keyCount);
-    Q_UNUSED(numBars);
-    Q_UNUSED(lowFreq);
-    Q_UNUSED(highFreq);
+    m_bars = QVector<MusicBar>(qMax(numBars, 0));
+    m_lowFrequency = lowFreq;
+    m_highFrequency = highFreq;
+    const QList<int> widths = MusicBarLayout::columnsPerBar(keyCount, numBars, m_modelName);
+    m_columnsPerBar = widths.toVector();
+    m_columnBar = MusicBarLayout::columnBar(widths);
 }
 
 void lightDealMain::setMusicalRhythmRuning(bool on)
 {
-    Q_UNUSED(on);
+    // Set whatever the capture does: after a failed start another mode still turns music off.
+    m_musicRuning = on;
+    if (on) {
+        if (m_capture->isRunning())
+            return;
+        m_outputDeviceName.clear();
+        m_outputWatchTimer->start();
+        setAllKeyColors(QColor(0, 0, 0, 128));
+        m_analyser->cancelPending();
+        m_capture->startCapture();
+    } else {
+        if (!m_capture->isRunning())
+            return;
+        m_outputWatchTimer->stop();
+        m_capture->stopCapture();
+        m_analyser->cancelPending();
+        setAllKeyColors(QColor(0, 0, 0, 128));
+    }
 }
 
-void lightDealMain::prepareMusicGrid() {}
-
-void lightDealMain::renderMusicFrame() {}
-
-void lightDealMain::onSendCaptureAudioData(unsigned char *pData, int dataSize)
+void lightDealMain::prepareMusicGrid()
 {
-    Q_UNUSED(pData);
-    Q_UNUSED(dataSize);
+    const auto &palette = m_modelName == QLatin1String(LightTypes::kMusicPaletteAltModel)
+                              ? LightTypes::MUSIC_PALETTE_ALT
+                              : LightTypes::MUSIC_PALETTE_HUE;
+    for (int row = 0; row < kLightKeyRows; ++row) {
+        for (int column = 0; column < kLightKeyColumns; ++column) {
+            QColor color = m_keyboardColor1;
+            if (m_keyboardFullColor) {
+                const int bar = m_columnBar.value(column);
+                color = QColor(palette.at(bar >= 0 && bar < int(palette.size()) ? bar : 0));
+            }
+            LightCellStu cell = {};
+            cell.red = color.red();
+            cell.green = color.green();
+            cell.blue = color.blue();
+            m_keyCells[row * kLightKeyColumns + column] = cell;
+            color.setAlpha(255);
+            m_keyColors[row * kLightKeyColumns + column] = color;
+            if (keyboardButCustom *cap = m_keyCaps[row][column]) {
+                QColor capColor = color;
+                capColor.setAlpha(180);
+                cap->setLightColor(capColor);
+            }
+        }
+    }
 }
 
-void lightDealMain::onAudioOutputDevListChanging() {}
+void lightDealMain::onSendCaptureAudioData(const QByteArray &pcm)
+{
+    if (!m_musicRuning)
+        return;
+    m_audioBuffer.append(pcm);
+    if (m_audioBuffer.size() <= kAnalysisBytes)
+        return;
+    if (m_musicBlockCounter == 0) {
+        m_analyser->calculate(m_audioBuffer.left(kAnalysisBytes), m_audioFormat);
+        m_audioBuffer.clear();
+        std::printf("-------------------------*** onSendCaptureAudioData [Runing Deal] "
+                    "***-------------------------\n");
+        std::fflush(stdout);
+    }
+    if (++m_musicBlockCounter >= kAnalysisEvery)
+        m_musicBlockCounter = 0;
+}
+
+void lightDealMain::onSpectrumChanged(const FrequencySpectrum &spectrum)
+{
+    if (!m_musicRuning)
+        return;
+    m_lastSpectrum = spectrum;
+    m_bars = MusicBarLayout::foldSpectrum(spectrum, m_bars.size(), m_lowFrequency, m_highFrequency);
+    QVector<int> levels;
+    levels.reserve(m_bars.size());
+    for (const MusicBar &bar : qAsConst(m_bars))
+        levels.append(MusicBarLayout::barLevel(bar.value));
+    MusicFrame::fillBars(m_keyCells, levels, m_columnsPerBar.toList());
+}
+
+void lightDealMain::renderMusicFrame()
+{
+    MusicFrame::fall(m_keyCells, &m_columnLevels, &m_columnIntensities);
+    const LightPreviewRules::Rgb c2 = rgbOf(m_keyboardColor2);
+    const int factor = darkenFactor(false);
+    for (int i = 0; i < kLightKeyCells; ++i) {
+        const LightCellStu &cell = m_keyCells[i];
+        const int a = cell.level == 0 ? 0 : cell.alpha;
+        const LightPreviewRules::Rgb color = LightPreviewRules::mix({cell.red, cell.green, cell.blue}, a, c2);
+        LightPreviewRules::Preview preview;
+        preview.red = color.red;
+        preview.green = color.green;
+        preview.blue = color.blue;
+        preview.alpha =
+            c2.isSet() ? LightPreviewRules::keyAlpha : (color.isSet() ? LightPreviewRules::limit200(cell.alpha) : 0);
+        preview.valid = true;
+        m_keyColors[i] = LightPreviewRules::finalColor(preview, factor);
+    }
+}
+
+void lightDealMain::onAudioOutputDevListChanging()
+{
+    if (!m_outputList)
+        m_outputList = std::make_unique<PulseAudioOutputList>();
+    QString name;
+    for (const QString &entry : m_outputList->outputNames()) {
+        if (!entry.isEmpty() && !entry.startsWith(QChar(0xFFFD))) {
+            name = entry;
+            break;
+        }
+    }
+    if (name.isEmpty())
+        return;
+    if (!m_outputDeviceName.isEmpty() && m_outputDeviceName != name) {
+        m_capture->stopCapture();
+        m_analyser->cancelPending();
+        m_capture->startCapture();
+    }
+    m_outputDeviceName = name;
+}

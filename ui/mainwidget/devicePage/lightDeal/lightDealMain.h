@@ -6,7 +6,11 @@
 #include "device/hidStructInfoAll.h"
 #include "sdk/light/LightCellStu.h"
 #include "sdk/store/VorlanXmlRecords.h"
+#include "ui/mainwidget/devicePage/MusicalRhythmAbout/FrequencySpectrum.h"
+#include "ui/mainwidget/devicePage/MusicalRhythmAbout/MusicBarLayout.h"
 
+#include <QAudioFormat>
+#include <QByteArray>
 #include <QColor>
 #include <QList>
 #include <QMap>
@@ -17,7 +21,11 @@
 
 #include <memory>
 
+class AudioOutputList;
+class DSoundCardAudioCapture;
+class LoopbackCapture;
 class QTimer;
+class SpectrumAnalyser;
 class keyboardButCustom;
 class sideLightButtonCustom;
 class updateLightMainThread;
@@ -76,6 +84,13 @@ public:
     void setMusicalRhythmRuning(bool on);
     void prepareMusicGrid();
     void renderMusicFrame();
+    bool isMusicRuning() const { return m_musicRuning; }
+    DSoundCardAudioCapture *audioCapture() const { return m_capture.get(); }
+    QVector<int> columnLevels() const { return m_columnLevels; }
+    QVector<int> columnIntensities() const { return m_columnIntensities; }
+    QVector<int> columnsPerBar() const { return m_columnsPerBar; }
+    // Replaces the sound server's capture and output list (tests hand in fakes).
+    void setMusicPlatform(std::unique_ptr<LoopbackCapture> capture, std::unique_ptr<AudioOutputList> outputs);
 
 public slots:
     void onSendLightSynchronize0x17Cmd();
@@ -84,7 +99,8 @@ public slots:
     void onDviceUpdateAllKeyColorUI();
     void onDviceUpdateAllSideLightColorUI();
     void onDviceUpdateAllKeyColorSendKeyboardHid();
-    void onSendCaptureAudioData(unsigned char *pData, int dataSize);
+    void onSendCaptureAudioData(const QByteArray &pcm);
+    void onSpectrumChanged(const FrequencySpectrum &spectrum);
     void onAudioOutputDevListChanging();
 
 private:
@@ -106,6 +122,8 @@ private:
     void sendCompactLightState();
     void sendCustomLightReports();
     int darkenFactor(bool side) const;
+    void setMusicCapture(std::unique_ptr<DSoundCardAudioCapture> capture);
+    void setAllKeyColors(const QColor &color);
 
     // Guarded: a picture rebuilt under the engine leaves null caps, which are skipped.
     QPointer<keyboardButCustom> m_keyCaps[6][22];
@@ -162,6 +180,21 @@ private:
     QVector<int> m_columnIntensities;
     QVector<int> m_columnsPerBar;
     bool m_musicRuning = false;
+    QByteArray m_audioBuffer;
+    QAudioFormat m_audioFormat;
+    std::unique_ptr<DSoundCardAudioCapture> m_capture;
+    SpectrumAnalyser *m_analyser = nullptr;
+    QVector<MusicBar> m_bars;
+    double m_lowFrequency = 30.0;
+    double m_highFrequency = 930.0;
+    FrequencySpectrum m_lastSpectrum;
+    QMap<int, int> m_columnBar;
+    QTimer *m_outputWatchTimer = nullptr;
+    QString m_outputDeviceName;
+    // Made on the first watch: the list keeps a connection to the sound server.
+    std::unique_ptr<AudioOutputList> m_outputList;
+    // Counts packets past the analysis threshold; never reset.
+    int m_musicBlockCounter = 0;
     int m_interactX = -1;
     int m_interactY = -1;
     int m_rippleRed = -1;

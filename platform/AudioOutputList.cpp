@@ -1,0 +1,3 @@
+#include "platform/AudioOutputList.h"
+
+AudioOutputList::~AudioOutputList() = default;

@@ -1,0 +1,3 @@
+#include "platform/LoopbackCapture.h"
+
+LoopbackCapture::~LoopbackCapture() = default;

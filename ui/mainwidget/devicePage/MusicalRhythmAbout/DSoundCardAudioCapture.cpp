@@ -1,0 +1,40 @@
+#include "ui/mainwidget/devicePage/MusicalRhythmAbout/DSoundCardAudioCapture.h"
+
+#include "platform/PulseLoopbackCapture.h"
+
+DSoundCardAudioCapture::DSoundCardAudioCapture()
+    : DSoundCardAudioCapture(std::make_unique<PulseLoopbackCapture>())
+{
+}
+
+DSoundCardAudioCapture::DSoundCardAudioCapture(std::unique_ptr<LoopbackCapture> backend)
+    : m_backend(std::move(backend))
+{
+    // The layer may emit on its own thread; this object lives in the GUI thread, so the packets
+    // are queued there.
+    connect(m_backend.get(), &LoopbackCapture::packetCaptured, this, &DSoundCardAudioCapture::sigSendCaptureAudioData);
+}
+
+DSoundCardAudioCapture::~DSoundCardAudioCapture()
+{
+    stopCapture();
+}
+
+int DSoundCardAudioCapture::startCapture()
+{
+    if (running)
+        return 0;
+    if (!m_backend->start())
+        return -1;
+    running = true;
+    return 0;
+}
+
+int DSoundCardAudioCapture::stopCapture()
+{
+    if (!running)
+        return 0;
+    running = false;
+    m_backend->stop();
+    return 0;
+}
