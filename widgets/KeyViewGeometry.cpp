@@ -1,6 +1,7 @@
 #include "widgets/KeyViewGeometry.h"
 
 #include <algorithm>
+#include <cmath>
 
 int KeyViewGeometry::roundScaled(double v)
 {
@@ -11,6 +12,19 @@ int KeyViewGeometry::roundScaled(double v)
 QSize KeyViewGeometry::containerSize(const QSize &picture, float s)
 {
     return QSize(roundScaled(picture.width() * s) + 2 * Margin, roundScaled(picture.height() * s) + 2 * Margin);
+}
+
+float KeyViewGeometry::fittingScale(const QSize &picture, const QSize &available, float wanted)
+{
+    // Whole tenths, so the steps are the zoom's own and 1.5 stays 1.5.
+    int tenths = int(std::lround(double(wanted) * 10.0));
+    while (tenths > 10) {
+        const QSize container = containerSize(picture, float(tenths) / 10.0f);
+        if (container.width() <= available.width() && container.height() <= available.height())
+            break;
+        --tenths;
+    }
+    return float(std::max(tenths, 10)) / 10.0f;
 }
 
 QRect KeyViewGeometry::keyRect(const KeyLayoutItem &key, float s)

@@ -20,6 +20,10 @@ public:
     // Container for a picture of the given unscaled size at scale s.
     static QSize containerSize(const QSize &picture, float s);
 
+    // The largest scale up to `wanted`, in the zoom's steps of 0.1, whose container fits into
+    // `available`; never below 1.0, the unzoomed picture.
+    static float fittingScale(const QSize &picture, const QSize &available, float wanted);
+
     // Cap geometry in the key frame at scale s.
     static QRect keyRect(const KeyLayoutItem &key, float s);
 

@@ -125,6 +125,11 @@ void hidDeviceJoinFrame::onKeyboardAlreadyLoad()
     }
 }
 
+QSize hidDeviceJoinFrame::pictureSize() const
+{
+    return QSize(m_containerWidth - 2 * KeyViewGeometry::Margin, m_containerHeight - 2 * KeyViewGeometry::Margin);
+}
+
 void hidDeviceJoinFrame::setKeyboardScale(float scale)
 {
     const QSize container = KeyViewGeometry::containerSize(

@@ -25,6 +25,8 @@ public:
 
     void setDeviceInfo(const hidStu &info);
     void setKeyboardScale(float scale);
+    // The model's picture, unscaled.
+    QSize pictureSize() const;
     void setKeyboardMode(int mode);
 
     // Coordinates are the view's own (the selection area lies on the same place).

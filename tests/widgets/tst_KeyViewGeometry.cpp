@@ -51,6 +51,29 @@ private slots:
         QCOMPARE(KeyViewGeometry::roundScaled(value), rounded);
     }
 
+    // A picture of 600 x 200 needs 620 x 220 at 1.0, 920 x 320 at 1.5, 1220 x 420 at 2.0.
+    void fittingScale_data()
+    {
+        QTest::addColumn<QSize>("available");
+        QTest::addColumn<float>("wanted");
+        QTest::addColumn<float>("scale");
+        QTest::newRow("room for the zoom") << QSize(1300, 500) << 1.5f << 1.5f;
+        QTest::newRow("exactly the zoom's size") << QSize(920, 320) << 1.5f << 1.5f;
+        QTest::newRow("one pixel short of it") << QSize(919, 320) << 1.5f << 1.4f;
+        QTest::newRow("height limits") << QSize(1300, 290) << 2.0f << 1.3f;
+        QTest::newRow("restored window after zoom") << QSize(700, 250) << 1.5f << 1.1f;
+        QTest::newRow("smaller than the picture") << QSize(300, 100) << 1.5f << 1.0f;
+        QTest::newRow("unzoomed") << QSize(1300, 500) << 1.0f << 1.0f;
+    }
+
+    void fittingScale()
+    {
+        QFETCH(QSize, available);
+        QFETCH(float, wanted);
+        QFETCH(float, scale);
+        QCOMPARE(KeyViewGeometry::fittingScale(QSize(600, 200), available, wanted), scale);
+    }
+
     void keyRect_data()
     {
         QTest::addColumn<float>("scale");

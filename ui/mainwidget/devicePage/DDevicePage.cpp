@@ -109,6 +109,7 @@ DDevicePage::DDevicePage(QWidget *parent)
          {m_ui->toolButton_CustomKey, m_ui->toolButton_LightConfig, m_ui->toolButton_MacroDialog,
           m_ui->toolButton_Performance, m_ui->toolButton_TriggerSetting, m_ui->toolButton_SeniorKey})
         button->installEventFilter(this);
+    m_ui->hidDeviceShowFrame->installEventFilter(this);
 
     m_tabButtonGroup = new QButtonGroup(this);
     m_tabButtonGroup->addButton(m_ui->toolButton_CustomKey, 0);
@@ -392,6 +393,11 @@ void DDevicePage::clearDeviceList()
 
 bool DDevicePage::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_ui->hidDeviceShowFrame) {
+        if (event->type() == QEvent::Resize)
+            applyViewScale();
+        return QWidget::eventFilter(watched, event);
+    }
     static const char *const tipButtons[] = {"toolButton_CustomKey",      "toolButton_LightConfig",
                                              "toolButton_MacroDialog",    "toolButton_Performance",
                                              "toolButton_TriggerSetting", "toolButton_SeniorKey"};
@@ -797,6 +803,9 @@ void DDevicePage::buildKeyView(const hidStructInfoAll &record)
     delete m_viewContainer;
 
     m_viewContainer = new QWidget(m_ui->hidDeviceShowFrame);
+    // The view's fixed size must not widen the page: applyViewScale fits it into the frame.
+    m_viewContainer->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    m_viewScale = 1.0f;
     m_keyView = new hidDeviceJoinFrame(m_viewContainer);
     connect(m_keyView, &hidDeviceJoinFrame::sigDragAreaMoveOneKey, this, &DDevicePage::onDragAreaMoveOneKey);
     connect(m_keyView, &hidDeviceJoinFrame::sigTheDragAreaHaveChanged, this, &DDevicePage::onTheDragAreaHaveChanged);

@@ -198,6 +198,7 @@ public slots:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void applyViewScale();
 
 private:
     void createSubPages();
@@ -264,6 +265,8 @@ private:
     int m_currentKeyboardLightType = -1;
     int m_currentLayer = -1;
     double m_zoomFactor = 1.0;
+    // The scale the view shows: the zoom, as far as the view's frame has room for it.
+    float m_viewScale = 1.0f;
     int m_profileIndex = 1;
     char m_profileXmlPath[256] = {};
     int m_keyboardLightTypeInUse = 2;

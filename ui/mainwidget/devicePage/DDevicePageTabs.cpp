@@ -13,6 +13,7 @@
 #include "ui/mainwidget/devicePage/profiles/ProfilePath.h"
 #include "ui_DDevicePage.h"
 #include "widgets/CbNotice.h"
+#include "widgets/KeyViewGeometry.h"
 #include "widgets/dragShowArea.h"
 #include "widgets/hidDeviceJoinFrame.h"
 #include "widgets/keySelectFrame.h"
@@ -188,8 +189,20 @@ void DDevicePage::applyZoom(double zoomFactor)
 {
     m_zoomFactor = zoomFactor;
     m_ui->label_Multiple->setText(QString::number(m_zoomFactor, 'f', 1));
-    if (m_keyView != nullptr)
-        m_keyView->setKeyboardScale(float(m_zoomFactor));
+    applyViewScale();
+}
+
+void DDevicePage::applyViewScale()
+{
+    if (m_keyView == nullptr)
+        return;
+    const QSize available =
+        m_ui->hidDeviceShowFrame->contentsRect().marginsRemoved(m_ui->horizontalLayout_17->contentsMargins()).size();
+    const float scale = KeyViewGeometry::fittingScale(m_keyView->pictureSize(), available, float(m_zoomFactor));
+    if (qFuzzyCompare(scale, m_viewScale))
+        return;
+    m_viewScale = scale;
+    m_keyView->setKeyboardScale(scale);
 }
 
 void DDevicePage::on_pushButton_MoreBig_clicked()
