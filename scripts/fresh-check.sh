@@ -47,7 +47,8 @@ bind /dev /dev --rbind
 bind tmpfs /tmp -t tmpfs
 
 stamp "cloning the committed checkout"
-git clone -q "$top" "$root/src/project"
+git clone -q --no-checkout "$top" "$root/src/project"
+git -C "$root/src/project" checkout -q "$(git -C "$top" rev-parse HEAD)"
 in_root() {
     chroot "$root" /usr/bin/env -i HOME=/root PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
         LANG=C.UTF-8 DEBIAN_FRONTEND=noninteractive bash -c "$1"
