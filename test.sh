@@ -38,4 +38,7 @@ cmake -S "$top" -B "$release" -DCMAKE_BUILD_TYPE=Release -DVORLAN_TESTS=ON >/dev
 cmake --build "$release" -j"$(nproc)"
 cd "$release"
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure --no-tests=ignore -L unit || status=1
+# What `cmake --install` and the Debian package give: files, validators, the installed program.
+xvfb-run -a -s "-screen 0 1920x1080x24" "$top/scripts/with-openbox.sh" \
+    "$top/scripts/install-check.sh" "$release" || status=1
 exit $status
