@@ -76,3 +76,9 @@ int HidApiTransport::waitReadable(int timeoutMs, int wakeFd)
     // Not woken: a report may be waiting, the caller reads to find out.
     return polled > 0 ? 0 : 1;
 }
+
+int HidApiTransport::readTimeout(unsigned char *report, int timeoutMs)
+{
+    std::memset(report, 0, reportSize);
+    return hid_read_timeout(m_device, report, reportSize, timeoutMs);
+}

@@ -18,6 +18,7 @@ public:
     int read(unsigned char *report) override;
     int setNonblocking(bool nonblocking) override;
     int waitReadable(int timeoutMs, int wakeFd) override;
+    int readTimeout(unsigned char *report, int timeoutMs) override;
 
 private:
     HidApiTransport(hid_device_ *device, int watchFd);

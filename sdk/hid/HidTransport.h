@@ -15,6 +15,8 @@ public:
     // non-blocking mode, or -1 when the device is gone.
     virtual int read(unsigned char *report) = 0;
     virtual int setNonblocking(bool nonblocking) = 0;
+    // Waits at most timeoutMs for one report: the bytes read, 0 when none came, -1 when gone.
+    virtual int readTimeout(unsigned char *report, int timeoutMs) = 0;
     // Blocks until a report waits to be read (1), wakeFd becomes readable or timeoutMs pass (0),
     // or the device cannot be waited on (-1). wakeFd is only watched, never read.
     virtual int waitReadable(int timeoutMs, int wakeFd) = 0;
