@@ -53,9 +53,10 @@ public slots:
     void onUpgradeFirmwareFailed();
     void on_pushButton_Close_clicked();
 
-protected:
     // Every close, also Escape or a close by the window system, tells the opener once.
     void done(int result) override;
+
+protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
