@@ -1,5 +1,7 @@
 #include "resources/VorlanResources.h"
 
+#include "resources/FirmwareImageResources.h"
+
 #include <QtGlobal>
 
 static void initResourcesOnce()
@@ -11,4 +13,5 @@ void initVorlanResources()
 {
     static const bool done = (initResourcesOnce(), true);
     Q_UNUSED(done);
+    initFirmwareImageResources();
 }

@@ -20,11 +20,13 @@ tests=(
     tst_OnboardDownload
     tst_OnboardDownloadSim
     tst_ReplyWait
+    tst_HidFirmwareUpgrade
+    tst_JlFirmwareUpgrade
 )
 
 export CCACHE_BASEDIR="$top"
 cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE=Debug -DVORLAN_TSAN=ON >/dev/null
-cmake --build "$build" -j"$(nproc)" --target "${tests[@]}" kbdsim OsterlinConfig
+cmake --build "$build" -j"$(nproc)" --target "${tests[@]}" kbdsim jlfirmwareupgrade OsterlinConfig
 
 logs="$build/tsan-logs"
 rm -rf "$logs"

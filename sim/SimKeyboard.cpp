@@ -7,6 +7,7 @@ SimKeyboard::SimKeyboard(const ModelInfo &model, const ModelIds &ids, const std:
     , m_ids(ids)
     , m_handlers(SimHandlerTable::standard())
     , m_pluggedAt(std::chrono::steady_clock::now())
+    , m_upgrade(model, ids.isDongle)
 {
     resetMemory();
     // The switches' maximum travel is no setting: a reset keeps it.
@@ -46,12 +47,32 @@ void SimKeyboard::resetMemory()
     m_memory.onboard = SimOnboardMemory();
 }
 
-SimReplies SimKeyboard::receive(const SimReport &report)
+bool SimKeyboard::takeUpgradeRequest()
+{
+    const bool requested = m_upgradeRequested;
+    m_upgradeRequested = false;
+    return requested;
+}
+
+SimUpgradeDevice::Outcome SimKeyboard::receiveUpgrade(const SimReport &report)
+{
+    // Thousands of DATA reports would swamp the log; the dump counts their bytes instead.
+    if (report[1] != FirmwareTransfer::Data)
+        logReceived(report);
+    return m_upgrade.receive(report, m_memory.firmware);
+}
+
+void SimKeyboard::logReceived(const SimReport &report)
 {
     if (m_log.size() >= maxLogEntries)
         m_log.erase(m_log.begin(), m_log.begin() + maxLogEntries / 2);
     const auto elapsed = std::chrono::steady_clock::now() - m_pluggedAt;
     m_log.push_back({std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count(), report, {}});
+}
+
+SimReplies SimKeyboard::receive(const SimReport &report)
+{
+    logReceived(report);
 
     SimReplies replies;
     if (m_left || m_droppedCommands.count(report[1]))
@@ -115,6 +136,7 @@ std::string SimKeyboard::dumpJson() const
     json.boolField("receiver", m_ids.isDongle);
     json.field("serial", m_memory.serial);
     json.field("firmwareVersion", m_memory.firmware.texts[FirmwareIdentity::Version]);
+    m_upgrade.dump(json);
     json.key("firmware");
     json.beginObject();
     for (int field = 0; field < FirmwareIdentity::FieldCount; ++field)

@@ -4,6 +4,7 @@
 #include "sim/SimHandlerTable.h"
 #include "sim/SimKeyboardMemory.h"
 #include "sim/SimReport.h"
+#include "sim/SimUpgradeDevice.h"
 
 #include <chrono>
 #include <set>
@@ -49,6 +50,17 @@ public:
     void leave() { m_left = true; }
     bool hasLeft() const { return m_left; }
 
+    // The upgrade: the bootloader or drive the keyboard becomes, with its faults and delays.
+    SimUpgradeDevice &upgrade() { return m_upgrade; }
+    const SimUpgradeDevice &upgrade() const { return m_upgrade; }
+    // Set by the enter-upgrade report; the server takes it and changes the keyboard's mode.
+    void requestUpgrade() { m_upgradeRequested = true; }
+    bool takeUpgradeRequest();
+    // A report to the bootloader or drive; logged like the keyboard's own, but for DATA.
+    SimUpgradeDevice::Outcome receiveUpgrade(const SimReport &report);
+    // After a good END: the firmware texts of the image written.
+    void takeUpgradedFirmware() { m_memory.firmware = m_upgrade.updatedFirmware(m_memory.firmware); }
+
     // Macro acknowledgement faults: drop the nth one from now on (1-based, 0 = none), drop every one,
     // or hold each back for a while (the server applies the delay).
     void setAckDropNth(int n);
@@ -72,6 +84,7 @@ public:
 
 private:
     void dumpOnboard(SimJson &json) const;
+    void logReceived(const SimReport &report);
 
     static constexpr size_t maxLogEntries = 100000;
 
@@ -85,6 +98,8 @@ private:
     SimSerialFault m_serialFault = SimSerialFault::None;
     bool m_muted = false;
     bool m_left = false;
+    bool m_upgradeRequested = false;
+    SimUpgradeDevice m_upgrade;
     int m_handshakes = 0;
     int m_keysInjected = 0;
     int m_keyAnswers = 0;

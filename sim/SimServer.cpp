@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <map>
 #include <random>
 #include <sstream>
 
@@ -169,7 +170,9 @@ bool SimServer::start(std::string *error)
             uint16_t vid, pid;
             int mi;
             const std::string name = entry->d_name;
-            if (SimSocketName::parse(name, &vid, &pid, &mi) || name == SimSocketName::controlName)
+            // Upgrade drives ("drive-<letter>-<id>.sock") too.
+            if (SimSocketName::parse(name, &vid, &pid, &mi) || name == SimSocketName::controlName
+                || name.compare(0, 6, "drive-") == 0)
                 ::unlink((m_folder + "/" + name).c_str());
         }
         ::closedir(dir);
@@ -199,9 +202,12 @@ void SimServer::wake()
 
 int SimServer::pollTimeoutMs() const
 {
-    if (m_pending.empty())
+    if (m_pending.empty() && m_events.empty())
         return -1;
-    const auto wait = m_pending.begin()->first - std::chrono::steady_clock::now();
+    auto due = m_pending.empty() ? m_events.begin()->first : m_pending.begin()->first;
+    if (!m_events.empty())
+        due = std::min(due, m_events.begin()->first);
+    const auto wait = due - std::chrono::steady_clock::now();
     return static_cast<int>(
         std::max<int64_t>(0, std::chrono::duration_cast<std::chrono::milliseconds>(wait).count() + 1));
 }
@@ -269,6 +275,7 @@ void SimServer::run()
             }
         }
         sendDueReplies();
+        runDueEvents();
     }
 }
 
@@ -298,6 +305,11 @@ void SimServer::readKeyboardClient(int id, int fd)
             slot.clients.erase(std::remove(slot.clients.begin(), slot.clients.end(), fd), slot.clients.end());
             break;
         }
+        if (slot.keyboard->upgrade().mode() != SimUpgradeMode::Keyboard) {
+            if (!handleUpgradeReport(id, fd, report))
+                break;
+            continue;
+        }
         if (FirmwareIdentityFeature::isRequest(report)) {
             // Feature reports bypass the report stream: answered at once, on this connection only.
             const FirmwareIdentityFeature::Report answer =
@@ -316,6 +328,8 @@ void SimServer::readKeyboardClient(int id, int fd)
             unplugLocked(id);
             break;
         }
+        if (slot.keyboard->takeUpgradeRequest())
+            startUpgradeLocked(id);
     }
 }
 
@@ -333,6 +347,130 @@ void SimServer::sendDueReplies()
         // A reader that does not keep up loses replies, as with a real device.
         ::send(pending.fd, pending.report.data(), pending.report.size(), MSG_DONTWAIT | MSG_NOSIGNAL);
     }
+}
+
+void SimServer::schedule(int delayMs, std::function<void()> event)
+{
+    m_events.emplace(std::chrono::steady_clock::now() + std::chrono::milliseconds(std::max(0, delayMs)),
+                     std::move(event));
+    wake();
+}
+
+void SimServer::runDueEvents()
+{
+    // Called from the loop under the server's lock.
+    while (!m_events.empty() && m_events.begin()->first <= std::chrono::steady_clock::now()) {
+        const std::function<void()> event = std::move(m_events.begin()->second);
+        m_events.erase(m_events.begin());
+        event();
+    }
+}
+
+void SimServer::detachLocked(int id)
+{
+    Slot &slot = m_slots.at(id);
+    if (slot.listenFd >= 0)
+        ::close(slot.listenFd);
+    if (!slot.path.empty())
+        ::unlink(slot.path.c_str());
+    for (int fd : slot.clients)
+        ::close(fd);
+    slot.listenFd = -1;
+    slot.path.clear();
+    slot.clients.clear();
+    slot.keyboard->upgrade().setMode(SimUpgradeMode::Away);
+    m_received.notify_all();
+    wake();
+}
+
+bool SimServer::attachLocked(int id, const std::string &path)
+{
+    Slot &slot = m_slots.at(id);
+    std::string error;
+    slot.listenFd = listenSocket(path, SOCK_SEQPACKET, &error);
+    if (slot.listenFd < 0)
+        return false;
+    slot.path = path;
+    wake();
+    return true;
+}
+
+std::string SimServer::upgradeSocketPath(int id, const SimKeyboard &keyboard) const
+{
+    const SimUpgradeDevice &upgrade = keyboard.upgrade();
+    if (upgrade.upgradeMode() == SimUpgradeMode::Drive)
+        return m_folder + "/drive-" + upgrade.driveLetter() + "-" + std::to_string(id) + ".sock";
+    // The bootloader's socket name carries its id pair, so the SDK lists it and the notifier sees it.
+    const FirmwareImageRow &row = *upgrade.imageRow();
+    char name[64];
+    std::snprintf(name, sizeof(name),
+                  upgrade.bootloaderUpperCase() ? "kbd-%04X-%04X-00-%d.sock" : "kbd-%04x-%04x-00-%d.sock",
+                  row.bootloaderVid, row.bootloaderPid, id);
+    return m_folder + "/" + name;
+}
+
+void SimServer::startUpgradeLocked(int id)
+{
+    SimUpgradeDevice &upgrade = m_slots.at(id).keyboard->upgrade();
+    const int arriveMs = upgrade.delays().arriveMs;
+    schedule(upgrade.delays().leaveMs, [this, id, arriveMs] {
+        if (!m_slots.count(id))
+            return;
+        detachLocked(id);
+        schedule(arriveMs, [this, id] { arriveForUpgradeLocked(id); });
+    });
+}
+
+void SimServer::arriveForUpgradeLocked(int id)
+{
+    const auto it = m_slots.find(id);
+    if (it == m_slots.end() || it->second.keyboard->upgrade().mode() != SimUpgradeMode::Away)
+        return;
+    SimKeyboard &keyboard = *it->second.keyboard;
+    const SimUpgradeMode mode = keyboard.upgrade().upgradeMode();
+    if (mode == SimUpgradeMode::Drive && keyboard.upgrade().faults().noDrive)
+        return;
+    if (attachLocked(id, upgradeSocketPath(id, keyboard)))
+        keyboard.upgrade().setMode(mode);
+}
+
+bool SimServer::handleUpgradeReport(int id, int fd, const SimReport &report)
+{
+    Slot &slot = m_slots.at(id);
+    SimUpgradeDevice &upgrade = slot.keyboard->upgrade();
+    const SimUpgradeDevice::Outcome outcome = slot.keyboard->receiveUpgrade(report);
+    m_received.notify_all();
+    const auto due = std::chrono::steady_clock::now() + std::chrono::milliseconds(slot.latencyMs + outcome.delayMs);
+    for (const FirmwareTransfer::Report &reply : outcome.replies)
+        m_pending.emplace(due, PendingReply{id, fd, reply});
+    if (outcome.action == SimUpgradeDevice::Action::Vanish) {
+        const int returnMs = upgrade.faults().vanishReturnMs;
+        detachLocked(id);
+        if (returnMs >= 0)
+            schedule(returnMs, [this, id] { arriveForUpgradeLocked(id); });
+        return false;
+    }
+    if (outcome.action == SimUpgradeDevice::Action::Succeeded) {
+        // The device stays until the host's END retries are over, so a lost reply can be repeated.
+        const int returnMs = upgrade.delays().returnMs;
+        schedule(upgrade.delays().effectiveEndLeaveMs(), [this, id, returnMs] {
+            if (!m_slots.count(id) || m_slots.at(id).keyboard->upgrade().mode() == SimUpgradeMode::Away)
+                return;
+            detachLocked(id);
+            if (m_slots.at(id).keyboard->upgrade().faults().noReturn)
+                return;
+            schedule(returnMs, [this, id] {
+                const auto it = m_slots.find(id);
+                if (it == m_slots.end())
+                    return;
+                SimKeyboard &keyboard = *it->second.keyboard;
+                keyboard.takeUpgradedFirmware();
+                if (attachLocked(id, it->second.keyboardPath))
+                    keyboard.upgrade().setMode(SimUpgradeMode::Keyboard);
+            });
+        });
+    }
+    return true;
 }
 
 void SimServer::acceptControlClient()
@@ -611,6 +749,7 @@ const std::vector<SimServer::ControlCommand> &SimServer::controlCommands()
              for (const auto &[settingField, text] : firmware)
                  slot.keyboard->memory().firmware.texts[settingField] = text;
              const std::string path = slot.path;
+             slot.keyboardPath = path;
              server.m_slots.emplace(id, std::move(slot));
              server.wake();
              return "OK " + std::to_string(id) + " " + path;
@@ -764,6 +903,67 @@ const std::vector<SimServer::ControlCommand> &SimServer::controlCommands()
              if (!error.empty())
                  return error;
              call.keyboard().memory().firmware.texts[field] = text;
+             return "OK";
+         }},
+        {"upgrade", true, ControlCommand::Words, 2, 3,
+         "upgrade <id> ignore|dropend|noreturn|nodrive|verifyfail on|off | failend <n> | vanish <percent>|off "
+         "[<ms>|never] | dropack <k> | ackdelay <ms> | product <text>|- | letter <A-Z> | case upper|lower | "
+         "delay leave|arrive|endleave|return <ms>",
+         [](const ControlCall &call) -> std::string {
+             SimUpgradeDevice &upgrade = call.keyboard().upgrade();
+             SimUpgradeFaults &faults = upgrade.faults();
+             const std::string &what = call.arguments[0];
+             const std::string &value = call.arguments[1];
+             const bool third = call.arguments.size() == 3;
+             long number = 0;
+             bool on = false;
+             const std::map<std::string, bool *> switches = {{"ignore", &faults.ignoreEnter},
+                                                             {"dropend", &faults.dropEndReply},
+                                                             {"noreturn", &faults.noReturn},
+                                                             {"nodrive", &faults.noDrive},
+                                                             {"verifyfail", &faults.driveVerifyFails}};
+             const auto flag = switches.find(what);
+             if (flag != switches.end()) {
+                 if (third || !parseSwitch(value, &on))
+                     return {};
+                 *flag->second = on;
+             } else if (what == "failend" && !third && parseNumber(value, 10, 0, 1000, &number)) {
+                 faults.failEnds = static_cast<int>(number);
+             } else if (what == "vanish") {
+                 if (value == "off" && !third) {
+                     faults.vanishPercent = -1;
+                 } else if (parseNumber(value, 10, 0, 100, &number)) {
+                     faults.vanishPercent = static_cast<int>(number);
+                     long back = -1;
+                     if (third && call.arguments[2] != "never" && !parseNumber(call.arguments[2], 10, 0, 600000, &back))
+                         return {};
+                     faults.vanishReturnMs = static_cast<int>(back);
+                 } else {
+                     return {};
+                 }
+             } else if (what == "dropack" && !third && parseNumber(value, 10, 0, 1 << 20, &number)) {
+                 faults.dropEveryAck = static_cast<int>(number);
+             } else if (what == "ackdelay" && !third && parseNumber(value, 10, 0, 60000, &number)) {
+                 faults.ackDelayMs = static_cast<int>(number);
+             } else if (what == "product" && !third && value.size() <= ModelCatalog::maxImageModelLength) {
+                 faults.driveProduct = value == "-" ? std::string() : value;
+             } else if (what == "letter" && !third && value.size() == 1 && value[0] >= 'A' && value[0] <= 'Z') {
+                 upgrade.setDriveLetter(value[0]);
+             } else if (what == "case" && !third && (value == "upper" || value == "lower")) {
+                 upgrade.setBootloaderCase(value == "upper" ? 1 : 0);
+             } else if (what == "delay" && third && parseNumber(call.arguments[2], 10, 0, 600000, &number)) {
+                 SimUpgradeDelays &delays = upgrade.delays();
+                 int *delay = value == "leave"      ? &delays.leaveMs
+                              : value == "arrive"   ? &delays.arriveMs
+                              : value == "endleave" ? &delays.endLeaveMs
+                              : value == "return"   ? &delays.returnMs
+                                                    : nullptr;
+                 if (!delay)
+                     return {};
+                 *delay = static_cast<int>(number);
+             } else {
+                 return {};
+             }
              return "OK";
          }},
         {"dump", true, ControlCommand::Words, 0, 0, "dump <id>",

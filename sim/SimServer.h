@@ -60,6 +60,7 @@ private:
         std::string path;
         std::vector<int> clients;
         int latencyMs = 0;
+        std::string keyboardPath; // the keyboard's own socket, for its return after an upgrade
     };
     struct PendingReply
     {
@@ -90,11 +91,23 @@ private:
     void sendDueReplies();
     int pollTimeoutMs() const;
 
+    // The upgrade: timed mode changes of a keyboard that became its bootloader or drive.
+    void schedule(int delayMs, std::function<void()> event);
+    void runDueEvents();
+    void detachLocked(int id);
+    bool attachLocked(int id, const std::string &path);
+    std::string upgradeSocketPath(int id, const SimKeyboard &keyboard) const;
+    void startUpgradeLocked(int id);
+    void arriveForUpgradeLocked(int id);
+    // False when the report ended the connection.
+    bool handleUpgradeReport(int id, int fd, const SimReport &report);
+
     std::string m_folder;
     mutable std::mutex m_mutex;
     std::condition_variable m_received;
     std::map<int, Slot> m_slots;
     std::multimap<std::chrono::steady_clock::time_point, PendingReply> m_pending;
+    std::multimap<std::chrono::steady_clock::time_point, std::function<void()>> m_events;
     std::vector<ControlClient> m_controlClients;
     int m_controlFd = -1;
     int m_wakeFds[2] = {-1, -1};

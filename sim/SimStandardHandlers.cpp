@@ -164,9 +164,15 @@ void sideLightModeInquiry(SimKeyboard &keyboard, const SimReport &, SimReplies &
         modeListReport(CMD_SIDE_LIGHT_MODES, model.sideLightModes, model.sideSpeedSteps, model.sideBrightnessSteps));
 }
 
-void enterBootloader(SimKeyboard &keyboard, const SimReport &, SimReplies &)
+void enterBootloader(SimKeyboard &keyboard, const SimReport &report, SimReplies &)
 {
-    keyboard.leave();
+    // A model without upgrade just restarts; an upgradable one becomes its bootloader or drive.
+    if (!keyboard.upgrade().imageRow()) {
+        keyboard.leave();
+        return;
+    }
+    if (report[2] == 0 && !keyboard.upgrade().faults().ignoreEnter)
+        keyboard.requestUpgrade();
 }
 
 void layoutCheck(SimKeyboard &keyboard, const SimReport &, SimReplies &replies)

@@ -36,3 +36,9 @@ int HidApiTransport::setNonblocking(bool nonblocking)
 {
     return hid_set_nonblocking(m_device, nonblocking ? 1 : 0);
 }
+
+int HidApiTransport::readTimeout(unsigned char *report, int timeoutMs)
+{
+    std::memset(report, 0, reportSize);
+    return hid_read_timeout(m_device, report, reportSize, timeoutMs);
+}

@@ -17,6 +17,7 @@ public:
     int write(const unsigned char *report) override;
     int read(unsigned char *report) override;
     int setNonblocking(bool nonblocking) override;
+    int readTimeout(unsigned char *report, int timeoutMs) override;
 
 private:
     explicit HidApiTransport(hid_device_ *device);

@@ -101,11 +101,32 @@ std::vector<std::string> HidDiscovery::connectedPaths()
     return paths;
 }
 
+bool HidDiscovery::isBootloaderIds(uint16_t vid, uint16_t pid)
+{
+    for (const FirmwareImageRow &row : ModelCatalog::firmwareImageRows()) {
+        if (row.kind != FirmwareImageKind::ImageUfw && row.bootloaderVid == vid && row.bootloaderPid == pid)
+            return true;
+    }
+    return false;
+}
+
 std::vector<std::string> HidDiscovery::hidapiPaths()
 {
     std::vector<std::string> paths;
     hid_device_info *devices = hid_enumerate(0, 0);
     for (hid_device_info *device = devices; device; device = device->next) {
+        if (isBootloaderIds(device->vendor_id, device->product_id)) {
+            // Only our bootloader: a foreign device with the same ids is never opened.
+            if (narrowText(device->product_string) != ModelCatalog::bootloaderProductString)
+                continue;
+            HidDevicePath path;
+            path.vid = device->vendor_id;
+            path.pid = device->product_id;
+            path.interfaceNumber = std::max(0, device->interface_number);
+            path.backendPath = device->path;
+            paths.push_back(path.toString());
+            continue;
+        }
         const ModelIds *ids = nullptr;
         if (!ModelCatalog::findByIds(device->vendor_id, device->product_id, &ids)
             || device->interface_number != ids->interfaceNumber)
@@ -133,14 +154,20 @@ std::vector<std::string> HidDiscovery::simulatedPaths()
         return paths;
     while (const dirent *entry = ::readdir(dir)) {
         HidDevicePath path;
-        if (!SimSocketName::parse(entry->d_name, &path.vid, &path.pid, &path.interfaceNumber)
-            || !ModelCatalog::findByIds(path.vid, path.pid))
+        const std::string name = entry->d_name;
+        if (!SimSocketName::parse(name, &path.vid, &path.pid, &path.interfaceNumber))
             continue;
-        const std::string socketPath = folder + "/" + entry->d_name;
+        const bool bootloader = isBootloaderIds(path.vid, path.pid);
+        if (!bootloader && !ModelCatalog::findByIds(path.vid, path.pid))
+            continue;
+        const std::string socketPath = folder + "/" + name;
         if (!isSocket(socketPath))
             continue;
         path.backendPath = HidDevicePath::simPrefix + socketPath;
-        paths.push_back(path.toString());
+        // A bootloader's ids keep the spelling of its socket name ("3F00" or "3f00").
+        paths.push_back(bootloader ? "hid#vid_" + name.substr(4, 4) + "&pid_" + name.substr(9, 4) + "&mi_"
+                                         + name.substr(14, 2) + "#" + path.backendPath
+                                   : path.toString());
     }
     ::closedir(dir);
     std::sort(paths.begin(), paths.end());

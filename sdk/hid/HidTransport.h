@@ -15,4 +15,6 @@ public:
     // non-blocking mode, or -1 when the device is gone.
     virtual int read(unsigned char *report) = 0;
     virtual int setNonblocking(bool nonblocking) = 0;
+    // Waits at most timeoutMs for one report: the bytes read, 0 when none came, -1 when gone.
+    virtual int readTimeout(unsigned char *report, int timeoutMs) = 0;
 };

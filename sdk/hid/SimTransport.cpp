@@ -61,6 +61,21 @@ int SimTransport::setNonblocking(bool nonblocking)
     return 0;
 }
 
+int SimTransport::readTimeout(unsigned char *report, int timeoutMs)
+{
+    std::memset(report, 0, reportSize);
+    pollfd ready{m_fd, POLLIN, 0};
+    const int polled = ::poll(&ready, 1, std::max(0, timeoutMs));
+    if (polled < 0)
+        return errno == EINTR ? 0 : -1;
+    if (polled == 0)
+        return 0;
+    const ssize_t received = ::recv(m_fd, report, reportSize, MSG_DONTWAIT);
+    if (received < 0)
+        return (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR) ? 0 : -1;
+    return received == 0 ? -1 : static_cast<int>(received);
+}
+
 int SimTransport::getFeatureReport(unsigned char *report, int timeoutMs)
 {
     const unsigned char reportId = report[0];

@@ -16,6 +16,7 @@ public:
     int write(const unsigned char *report) override;
     int read(unsigned char *report) override;
     int setNonblocking(bool nonblocking) override;
+    int readTimeout(unsigned char *report, int timeoutMs) override;
     // Sends a feature request (report id in byte 0) and waits for the answer with that id; input
     // reports arriving meanwhile are dropped. Returns the answer's size, or -1 on timeout or error.
     int getFeatureReport(unsigned char *report, int timeoutMs);

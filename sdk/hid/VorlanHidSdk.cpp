@@ -2,6 +2,7 @@
 
 #include "sdk/hid/HidApiTransport.h"
 #include "sdk/hid/HidDiscovery.h"
+#include "sdk/hid/HidFirmwareFlasher.h"
 #include "sdk/hid/HidHandleTable.h"
 #include "sdk/hid/HidPacingTimer.h"
 #include "sdk/hid/SimTransport.h"
@@ -142,7 +143,9 @@ bool CVorlanHid_GetHidAndFirmwareInfoStu(const char *path, hidStu *hid, Firmware
 intptr_t CVorlanHid_OpenPath(const char *pathText)
 {
     HidDevicePath path;
-    if (!pathText || !HidDevicePath::parse(pathText, &path) || !ModelCatalog::findByIds(path.vid, path.pid))
+    // Keyboards of the catalogue, and our bootloaders.
+    if (!pathText || !HidDevicePath::parse(pathText, &path)
+        || !(ModelCatalog::findByIds(path.vid, path.pid) || HidDiscovery::isBootloaderIds(path.vid, path.pid)))
         return 0;
     std::shared_ptr<HidTransport> transport(path.isSimulated()
                                                 ? static_cast<HidTransport *>(SimTransport::open(path.simSocketPath()))
@@ -172,6 +175,16 @@ void CVorlanHid_Close(intptr_t handle)
 {
     // The transport closes when its last user lets go of it.
     handleTable().remove(handle);
+}
+
+int CVorlanHid_FirmwareUpgrade(intptr_t handle, const char *imagePath, int /*size*/, int /*reserved*/, int receiverFlag,
+                               void (*progress)(int total, int current))
+{
+    // The whole file goes out whatever the size argument says: a 512 KB-layout image is longer
+    // than the 262144 bytes callers pass.
+    if (!imagePath)
+        return FirmwareUpgradeBadArgument;
+    return HidFirmwareFlasher::flash(handleTable().find(handle), imagePath, receiverFlag != 0, progress);
 }
 
 void CVorlanHid_highPrecisionTimerInit(HighPrecisionTimerStu *timer)

@@ -35,6 +35,28 @@ int CVorlanHid_HidWriteBuff(intptr_t handle, const unsigned char *report, const 
 int CVorlanHid_HidReadBuff(intptr_t handle, unsigned char *report);
 void CVorlanHid_Close(intptr_t handle);
 
+// Results of CVorlanHid_FirmwareUpgrade; a refusal by the device adds its status to
+// FirmwareUpgradeRefusedBase (FirmwareUpgradeRefusedBase + 7: wrong connection).
+enum FirmwareUpgradeResult {
+    FirmwareUpgradeOk = 0,
+    FirmwareUpgradeBadArgument = 1,
+    FirmwareUpgradeUnreadableFile = 2,
+    FirmwareUpgradeEmptyFile = 3,
+    FirmwareUpgradeNotBootloader = 4, // no IDENT answer with the magic: nothing else was sent
+    FirmwareUpgradeOtherModel = 5,    // the bootloader names another model than the image
+    FirmwareUpgradeTooLarge = 6,      // the image exceeds the bootloader's capacity
+    FirmwareUpgradeTimeout = 7,
+    FirmwareUpgradeDeviceGone = 8,
+    FirmwareUpgradeRefusedBase = 100,
+};
+
+// Flashes a ".bin" image to a bootloader opened with CVorlanHid_OpenPath. imagePath is in the local
+// 8-bit encoding; the whole file is sent (size is not a length, reserved is ignored); receiverFlag 1
+// for a keyboard behind a receiver. progress(total, current) in packets on the calling thread.
+// Blocks, every wait bounded; 0 on success. Safe on a worker thread.
+int CVorlanHid_FirmwareUpgrade(intptr_t handle, const char *imagePath, int size, int reserved, int receiverFlag,
+                               void (*progress)(int total, int current));
+
 // Pacing: the record names a timer kept inside the SDK. Runing waits for the next tick of a grid
 // whose period is the value in units of 10 microseconds (100 = 1 ms); Stop wakes every waiter.
 void CVorlanHid_highPrecisionTimerInit(HighPrecisionTimerStu *timer);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -54,6 +55,22 @@ struct ModelInfo
     std::string extraText;
 };
 
+// How a model's firmware is upgraded: a ".ufw" container through the upgrade library, or a ".bin"
+// image of one of two layouts through the SDK's bootloader transfer.
+enum class FirmwareImageKind { ImageUfw, ImageBin512K, ImageBin256K };
+
+// One row of the upgradable-model table, keyed by the exact model name. A ".bin" model's bootloader
+// appears under one of the three bootloader id pairs; the simulator spells its product id in upper
+// case when bootloaderUpperCase is set.
+struct FirmwareImageRow
+{
+    const char *modelName;
+    FirmwareImageKind kind;
+    uint16_t bootloaderVid;
+    uint16_t bootloaderPid;
+    bool bootloaderUpperCase;
+};
+
 // The one table of supported models read by the SDK, the simulator and the program's model lists.
 class ModelCatalog
 {
@@ -69,4 +86,18 @@ public:
     static bool usesLightQueueDepth10(const std::string &name);
     // The keyboard view's look of a model; all defaults for a model not in the catalogue.
     static ModelViewLook viewLook(const std::string &name);
+
+    // The upgradable models: generator, simulator and program read this one table.
+    static const std::vector<FirmwareImageRow> &firmwareImageRows();
+    // Exact, case-sensitive; null for a model without upgrade.
+    static const FirmwareImageRow *findFirmwareImage(const std::string &name);
+    // The built-in image's file name for a model of this kind and connection ("%1.bin",
+    // "%1_Dongle.bin", "%1.ufw", "%1_Dongle.ufw"); ImageBin256K models use the cable image for both.
+    static std::string firmwareImageName(FirmwareImageKind kind, const std::string &name, bool receiver);
+    // The resource folder of the built-in images.
+    static constexpr const char *firmwareImageFolder = ":/images/UpdateFirmwareFile/";
+    // The USB product string of our bootloaders; hidapi lists no other bootloader interface.
+    static constexpr const char *bootloaderProductString = "Vorlan Bootloader";
+    // The longest model name an image can carry (.ufw product field and IDENT model field).
+    static constexpr size_t maxImageModelLength = 16;
 };

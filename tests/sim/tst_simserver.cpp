@@ -105,7 +105,7 @@ void TestSimServer::plugAndUnplugShowInSdkList()
     QCOMPARE(QByteArray(hid.path), QByteArray(receiverPath.c_str()));
     QCOMPARE(hid.isDongle, 1);
     QCOMPARE(QByteArray(firmware.chip), QByteArray("VL8105"));
-    QCOMPARE(QByteArray(firmware.version), QByteArray("V1.31"));
+    QCOMPARE(QByteArray(firmware.version), QByteArray("V1.00.06"));
 
     QVERIFY(m_server->unplug(cable));
     QVERIFY(!sdkLists(cablePath));
@@ -238,7 +238,7 @@ void TestSimServer::firmwareTextsFollowPlugAndControlLines()
     // The catalogue's texts unless the plug line sets some.
     const int plain = m_server->plug("Quartz68HE", "", false, nullptr);
     QCOMPARE(texts(describe(m_server->devicePath(plain))),
-             QStringList({"VL8302", "02", "MK", "VL", "Quartz68HE", "V2.10", "Quartz magnetic"}));
+             QStringList({"VL8302", "02", "MK", "VL", "Quartz68HE", "V104", "Quartz magnetic"}));
 
     const std::string answer = m_server->execute("plug Aster104 - receiver=no chip=CH9 version= extraText=");
     QVERIFY2(answer.rfind("ERR", 0) == 0, answer.c_str()); // "receiver=no" is no setting and no receiver
@@ -293,7 +293,7 @@ void TestSimServer::firmwareReadLeavesOpenLinkAlone()
 
     // An input report waiting on the link is still there after a read.
     QCOMPARE(m_server->execute("status " + std::to_string(id) + " 1 1 80 0 0 2"), std::string("OK"));
-    QCOMPARE(texts(describe(m_server->devicePath(id))).at(FirmwareIdentity::Version), QString("V1.02"));
+    QCOMPARE(texts(describe(m_server->devicePath(id))).at(FirmwareIdentity::Version), QString("V1.00.06"));
     QCOMPARE(int(readReport(handle)[1]), 0x01);
     CVorlanHid_Close(handle);
 }
@@ -363,7 +363,10 @@ void TestSimServer::controlAnswersOfWrongLines_data()
         "light <id> <area> <mode> <brightness> <speed> <r> <g> <b>, custom <id> <slot>, bitmap <id> <hex bytes>, "
         "travel <id> <row> <column> <value>, maxtravel <id> <value>, "
         "serial <id> normal|blank|short, mute <id> on|off, drop <id> <hex code> on|off, latency <id> <ms>, "
-        "ackdrop <id> off|all|<n>, ackdelay <id> <ms>, firmware <id> <field> [text], dump <id>, clearlog <id>";
+        "ackdrop <id> off|all|<n>, ackdelay <id> <ms>, firmware <id> <field> [text], "
+        "upgrade <id> ignore|dropend|noreturn|nodrive|verifyfail on|off | failend <n> | vanish <percent>|off "
+        "[<ms>|never] | dropack <k> | ackdelay <ms> | product <text>|- | letter <A-Z> | case upper|lower | "
+        "delay leave|arrive|endleave|return <ms>, dump <id>, clearlog <id>";
     const auto bytes = [](int count) { return QString("00 ").repeated(count).trimmed(); };
     // Each keyboard command with its fewest and its most arguments: one word less or more is refused.
     const struct
@@ -391,6 +394,7 @@ void TestSimServer::controlAnswersOfWrongLines_data()
         {"latency", "5", "5"},
         {"ackdrop", "all", "all"},
         {"ackdelay", "5", "5"},
+        {"upgrade", "failend 1", "delay leave 5"},
     };
     QTest::addColumn<QString>("line");
     QTest::addColumn<QString>("answer");
