@@ -45,6 +45,11 @@ FirmwareUpgradeDriver::~FirmwareUpgradeDriver()
         m_worker.join();
 }
 
+DUpdateFirmwareDia *FirmwareUpgradeDriver::upgradeDialog() const
+{
+    return m_upgradeDialog.data();
+}
+
 // ---- Triggers and the check ----
 
 void FirmwareUpgradeDriver::onHaveCheckUpgradeFirmwareNUC()

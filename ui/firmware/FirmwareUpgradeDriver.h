@@ -52,7 +52,7 @@ public:
     void ontheHidIntoFirmwareUpgrade();
 
     const FirmwareUpgradeTimings &timings() const { return m_timings; }
-    DUpdateFirmwareDia *upgradeDialog() const { return m_upgradeDialog.data(); }
+    DUpdateFirmwareDia *upgradeDialog() const;
     QWidget *upgradeOverlay() const { return m_upgradeOverlay.data(); }
     QList<hidStructInfoAll> upgradeList() const { return m_upgradeList; }
     QString ufwDriveLetter() const { return m_ufwDriveLetter; }
