@@ -4,6 +4,7 @@
 #include "platform/DeviceNotifier.h"
 #include "platform/XdgAutostart.h"
 #include "sdk/protocol/SimSocketName.h"
+#include "ui/firmware/FirmwareUpgradeDriver.h"
 #include "ui/macro/DMacroPage.h"
 #include "ui/mainwidget/FirstStartDefaults.h"
 #include "ui/mainwidget/MainWindowRules.h"
@@ -186,11 +187,20 @@ void DMainWidget::onDeviceChange(const QString &path, bool arrival)
             emit sigHidDeviceConnectChanging_Remove(path);
     }
     if (decision.scheduleUpgrade)
-        QTimer::singleShot(600, this, &DMainWidget::ontheHidIntoFirmwareUpgrade);
+        QTimer::singleShot(m_firmwareDriver ? m_firmwareDriver->timings().bootloaderSettleMs : 600, this,
+                           &DMainWidget::ontheHidIntoFirmwareUpgrade);
 }
 
 void DMainWidget::initWidgets()
 {
+    // Before the device page, whose start-up listing may ask for the automatic check.
+    FirmwareUpgradeDriver::Sources sources;
+    sources.hidInfoMap = [this] { return m_devicePage->getHidInfoMap(); };
+    sources.deviceLinkMap = [this] { return m_devicePage->getDeviceLinkMap(); };
+    sources.appVersionChanged = [] { return DDataManager::instance()->isAppVersionChanged(); };
+    m_firmwareDriver =
+        new FirmwareUpgradeDriver(this, sources, UfwLibraryCalls::fromEntries(m_sdkStartup->upgradeEntries()));
+
     m_devicePage = new DDevicePage(m_ui->page_Device);
     m_ui->horizontalLayout_6->addWidget(m_devicePage);
     connect(m_devicePage, &DDevicePage::sigShowMacroPage, this, &DMainWidget::onShowMacroPage);
@@ -474,17 +484,20 @@ void DMainWidget::onUpdateApp() {}
 
 void DMainWidget::onHaveCheckUpgradeFirmwareNUC()
 {
-    // The automatic firmware check belongs to the upgrade driver; without it nothing is checked.
+    m_firmwareDriver->onHaveCheckUpgradeFirmwareNUC();
 }
 
 void DMainWidget::ontheHidIntoFirmwareUpgrade()
 {
-    // No upgrade is under way without the upgrade driver.
+    m_firmwareDriver->ontheHidIntoFirmwareUpgrade();
 }
 
 void DMainWidget::onFirmwareUpgradeCheck()
 {
-    // The manual firmware check belongs to the upgrade driver; without it nothing is checked.
+    if (m_firmwareDriver->checkUpgradeDeviceList(true))
+        return;
+    if (auto *settings = qobject_cast<DSettingsDia *>(sender()))
+        settings->showNoUpgradeableDevices();
 }
 
 // ---- Frame: painting, dragging and edge resizing ----

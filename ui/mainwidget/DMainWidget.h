@@ -13,6 +13,7 @@ struct SupportInfoStu;
 class DDevicePage;
 class DeviceNotifier;
 class DeviceSdkStartup;
+class FirmwareUpgradeDriver;
 class DMacroPage;
 class QAction;
 class QMenu;
@@ -39,6 +40,7 @@ public:
     bool isDeviceListShown() const { return m_isHidListShow; }
     // False on desktops without a system tray: the window is then never hidden into one.
     bool hasTrayIcon() const { return m_trayIcon != nullptr; }
+    FirmwareUpgradeDriver *firmwareUpgradeDriver() const { return m_firmwareDriver; }
 
 signals:
     void sigHidDeviceConnectChanging_Into(QString hidPath);
@@ -116,6 +118,8 @@ private:
     QAction *m_quitAction = nullptr;
 
     DDevicePage *m_devicePage = nullptr;
+    // The firmware check and upgrade; the firmware slots forward to it.
+    FirmwareUpgradeDriver *m_firmwareDriver = nullptr;
     QPointer<DMacroPage> m_macroPage;
     QPointer<QWidget> m_overlay;
 
