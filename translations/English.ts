@@ -101,6 +101,17 @@
     </message>
 </context>
 <context>
+    <name>DCustomLightListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Custom Light Item</source>
+        <translation>Custom Light Item</translation>
+    </message>
+</context>
+<context>
     <name>DDeviceListItem</name>
     <message>
         <source>DDeviceListItem</source>
@@ -1077,6 +1088,158 @@
     </message>
 </context>
 <context>
+    <name>DSeniorKeysPage</name>
+    <message>
+        <source>DSeniorKeysPage</source>
+        <translation>DSeniorKeysPage</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>Senior Keys</translation>
+    </message>
+    <message>
+        <source>DKS</source>
+        <translation>DKS</translation>
+    </message>
+    <message>
+        <source>MT</source>
+        <translation>MT</translation>
+    </message>
+    <message>
+        <source>TGL</source>
+        <translation>TGL</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Create</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>1.0mm</source>
+        <translation>1.0mm</translation>
+    </message>
+    <message>
+        <source>2.0mm</source>
+        <translation>2.0mm</translation>
+    </message>
+    <message>
+        <source>3.0mm</source>
+        <translation>3.0mm</translation>
+    </message>
+    <message>
+        <source>4.0mm</source>
+        <translation>4.0mm</translation>
+    </message>
+    <message>
+        <source>The key have two functions: holding down the key is one type, and clicking the key is one type.</source>
+        <translation>The key have two functions: holding down the key is one type, and clicking the key is one type.</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Hold</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>Click</translation>
+    </message>
+    <message>
+        <source>Hold Duration</source>
+        <translation>Hold Duration</translation>
+    </message>
+    <message>
+        <source>1000MS</source>
+        <translation>1000MS</translation>
+    </message>
+    <message>
+        <source>Click this key to switch continuous triggering on or off.</source>
+        <translation>Click this key to switch continuous triggering on or off.</translation>
+    </message>
+    <message>
+        <source>10/40</source>
+        <translation>10/40</translation>
+    </message>
+    <message>
+        <source>Senior keys is empty</source>
+        <translation>Senior keys is empty</translation>
+    </message>
+    <message>
+        <source>Single Key</source>
+        <translation>Single Key</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>Key Combination</translation>
+    </message>
+    <message>
+        <source>The number of senior keys has reached the maximum</source>
+        <translation>The number of senior keys has reached the maximum</translation>
+    </message>
+    <message>
+        <source>Create senior keys successful</source>
+        <translation>Create senior keys successful</translation>
+    </message>
+    <message>
+        <source>Delete senior keys successful</source>
+        <translation>Delete senior keys successful</translation>
+    </message>
+</context>
+<context>
+    <name>DSeniorKeysRecordExplainDia</name>
+    <message>
+        <source>DSeniorKeysRecordExplainDia</source>
+        <translation>DSeniorKeysRecordExplainDia</translation>
+    </message>
+    <message>
+        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration; 
+When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration; 
+When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</translation>
+    </message>
+    <message>
+        <source>TextLabel</source>
+        <translation>TextLabel</translation>
+    </message>
+    <message>
+        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
+        <translation>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</translation>
+    </message>
+    <message>
+        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</translation>
+    </message>
+    <message>
+        <source>The key can achieve four functions: 1 to 4 functions can be bound according to four different pressing degrees.</source>
+        <translation>The key can achieve four functions: 1 to 4 functions can be bound according to four different pressing degrees.</translation>
+    </message>
+    <message>
+        <source>The key have two functions: holding down the key is one type, and clicking the key is one type.</source>
+        <translation>The key have two functions: holding down the key is one type, and clicking the key is one type.</translation>
+    </message>
+    <message>
+        <source>Click this key to switch continuous triggering on or off.</source>
+        <translation>Click this key to switch continuous triggering on or off.</translation>
+    </message>
+</context>
+<context>
     <name>DSettingsDia</name>
     <message>
         <source>DSettingsDia</source>
@@ -1254,7 +1417,7 @@
     </message>
     <message>
         <source>Korean/English</source>
-        <translation>Korean/English</translation>
+        <translation>Kr/En</translation>
     </message>
     <message>
         <source>Chinese</source>
@@ -1262,27 +1425,42 @@
     </message>
     <message>
         <source>K14</source>
-        <translation>K14</translation>
+        <translation>¥</translation>
     </message>
     <message>
         <source>K45</source>
-        <translation>K45</translation>
+        <translation>\|</translation>
     </message>
     <message>
         <source>K56</source>
-        <translation>K56</translation>
+        <translation>\ ろ</translation>
     </message>
     <message>
         <source>K131</source>
-        <translation>K131</translation>
+        <translation>無変換</translation>
     </message>
     <message>
         <source>K132</source>
-        <translation>K132</translation>
+        <translation>変換</translation>
     </message>
     <message>
         <source>K133</source>
-        <translation>K133</translation>
+        <translation>かな</translation>
+    </message>
+</context>
+<context>
+    <name>DStrokeConfigView</name>
+    <message>
+        <source>DStrokeConfigView</source>
+        <translation>DStrokeConfigView</translation>
+    </message>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>Trigger points for DKS actions</translation>
+    </message>
+    <message>
+        <source>4.0mm</source>
+        <translation>4.0mm</translation>
     </message>
 </context>
 <context>
@@ -1362,6 +1540,17 @@
     <message>
         <source>Reset sensitivity</source>
         <translation>Reset sensitivity</translation>
+    </message>
+</context>
+<context>
+    <name>DUpdateFirmwareDia</name>
+    <message>
+        <source>DUpdateFirmwareDia</source>
+        <translation>DUpdateFirmwareDia</translation>
+    </message>
+    <message>
+        <source>Update Firmware</source>
+        <translation>Update Firmware</translation>
     </message>
 </context>
 <context>
@@ -2353,6 +2542,54 @@
         <source>Set config success</source>
         <translation>Set config success</translation>
     </message>
+    <message>
+        <source>Update Firmware</source>
+        <translation>Update Firmware</translation>
+    </message>
+    <message>
+        <source>If the firmware is being updated, do not unplug the device!</source>
+        <translation>If the firmware is being updated, do not unplug the device!</translation>
+    </message>
+    <message>
+        <source>Update successful</source>
+        <translation>Update successful</translation>
+    </message>
+    <message>
+        <source>Update failed</source>
+        <translation>Update failed</translation>
+    </message>
+    <message>
+        <source>Product name:</source>
+        <translation>Product name:</translation>
+    </message>
+    <message>
+        <source>Update progress:</source>
+        <translation>Update progress:</translation>
+    </message>
+    <message>
+        <source>Current version:</source>
+        <translation>Current version:</translation>
+    </message>
+    <message>
+        <source>New version:</source>
+        <translation>New version:</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Update</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>Complete</translation>
+    </message>
+    <message>
+        <source>Custom light name can&apos;t be empty</source>
+        <translation>Custom light name can&apos;t be empty</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>Modify custom light name successful</translation>
+    </message>
 </context>
 <context>
     <name>SoftKeyboardButCustom</name>
@@ -2362,31 +2599,78 @@
     </message>
     <message>
         <source>Korean/English</source>
-        <translation>Korean/English</translation>
+        <translation>Kr/En</translation>
     </message>
     <message>
         <source>K14</source>
-        <translation>K14</translation>
+        <translation>¥</translation>
     </message>
     <message>
         <source>K45</source>
-        <translation>K45</translation>
+        <translation>\|</translation>
     </message>
     <message>
         <source>K56</source>
-        <translation>K56</translation>
+        <translation>\ ろ</translation>
     </message>
     <message>
         <source>K131</source>
-        <translation>K131</translation>
+        <translation>無変換</translation>
     </message>
     <message>
         <source>K132</source>
-        <translation>K132</translation>
+        <translation>変換</translation>
     </message>
     <message>
         <source>K133</source>
-        <translation>K133</translation>
+        <translation>かな</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateFirmwareInfoItem</name>
+    <message>
+        <source>UpdateFirmwareInfoItem</source>
+        <translation>UpdateFirmwareInfoItem</translation>
+    </message>
+    <message>
+        <source>Product name:</source>
+        <translation>Product name:</translation>
+    </message>
+    <message>
+        <source>Current version:</source>
+        <translation>Current version:</translation>
+    </message>
+    <message>
+        <source>Default LikeName</source>
+        <translation>Default LikeName</translation>
+    </message>
+    <message>
+        <source>V1.00.00</source>
+        <translation>V1.00.00</translation>
+    </message>
+    <message>
+        <source>Update progress:</source>
+        <translation>Update progress:</translation>
+    </message>
+    <message>
+        <source>New version:</source>
+        <translation>New version:</translation>
+    </message>
+    <message>
+        <source>100%</source>
+        <translation>100%</translation>
+    </message>
+    <message>
+        <source>V1.00.11</source>
+        <translation>V1.00.11</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Update</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>Complete</translation>
     </message>
 </context>
 <context>

@@ -101,6 +101,17 @@
     </message>
 </context>
 <context>
+    <name>DCustomLightListItem</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Custom Light Item</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DDeviceListItem</name>
     <message>
         <source>DDeviceListItem</source>
@@ -1073,6 +1084,157 @@
     </message>
 </context>
 <context>
+    <name>DSeniorKeysPage</name>
+    <message>
+        <source>DSeniorKeysPage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DKS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TGL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1.0mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2.0mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3.0mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4.0mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The key have two functions: holding down the key is one type, and clicking the key is one type.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hold Duration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1000MS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click this key to switch continuous triggering on or off.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>10/40</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Senior keys is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Single Key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The number of senior keys has reached the maximum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create senior keys successful</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete senior keys successful</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DSeniorKeysRecordExplainDia</name>
+    <message>
+        <source>DSeniorKeysRecordExplainDia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration; 
+When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TextLabel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The key can achieve four functions: 1 to 4 functions can be bound according to four different pressing degrees.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The key have two functions: holding down the key is one type, and clicking the key is one type.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click this key to switch continuous triggering on or off.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DSettingsDia</name>
     <message>
         <source>DSettingsDia</source>
@@ -1282,6 +1444,21 @@
     </message>
 </context>
 <context>
+    <name>DStrokeConfigView</name>
+    <message>
+        <source>DStrokeConfigView</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4.0mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DTriggerSettingPage</name>
     <message>
         <source>DTriggerSettingPage</source>
@@ -1357,6 +1534,17 @@
     </message>
     <message>
         <source>Reset sensitivity</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DUpdateFirmwareDia</name>
+    <message>
+        <source>DUpdateFirmwareDia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update Firmware</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2349,6 +2537,54 @@
         <source>Set config success</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Update Firmware</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>If the firmware is being updated, do not unplug the device!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update successful</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Product name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update progress:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current version:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New version:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Custom light name can&apos;t be empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SoftKeyboardButCustom</name>
@@ -2382,6 +2618,53 @@
     </message>
     <message>
         <source>K133</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UpdateFirmwareInfoItem</name>
+    <message>
+        <source>UpdateFirmwareInfoItem</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Product name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current version:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default LikeName</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>V1.00.00</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update progress:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New version:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>100%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>V1.00.11</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Complete</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -101,6 +101,17 @@
     </message>
 </context>
 <context>
+    <name>DCustomLightListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Custom Light Item</source>
+        <translation>自定义灯光项</translation>
+    </message>
+</context>
+<context>
     <name>DDeviceListItem</name>
     <message>
         <source>DDeviceListItem</source>
@@ -1077,6 +1088,158 @@
     </message>
 </context>
 <context>
+    <name>DSeniorKeysPage</name>
+    <message>
+        <source>DSeniorKeysPage</source>
+        <translation>DSeniorKeysPage</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>高级键</translation>
+    </message>
+    <message>
+        <source>DKS</source>
+        <translation>DKS</translation>
+    </message>
+    <message>
+        <source>MT</source>
+        <translation>MT</translation>
+    </message>
+    <message>
+        <source>TGL</source>
+        <translation>TGL</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>新建</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>1.0mm</source>
+        <translation>1.0mm</translation>
+    </message>
+    <message>
+        <source>2.0mm</source>
+        <translation>2.0mm</translation>
+    </message>
+    <message>
+        <source>3.0mm</source>
+        <translation>3.0mm</translation>
+    </message>
+    <message>
+        <source>4.0mm</source>
+        <translation>4.0mm</translation>
+    </message>
+    <message>
+        <source>The key have two functions: holding down the key is one type, and clicking the key is one type.</source>
+        <translation>该键有两种功能：按住按键为一种，单击按键为另一种。</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>按住</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>单击</translation>
+    </message>
+    <message>
+        <source>Hold Duration</source>
+        <translation>按住时长</translation>
+    </message>
+    <message>
+        <source>1000MS</source>
+        <translation>1000MS</translation>
+    </message>
+    <message>
+        <source>Click this key to switch continuous triggering on or off.</source>
+        <translation>单击该键可开启或关闭连续触发。</translation>
+    </message>
+    <message>
+        <source>10/40</source>
+        <translation>10/40</translation>
+    </message>
+    <message>
+        <source>Senior keys is empty</source>
+        <translation>高级键列表为空</translation>
+    </message>
+    <message>
+        <source>Single Key</source>
+        <translation>单键</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>组合键</translation>
+    </message>
+    <message>
+        <source>The number of senior keys has reached the maximum</source>
+        <translation>高级键数量已达上限</translation>
+    </message>
+    <message>
+        <source>Create senior keys successful</source>
+        <translation>创建高级键成功</translation>
+    </message>
+    <message>
+        <source>Delete senior keys successful</source>
+        <translation>删除高级键成功</translation>
+    </message>
+</context>
+<context>
+    <name>DSeniorKeysRecordExplainDia</name>
+    <message>
+        <source>DSeniorKeysRecordExplainDia</source>
+        <translation>DSeniorKeysRecordExplainDia</translation>
+    </message>
+    <message>
+        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration; 
+When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>选择“单键”时，单击某个按键即可完成按键配置；
+选择“组合键”时，至少需选择一个组合键和一个其他按键才能完成组合键的输入，如 L_Shift+A 或 L_Shift+L_Ctrl+A；</translation>
+    </message>
+    <message>
+        <source>TextLabel</source>
+        <translation>TextLabel</translation>
+    </message>
+    <message>
+        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
+        <translation>选择“单键”时，单击某个按键即可完成按键配置；</translation>
+    </message>
+    <message>
+        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>选择“组合键”时，至少需选择一个组合键和一个其他按键才能完成组合键的输入，如 L_Shift+A 或 L_Shift+L_Ctrl+A；</translation>
+    </message>
+    <message>
+        <source>The key can achieve four functions: 1 to 4 functions can be bound according to four different pressing degrees.</source>
+        <translation>该键可实现四种功能：可按四种不同的按压深度绑定 1 到 4 个功能。</translation>
+    </message>
+    <message>
+        <source>The key have two functions: holding down the key is one type, and clicking the key is one type.</source>
+        <translation>该键有两种功能：按住按键为一种，单击按键为另一种。</translation>
+    </message>
+    <message>
+        <source>Click this key to switch continuous triggering on or off.</source>
+        <translation>单击该键可开启或关闭连续触发。</translation>
+    </message>
+</context>
+<context>
     <name>DSettingsDia</name>
     <message>
         <source>DSettingsDia</source>
@@ -1262,27 +1425,42 @@
     </message>
     <message>
         <source>K14</source>
-        <translation>K14</translation>
+        <translation>¥</translation>
     </message>
     <message>
         <source>K45</source>
-        <translation>K45</translation>
+        <translation>\|</translation>
     </message>
     <message>
         <source>K56</source>
-        <translation>K56</translation>
+        <translation>\ ろ</translation>
     </message>
     <message>
         <source>K131</source>
-        <translation>K131</translation>
+        <translation>無変換</translation>
     </message>
     <message>
         <source>K132</source>
-        <translation>K132</translation>
+        <translation>変換</translation>
     </message>
     <message>
         <source>K133</source>
-        <translation>K133</translation>
+        <translation>かな</translation>
+    </message>
+</context>
+<context>
+    <name>DStrokeConfigView</name>
+    <message>
+        <source>DStrokeConfigView</source>
+        <translation>DStrokeConfigView</translation>
+    </message>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>DKS 动作的触发点</translation>
+    </message>
+    <message>
+        <source>4.0mm</source>
+        <translation>4.0mm</translation>
     </message>
 </context>
 <context>
@@ -1362,6 +1540,17 @@
     <message>
         <source>Reset sensitivity</source>
         <translation>重置灵敏度</translation>
+    </message>
+</context>
+<context>
+    <name>DUpdateFirmwareDia</name>
+    <message>
+        <source>DUpdateFirmwareDia</source>
+        <translation>DUpdateFirmwareDia</translation>
+    </message>
+    <message>
+        <source>Update Firmware</source>
+        <translation>固件升级</translation>
     </message>
 </context>
 <context>
@@ -2353,6 +2542,54 @@
         <source>Set config success</source>
         <translation>设置成功</translation>
     </message>
+    <message>
+        <source>Update Firmware</source>
+        <translation>固件升级</translation>
+    </message>
+    <message>
+        <source>If the firmware is being updated, do not unplug the device!</source>
+        <translation>固件升级过程中，请勿拔出设备！</translation>
+    </message>
+    <message>
+        <source>Update successful</source>
+        <translation>升级成功</translation>
+    </message>
+    <message>
+        <source>Update failed</source>
+        <translation>升级失败</translation>
+    </message>
+    <message>
+        <source>Product name:</source>
+        <translation>产品名称：</translation>
+    </message>
+    <message>
+        <source>Update progress:</source>
+        <translation>升级进度：</translation>
+    </message>
+    <message>
+        <source>Current version:</source>
+        <translation>当前版本：</translation>
+    </message>
+    <message>
+        <source>New version:</source>
+        <translation>新版本：</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>升级</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>Custom light name can&apos;t be empty</source>
+        <translation>自定义灯光名称不能为空</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>修改自定义灯光名称成功</translation>
+    </message>
 </context>
 <context>
     <name>SoftKeyboardButCustom</name>
@@ -2366,27 +2603,74 @@
     </message>
     <message>
         <source>K14</source>
-        <translation>K14</translation>
+        <translation>¥</translation>
     </message>
     <message>
         <source>K45</source>
-        <translation>K45</translation>
+        <translation>\|</translation>
     </message>
     <message>
         <source>K56</source>
-        <translation>K56</translation>
+        <translation>\ ろ</translation>
     </message>
     <message>
         <source>K131</source>
-        <translation>K131</translation>
+        <translation>無変換</translation>
     </message>
     <message>
         <source>K132</source>
-        <translation>K132</translation>
+        <translation>変換</translation>
     </message>
     <message>
         <source>K133</source>
-        <translation>K133</translation>
+        <translation>かな</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateFirmwareInfoItem</name>
+    <message>
+        <source>UpdateFirmwareInfoItem</source>
+        <translation>UpdateFirmwareInfoItem</translation>
+    </message>
+    <message>
+        <source>Product name:</source>
+        <translation>产品名称：</translation>
+    </message>
+    <message>
+        <source>Current version:</source>
+        <translation>当前版本：</translation>
+    </message>
+    <message>
+        <source>Default LikeName</source>
+        <translation>Default LikeName</translation>
+    </message>
+    <message>
+        <source>V1.00.00</source>
+        <translation>V1.00.00</translation>
+    </message>
+    <message>
+        <source>Update progress:</source>
+        <translation>升级进度：</translation>
+    </message>
+    <message>
+        <source>New version:</source>
+        <translation>新版本：</translation>
+    </message>
+    <message>
+        <source>100%</source>
+        <translation>100%</translation>
+    </message>
+    <message>
+        <source>V1.00.11</source>
+        <translation>V1.00.11</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>升级</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>完成</translation>
     </message>
 </context>
 <context>

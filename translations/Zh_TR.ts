@@ -101,6 +101,17 @@
     </message>
 </context>
 <context>
+    <name>DCustomLightListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Custom Light Item</source>
+        <translation>自訂燈光項目</translation>
+    </message>
+</context>
+<context>
     <name>DDeviceListItem</name>
     <message>
         <source>DDeviceListItem</source>
@@ -1077,6 +1088,158 @@
     </message>
 </context>
 <context>
+    <name>DSeniorKeysPage</name>
+    <message>
+        <source>DSeniorKeysPage</source>
+        <translation>DSeniorKeysPage</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>進階按鍵</translation>
+    </message>
+    <message>
+        <source>DKS</source>
+        <translation>DKS</translation>
+    </message>
+    <message>
+        <source>MT</source>
+        <translation>MT</translation>
+    </message>
+    <message>
+        <source>TGL</source>
+        <translation>TGL</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>新增</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>1.0mm</source>
+        <translation>1.0mm</translation>
+    </message>
+    <message>
+        <source>2.0mm</source>
+        <translation>2.0mm</translation>
+    </message>
+    <message>
+        <source>3.0mm</source>
+        <translation>3.0mm</translation>
+    </message>
+    <message>
+        <source>4.0mm</source>
+        <translation>4.0mm</translation>
+    </message>
+    <message>
+        <source>The key have two functions: holding down the key is one type, and clicking the key is one type.</source>
+        <translation>此鍵有兩種功能：按住按鍵為一種，點擊按鍵為另一種。</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>按住</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>點擊</translation>
+    </message>
+    <message>
+        <source>Hold Duration</source>
+        <translation>按住時長</translation>
+    </message>
+    <message>
+        <source>1000MS</source>
+        <translation>1000MS</translation>
+    </message>
+    <message>
+        <source>Click this key to switch continuous triggering on or off.</source>
+        <translation>點擊此鍵可開啟或關閉連續觸發。</translation>
+    </message>
+    <message>
+        <source>10/40</source>
+        <translation>10/40</translation>
+    </message>
+    <message>
+        <source>Senior keys is empty</source>
+        <translation>進階按鍵清單為空</translation>
+    </message>
+    <message>
+        <source>Single Key</source>
+        <translation>單鍵</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>組合鍵</translation>
+    </message>
+    <message>
+        <source>The number of senior keys has reached the maximum</source>
+        <translation>進階按鍵數量已達上限</translation>
+    </message>
+    <message>
+        <source>Create senior keys successful</source>
+        <translation>建立進階按鍵成功</translation>
+    </message>
+    <message>
+        <source>Delete senior keys successful</source>
+        <translation>刪除進階按鍵成功</translation>
+    </message>
+</context>
+<context>
+    <name>DSeniorKeysRecordExplainDia</name>
+    <message>
+        <source>DSeniorKeysRecordExplainDia</source>
+        <translation>DSeniorKeysRecordExplainDia</translation>
+    </message>
+    <message>
+        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration; 
+When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>選擇「單鍵」時，點擊某個按鍵即可完成按鍵設定；
+選擇「組合鍵」時，至少需選擇一個組合鍵和一個其他按鍵才能完成組合鍵的輸入，如 L_Shift+A 或 L_Shift+L_Ctrl+A；</translation>
+    </message>
+    <message>
+        <source>TextLabel</source>
+        <translation>TextLabel</translation>
+    </message>
+    <message>
+        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
+        <translation>選擇「單鍵」時，點擊某個按鍵即可完成按鍵設定；</translation>
+    </message>
+    <message>
+        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>選擇「組合鍵」時，至少需選擇一個組合鍵和一個其他按鍵才能完成組合鍵的輸入，如 L_Shift+A 或 L_Shift+L_Ctrl+A；</translation>
+    </message>
+    <message>
+        <source>The key can achieve four functions: 1 to 4 functions can be bound according to four different pressing degrees.</source>
+        <translation>此鍵可實現四種功能：可依四種不同的按壓深度綁定 1 到 4 個功能。</translation>
+    </message>
+    <message>
+        <source>The key have two functions: holding down the key is one type, and clicking the key is one type.</source>
+        <translation>此鍵有兩種功能：按住按鍵為一種，點擊按鍵為另一種。</translation>
+    </message>
+    <message>
+        <source>Click this key to switch continuous triggering on or off.</source>
+        <translation>點擊此鍵可開啟或關閉連續觸發。</translation>
+    </message>
+</context>
+<context>
     <name>DSettingsDia</name>
     <message>
         <source>DSettingsDia</source>
@@ -1262,27 +1425,42 @@
     </message>
     <message>
         <source>K14</source>
-        <translation>K14</translation>
+        <translation>¥</translation>
     </message>
     <message>
         <source>K45</source>
-        <translation>K45</translation>
+        <translation>\|</translation>
     </message>
     <message>
         <source>K56</source>
-        <translation>K56</translation>
+        <translation>\ ろ</translation>
     </message>
     <message>
         <source>K131</source>
-        <translation>K131</translation>
+        <translation>無変換</translation>
     </message>
     <message>
         <source>K132</source>
-        <translation>K132</translation>
+        <translation>変換</translation>
     </message>
     <message>
         <source>K133</source>
-        <translation>K133</translation>
+        <translation>かな</translation>
+    </message>
+</context>
+<context>
+    <name>DStrokeConfigView</name>
+    <message>
+        <source>DStrokeConfigView</source>
+        <translation>DStrokeConfigView</translation>
+    </message>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>DKS 動作的觸發點</translation>
+    </message>
+    <message>
+        <source>4.0mm</source>
+        <translation>4.0mm</translation>
     </message>
 </context>
 <context>
@@ -1362,6 +1540,17 @@
     <message>
         <source>Reset sensitivity</source>
         <translation>重設靈敏度</translation>
+    </message>
+</context>
+<context>
+    <name>DUpdateFirmwareDia</name>
+    <message>
+        <source>DUpdateFirmwareDia</source>
+        <translation>DUpdateFirmwareDia</translation>
+    </message>
+    <message>
+        <source>Update Firmware</source>
+        <translation>韌體升級</translation>
     </message>
 </context>
 <context>
@@ -2353,6 +2542,54 @@
         <source>Set config success</source>
         <translation>設定成功</translation>
     </message>
+    <message>
+        <source>Update Firmware</source>
+        <translation>韌體升級</translation>
+    </message>
+    <message>
+        <source>If the firmware is being updated, do not unplug the device!</source>
+        <translation>韌體升級過程中，請勿拔除裝置！</translation>
+    </message>
+    <message>
+        <source>Update successful</source>
+        <translation>升級成功</translation>
+    </message>
+    <message>
+        <source>Update failed</source>
+        <translation>升級失敗</translation>
+    </message>
+    <message>
+        <source>Product name:</source>
+        <translation>產品名稱：</translation>
+    </message>
+    <message>
+        <source>Update progress:</source>
+        <translation>升級進度：</translation>
+    </message>
+    <message>
+        <source>Current version:</source>
+        <translation>目前版本：</translation>
+    </message>
+    <message>
+        <source>New version:</source>
+        <translation>新版本：</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>升級</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>Custom light name can&apos;t be empty</source>
+        <translation>自訂燈光名稱不能為空</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>修改自訂燈光名稱成功</translation>
+    </message>
 </context>
 <context>
     <name>SoftKeyboardButCustom</name>
@@ -2366,27 +2603,74 @@
     </message>
     <message>
         <source>K14</source>
-        <translation>K14</translation>
+        <translation>¥</translation>
     </message>
     <message>
         <source>K45</source>
-        <translation>K45</translation>
+        <translation>\|</translation>
     </message>
     <message>
         <source>K56</source>
-        <translation>K56</translation>
+        <translation>\ ろ</translation>
     </message>
     <message>
         <source>K131</source>
-        <translation>K131</translation>
+        <translation>無変換</translation>
     </message>
     <message>
         <source>K132</source>
-        <translation>K132</translation>
+        <translation>変換</translation>
     </message>
     <message>
         <source>K133</source>
-        <translation>K133</translation>
+        <translation>かな</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateFirmwareInfoItem</name>
+    <message>
+        <source>UpdateFirmwareInfoItem</source>
+        <translation>UpdateFirmwareInfoItem</translation>
+    </message>
+    <message>
+        <source>Product name:</source>
+        <translation>產品名稱：</translation>
+    </message>
+    <message>
+        <source>Current version:</source>
+        <translation>目前版本：</translation>
+    </message>
+    <message>
+        <source>Default LikeName</source>
+        <translation>Default LikeName</translation>
+    </message>
+    <message>
+        <source>V1.00.00</source>
+        <translation>V1.00.00</translation>
+    </message>
+    <message>
+        <source>Update progress:</source>
+        <translation>升級進度：</translation>
+    </message>
+    <message>
+        <source>New version:</source>
+        <translation>新版本：</translation>
+    </message>
+    <message>
+        <source>100%</source>
+        <translation>100%</translation>
+    </message>
+    <message>
+        <source>V1.00.11</source>
+        <translation>V1.00.11</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>升級</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>完成</translation>
     </message>
 </context>
 <context>

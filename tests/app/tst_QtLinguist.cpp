@@ -267,8 +267,11 @@ void tst_QtLinguist::textsOfEveryKindTranslate_data()
                                      << "Product list";
     QTest::newRow("widget class") << "keySelectFrame"
                                   << "Cannot remapped" << QString::fromUtf8("无法改键") << "Cannot remapped";
+    // The on-screen keyboard's national keys show what such keys print, short enough for the key.
     QTest::newRow("marked table") << "DSoftKeyboardPage"
-                                  << "Korean/English" << QString::fromUtf8("韩/英") << "Korean/English";
+                                  << "Korean/English" << QString::fromUtf8("韩/英") << "Kr/En";
+    QTest::newRow("national key") << "DSoftKeyboardPage" << "K131" << QString::fromUtf8("無変換")
+                                  << QString::fromUtf8("無変換");
 }
 
 void tst_QtLinguist::textsOfEveryKindTranslate()

@@ -176,7 +176,20 @@ void TestVorlanHidSdk::catalogueIsConsistent()
             QVERIFY2(rules.contains(line), qPrintable(line));
         }
     }
-    QCOMPARE(rules.count("uaccess"), pids.size());
+    // Bootloaders: each id pair of the upgrade table, limited to interfaces that name themselves ours.
+    QSet<QString> bootloaders;
+    for (const FirmwareImageRow &row : ModelCatalog::firmwareImageRows()) {
+        if (row.kind == FirmwareImageKind::ImageUfw)
+            continue;
+        const QString line = QString("ATTRS{idVendor}==\"%1\", ATTRS{idProduct}==\"%2\", ATTRS{product}==\"%3\", "
+                                     "TAG+=\"uaccess\"")
+                                 .arg(row.bootloaderVid, 4, 16, QChar('0'))
+                                 .arg(row.bootloaderPid, 4, 16, QChar('0'))
+                                 .arg(ModelCatalog::bootloaderProductString);
+        QVERIFY2(rules.contains(line), qPrintable(line));
+        bootloaders.insert(line);
+    }
+    QCOMPARE(rules.count("uaccess"), pids.size() + bootloaders.size());
     QVERIFY(sideLight && magneticDepth10 && receiver);
     QVERIFY(ModelCatalog::isMagneticModel("Quartz68HE"));
     QVERIFY(!ModelCatalog::isMagneticModel("Aster104"));
