@@ -21,8 +21,8 @@ export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 
 cd "$build"
 status=0
-# Unit and offscreen widget tests.
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure --no-tests=ignore -LE 'x11|audio|e2e' || status=1
+# Unit and offscreen widget tests, side by side: each has its own home, folders and simulator.
+QT_QPA_PLATFORM=offscreen ctest -j"$(nproc)" --output-on-failure --no-tests=ignore -LE 'x11|audio|e2e' || status=1
 # Tests that need a real X display (hooks, synthetic keys, screen grabs) and whole-program runs,
 # under a window manager as users have one; those labelled nowm once more on a bare X server.
 xvfb-run -a -s "-screen 0 1920x1080x24" "$top/scripts/with-openbox.sh" \
