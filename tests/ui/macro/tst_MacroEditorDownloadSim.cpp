@@ -4,6 +4,7 @@
 #include "resources/VorlanResources.h"
 #include "sdk/store/VorlanXml.h"
 #include "tests/support/KbdsimProcess.h"
+#include "tests/support/SeenAppVersion.h"
 #include "tests/ui/macro/MacroFileFixture.h"
 #include "ui/macro/DCatchKeyAndMouseItem.h"
 #include "ui/macro/DMacroListItem.h"
@@ -106,6 +107,7 @@ private:
 void tst_MacroEditorDownloadSim::initTestCase()
 {
     initVorlanResources();
+    markAppVersionSeen();
     DDataManager::instance()->loadTheme(0);
     WindowsHookInterface::setBackend(&m_hooks);
     QVERIFY(m_sim.start(qEnvironmentVariable("VORLAN_TEST_TMP", QDir::tempPath()) + "/sim"));

@@ -2,6 +2,7 @@
 #include "resources/VorlanResources.h"
 #include "sdk/store/VorlanXml.h"
 #include "tests/support/KbdsimProcess.h"
+#include "tests/support/SeenAppVersion.h"
 #include "tests/support/XTestInjector.h"
 #include "ui/mainwidget/DMainWidget.h"
 #include "ui/mainwidget/devicePage/DDevicePage.h"
@@ -70,6 +71,7 @@ private:
 void tst_SeniorKeysEditorSim::initTestCase()
 {
     initVorlanResources();
+    markAppVersionSeen();
     DDataManager::instance()->loadTheme(0);
     QVERIFY2(m_injector.isOpen(), "needs an X display (run under xvfb-run)");
     QVERIFY(m_sim.start(qEnvironmentVariable("VORLAN_TEST_TMP", QDir::tempPath()) + "/sim"));

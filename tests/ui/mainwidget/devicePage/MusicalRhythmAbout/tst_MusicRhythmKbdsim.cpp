@@ -5,6 +5,7 @@
 #include "sdk/store/VorlanXml.h"
 #include "tests/support/KbdsimProcess.h"
 #include "tests/support/PulseTools.h"
+#include "tests/support/SeenAppVersion.h"
 #include "tests/support/TonePcm.h"
 #include "ui/mainwidget/DMainWidget.h"
 #include "ui/mainwidget/devicePage/DDeviceListItem.h"
@@ -68,6 +69,7 @@ private:
 void tst_MusicRhythmKbdsim::initTestCase()
 {
     initVorlanResources();
+    markAppVersionSeen();
     DDataManager::instance()->loadTheme(0);
     QVERIFY(m_sim.start(qEnvironmentVariable("VORLAN_TEST_TMP", QDir::tempPath()) + "/sim"));
     WindowsHookInterface::setBackend(&m_hooks);

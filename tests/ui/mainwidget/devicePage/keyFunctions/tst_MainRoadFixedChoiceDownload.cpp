@@ -1,6 +1,7 @@
 #include "app/DDataManager.h"
 #include "resources/VorlanResources.h"
 #include "tests/support/KbdsimProcess.h"
+#include "tests/support/SeenAppVersion.h"
 #include "ui/mainwidget/DMainWidget.h"
 #include "ui/mainwidget/devicePage/DDevicePage.h"
 #include "ui/mainwidget/devicePage/keyFunctions/DCustomKeysPage.h"
@@ -78,6 +79,7 @@ private:
 void tst_MainRoadFixedChoiceDownload::initTestCase()
 {
     initVorlanResources();
+    markAppVersionSeen();
     DDataManager::instance()->loadTheme(0);
     QVERIFY(m_sim.start(qEnvironmentVariable("VORLAN_TEST_TMP", QDir::tempPath()) + "/sim"));
 }

@@ -4,6 +4,7 @@
 #include "sdk/store/VorlanXml.h"
 #include "tests/support/FakeHostKeyActions.h"
 #include "tests/support/KbdsimProcess.h"
+#include "tests/support/SeenAppVersion.h"
 #include "ui/mainwidget/DMainWidget.h"
 #include "ui/mainwidget/devicePage/DDevicePage.h"
 #include "ui/mainwidget/devicePage/keyFunctions/DChangProfilePage.h"
@@ -64,6 +65,7 @@ private:
 void tst_MainRoadHostKeys::initTestCase()
 {
     initVorlanResources();
+    markAppVersionSeen();
     DDataManager::instance()->loadTheme(0);
     m_folder = qEnvironmentVariable("VORLAN_TEST_TMP", QDir::tempPath());
     QVERIFY(m_sim.start(m_folder + "/sim"));

@@ -3,6 +3,7 @@
 #include "sdk/store/VorlanXml.h"
 #include "tests/support/KbdsimProcess.h"
 #include "tests/support/OnboardProfileFixture.h"
+#include "tests/support/SeenAppVersion.h"
 #include "ui/mainwidget/DMainWidget.h"
 #include "ui/mainwidget/devicePage/DDevicePage.h"
 #include "ui/mainwidget/devicePage/keyFunctions/DCustomKeysPage.h"
@@ -67,6 +68,7 @@ private:
 void tst_MainRoadKeyPagesDownload::initTestCase()
 {
     initVorlanResources();
+    markAppVersionSeen();
     DDataManager::instance()->loadTheme(0);
     QVERIFY(m_sim.start(qEnvironmentVariable("VORLAN_TEST_TMP", QDir::tempPath()) + "/sim"));
 }

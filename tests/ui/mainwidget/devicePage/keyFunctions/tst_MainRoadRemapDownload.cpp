@@ -1,6 +1,7 @@
 #include "app/DDataManager.h"
 #include "resources/VorlanResources.h"
 #include "tests/support/KbdsimProcess.h"
+#include "tests/support/SeenAppVersion.h"
 #include "tests/support/XTestInjector.h"
 #include "tests/ui/mainwidget/devicePage/keyFunctions/KeyPageFixture.h"
 #include "ui/mainwidget/DMainWidget.h"
@@ -71,6 +72,7 @@ void tst_MainRoadRemapDownload::initTestCase()
 {
     QVERIFY2(m_injector.isOpen(), "needs an X display (run under xvfb-run)");
     initVorlanResources();
+    markAppVersionSeen();
     DDataManager::instance()->loadTheme(0);
     m_folder = qEnvironmentVariable("VORLAN_TEST_TMP", QDir::tempPath());
     QVERIFY(m_sim.start(m_folder + "/sim"));

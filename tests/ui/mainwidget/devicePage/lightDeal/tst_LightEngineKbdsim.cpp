@@ -5,6 +5,7 @@
 #include "sdk/light/VorlanLightSdk.h"
 #include "sdk/store/VorlanXml.h"
 #include "tests/support/KbdsimProcess.h"
+#include "tests/support/SeenAppVersion.h"
 #include "ui/mainwidget/DMainWidget.h"
 #include "ui/mainwidget/devicePage/DDeviceListItem.h"
 #include "ui/mainwidget/devicePage/DDevicePage.h"
@@ -70,6 +71,7 @@ private:
 void tst_LightEngineKbdsim::initTestCase()
 {
     initVorlanResources();
+    markAppVersionSeen();
     DDataManager::instance()->loadTheme(0);
     QVERIFY(m_sim.start(qEnvironmentVariable("VORLAN_TEST_TMP", QDir::tempPath()) + "/sim"));
     WindowsHookInterface::setBackend(&m_hooks);

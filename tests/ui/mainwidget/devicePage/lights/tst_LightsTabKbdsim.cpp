@@ -3,6 +3,7 @@
 #include "resources/VorlanResources.h"
 #include "sdk/store/VorlanXml.h"
 #include "tests/support/KbdsimProcess.h"
+#include "tests/support/SeenAppVersion.h"
 #include "ui/mainwidget/DMainWidget.h"
 #include "ui/mainwidget/devicePage/DDevicePage.h"
 #include "ui/mainwidget/devicePage/lights/DCustomLightListItem.h"
@@ -54,6 +55,7 @@ private:
 void tst_LightsTabKbdsim::initTestCase()
 {
     initVorlanResources();
+    markAppVersionSeen();
     DDataManager::instance()->loadTheme(0);
     QVERIFY(m_sim.start(qEnvironmentVariable("VORLAN_TEST_TMP", QDir::tempPath()) + "/sim"));
 }

@@ -2,6 +2,7 @@
 #include "resources/VorlanResources.h"
 #include "sdk/store/VorlanXml.h"
 #include "tests/support/KbdsimProcess.h"
+#include "tests/support/SeenAppVersion.h"
 #include "ui/mainwidget/DMainWidget.h"
 #include "ui/mainwidget/devicePage/DDevicePage.h"
 #include "ui/mainwidget/devicePage/magnetic/DPerformancePage.h"
@@ -79,6 +80,7 @@ private:
 void tst_MagneticTabsRoad::initTestCase()
 {
     initVorlanResources();
+    markAppVersionSeen();
     DDataManager::instance()->loadTheme(0);
     QVERIFY(m_sim.start(qEnvironmentVariable("VORLAN_TEST_TMP", QDir::tempPath()) + "/sim"));
 }
