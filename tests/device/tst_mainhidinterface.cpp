@@ -222,7 +222,9 @@ void TestMainHidInterFace::reportQueuedWhileBlockedGoesOutAtOnce()
         delays.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - queued).count());
     }
     std::sort(delays.begin(), delays.end());
-    QVERIFY2(delays[delays.size() / 2] <= 2.0, qPrintable(QString("median %1 ms").arg(delays[delays.size() / 2])));
+    // Without the wake-up the report would wait for the next handshake, hundreds of milliseconds; the
+    // bound leaves room for a loaded machine running the tests side by side.
+    QVERIFY2(delays[delays.size() / 2] <= 20.0, qPrintable(QString("median %1 ms").arg(delays[delays.size() / 2])));
 }
 
 void TestMainHidInterFace::lightFramesQueueInBatches_data()
