@@ -1,5 +1,7 @@
 #include "widgets/CbNotice.h"
 
+#include "app/ThemeColorInfo.h"
+#include "widgets/ThemeColorText.h"
 #include "widgets/WindowShapeMask.h"
 
 #include <QFontMetrics>
@@ -113,6 +115,17 @@ void CbNotice::setBorderColor(const QColor &color)
 void CbNotice::setTextFont(const QFont &font)
 {
     setFont(font);
+}
+
+void CbNotice::applyTheme(const ThemeColorInfo &theme)
+{
+    QColor background = opaqueThemeColor(theme.AllBgColor);
+    background.setAlpha(200);
+    setBackgroundColor(background);
+    setBorderColor(opaqueThemeColor(theme.TextCheckedColor));
+    QFont font(theme.TextFont);
+    font.setPixelSize(14);
+    setTextFont(font);
 }
 
 int CbNotice::cornerRadius(int boxHeight)

@@ -2,6 +2,8 @@
 
 #include "widgets/CbNoticeInterface.h"
 
+struct ThemeColorInfo;
+
 #include <QColor>
 #include <QWidget>
 
@@ -26,6 +28,8 @@ public:
     // The toast has no outline: this is the colour of its text.
     void setBorderColor(const QColor &color);
     void setTextFont(const QFont &font);
+    // The theme's toast look: its background at alpha 200, its accent for the text, its font at 14 px.
+    void applyTheme(const ThemeColorInfo &theme);
 
     QString text() const { return m_text; }
     QPoint storedCentre() const { return m_storedCentre; }

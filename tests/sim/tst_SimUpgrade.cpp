@@ -1,11 +1,10 @@
 #include "sdk/hid/VorlanHidSdk.h"
 #include "sdk/protocol/FirmwareTransfer.h"
 #include "sim/SimServer.h"
+#include "tests/support/SimServerFixture.h"
 
 #include <QElapsedTimer>
 #include <QtTest>
-
-#include <thread>
 
 namespace {
 
@@ -40,31 +39,23 @@ private slots:
 private:
     void sendEnterUpgrade(int id);
 
-    QTemporaryDir m_temp;
-    std::unique_ptr<SimServer> m_server;
-    std::thread m_thread;
+    std::unique_ptr<SimServerFixture> m_sim;
 };
 
 void TestSimUpgrade::init()
 {
-    const QString folder = m_temp.path() + "/sim";
-    qputenv("VORLAN_SIM_DIR", folder.toLocal8Bit());
-    m_server = std::make_unique<SimServer>(folder.toStdString());
-    std::string error;
-    QVERIFY2(m_server->start(&error), error.c_str());
-    m_thread = std::thread([this] { m_server->run(); });
+    m_sim = std::make_unique<SimServerFixture>();
+    QVERIFY(m_sim->isRunning());
 }
 
 void TestSimUpgrade::cleanup()
 {
-    m_server->stop();
-    m_thread.join();
-    m_server.reset();
+    m_sim.reset();
 }
 
 void TestSimUpgrade::sendEnterUpgrade(int id)
 {
-    const std::string path = m_server->devicePath(id);
+    const std::string path = m_sim->server().devicePath(id);
     const intptr_t handle = CVorlanHid_OpenPath(path.c_str());
     const unsigned char enter[64] = {1, 0x0A};
     QCOMPARE(CVorlanHid_HidWriteBuff(handle, enter, path.c_str()), 64);
@@ -89,10 +80,10 @@ void TestSimUpgrade::enterUpgradeLeavesThenBootloaderArrives()
 {
     QFETCH(QString, model);
     QFETCH(QString, ids);
-    const int id = m_server->plug(model.toStdString(), "", false, nullptr);
-    const std::string keyboard = m_server->devicePath(id);
-    m_server->execute("upgrade " + std::to_string(id) + " delay leave 50");
-    m_server->execute("upgrade " + std::to_string(id) + " delay arrive 100");
+    const int id = m_sim->server().plug(model.toStdString(), "", false, nullptr);
+    const std::string keyboard = m_sim->server().devicePath(id);
+    m_sim->server().execute("upgrade " + std::to_string(id) + " delay leave 50");
+    m_sim->server().execute("upgrade " + std::to_string(id) + " delay arrive 100");
     sendEnterUpgrade(id);
     // No reply, and the keyboard is still there right after the report.
     QVERIFY(isListed(keyboard));
@@ -111,25 +102,25 @@ void TestSimUpgrade::enterUpgradeLeavesThenBootloaderArrives()
 
 void TestSimUpgrade::ignoredEnterUpgradeChangesNothing()
 {
-    const int id = m_server->plug("Aster104", "", false, nullptr);
-    const std::string keyboard = m_server->devicePath(id);
-    QCOMPARE(m_server->execute("upgrade " + std::to_string(id) + " ignore on"), std::string("OK"));
-    m_server->execute("upgrade " + std::to_string(id) + " delay leave 0");
-    m_server->execute("upgrade " + std::to_string(id) + " delay arrive 0");
+    const int id = m_sim->server().plug("Aster104", "", false, nullptr);
+    const std::string keyboard = m_sim->server().devicePath(id);
+    QCOMPARE(m_sim->server().execute("upgrade " + std::to_string(id) + " ignore on"), std::string("OK"));
+    m_sim->server().execute("upgrade " + std::to_string(id) + " delay leave 0");
+    m_sim->server().execute("upgrade " + std::to_string(id) + " delay arrive 0");
     sendEnterUpgrade(id);
     QTest::qWait(300);
     QCOMPARE(listedPaths(), std::list<std::string>{keyboard});
 
     // A ".ufw" model's drive is no HID interface: nothing new is listed.
-    const int quartz = m_server->plug("Quartz68HE", "", false, nullptr);
-    const std::string quartzPath = m_server->devicePath(quartz);
-    m_server->execute("upgrade " + std::to_string(quartz) + " delay leave 0");
-    m_server->execute("upgrade " + std::to_string(quartz) + " delay arrive 0");
+    const int quartz = m_sim->server().plug("Quartz68HE", "", false, nullptr);
+    const std::string quartzPath = m_sim->server().devicePath(quartz);
+    m_sim->server().execute("upgrade " + std::to_string(quartz) + " delay leave 0");
+    m_sim->server().execute("upgrade " + std::to_string(quartz) + " delay arrive 0");
     sendEnterUpgrade(quartz);
     QTRY_VERIFY_WITH_TIMEOUT(!isListed(quartzPath), 2000);
     QTest::qWait(200);
     QCOMPARE(listedPaths(), std::list<std::string>{keyboard});
-    QVERIFY(QFile::exists(m_temp.path() + "/sim/drive-E-" + QString::number(quartz) + ".sock"));
+    QVERIFY(QFile::exists(qEnvironmentVariable("VORLAN_SIM_DIR") + "/drive-E-" + QString::number(quartz) + ".sock"));
 }
 
 void TestSimUpgrade::upgradeControlLines_data()
@@ -152,8 +143,8 @@ void TestSimUpgrade::upgradeControlLines()
 {
     QFETCH(QString, line);
     QFETCH(bool, accepted);
-    const int id = m_server->plug("Aster104", "", false, nullptr);
-    const std::string answer = m_server->execute("upgrade " + std::to_string(id) + " " + line.toStdString());
+    const int id = m_sim->server().plug("Aster104", "", false, nullptr);
+    const std::string answer = m_sim->server().execute("upgrade " + std::to_string(id) + " " + line.toStdString());
     QCOMPARE(answer == "OK", accepted);
     if (!accepted)
         QVERIFY(answer.compare(0, 4, "ERR ") == 0);

@@ -1,6 +1,7 @@
 #include "sdk/hid/VorlanHidSdk.h"
 #include "sdk/protocol/FirmwareImageFormat.h"
 #include "sim/SimServer.h"
+#include "tests/support/SimServerFixture.h"
 #include "tools/fwimage/FirmwareImageBuilder.h"
 #include "upgradelib/JlUpgradeApi.h"
 
@@ -11,7 +12,6 @@
 #include <QtTest>
 
 #include <cstring>
-#include <thread>
 
 namespace {
 
@@ -50,9 +50,7 @@ private:
     JL_getUfwPidVidFn m_pidVid = nullptr;
     JL_queryDevicePidVidFn m_query = nullptr;
     JL_upgradeDeviceFn m_upgrade = nullptr;
-    QTemporaryDir m_temp;
-    std::unique_ptr<SimServer> m_server;
-    std::thread m_thread;
+    std::unique_ptr<SimServerFixture> m_sim;
 };
 
 void TestJlFirmwareUpgrade::initTestCase()
@@ -72,25 +70,19 @@ void TestJlFirmwareUpgrade::initTestCase()
 
 void TestJlFirmwareUpgrade::init()
 {
-    const QString folder = m_temp.path() + "/sim";
-    qputenv("VORLAN_SIM_DIR", folder.toLocal8Bit());
-    m_server = std::make_unique<SimServer>(folder.toStdString());
-    std::string error;
-    QVERIFY2(m_server->start(&error), error.c_str());
-    m_thread = std::thread([this] { m_server->run(); });
+    m_sim = std::make_unique<SimServerFixture>();
+    QVERIFY(m_sim->isRunning());
     g_percents.clear();
 }
 
 void TestJlFirmwareUpgrade::cleanup()
 {
-    m_server->stop();
-    m_thread.join();
-    m_server.reset();
+    m_sim.reset();
 }
 
 QJsonObject TestJlFirmwareUpgrade::dump(int id)
 {
-    const std::string answer = m_server->execute("dump " + std::to_string(id));
+    const std::string answer = m_sim->server().execute("dump " + std::to_string(id));
     return QJsonDocument::fromJson(QByteArray::fromStdString(answer.substr(3))).object();
 }
 
@@ -108,10 +100,10 @@ bool TestJlFirmwareUpgrade::waitForMode(int id, const QString &mode, int timeout
 
 int TestJlFirmwareUpgrade::enterDrive(const std::string &model)
 {
-    const int id = m_server->plug(model, "", false, nullptr);
+    const int id = m_sim->server().plug(model, "", false, nullptr);
     for (const char *line : {"delay leave 5", "delay arrive 5", "delay return 5"})
-        m_server->execute("upgrade " + std::to_string(id) + " " + line);
-    const std::string path = m_server->devicePath(id);
+        m_sim->server().execute("upgrade " + std::to_string(id) + " " + line);
+    const std::string path = m_sim->server().devicePath(id);
     const intptr_t handle = CVorlanHid_OpenPath(path.c_str());
     const unsigned char enter[64] = {1, 0x0A};
     CVorlanHid_HidWriteBuff(handle, enter, path.c_str());
@@ -230,7 +222,8 @@ void TestJlFirmwareUpgrade::upgradeOfTheDrive()
     const int id = enterDrive("Quartz68HE");
     QVERIFY(waitForMode(id, "drive", 2000));
     if (!fault.isEmpty())
-        QCOMPARE(m_server->execute("upgrade " + std::to_string(id) + " " + fault.toStdString()), std::string("OK"));
+        QCOMPARE(m_sim->server().execute("upgrade " + std::to_string(id) + " " + fault.toStdString()),
+                 std::string("OK"));
     QCOMPARE(m_upgrade('E', 1, 1, recordPercent), result);
     if (result != 0) {
         QCOMPARE(dump(id).value("firmwareVersion").toString(), QString("V104"));

@@ -4,6 +4,7 @@
 #include "sdk/hid/VorlanHidSdk.h"
 #include "ui/firmware/DFirwareInfoItem.h"
 #include "ui/firmware/FirmwareInfoText.h"
+#include "ui/firmware/RowListLayout.h"
 #include "ui_DFirwareInfoShow.h"
 
 #include <QTimer>
@@ -64,17 +65,7 @@ void DFirwareInfoShow::onLoadingFirmwareInfo()
 void DFirwareInfoShow::clearRows()
 {
     m_rowsLayout = ui->verticalLayout_17;
-    if (!m_rowsLayout)
-        return;
-    // Everything but the last item, the spacer that keeps the rows at the top.
-    for (int remaining = m_rowsLayout->count() - 1; remaining > 0; --remaining) {
-        QLayoutItem *item = m_rowsLayout->takeAt(0);
-        if (QWidget *row = item->widget()) {
-            row->hide();
-            row->deleteLater();
-        }
-        delete item;
-    }
+    removeRowsAboveSpacer(m_rowsLayout);
 }
 
 void DFirwareInfoShow::fillRows(QMap<QString, QString> rows)

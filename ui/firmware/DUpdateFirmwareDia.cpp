@@ -2,20 +2,13 @@
 
 #include "app/DDataManager.h"
 #include "device/DDeviceKeyboardLink.h"
+#include "ui/firmware/RowListLayout.h"
 #include "ui/firmware/UpdateFirmwareInfoItem.h"
 #include "ui_DUpdateFirmwareDia.h"
 #include "widgets/CbNotice.h"
 #include "widgets/ThemeColorText.h"
 
 #include <QCloseEvent>
-
-namespace {
-QColor firstThreeNumbers(const QString &colour, int alpha)
-{
-    return QColor(colour.section(',', 0, 0).trimmed().toInt(), colour.section(',', 1, 1).trimmed().toInt(),
-                  colour.section(',', 2, 2).trimmed().toInt(), alpha);
-}
-} // namespace
 
 DUpdateFirmwareDia::DUpdateFirmwareDia(QWidget *parent)
     : QDialog(parent)
@@ -52,12 +45,7 @@ DUpdateFirmwareDia::~DUpdateFirmwareDia()
 void DUpdateFirmwareDia::applyTheme()
 {
     const ThemeColorInfo theme = DDataManager::instance()->getThemeInfo();
-    m_notice->setBackgroundColor(firstThreeNumbers(theme.AllBgColor, 200));
-    m_notice->setBorderColor(firstThreeNumbers(theme.TextCheckedColor, 255));
-    QFont noticeFont;
-    noticeFont.setFamily(theme.TextFont);
-    noticeFont.setPixelSize(14);
-    m_notice->setTextFont(noticeFont);
+    m_notice->applyTheme(theme);
 
     ui->frame_Bg->setStyleSheet(
         QString("QFrame#frame_Bg{background-color: rgb(%1); border: 1px solid rgb(%2); border-radius: 12px;}")
@@ -86,15 +74,7 @@ void DUpdateFirmwareDia::applyTheme()
 void DUpdateFirmwareDia::clearDeviceRows()
 {
     m_rowsLayout = ui->verticalLayout_17;
-    // Everything but the last item, the spacer that keeps the rows at the top.
-    for (int remaining = m_rowsLayout->count() - 1; remaining > 0; --remaining) {
-        QLayoutItem *item = m_rowsLayout->takeAt(0);
-        if (QWidget *row = item->widget()) {
-            row->hide();
-            row->deleteLater();
-        }
-        delete item;
-    }
+    removeRowsAboveSpacer(m_rowsLayout);
     m_rows.clear();
     m_currentRow = nullptr;
 }

@@ -38,13 +38,7 @@ void DMacroPage::applyTheme()
 {
     const ThemeColorInfo theme = DDataManager::instance()->getThemeInfo();
 
-    QColor toastBackground = opaqueThemeColor(theme.AllBgColor);
-    toastBackground.setAlpha(200);
-    m_notice->setBackgroundColor(toastBackground);
-    m_notice->setBorderColor(opaqueThemeColor(theme.TextCheckedColor));
-    QFont toastFont(theme.TextFont);
-    toastFont.setPixelSize(14);
-    m_notice->setTextFont(toastFont);
+    m_notice->applyTheme(theme);
 
     Ui::DMacroPage *ui = m_ui;
     ui->frame_Bg->setStyleSheet(

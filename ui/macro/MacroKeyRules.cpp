@@ -1,31 +1,10 @@
 #include "ui/macro/MacroKeyRules.h"
 
+#include "platform/HookKeypadKeys.h"
+
 #include <QElapsedTimer>
 
 namespace MacroKeyRules {
-
-namespace {
-
-// Keypad keys with Num Lock off arrive as the navigation keys they stand for.
-int keypadCode(int virtualKey)
-{
-    switch (virtualKey) {
-    case 12: return 101;
-    case 33: return 105;
-    case 34: return 99;
-    case 35: return 97;
-    case 36: return 103;
-    case 37: return 100;
-    case 38: return 104;
-    case 39: return 102;
-    case 40: return 98;
-    case 45: return 96;
-    case 46: return 110;
-    default: return virtualKey;
-    }
-}
-
-} // namespace
 
 HookKey normaliseKey(int keyCode, int scanCode, bool press, int hookFlag)
 {
@@ -55,7 +34,7 @@ HookKey normaliseKey(int keyCode, int scanCode, bool press, int hookFlag)
             key.press = false;
     }
     if (hookFlag == 0x00 || hookFlag == 0x80 || hookFlag == 0x20 || hookFlag == 0xA0)
-        key.virtualKey = keypadCode(key.virtualKey);
+        key.virtualKey = keypadKeyWithoutNumLock(key.virtualKey);
     return key;
 }
 

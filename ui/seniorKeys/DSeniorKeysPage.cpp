@@ -54,13 +54,7 @@ DSeniorKeysPage::DSeniorKeysPage(QWidget *parent)
     DDataManager::instance()->getSeniorKeyXmlPath(m_xmlPath);
     m_listLayout = m_ui->verticalLayout_11;
 
-    for (QAbstractButton *button : {static_cast<QAbstractButton *>(m_ui->toolButton_SeniorKey01),
-                                    static_cast<QAbstractButton *>(m_ui->toolButton_SeniorKey02),
-                                    static_cast<QAbstractButton *>(m_ui->toolButton_SeniorKey03),
-                                    static_cast<QAbstractButton *>(m_ui->toolButton_SeniorKey04),
-                                    static_cast<QAbstractButton *>(m_ui->toolButton_HoldKey),
-                                    static_cast<QAbstractButton *>(m_ui->toolButton_ClickKey),
-                                    static_cast<QAbstractButton *>(m_ui->toolButton_TglKey)})
+    for (QAbstractButton *button : keyFields())
         button->setText(QString());
     m_ui->stackedWidget_2->setCurrentWidget(m_ui->page_DKS);
 
@@ -232,17 +226,18 @@ void DSeniorKeysPage::onSeniorKeyEventItemClick(int bindingIndex)
     selectSeniorKey(bindingIndex);
 }
 
+QList<QAbstractButton *> DSeniorKeysPage::keyFields() const
+{
+    return {m_ui->toolButton_SeniorKey01, m_ui->toolButton_SeniorKey02, m_ui->toolButton_SeniorKey03,
+            m_ui->toolButton_SeniorKey04, m_ui->toolButton_HoldKey,     m_ui->toolButton_ClickKey,
+            m_ui->toolButton_TglKey};
+}
+
 void DSeniorKeysPage::selectSeniorKey(int id)
 {
     for (DSeniorKeyEventListItem *row : qAsConst(m_rowMap))
         row->setSelectedStyle(row == m_currentRow);
-    for (QAbstractButton *button : {static_cast<QAbstractButton *>(m_ui->toolButton_SeniorKey01),
-                                    static_cast<QAbstractButton *>(m_ui->toolButton_SeniorKey02),
-                                    static_cast<QAbstractButton *>(m_ui->toolButton_SeniorKey03),
-                                    static_cast<QAbstractButton *>(m_ui->toolButton_SeniorKey04),
-                                    static_cast<QAbstractButton *>(m_ui->toolButton_HoldKey),
-                                    static_cast<QAbstractButton *>(m_ui->toolButton_ClickKey),
-                                    static_cast<QAbstractButton *>(m_ui->toolButton_TglKey)})
+    for (QAbstractButton *button : keyFields())
         button->setText(QString());
     m_currentInfo = m_seniorKeyMap.value(id);
     showSeniorKeyInfo(m_currentInfo);

@@ -89,6 +89,8 @@ private:
     void showNotice(const QString &text);
     // The close path: the list-changed notice when due and the main window's signal, once.
     void finishClose();
+    // The key fields of the three pages: DKS slots 1 to 4, MT hold and click, TGL.
+    QList<QAbstractButton *> keyFields() const;
 
     Ui_DSeniorKeysPage *m_ui;
     CbNotice *m_notice = nullptr;

@@ -6,29 +6,12 @@
 
 #include <QTimer>
 
-namespace {
-
-// Fields 0 to 2 of a colour string; a field that is no number gives 0.
-QColor firstThreeNumbers(const QString &colour, int alpha)
-{
-    const QStringList fields = colour.split(',');
-    const auto field = [&fields](int i) { return i < fields.size() ? fields.at(i).trimmed().toInt() : 0; };
-    return QColor(field(0), field(1), field(2), alpha);
-}
-
-} // namespace
-
 void DSeniorKeysPage::applyTheme()
 {
     const ThemeColorInfo theme = DDataManager::instance()->getThemeInfo();
     const QString &font = theme.TextFont;
 
-    m_notice->setBackgroundColor(firstThreeNumbers(theme.AllBgColor, 200));
-    m_notice->setBorderColor(firstThreeNumbers(theme.TextCheckedColor, 255));
-    QFont noticeFont;
-    noticeFont.setFamily(font);
-    noticeFont.setPixelSize(14);
-    m_notice->setTextFont(noticeFont);
+    m_notice->applyTheme(theme);
 
     linkColor = theme.TextCheckedColor;
     themeFontFamily = theme.TextFont;

@@ -4,28 +4,13 @@
 #include "ui_DSettingsDia.h"
 #include "widgets/CbNotice.h"
 
-namespace {
-
-QColor firstThreeNumbers(const QString &colour, int alpha)
-{
-    return QColor(colour.section(',', 0, 0).trimmed().toInt(), colour.section(',', 1, 1).trimmed().toInt(),
-                  colour.section(',', 2, 2).trimmed().toInt(), alpha);
-}
-
-} // namespace
-
 void DSettingsDia::applyTheme()
 {
     const ThemeColorInfo theme = DDataManager::instance()->getThemeInfo();
     const QFont boldFont = DDataManager::instance()->getFont(0);
     const QString &font = theme.TextFont;
 
-    m_notice->setBackgroundColor(firstThreeNumbers(theme.AllBgColor, 200));
-    m_notice->setBorderColor(firstThreeNumbers(theme.TextCheckedColor, 255));
-    QFont noticeFont;
-    noticeFont.setFamily(font);
-    noticeFont.setPixelSize(14);
-    m_notice->setTextFont(noticeFont);
+    m_notice->applyTheme(theme);
 
     m_ui->frame_16->setStyleSheet(
         QString("QFrame#frame_16{border: 1px solid rgb(%1); background-color: rgb(%2); border-radius: 12px;}")

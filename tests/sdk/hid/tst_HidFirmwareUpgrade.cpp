@@ -3,14 +3,13 @@
 #include "sdk/protocol/FirmwareTransfer.h"
 #include "sdk/protocol/HidDevicePath.h"
 #include "sim/SimServer.h"
+#include "tests/support/SimServerFixture.h"
 #include "tools/fwimage/FirmwareImageBuilder.h"
 
 #include <QElapsedTimer>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QtTest>
-
-#include <thread>
 
 namespace {
 
@@ -48,8 +47,7 @@ private:
     bool waitForMode(int id, const QString &mode, int timeoutMs);
 
     QTemporaryDir m_temp;
-    std::unique_ptr<SimServer> m_server;
-    std::thread m_thread;
+    std::unique_ptr<SimServerFixture> m_sim;
     std::vector<FirmwareImageBuilder::Image> m_images;
 };
 
@@ -63,20 +61,14 @@ void TestHidFirmwareUpgrade::initTestCase()
 
 void TestHidFirmwareUpgrade::init()
 {
-    const QString folder = m_temp.path() + "/sim";
-    qputenv("VORLAN_SIM_DIR", folder.toLocal8Bit());
-    m_server = std::make_unique<SimServer>(folder.toStdString());
-    std::string error;
-    QVERIFY2(m_server->start(&error), error.c_str());
-    m_thread = std::thread([this] { m_server->run(); });
+    m_sim = std::make_unique<SimServerFixture>();
+    QVERIFY(m_sim->isRunning());
     g_progress.clear();
 }
 
 void TestHidFirmwareUpgrade::cleanup()
 {
-    m_server->stop();
-    m_thread.join();
-    m_server.reset();
+    m_sim.reset();
 }
 
 std::string TestHidFirmwareUpgrade::imageFile(const std::string &name)
@@ -94,7 +86,7 @@ std::string TestHidFirmwareUpgrade::imageFile(const std::string &name)
 
 QJsonObject TestHidFirmwareUpgrade::dump(int id)
 {
-    const std::string answer = m_server->execute("dump " + std::to_string(id));
+    const std::string answer = m_sim->server().execute("dump " + std::to_string(id));
     return QJsonDocument::fromJson(QByteArray::fromStdString(answer.substr(3))).object();
 }
 
@@ -112,11 +104,11 @@ bool TestHidFirmwareUpgrade::waitForMode(int id, const QString &mode, int timeou
 
 std::string TestHidFirmwareUpgrade::enterBootloader(const std::string &model, bool receiver, int *id)
 {
-    *id = m_server->plug(model, "SERIAL" + model, receiver, nullptr);
+    *id = m_sim->server().plug(model, "SERIAL" + model, receiver, nullptr);
     const std::string ids = std::to_string(*id);
     for (const char *line : {"delay leave 5", "delay arrive 5", "delay return 5"})
-        m_server->execute("upgrade " + ids + " " + line);
-    const std::string keyboardPath = m_server->devicePath(*id);
+        m_sim->server().execute("upgrade " + ids + " " + line);
+    const std::string keyboardPath = m_sim->server().devicePath(*id);
     const intptr_t handle = CVorlanHid_OpenPath(keyboardPath.c_str());
     const unsigned char enter[64] = {1, 0x0A};
     CVorlanHid_HidWriteBuff(handle, enter, keyboardPath.c_str());
@@ -168,7 +160,8 @@ void TestHidFirmwareUpgrade::flashingUnderFaults()
     const std::string path = enterBootloader(model.toStdString(), receiver, &id);
     QVERIFY(!path.empty());
     if (!fault.isEmpty())
-        QCOMPARE(m_server->execute("upgrade " + std::to_string(id) + " " + fault.toStdString()), std::string("OK"));
+        QCOMPARE(m_sim->server().execute("upgrade " + std::to_string(id) + " " + fault.toStdString()),
+                 std::string("OK"));
     const std::string file = imageFile(image.toStdString());
     const intptr_t handle = CVorlanHid_OpenPath(path.c_str());
     QVERIFY(handle != 0);
@@ -207,7 +200,7 @@ void TestHidFirmwareUpgrade::flashingUnderFaults()
     // The keyboard is back under its own path, with the image's identity and build time.
     hidStu hid;
     FirmwareInfoStu firmware;
-    QVERIFY(CVorlanHid_GetHidAndFirmwareInfoStu(m_server->devicePath(id).c_str(), &hid, &firmware));
+    QVERIFY(CVorlanHid_GetHidAndFirmwareInfoStu(m_sim->server().devicePath(id).c_str(), &hid, &firmware));
     QCOMPARE(QByteArray(firmware.version), QByteArray("V1.00.10"));
     QCOMPARE(QByteArray(firmware.deviceClass), QByteArray("KB"));
     QVERIFY(QByteArray(firmware.extraText).contains(" 2026 "));
@@ -218,7 +211,7 @@ void TestHidFirmwareUpgrade::refusedEndKeepsTheBootloaderForARetry()
     int id = 0;
     const std::string path = enterBootloader("Aster104", false, &id);
     QVERIFY(!path.empty());
-    m_server->execute("upgrade " + std::to_string(id) + " failend 1");
+    m_sim->server().execute("upgrade " + std::to_string(id) + " failend 1");
     const std::string file = imageFile("Aster104.bin");
     intptr_t handle = CVorlanHid_OpenPath(path.c_str());
     QCOMPARE(CVorlanHid_FirmwareUpgrade(handle, file.c_str(), 262144, 0, 0, nullptr),
@@ -242,13 +235,13 @@ void TestHidFirmwareUpgrade::refusedEndKeepsTheBootloaderForARetry()
 
 void TestHidFirmwareUpgrade::keyboardPathGetsIdentOnly()
 {
-    const int id = m_server->plug("Aster104", "", false, nullptr);
-    const intptr_t handle = CVorlanHid_OpenPath(m_server->devicePath(id).c_str());
+    const int id = m_sim->server().plug("Aster104", "", false, nullptr);
+    const intptr_t handle = CVorlanHid_OpenPath(m_sim->server().devicePath(id).c_str());
     const std::string file = imageFile("Aster104.bin");
     QCOMPARE(CVorlanHid_FirmwareUpgrade(handle, file.c_str(), 262144, 0, 0, recordProgress),
              FirmwareUpgradeNotBootloader);
     CVorlanHid_Close(handle);
-    const std::vector<SimReport> received = m_server->receivedReports(id);
+    const std::vector<SimReport> received = m_sim->server().receivedReports(id);
     QCOMPARE(received.size(), size_t(kTestTimeouts.sends));
     for (const SimReport &report : received)
         QCOMPARE(int(report[1]), int(FirmwareTransfer::Ident));
@@ -260,12 +253,12 @@ void TestHidFirmwareUpgrade::otherModelsBootloaderGetsIdentOnly()
     int id = 0;
     const std::string path = enterBootloader("Aster104", false, &id);
     QVERIFY(!path.empty());
-    m_server->execute("clearlog " + std::to_string(id));
+    m_sim->server().execute("clearlog " + std::to_string(id));
     const intptr_t handle = CVorlanHid_OpenPath(path.c_str());
     QCOMPARE(CVorlanHid_FirmwareUpgrade(handle, imageFile("Cinder104.bin").c_str(), 262144, 0, 0, nullptr),
              FirmwareUpgradeOtherModel);
     CVorlanHid_Close(handle);
-    const std::vector<SimReport> received = m_server->receivedReports(id);
+    const std::vector<SimReport> received = m_sim->server().receivedReports(id);
     QCOMPARE(received.size(), size_t(1));
     QCOMPARE(int(received[0][1]), int(FirmwareTransfer::Ident));
 }
@@ -274,7 +267,7 @@ void TestHidFirmwareUpgrade::badFilesAreRefusedBeforeTheDevice()
 {
     int id = 0;
     const std::string path = enterBootloader("Aster104", false, &id);
-    m_server->execute("clearlog " + std::to_string(id));
+    m_sim->server().execute("clearlog " + std::to_string(id));
     const intptr_t handle = CVorlanHid_OpenPath(path.c_str());
     const std::string empty = (m_temp.path() + "/empty.bin").toStdString();
     QFile(QString::fromStdString(empty)).open(QIODevice::WriteOnly);
@@ -296,7 +289,7 @@ void TestHidFirmwareUpgrade::badFilesAreRefusedBeforeTheDevice()
     }
     QCOMPARE(CVorlanHid_FirmwareUpgrade(handle, large.c_str(), 262144, 0, 0, nullptr), int(FirmwareUpgradeTooLarge));
     CVorlanHid_Close(handle);
-    for (const SimReport &report : m_server->receivedReports(id))
+    for (const SimReport &report : m_sim->server().receivedReports(id))
         QCOMPARE(int(report[1]), int(FirmwareTransfer::Ident));
 }
 

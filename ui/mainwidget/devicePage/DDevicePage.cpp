@@ -245,13 +245,7 @@ void DDevicePage::applyTheme()
     m_ui->label_Url->setText(companyLinkText(m_companyLink, theme.TextCheckedColor));
     m_ui->label_Url->setAlignment(Qt::AlignCenter);
 
-    QColor toastBackground = opaqueThemeColor(theme.AllBgColor);
-    toastBackground.setAlpha(200);
-    m_pageToast->setBackgroundColor(toastBackground);
-    m_pageToast->setBorderColor(opaqueThemeColor(theme.TextCheckedColor));
-    QFont toastFont(theme.TextFont);
-    toastFont.setPixelSize(14);
-    m_pageToast->setTextFont(toastFont);
+    m_pageToast->applyTheme(theme);
 
     const QColor accent = opaqueThemeColor(theme.TextCheckedColor);
     if (m_dragArea)

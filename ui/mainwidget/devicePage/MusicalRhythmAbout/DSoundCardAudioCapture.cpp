@@ -38,3 +38,15 @@ int DSoundCardAudioCapture::stopCapture()
     m_backend->stop();
     return 0;
 }
+
+QAudioFormat DSoundCardAudioCapture::pcmFormat()
+{
+    QAudioFormat format;
+    format.setSampleRate(44100);
+    format.setChannelCount(2);
+    format.setSampleSize(16);
+    format.setCodec("audio/pcm");
+    format.setByteOrder(QAudioFormat::LittleEndian);
+    format.setSampleType(QAudioFormat::SignedInt);
+    return format;
+}

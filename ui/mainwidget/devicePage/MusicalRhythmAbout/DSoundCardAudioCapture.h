@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAudioFormat>
 #include <QByteArray>
 #include <QObject>
 
@@ -25,6 +26,8 @@ public:
     // Always 0; a stop of a stopped capture does nothing.
     int stopCapture();
     bool isRunning() const { return running; }
+    // The format of the packets: 16-bit signed little-endian PCM, 44100 Hz, stereo.
+    static QAudioFormat pcmFormat();
 
     LoopbackCapture *backend() const { return m_backend.get(); }
 

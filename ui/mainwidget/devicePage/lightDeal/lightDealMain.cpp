@@ -83,12 +83,7 @@ lightDealMain::lightDealMain(QObject *parent)
     // Music rhythm: the capture, the analyser and the output watch.
     qRegisterMetaType<FrequencySpectrum>("FrequencySpectrum");
     qRegisterMetaType<WindowFunction>("WindowFunction");
-    m_audioFormat.setSampleRate(44100);
-    m_audioFormat.setChannelCount(2);
-    m_audioFormat.setSampleSize(16);
-    m_audioFormat.setCodec("audio/pcm");
-    m_audioFormat.setByteOrder(QAudioFormat::LittleEndian);
-    m_audioFormat.setSampleType(QAudioFormat::SignedInt);
+    m_audioFormat = DSoundCardAudioCapture::pcmFormat();
     m_analyser = new SpectrumAnalyser(this);
     if (!connect(m_analyser, &SpectrumAnalyser::spectrumChanged, this, &lightDealMain::onSpectrumChanged))
         qFatal("CHECKED_CONNECT failed");

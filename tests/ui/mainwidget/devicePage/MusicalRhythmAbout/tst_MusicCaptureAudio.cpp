@@ -46,13 +46,7 @@ struct PacketLog
 
 int bar5Level(const QByteArray &block)
 {
-    QAudioFormat format;
-    format.setSampleRate(44100);
-    format.setChannelCount(2);
-    format.setSampleSize(16);
-    format.setCodec("audio/pcm");
-    format.setByteOrder(QAudioFormat::LittleEndian);
-    format.setSampleType(QAudioFormat::SignedInt);
+    const QAudioFormat format = DSoundCardAudioCapture::pcmFormat();
     SpectrumAnalyser analyser;
     int level = -1;
     QObject::connect(&analyser, &SpectrumAnalyser::spectrumChanged, [&](const FrequencySpectrum &spectrum) {

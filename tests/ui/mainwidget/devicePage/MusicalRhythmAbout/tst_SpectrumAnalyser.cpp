@@ -1,3 +1,4 @@
+#include "ui/mainwidget/devicePage/MusicalRhythmAbout/DSoundCardAudioCapture.h"
 #include "ui/mainwidget/devicePage/MusicalRhythmAbout/MusicBarLayout.h"
 #include "ui/mainwidget/devicePage/MusicalRhythmAbout/SpectrumAnalyser.h"
 
@@ -13,17 +14,7 @@ class tst_SpectrumAnalyser : public QObject
     Q_OBJECT
 
 private:
-    static QAudioFormat engineFormat()
-    {
-        QAudioFormat format;
-        format.setSampleRate(44100);
-        format.setChannelCount(2);
-        format.setSampleSize(16);
-        format.setCodec("audio/pcm");
-        format.setByteOrder(QAudioFormat::LittleEndian);
-        format.setSampleType(QAudioFormat::SignedInt);
-        return format;
-    }
+    static QAudioFormat engineFormat() { return DSoundCardAudioCapture::pcmFormat(); }
 
     // One analysis of a 16384-byte block; the spectrum the analyser reported.
     static FrequencySpectrum analyse(const QByteArray &pcm)

@@ -1,8 +1,9 @@
 // Time of the music-rhythm analysis of one block (16384 bytes of stereo S16LE at 44100 Hz):
 //  - the FFT alone;
 //  - the whole analysis as the light engine runs it: window, FFT, amplitudes, folding into 11 bars.
-// Run: MusicSpectrumBench --benchmark_repetitions=9 --benchmark_report_aggregates_only=true
+// Run: MusicAnalysisBench --benchmark_repetitions=9 --benchmark_report_aggregates_only=true
 
+#include "ui/mainwidget/devicePage/MusicalRhythmAbout/DSoundCardAudioCapture.h"
 #include "ui/mainwidget/devicePage/MusicalRhythmAbout/FFTRealWrapper.h"
 #include "ui/mainwidget/devicePage/MusicalRhythmAbout/MusicBarLayout.h"
 #include "ui/mainwidget/devicePage/MusicalRhythmAbout/SpectrumAnalyser.h"
@@ -30,13 +31,7 @@ BENCHMARK(fftOnly)->Unit(benchmark::kMicrosecond);
 
 void analysisPerBlock(benchmark::State &state)
 {
-    QAudioFormat format;
-    format.setSampleRate(44100);
-    format.setChannelCount(2);
-    format.setSampleSize(16);
-    format.setCodec("audio/pcm");
-    format.setByteOrder(QAudioFormat::LittleEndian);
-    format.setSampleType(QAudioFormat::SignedInt);
+    const QAudioFormat format = DSoundCardAudioCapture::pcmFormat();
     const QByteArray block = tonePcm(binFrequency(45), 0.5, 4096);
     SpectrumAnalyser analyser;
     int level = 0;
