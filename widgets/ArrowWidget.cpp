@@ -5,9 +5,18 @@
 #include "widgets/WindowShapeMask.h"
 
 #include <QEvent>
-#include <QGraphicsDropShadowEffect>
 #include <QHBoxLayout>
 #include <QPainter>
+
+namespace {
+
+// The soft grey shadow in the free band around the box, painted as strokes of the outline. A
+// graphics effect on the window would draw the box and text off the window's outline on X11.
+const int kShadowSpread = 12;
+const int kShadowStep = 2;
+const int kShadowAlpha = 14;
+
+} // namespace
 
 ArrowWidget::ArrowWidget(int arrowDirection, QWidget *parent)
     : QDialog(parent)
@@ -16,12 +25,6 @@ ArrowWidget::ArrowWidget(int arrowDirection, QWidget *parent)
     setAttribute(Qt::WA_TranslucentBackground);
     setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     setWindowOpacity(0.9);
-
-    auto *shadow = new QGraphicsDropShadowEffect(this);
-    shadow->setOffset(0, 0);
-    shadow->setColor(Qt::gray);
-    shadow->setBlurRadius(15);
-    setGraphicsEffect(shadow);
 
     installEventFilter(this);
 
@@ -99,9 +102,15 @@ void ArrowWidget::leaveEvent(QEvent *event)
 
 void ArrowWidget::paintEvent(QPaintEvent *)
 {
+    const QPainterPath body = bodyPath(m_arrowDirection, width(), height(), m_arrowPosition);
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
+    // Overlapping strokes darken towards the box; a window cut to its outline shows none of them.
+    QColor shade(Qt::gray);
+    shade.setAlpha(kShadowAlpha);
+    for (int spread = kShadowSpread; spread > 0; spread -= kShadowStep)
+        painter.strokePath(body, QPen(shade, 2 * spread, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.setPen(Qt::NoPen);
     painter.setBrush(m_backgroundColor);
-    painter.drawPath(bodyPath(m_arrowDirection, width(), height(), m_arrowPosition));
+    painter.drawPath(body);
 }

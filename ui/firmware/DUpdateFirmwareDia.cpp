@@ -6,7 +6,7 @@
 #include "ui/firmware/UpdateFirmwareInfoItem.h"
 #include "ui_DUpdateFirmwareDia.h"
 #include "widgets/CbNotice.h"
-#include "widgets/ThemeColorText.h"
+#include "widgets/WindowShapeMask.h"
 
 #include <QCloseEvent>
 
@@ -19,6 +19,7 @@ DUpdateFirmwareDia::DUpdateFirmwareDia(QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_TranslucentBackground);
     setFixedSize(740, 520);
+    WindowShapeMask::followRoundedFrame(ui->frame_Bg, 12);
     if (parent)
         move((parent->width() - 740) / 2, (parent->height() - 520) / 2);
 
@@ -64,8 +65,9 @@ void DUpdateFirmwareDia::applyTheme()
                 "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical{background: rgb(%1); "
                 "border-radius: 3px;}")
             .arg(theme.AllScrollBarColorDef));
-    // Black, almost fully transparent; with its alpha it must be written as rgba.
-    const QString clear = themeCssColor("0,0,0,1");
+    // The rows show the window's panel beneath them; a near-transparent fill would turn black in a
+    // translucent window without a compositing manager.
+    const QString clear = QStringLiteral("transparent");
     ui->scrollArea_2->setStyleSheet(QString("QScrollArea#scrollArea_2{background-color: %1;}").arg(clear));
     ui->scrollAreaWidgetContents_2->setStyleSheet(
         QString("QWidget#scrollAreaWidgetContents_2{background-color: %1;}").arg(clear));

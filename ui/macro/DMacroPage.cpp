@@ -8,6 +8,7 @@
 #include "ui/mainwidget/devicePage/profileOps/QtProfileDialogProvider.h"
 #include "ui_DMacroPage.h"
 #include "widgets/CbNotice.h"
+#include "widgets/WindowShapeMask.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -38,6 +39,7 @@ DMacroPage::DMacroPage(QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_TranslucentBackground);
     setFixedSize(1050, 690);
+    WindowShapeMask::followRoundedFrame(m_ui->frame_Bg, 12);
 
     // The insert panel offers key and mouse events only.
     m_ui->radioButton_Delay->hide();

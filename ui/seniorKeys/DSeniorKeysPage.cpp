@@ -10,6 +10,7 @@
 #include "ui_DSeniorKeysPage.h"
 #include "widgets/ArrowWidget.h"
 #include "widgets/CbNotice.h"
+#include "widgets/WindowShapeMask.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -35,6 +36,7 @@ DSeniorKeysPage::DSeniorKeysPage(QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_TranslucentBackground);
     setFixedSize(930, 590);
+    WindowShapeMask::followRoundedFrame(m_ui->frame_Bg, 12);
 
     m_notice = new CbNotice(this);
     m_notice->setPixelSize(14);

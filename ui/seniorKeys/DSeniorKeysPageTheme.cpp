@@ -56,12 +56,13 @@ void DSeniorKeysPage::applyTheme()
             .arg(theme.MacroRightBgColor, theme.TextDefaultColor, font, theme.TextCheckedColor,
                  theme.MacroBorderColor));
     m_ui->widget_DksSetting->setStyleSheet(QString("QLabel{color: rgb(%1);}").arg(theme.TextDefaultColor));
-    m_ui->scrollArea_2->setStyleSheet("QScrollArea#scrollArea_2{background-color: rgb(0,0,0,1);}");
+    // The lists show the panels beneath them: "rgb(0,0,0,1)" would fill them black.
+    m_ui->scrollArea_2->setStyleSheet("QScrollArea#scrollArea_2{background-color: transparent;}");
     m_ui->scrollAreaWidgetContents_2->setStyleSheet(
-        "QWidget#scrollAreaWidgetContents_2{background-color: rgb(0,0,0,1);}");
-    m_ui->scrollArea_3->setStyleSheet("QScrollArea#scrollArea_3{background-color: rgb(0,0,0,1);}");
+        "QWidget#scrollAreaWidgetContents_2{background-color: transparent;}");
+    m_ui->scrollArea_3->setStyleSheet("QScrollArea#scrollArea_3{background-color: transparent;}");
     m_ui->scrollAreaWidgetContents_3->setStyleSheet(
-        "QWidget#scrollAreaWidgetContents_3{background-color: rgb(0,0,0,1);}");
+        "QWidget#scrollAreaWidgetContents_3{background-color: transparent;}");
     scrollBarStyleSheet =
         QString("QScrollBar:vertical{background: transparent; width: 4px; margin: 3px 0px 3px 0px;}\n"
                 "QScrollBar::handle:vertical{background: rgba(%1); min-height: 20px; border-radius: 2px;}\n"

@@ -3,6 +3,7 @@
 #include "app/DDataManager.h"
 #include "sdk/store/VorlanXml.h"
 #include "ui_DStrokeConfigView.h"
+#include "widgets/WindowShapeMask.h"
 
 #include <QCloseEvent>
 
@@ -18,6 +19,7 @@ DStrokeConfigView::DStrokeConfigView(QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_TranslucentBackground);
     setFixedSize(460, 150);
+    WindowShapeMask::followRoundedFrame(m_ui->frame_Bg666, 12);
     m_ui->label->setText(tr("Trigger points for DKS actions"));
 
     MySlider *slider = m_ui->horizontalSlider_StrokeView;

@@ -8,6 +8,7 @@
 #include "ui/settings/SettingsLanguages.h"
 #include "ui_DSettingsDia.h"
 #include "widgets/CbNotice.h"
+#include "widgets/WindowShapeMask.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -40,6 +41,7 @@ DSettingsDia::DSettingsDia(QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_TranslucentBackground);
     setFixedSize(700, 500);
+    WindowShapeMask::followRoundedFrame(m_ui->frame_16, 12);
 
     setCodeTexts();
     m_ui->frame_15->hide();

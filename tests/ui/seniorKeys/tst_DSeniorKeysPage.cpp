@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTemporaryDir>
@@ -92,6 +93,7 @@ private slots:
     void windowSystemCloseLiftsTheMainWindowOverlay();
     void gridEditWithoutSelectedKeyWritesNothing();
     void tipsFollowTheButtonAndDoNotPileUp();
+    void keyChoiceShowsThePanelBeneath();
 
 private:
     DSeniorKeysPage *openEditor();
@@ -506,6 +508,20 @@ void tst_DSeniorKeysPage::tipsFollowTheButtonAndDoNotPileUp()
     // No tip outlives the editor.
     delete m_editor;
     QVERIFY(tips().isEmpty());
+}
+
+// Below its keys, the key choice shows the window's panel: the same colour as with the list hidden.
+void tst_DSeniorKeysPage::keyChoiceShowsThePanelBeneath()
+{
+    QVERIFY(openEditor());
+    auto *list = child<QScrollArea>(m_editor, "scrollArea_3");
+    const QWidget *viewport = list->viewport();
+    const QPoint probe = viewport->mapTo(m_editor, QPoint(viewport->width() - 3, viewport->height() - 3));
+    const QColor shown = m_editor->grab().toImage().pixelColor(probe);
+    list->hide();
+    const QColor beneath = m_editor->grab().toImage().pixelColor(probe);
+    QCOMPARE(shown, beneath);
+    QVERIFY(beneath != QColor(Qt::black));
 }
 
 QTEST_MAIN(tst_DSeniorKeysPage)

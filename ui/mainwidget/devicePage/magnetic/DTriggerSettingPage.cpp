@@ -522,10 +522,10 @@ void DTriggerSettingPage::applyTheme()
                              m_ui->horizontalSlider_ReleaseJourney})
         slider->setStyleSheet(sliderSheet);
 
-    m_ui->scrollArea->setStyleSheet(
-        QString("QScrollArea#scrollArea{ background-color: rgb(%1); }").arg(QStringLiteral("0,0,0,1")));
+    // The explanation area shows the page beneath it (a fill of "rgb(0,0,0,1)" is opaque black).
+    m_ui->scrollArea->setStyleSheet(QStringLiteral("QScrollArea#scrollArea{ background-color: transparent; }"));
     m_ui->scrollAreaWidgetContents->setStyleSheet(
-        QString("QWidget#scrollAreaWidgetContents{ background-color: rgb(%1); }").arg(QStringLiteral("0,0,0,1")));
+        QStringLiteral("QWidget#scrollAreaWidgetContents{ background-color: transparent; }"));
 
     m_scrollSheet =
         QString("QScrollBar:vertical{background:transparent; width:4px; margin: 3px 0px 3px 0px;}"

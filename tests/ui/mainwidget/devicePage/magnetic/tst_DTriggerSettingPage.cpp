@@ -11,6 +11,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QToolButton>
@@ -52,6 +53,7 @@ private slots:
     void explanationPopUps();
     void popUpIsReplacedAndLeaveWithoutPopUpDoesNothing();
     void themeKeepsSheetTextsAndOpaqueDisplayColours();
+    void explanationAreaShowsThePanelBeneath();
 
 private:
     template <typename T>
@@ -400,6 +402,28 @@ void tst_DTriggerSettingPage::themeKeepsSheetTextsAndOpaqueDisplayColours()
     m_page->applyTheme();
     QTRY_VERIFY(child<QFrame>("frame_3")->styleSheet().contains(QString("rgba(%1)").arg(light.AllScrollBarColorDef)));
     data->loadTheme(0);
+}
+
+void tst_DTriggerSettingPage::explanationAreaShowsThePanelBeneath()
+{
+    // On the device page's panel, the explanation area below its text shows the panel, not black.
+    const QColor panel(40, 90, 60);
+    QWidget host;
+    QPalette palette = host.palette();
+    palette.setColor(QPalette::Window, panel);
+    host.setPalette(palette);
+    host.setAutoFillBackground(true);
+    host.resize(1096, 251);
+    auto *page = new DTriggerSettingPage(&host);
+    page->resize(host.size());
+    host.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&host));
+    page->loadInitData();
+    page->applyTheme();
+
+    const QWidget *viewport = page->findChild<QScrollArea *>("scrollArea")->viewport();
+    const QPoint probe = viewport->mapTo(&host, QPoint(viewport->width() - 12, viewport->height() - 6));
+    QTRY_COMPARE(host.grab().toImage().pixelColor(probe), panel);
 }
 
 QTEST_MAIN(tst_DTriggerSettingPage)
