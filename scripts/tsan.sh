@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the threaded parts with ThreadSanitizer and runs their tests: the SDK's I/O thread, the
-# device link, hot-plug and the download. Any report fails the run.
+# device link, hot-plug, the download and the firmware upgrade's workers. Any report fails the run.
 # Usage: scripts/tsan.sh [build folder]   (default: build-tsan beside the sources)
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -22,6 +22,8 @@ tests=(
     tst_ReplyWait
     tst_HidFirmwareUpgrade
     tst_JlFirmwareUpgrade
+    tst_FirmwareUpgradeDriver
+    tst_DUpdateFirmwareDia
 )
 
 export CCACHE_BASEDIR="$top"

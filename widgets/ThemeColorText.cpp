@@ -15,9 +15,16 @@ QColor opaqueThemeColor(const QString &themeText)
 
 QString themeCssColor(const QString &themeText)
 {
-    if (themeText.count(QLatin1Char(',')) == 3)
-        return QStringLiteral("rgba(%1)").arg(themeText);
-    return QStringLiteral("rgb(%1)").arg(themeText);
+    const QStringList parts = themeText.split(QLatin1Char(','));
+    if (parts.size() != 4)
+        return QStringLiteral("rgb(%1)").arg(themeText);
+    // The style-sheet parser reads an alpha of 0 or 1 as a fraction (1 = opaque); the theme's alpha
+    // counts to 255, so a nearly clear "1" is written as its fraction.
+    const int alpha = parts[3].trimmed().toInt();
+    if (alpha <= 1)
+        return QStringLiteral("rgba(%1,%2,%3,%4)")
+            .arg(parts[0], parts[1], parts[2], QString::number(qMax(alpha, 0) / 255.0, 'f', 4));
+    return QStringLiteral("rgba(%1)").arg(themeText);
 }
 
 namespace {

@@ -45,6 +45,38 @@ private slots:
         QCOMPARE(opaqueThemeColor(QString()), QColor(0, 0, 0));
     }
 
+    // The style sheet paints a theme colour with the alpha the theme means (0 to 255) over what is below.
+    void themeAlphaPaintsOverParent_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QColor>("painted");
+        const QColor below(36, 35, 58);
+        QTest::newRow("opaque") << "42,42,70" << QColor(42, 42, 70);
+        QTest::newRow("half") << "52,52,86,128"
+                              << QColor((52 * 128 + 36 * 127) / 255, (52 * 128 + 35 * 127) / 255,
+                                        (86 * 128 + 58 * 127) / 255);
+        QTest::newRow("nearly clear") << "0,0,0,1" << below;
+        QTest::newRow("clear") << "0,0,0,0" << below;
+    }
+    void themeAlphaPaintsOverParent()
+    {
+        QFETCH(QString, text);
+        QFETCH(QColor, painted);
+        QWidget parent;
+        parent.setObjectName("below");
+        parent.setStyleSheet("QWidget#below{background-color: rgb(36,35,58);}");
+        parent.resize(20, 20);
+        QWidget child(&parent);
+        child.setObjectName("above");
+        child.setGeometry(0, 0, 20, 20);
+        child.setStyleSheet(QString("QWidget#above{background-color: %1;}").arg(themeCssColor(text)));
+        const QColor pixel = parent.grab().toImage().pixelColor(10, 10);
+        const auto near = [](int a, int b) { return qAbs(a - b) <= 2; };
+        QVERIFY2(near(pixel.red(), painted.red()) && near(pixel.green(), painted.green())
+                     && near(pixel.blue(), painted.blue()),
+                 qPrintable(pixel.name() + " for " + themeCssColor(text)));
+    }
+
     void highlightTextReadsInEveryTheme_data()
     {
         QTest::addColumn<int>("theme");

@@ -210,13 +210,14 @@ bool FirmwareUpgradeDriver::openBootloaderHid()
             continue;
         const QString model = m_upgradeHidName;
         const int usbOrDongle = m_upgradeUsbOrDongle;
-        startWorker([this, handle, text, model, usbOrDongle] { runHidUpgrade(handle, text, model, usbOrDongle); });
+        m_attemptPath = text;
+        startWorker([this, handle, model, usbOrDongle] { runHidUpgrade(handle, model, usbOrDongle); });
         return true;
     }
     return false;
 }
 
-void FirmwareUpgradeDriver::runHidUpgrade(intptr_t handle, QString path, QString model, int usbOrDongle)
+void FirmwareUpgradeDriver::runHidUpgrade(intptr_t handle, QString model, int usbOrDongle)
 {
     const QString name = QString(usbOrDongle != 0 ? "%1_Dongle.bin" : "%1.bin").arg(model);
     int result = -1;
@@ -232,12 +233,10 @@ void FirmwareUpgradeDriver::runHidUpgrade(intptr_t handle, QString path, QString
         }
     }
     m_bootloaderCalls.close(handle);
-    QMetaObject::invokeMethod(
-        this, [this, result, imageMissing, path] { onHidAttemptDone(result, imageMissing, path); },
-        Qt::QueuedConnection);
+    postReport({WorkerReport::HidAttemptDone, result, imageMissing ? 1 : 0});
 }
 
-void FirmwareUpgradeDriver::onHidAttemptDone(int result, bool imageMissing, QString path)
+void FirmwareUpgradeDriver::onHidAttemptDone(int result, bool imageMissing)
 {
     m_attemptRunning = false;
     if (m_worker.joinable())
@@ -253,7 +252,7 @@ void FirmwareUpgradeDriver::onHidAttemptDone(int result, bool imageMissing, QStr
     if (result == FirmwareUpgradeOtherModel) {
         // Another keyboard's bootloader: not one of this upgrade's attempts. Its own keyboard may
         // still arrive before the deadline.
-        m_refusedPaths.insert(path);
+        m_refusedPaths.insert(m_attemptPath);
         if (!openBootloaderHid() && m_deadlinePassed)
             finishUpgrade(false);
         return;
@@ -301,8 +300,7 @@ void FirmwareUpgradeDriver::queryUfwUpgradeDrive(const QString &model, bool rece
 void FirmwareUpgradeDriver::runUfwUpgrade(char letter)
 {
     const int result = m_ufwCalls.upgradeDevice(letter, 1, 1, &FirmwareUpgradeDriver::ufwUpgradeProgressCallback);
-    QMetaObject::invokeMethod(
-        this, [this, result] { onUfwAttemptDone(result); }, Qt::QueuedConnection);
+    postReport({WorkerReport::UfwAttemptDone, result, 0});
 }
 
 void FirmwareUpgradeDriver::onUfwAttemptDone(int result)
@@ -321,8 +319,7 @@ void FirmwareUpgradeDriver::hidUpgradeProgressCallback(int total, int current)
 {
     FirmwareUpgradeDriver *relay = s_relay.load();
     if (relay)
-        QMetaObject::invokeMethod(
-            relay, [relay, total, current] { relay->relayProgress(total, current); }, Qt::QueuedConnection);
+        relay->postReport({WorkerReport::Progress, total, current});
 }
 
 void FirmwareUpgradeDriver::ufwUpgradeProgressCallback(int percent)
@@ -330,8 +327,34 @@ void FirmwareUpgradeDriver::ufwUpgradeProgressCallback(int percent)
     hidUpgradeProgressCallback(100, percent);
 }
 
-void FirmwareUpgradeDriver::relayProgress(int total, int current)
+void FirmwareUpgradeDriver::postReport(WorkerReport report)
 {
-    if (m_upgradeDialog)
-        m_upgradeDialog->setUpgradeProgress(total, current);
+    bool wake = false;
+    {
+        const std::lock_guard<std::mutex> lock(m_reportsMutex);
+        wake = m_reports.empty();
+        m_reports.push_back(report);
+    }
+    // One queued call per batch; by name, so nothing but the lock carries data between threads.
+    if (wake)
+        QMetaObject::invokeMethod(this, "deliverReports", Qt::QueuedConnection);
+}
+
+void FirmwareUpgradeDriver::deliverReports()
+{
+    std::vector<WorkerReport> reports;
+    {
+        const std::lock_guard<std::mutex> lock(m_reportsMutex);
+        reports.swap(m_reports);
+    }
+    for (const WorkerReport &report : reports) {
+        switch (report.kind) {
+        case WorkerReport::Progress:
+            if (m_upgradeDialog)
+                m_upgradeDialog->setUpgradeProgress(report.first, report.second);
+            break;
+        case WorkerReport::HidAttemptDone: onHidAttemptDone(report.first, report.second != 0); break;
+        case WorkerReport::UfwAttemptDone: onUfwAttemptDone(report.first); break;
+        }
+    }
 }

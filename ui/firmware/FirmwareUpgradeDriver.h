@@ -14,7 +14,9 @@
 
 #include <atomic>
 #include <functional>
+#include <mutex>
 #include <thread>
+#include <vector>
 
 class DDeviceKeyboardLink;
 class DUpdateFirmwareDia;
@@ -65,8 +67,8 @@ public slots:
 private:
     // Opens the first bootloader that opens and starts an attempt on it; false when none did.
     bool openBootloaderHid();
-    void runHidUpgrade(intptr_t handle, QString path, QString model, int usbOrDongle);
-    void onHidAttemptDone(int result, bool imageMissing, QString path);
+    void runHidUpgrade(intptr_t handle, QString model, int usbOrDongle);
+    void onHidAttemptDone(int result, bool imageMissing);
     void retryHidUpgrade();
     void queryUfwUpgradeDrive(const QString &model, bool receiver);
     void runUfwUpgrade(char letter);
@@ -76,9 +78,16 @@ private:
     void finishUpgrade(bool success);
 
     // The relay: any thread may call these; the work happens queued on the GUI thread.
+    struct WorkerReport
+    {
+        enum Kind { Progress, HidAttemptDone, UfwAttemptDone } kind;
+        int first;  // total, or the attempt's result
+        int second; // current, or 1 when the image was missing
+    };
     static void hidUpgradeProgressCallback(int total, int current);
     static void ufwUpgradeProgressCallback(int percent);
-    void relayProgress(int total, int current);
+    void postReport(WorkerReport report);
+    Q_INVOKABLE void deliverReports();
 
     QWidget *m_window;
     Sources m_sources;
@@ -105,6 +114,12 @@ private:
     QSet<QString> m_refusedPaths;
     QTimer *m_bootloaderDeadline;
     std::thread m_worker;
+    // The bootloader the running ".bin" attempt flashes.
+    QString m_attemptPath;
+    // Reports of the worker, handed to the GUI thread under the lock: the hand-over stays visible
+    // to the thread checker, which does not see through Qt's own queue.
+    std::mutex m_reportsMutex;
+    std::vector<WorkerReport> m_reports;
 
     // The callbacks carry no context: they find the relay here.
     static std::atomic<FirmwareUpgradeDriver *> s_relay;

@@ -1,10 +1,13 @@
 #include "ui/firmware/DUpdateFirmwareDia.h"
 
+#include "app/DDataManager.h"
 #include "device/HidCmdReport.h"
 #include "device/MainHidInterFace.h"
 #include "tests/support/SimServerFixture.h"
 #include "ui/firmware/UpdateFirmwareInfoItem.h"
 #include "widgets/CbNotice.h"
+#include "widgets/ElidedLabel.h"
+#include "widgets/ThemeColorText.h"
 
 #include <QLabel>
 #include <QProgressBar>
@@ -64,6 +67,7 @@ private slots:
     void twoQuickClicksSendOneEnterUpgrade();
     void everyCloseIsAnnouncedOnce_data();
     void everyCloseIsAnnouncedOnce();
+    void shownWindowIsThemedAndCutsNoName();
 };
 
 void TestDUpdateFirmwareDia::rowShowsRecordAndEmptyProgress()
@@ -228,6 +232,37 @@ void TestDUpdateFirmwareDia::everyCloseIsAnnouncedOnce()
     QCOMPARE(closes.count(), 1);
     QTRY_VERIFY(dialog.isNull());
     QCOMPARE(closes.count(), 1);
+}
+
+void TestDUpdateFirmwareDia::shownWindowIsThemedAndCutsNoName()
+{
+    DDataManager::instance()->loadTheme(0);
+    DUpdateFirmwareDia dialog;
+    hidStructInfoAll longName = record("b", "Breeze84W", "V1.00.06", "V1.00.10");
+    qstrncpy(longName.productName, "Breeze 84", sizeof(longName.productName));
+    qstrncpy(longName.deviceName, "Wireless Keyboard with a Long Name", sizeof(longName.deviceName));
+    dialog.setUpgradeDeviceList({record("a", "K1", "V1", "V2"), longName}, {});
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+
+    // A name that does not fit ends in an ellipsis inside its label, never cut off by the next column.
+    const QList<QString> full = {"Vorlan K1", "Breeze 84 Wireless Keyboard with a Long Name"};
+    for (int i = 0; i < 2; ++i) {
+        auto *name = dialog.rows().at(i)->findChild<ElidedLabel *>("label_HidLikeName");
+        QVERIFY(name);
+        QCOMPARE(name->text(), full.at(i));
+        const QString shown = name->shownText();
+        QVERIFY2(name->fontMetrics().horizontalAdvance(shown) <= name->contentsRect().width(), qPrintable(shown));
+        QVERIFY2(i == 0 ? shown == full.at(i) : shown.endsWith(QChar(0x2026)), qPrintable(shown));
+    }
+
+    // Below the rows the list shows the window's own background, not black.
+    const QColor body = opaqueThemeColor(DDataManager::instance()->getThemeInfo().UpgradeBgColor);
+    const QImage image = dialog.grab().toImage();
+    const QColor pixel = image.pixelColor(dialog.width() / 2, 400);
+    QVERIFY2(qAbs(pixel.red() - body.red()) <= 2 && qAbs(pixel.green() - body.green()) <= 2
+                 && qAbs(pixel.blue() - body.blue()) <= 2,
+             qPrintable(pixel.name() + " instead of " + body.name()));
 }
 
 QTEST_MAIN(TestDUpdateFirmwareDia)
