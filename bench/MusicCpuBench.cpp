@@ -95,6 +95,7 @@ int main(int argc, char **argv)
         return 1;
     session.showLighting();
     lightDealMain *engine = session.engine();
+    QTest::qWait(5000); // the keyboard has answered the program's first questions about its light
     // The second colour black, so dark cells stream black and only the tone's bar is lit.
     colorInfoData record = engine->keyboardColorInfo();
     record.bgColorR = record.bgColorG = record.bgColorB = 0;
