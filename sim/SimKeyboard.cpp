@@ -66,8 +66,11 @@ void SimKeyboard::logReceived(const SimReport &report)
 {
     if (m_log.size() >= maxLogEntries)
         m_log.erase(m_log.begin(), m_log.begin() + maxLogEntries / 2);
-    const auto elapsed = std::chrono::steady_clock::now() - m_pluggedAt;
-    m_log.push_back({std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count(), report, {}});
+    const auto now = std::chrono::steady_clock::now();
+    m_log.push_back({std::chrono::duration_cast<std::chrono::milliseconds>(now - m_pluggedAt).count(),
+                     report,
+                     {},
+                     std::chrono::duration_cast<std::chrono::microseconds>(now.time_since_epoch()).count()});
 }
 
 SimReplies SimKeyboard::receive(const SimReport &report)
@@ -189,6 +192,7 @@ std::string SimKeyboard::dumpJson() const
     for (const SimLogEntry &entry : m_log) {
         json.beginObject();
         json.field("ms", entry.milliseconds);
+        json.field("us", entry.monotonicMicroseconds);
         json.field("report", simReportHex(entry.report));
         if (!entry.note.empty())
             json.field("note", entry.note);

@@ -18,7 +18,8 @@ struct SimLogEntry
 {
     int64_t milliseconds; // since the keyboard was plugged
     SimReport report;
-    std::string note; // set by a handler, such as a setting the model cannot show
+    std::string note;                  // set by a handler, such as a setting the model cannot show
+    int64_t monotonicMicroseconds = 0; // the system's monotonic clock, comparable across processes
 };
 
 class SimJson;

@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <chrono>
 #include <cstring>
 #include <thread>
 
@@ -170,7 +171,14 @@ void TestSimServer::controlSocketInjectsAndDumps()
     const int id = m_server->plug("Aster104", "", false, nullptr);
     const intptr_t handle = CVorlanHid_OpenPath(m_server->devicePath(id).c_str());
     QVERIFY(handle != 0);
+    const auto monotonicUs = [] {
+        return std::chrono::duration_cast<std::chrono::microseconds>(
+                   std::chrono::steady_clock::now().time_since_epoch())
+            .count();
+    };
+    const qint64 beforeWrite = monotonicUs();
     QVERIFY(writeThenRead(handle, {{1, 0x14}}).size() == 64); // connected and served
+    const qint64 afterRead = monotonicUs();
 
     // Through the real control socket, as the daemon's clients talk to it.
     const std::string control = (m_folder + "/" + SimSocketName::controlName).toStdString();
@@ -208,7 +216,11 @@ void TestSimServer::controlSocketInjectsAndDumps()
     const QJsonObject memory = QJsonDocument::fromJson(dump.mid(3).toUtf8()).object();
     QCOMPARE(memory.value("keyReportsExpected").toInt(), 1);
     QCOMPARE(memory.value("received").toArray().size(), 1);
-    QVERIFY(memory.value("received").toArray().at(0).toObject().value("report").toString().startsWith("00 14 00"));
+    const QJsonObject received = memory.value("received").toArray().at(0).toObject();
+    QVERIFY(received.value("report").toString().startsWith("00 14 00"));
+    // Stamped with the system's monotonic clock, which other processes read too.
+    const auto stamp = qint64(received.value("us").toDouble());
+    QVERIFY2(stamp >= beforeWrite && stamp <= afterRead, qPrintable(QString::number(stamp)));
     ::close(fd);
     CVorlanHid_Close(handle);
 }

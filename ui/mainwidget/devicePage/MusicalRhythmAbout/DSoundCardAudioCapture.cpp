@@ -1,6 +1,7 @@
 #include "ui/mainwidget/devicePage/MusicalRhythmAbout/DSoundCardAudioCapture.h"
 
 #include "platform/PulseLoopbackCapture.h"
+#include "ui/mainwidget/devicePage/MusicalRhythmAbout/MusicPathTrace.h"
 
 DSoundCardAudioCapture::DSoundCardAudioCapture()
     : DSoundCardAudioCapture(std::make_unique<PulseLoopbackCapture>())
@@ -10,6 +11,11 @@ DSoundCardAudioCapture::DSoundCardAudioCapture()
 DSoundCardAudioCapture::DSoundCardAudioCapture(std::unique_ptr<LoopbackCapture> backend)
     : m_backend(std::move(backend))
 {
+    // Stamped in the layer's thread, as the packet is handed over.
+    if (MusicPathTrace::enabled())
+        connect(
+            m_backend.get(), &LoopbackCapture::packetCaptured, this,
+            [this] { MusicPathTrace::handover(++m_tracedPackets); }, Qt::DirectConnection);
     // The layer may emit on its own thread; this object lives in the GUI thread, so the packets
     // are queued there.
     connect(m_backend.get(), &LoopbackCapture::packetCaptured, this, &DSoundCardAudioCapture::sigSendCaptureAudioData);

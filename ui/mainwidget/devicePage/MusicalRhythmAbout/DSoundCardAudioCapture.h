@@ -37,4 +37,5 @@ signals:
 private:
     std::unique_ptr<LoopbackCapture> m_backend;
     bool running = false;
+    qint64 m_tracedPackets = 0; // touched only by the layer's thread
 };

@@ -11,6 +11,7 @@
 #include "sdk/store/VorlanXml.h"
 #include "ui/mainwidget/devicePage/MusicalRhythmAbout/DSoundCardAudioCapture.h"
 #include "ui/mainwidget/devicePage/MusicalRhythmAbout/MusicFrame.h"
+#include "ui/mainwidget/devicePage/MusicalRhythmAbout/MusicPathTrace.h"
 #include "ui/mainwidget/devicePage/MusicalRhythmAbout/SpectrumAnalyser.h"
 #include "ui/mainwidget/devicePage/lightDeal/LightPreviewRules.h"
 #include "ui/mainwidget/devicePage/lightDeal/LightStreamReports.h"
@@ -589,6 +590,8 @@ void lightDealMain::sendCompactLightState()
         LightStreamReports::compactState(state, QDateTime::currentMSecsSinceEpoch(), &pressSpent);
     if (pressSpent)
         m_interactX = m_interactY = -1;
+    if (m_hidInterface && MusicPathTrace::enabled())
+        m_musicTrace.stateQueued(report.data(), HidCmdReport::size);
     if (m_hidInterface && m_hidInterface->sendCommand(report.data()) < 0)
         qWarning().noquote() << "USB serial port [Write keyboard Color] Failed ... 2.4G";
 }
@@ -608,6 +611,7 @@ void lightDealMain::setMusicCapture(std::unique_ptr<DSoundCardAudioCapture> capt
     if (m_capture)
         m_capture->stopCapture();
     m_capture = std::move(capture);
+    m_musicTrace = MusicPathTrace();
     // Queued: the slot always runs in the GUI thread, after the capture's call returned.
     connect(m_capture.get(), &DSoundCardAudioCapture::sigSendCaptureAudioData, this,
             &lightDealMain::onSendCaptureAudioData, Qt::QueuedConnection);
@@ -686,6 +690,8 @@ void lightDealMain::prepareMusicGrid()
 
 void lightDealMain::onSendCaptureAudioData(const QByteArray &pcm)
 {
+    if (MusicPathTrace::enabled())
+        m_musicTrace.packetReceived();
     if (!m_musicRuning)
         return;
     m_audioBuffer.append(pcm);
@@ -694,6 +700,8 @@ void lightDealMain::onSendCaptureAudioData(const QByteArray &pcm)
     if (m_musicBlockCounter == 0) {
         m_analyser->calculate(m_audioBuffer.left(kAnalysisBytes), m_audioFormat);
         m_audioBuffer.clear();
+        if (MusicPathTrace::enabled())
+            m_musicTrace.analysed();
         std::printf("-------------------------*** onSendCaptureAudioData [Runing Deal] "
                     "***-------------------------\n");
         std::fflush(stdout);
@@ -718,6 +726,8 @@ void lightDealMain::onSpectrumChanged(const FrequencySpectrum &spectrum)
 void lightDealMain::renderMusicFrame()
 {
     MusicFrame::fall(m_keyCells, &m_columnLevels, &m_columnIntensities);
+    if (MusicPathTrace::enabled())
+        m_musicTrace.framed();
     const LightPreviewRules::Rgb c2 = rgbOf(m_keyboardColor2);
     const int factor = darkenFactor(false);
     for (int i = 0; i < kLightKeyCells; ++i) {

@@ -8,6 +8,7 @@
 #include "sdk/store/VorlanXmlRecords.h"
 #include "ui/mainwidget/devicePage/MusicalRhythmAbout/FrequencySpectrum.h"
 #include "ui/mainwidget/devicePage/MusicalRhythmAbout/MusicBarLayout.h"
+#include "ui/mainwidget/devicePage/MusicalRhythmAbout/MusicPathTrace.h"
 
 #include <QAudioFormat>
 #include <QByteArray>
@@ -195,6 +196,7 @@ private:
     std::unique_ptr<AudioOutputList> m_outputList;
     // Counts packets past the analysis threshold; never reset.
     int m_musicBlockCounter = 0;
+    MusicPathTrace m_musicTrace;
     int m_interactX = -1;
     int m_interactY = -1;
     int m_rippleRed = -1;
