@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>关联：</source>
-        <translation>关联：</translation>
+        <translation>Linked:</translation>
     </message>
     <message>
         <source>0</source>
