@@ -27,7 +27,7 @@ QStringList placeholders(const QString &text)
 
 QStringList markup(const QString &text)
 {
-    static const QRegularExpression pattern(QStringLiteral("<[^>]*>"));
+    static const QRegularExpression pattern(QStringLiteral("</?[A-Za-z][^>]*>"));
     return matches(text, pattern, false);
 }
 
