@@ -1283,7 +1283,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     </message>
     <message>
         <source>Firmware upgrade check</source>
-        <translation>التحقق من تحديثات البرنامج الثابت</translation>
+        <translation>فحص تحديثات البرنامج الثابت</translation>
     </message>
     <message>
         <source>Taobao Link</source>
@@ -1976,7 +1976,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     </message>
     <message>
         <source>Remap with key?</source>
-        <translation>إعادة التعيين إلى أي مفتاح؟</translation>
+        <translation>إلى أي مفتاح؟</translation>
     </message>
     <message>
         <source>Please select one Key first</source>
@@ -2528,7 +2528,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     </message>
     <message>
         <source>Firmware upgrade check</source>
-        <translation>التحقق من تحديثات البرنامج الثابت</translation>
+        <translation>فحص تحديثات البرنامج الثابت</translation>
     </message>
     <message>
         <source>No upgradeable devices found</source>
@@ -2560,7 +2560,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     </message>
     <message>
         <source>Update progress:</source>
-        <translation>تقدم التحديث:</translation>
+        <translation>التقدم:</translation>
     </message>
     <message>
         <source>Current version:</source>
@@ -2646,7 +2646,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     </message>
     <message>
         <source>Update progress:</source>
-        <translation>تقدم التحديث:</translation>
+        <translation>التقدم:</translation>
     </message>
     <message>
         <source>New version:</source>

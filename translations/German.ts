@@ -1940,7 +1940,7 @@ bei „Tastenkombination“ müssen mindestens eine Modifikatortaste und eine we
     </message>
     <message>
         <source>Light Setting</source>
-        <translation>Beleuchtungseinstellungen</translation>
+        <translation>Beleuchtung</translation>
     </message>
     <message>
         <source>Performance</source>
@@ -1976,7 +1976,7 @@ bei „Tastenkombination“ müssen mindestens eine Modifikatortaste und eine we
     </message>
     <message>
         <source>Remap with key?</source>
-        <translation>Mit welcher Taste neu belegen?</translation>
+        <translation>Mit welcher Taste?</translation>
     </message>
     <message>
         <source>Please select one Key first</source>
@@ -2560,7 +2560,7 @@ bei „Tastenkombination“ müssen mindestens eine Modifikatortaste und eine we
     </message>
     <message>
         <source>Update progress:</source>
-        <translation>Update-Fortschritt:</translation>
+        <translation>Fortschritt:</translation>
     </message>
     <message>
         <source>Current version:</source>
@@ -2646,7 +2646,7 @@ bei „Tastenkombination“ müssen mindestens eine Modifikatortaste und eine we
     </message>
     <message>
         <source>Update progress:</source>
-        <translation>Update-Fortschritt:</translation>
+        <translation>Fortschritt:</translation>
     </message>
     <message>
         <source>New version:</source>

@@ -85,7 +85,7 @@
     </message>
     <message>
         <source>Default layer</source>
-        <translation>デフォルトレイヤー</translation>
+        <translation>既定レイヤー</translation>
     </message>
     <message>
         <source>FN layer</source>
@@ -317,7 +317,7 @@
     </message>
     <message>
         <source>Default layer</source>
-        <translation>デフォルトレイヤー</translation>
+        <translation>既定レイヤー</translation>
     </message>
     <message>
         <source>FN layer</source>
@@ -1732,7 +1732,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     </message>
     <message>
         <source>Default layer</source>
-        <translation>デフォルトレイヤー</translation>
+        <translation>既定レイヤー</translation>
     </message>
     <message>
         <source>FN layer</source>
@@ -1976,7 +1976,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     </message>
     <message>
         <source>Remap with key?</source>
-        <translation>どのキーにリマップしますか？</translation>
+        <translation>リマップ先のキー</translation>
     </message>
     <message>
         <source>Please select one Key first</source>
@@ -2560,7 +2560,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     </message>
     <message>
         <source>Update progress:</source>
-        <translation>アップデートの進行状況：</translation>
+        <translation>進行状況：</translation>
     </message>
     <message>
         <source>Current version:</source>
@@ -2646,7 +2646,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     </message>
     <message>
         <source>Update progress:</source>
-        <translation>アップデートの進行状況：</translation>
+        <translation>進行状況：</translation>
     </message>
     <message>
         <source>New version:</source>

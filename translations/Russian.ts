@@ -97,7 +97,7 @@
     </message>
     <message>
         <source>Download</source>
-        <translation>Загрузить в клавиатуру</translation>
+        <translation>Загрузить</translation>
     </message>
 </context>
 <context>
@@ -1948,7 +1948,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     </message>
     <message>
         <source>Trigger Setting</source>
-        <translation>Настройка срабатывания</translation>
+        <translation>Срабатывание</translation>
     </message>
     <message>
         <source>The device is offline</source>
@@ -1976,7 +1976,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     </message>
     <message>
         <source>Remap with key?</source>
-        <translation>На какую клавишу переназначить?</translation>
+        <translation>На какую клавишу?</translation>
     </message>
     <message>
         <source>Please select one Key first</source>
@@ -1992,7 +1992,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     </message>
     <message>
         <source>Download</source>
-        <translation>Загрузить в клавиатуру</translation>
+        <translation>Загрузить</translation>
     </message>
     <message>
         <source>Type:</source>
@@ -2560,7 +2560,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     </message>
     <message>
         <source>Update progress:</source>
-        <translation>Ход обновления:</translation>
+        <translation>Прогресс:</translation>
     </message>
     <message>
         <source>Current version:</source>
@@ -2646,7 +2646,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     </message>
     <message>
         <source>Update progress:</source>
-        <translation>Ход обновления:</translation>
+        <translation>Прогресс:</translation>
     </message>
     <message>
         <source>New version:</source>
