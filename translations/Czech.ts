@@ -1976,7 +1976,7 @@ Je-li vybrána možnost „Kombinace kláves“, je nutné vybrat alespoň jednu
     </message>
     <message>
         <source>Remap with key?</source>
-        <translation>Na kterou klávesu přemapovat?</translation>
+        <translation>Na kterou klávesu?</translation>
     </message>
     <message>
         <source>Please select one Key first</source>
@@ -2560,7 +2560,7 @@ Je-li vybrána možnost „Kombinace kláves“, je nutné vybrat alespoň jednu
     </message>
     <message>
         <source>Update progress:</source>
-        <translation>Průběh aktualizace:</translation>
+        <translation>Průběh:</translation>
     </message>
     <message>
         <source>Current version:</source>
@@ -2646,7 +2646,7 @@ Je-li vybrána možnost „Kombinace kláves“, je nutné vybrat alespoň jednu
     </message>
     <message>
         <source>Update progress:</source>
-        <translation>Průběh aktualizace:</translation>
+        <translation>Průběh:</translation>
     </message>
     <message>
         <source>New version:</source>

@@ -2560,7 +2560,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     </message>
     <message>
         <source>Update progress:</source>
-        <translation>업데이트 진행률:</translation>
+        <translation>진행률:</translation>
     </message>
     <message>
         <source>Current version:</source>
@@ -2646,7 +2646,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     </message>
     <message>
         <source>Update progress:</source>
-        <translation>업데이트 진행률:</translation>
+        <translation>진행률:</translation>
     </message>
     <message>
         <source>New version:</source>

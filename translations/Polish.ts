@@ -85,7 +85,7 @@
     </message>
     <message>
         <source>Default layer</source>
-        <translation>Warstwa domyślna</translation>
+        <translation>Warstwa główna</translation>
     </message>
     <message>
         <source>FN layer</source>
@@ -317,7 +317,7 @@
     </message>
     <message>
         <source>Default layer</source>
-        <translation>Warstwa domyślna</translation>
+        <translation>Warstwa główna</translation>
     </message>
     <message>
         <source>FN layer</source>
@@ -1732,7 +1732,7 @@ Gdy wybrano „Kombinacja klawiszy”, należy wybrać co najmniej jeden klawisz
     </message>
     <message>
         <source>Default layer</source>
-        <translation>Warstwa domyślna</translation>
+        <translation>Warstwa główna</translation>
     </message>
     <message>
         <source>FN layer</source>
@@ -2560,7 +2560,7 @@ Gdy wybrano „Kombinacja klawiszy”, należy wybrać co najmniej jeden klawisz
     </message>
     <message>
         <source>Update progress:</source>
-        <translation>Postęp aktualizacji:</translation>
+        <translation>Postęp:</translation>
     </message>
     <message>
         <source>Current version:</source>
@@ -2646,7 +2646,7 @@ Gdy wybrano „Kombinacja klawiszy”, należy wybrać co najmniej jeden klawisz
     </message>
     <message>
         <source>Update progress:</source>
-        <translation>Postęp aktualizacji:</translation>
+        <translation>Postęp:</translation>
     </message>
     <message>
         <source>New version:</source>

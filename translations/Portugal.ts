@@ -85,7 +85,7 @@
     </message>
     <message>
         <source>Default layer</source>
-        <translation>Camada predefinida</translation>
+        <translation>Camada padrão</translation>
     </message>
     <message>
         <source>FN layer</source>
@@ -317,7 +317,7 @@
     </message>
     <message>
         <source>Default layer</source>
-        <translation>Camada predefinida</translation>
+        <translation>Camada padrão</translation>
     </message>
     <message>
         <source>FN layer</source>
@@ -1732,7 +1732,7 @@ Com «Combinação de teclas» selecionada, é necessário escolher pelo menos u
     </message>
     <message>
         <source>Default layer</source>
-        <translation>Camada predefinida</translation>
+        <translation>Camada padrão</translation>
     </message>
     <message>
         <source>FN layer</source>
@@ -2560,7 +2560,7 @@ Com «Combinação de teclas» selecionada, é necessário escolher pelo menos u
     </message>
     <message>
         <source>Update progress:</source>
-        <translation>Progresso da atualização:</translation>
+        <translation>Progresso:</translation>
     </message>
     <message>
         <source>Current version:</source>
@@ -2646,7 +2646,7 @@ Com «Combinação de teclas» selecionada, é necessário escolher pelo menos u
     </message>
     <message>
         <source>Update progress:</source>
-        <translation>Progresso da atualização:</translation>
+        <translation>Progresso:</translation>
     </message>
     <message>
         <source>New version:</source>

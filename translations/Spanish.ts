@@ -2560,7 +2560,7 @@ Con «Combinación de teclas» seleccionada, hay que elegir al menos una tecla m
     </message>
     <message>
         <source>Update progress:</source>
-        <translation>Progreso de la actualización:</translation>
+        <translation>Progreso:</translation>
     </message>
     <message>
         <source>Current version:</source>
@@ -2646,7 +2646,7 @@ Con «Combinación de teclas» seleccionada, hay que elegir al menos una tecla m
     </message>
     <message>
         <source>Update progress:</source>
-        <translation>Progreso de la actualización:</translation>
+        <translation>Progreso:</translation>
     </message>
     <message>
         <source>New version:</source>

@@ -1976,7 +1976,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     </message>
     <message>
         <source>Remap with key?</source>
-        <translation>На яку клавішу перепризначити?</translation>
+        <translation>На яку клавішу?</translation>
     </message>
     <message>
         <source>Please select one Key first</source>
@@ -2560,7 +2560,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     </message>
     <message>
         <source>Update progress:</source>
-        <translation>Перебіг оновлення:</translation>
+        <translation>Прогрес:</translation>
     </message>
     <message>
         <source>Current version:</source>
@@ -2646,7 +2646,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     </message>
     <message>
         <source>Update progress:</source>
-        <translation>Перебіг оновлення:</translation>
+        <translation>Прогрес:</translation>
     </message>
     <message>
         <source>New version:</source>
