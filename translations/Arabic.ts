@@ -97,7 +97,7 @@
     </message>
     <message>
         <source>Download</source>
-        <translation>تنزيل إلى لوحة المفاتيح</translation>
+        <translation>تنزيل</translation>
     </message>
 </context>
 <context>
@@ -465,7 +465,7 @@
     </message>
     <message>
         <source>Into full color</source>
-        <translation>التبديل إلى وضع متعدد الألوان</translation>
+        <translation>متعدد الألوان</translation>
     </message>
     <message>
         <source>Top color changed</source>
@@ -1386,7 +1386,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     </message>
     <message>
         <source>Into full color</source>
-        <translation>التبديل إلى وضع متعدد الألوان</translation>
+        <translation>متعدد الألوان</translation>
     </message>
     <message>
         <source>Top color changed</source>
@@ -1788,7 +1788,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     </message>
     <message>
         <source>Into full color</source>
-        <translation>التبديل إلى وضع متعدد الألوان</translation>
+        <translation>متعدد الألوان</translation>
     </message>
     <message>
         <source>Top color changed</source>
@@ -1992,7 +1992,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     </message>
     <message>
         <source>Download</source>
-        <translation>تنزيل إلى لوحة المفاتيح</translation>
+        <translation>تنزيل</translation>
     </message>
     <message>
         <source>Type:</source>

@@ -465,7 +465,7 @@
     </message>
     <message>
         <source>Into full color</source>
-        <translation>Mehrfarbig aktivieren</translation>
+        <translation>Mehrfarbig</translation>
     </message>
     <message>
         <source>Top color changed</source>
@@ -1386,7 +1386,7 @@ bei „Tastenkombination“ müssen mindestens eine Modifikatortaste und eine we
     </message>
     <message>
         <source>Into full color</source>
-        <translation>Mehrfarbig aktivieren</translation>
+        <translation>Mehrfarbig</translation>
     </message>
     <message>
         <source>Top color changed</source>
@@ -1788,7 +1788,7 @@ bei „Tastenkombination“ müssen mindestens eine Modifikatortaste und eine we
     </message>
     <message>
         <source>Into full color</source>
-        <translation>Mehrfarbig aktivieren</translation>
+        <translation>Mehrfarbig</translation>
     </message>
     <message>
         <source>Top color changed</source>

@@ -465,7 +465,7 @@
     </message>
     <message>
         <source>Into full color</source>
-        <translation>Полноцветный режим</translation>
+        <translation>Полноцветный</translation>
     </message>
     <message>
         <source>Top color changed</source>
@@ -1386,7 +1386,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     </message>
     <message>
         <source>Into full color</source>
-        <translation>Полноцветный режим</translation>
+        <translation>Полноцветный</translation>
     </message>
     <message>
         <source>Top color changed</source>
@@ -1788,7 +1788,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     </message>
     <message>
         <source>Into full color</source>
-        <translation>Полноцветный режим</translation>
+        <translation>Полноцветный</translation>
     </message>
     <message>
         <source>Top color changed</source>
