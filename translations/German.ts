@@ -481,11 +481,11 @@
     </message>
     <message>
         <source>Close back light</source>
-        <translation>Hintergrundbeleuchtung aus</translation>
+        <translation>Tastaturlicht aus</translation>
     </message>
     <message>
         <source>Stop back light</source>
-        <translation>Hintergrundbeleuchtung anhalten</translation>
+        <translation>Tastaturlicht anhalten</translation>
     </message>
     <message>
         <source>Light recording</source>
@@ -1840,11 +1840,11 @@ bei „Tastenkombination“ müssen mindestens eine Modifikatortaste und eine we
     </message>
     <message>
         <source>Close back light</source>
-        <translation>Hintergrundbeleuchtung aus</translation>
+        <translation>Tastaturlicht aus</translation>
     </message>
     <message>
         <source>Stop back light</source>
-        <translation>Hintergrundbeleuchtung anhalten</translation>
+        <translation>Tastaturlicht anhalten</translation>
     </message>
     <message>
         <source>Light recording</source>

@@ -481,11 +481,11 @@
     </message>
     <message>
         <source>Close back light</source>
-        <translation>Выключить подсветку клавиатуры</translation>
+        <translation>Выключить подсветку</translation>
     </message>
     <message>
         <source>Stop back light</source>
-        <translation>Остановить подсветку клавиатуры</translation>
+        <translation>Остановить подсветку</translation>
     </message>
     <message>
         <source>Light recording</source>
@@ -1840,11 +1840,11 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     </message>
     <message>
         <source>Close back light</source>
-        <translation>Выключить подсветку клавиатуры</translation>
+        <translation>Выключить подсветку</translation>
     </message>
     <message>
         <source>Stop back light</source>
-        <translation>Остановить подсветку клавиатуры</translation>
+        <translation>Остановить подсветку</translation>
     </message>
     <message>
         <source>Light recording</source>
