@@ -2586,6 +2586,186 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <source>Modify custom light name successful</source>
         <translation>تم تغيير اسم الإضاءة المخصصة بنجاح</translation>
     </message>
+    <message>
+        <source>Import</source>
+        <translation>استيراد</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>إنشاء</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>مسح</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>نقل لأعلى</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>نقل لأسفل</translation>
+    </message>
+    <message>
+        <source>Macro Record</source>
+        <translation>تسجيل الماكرو</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>مجموعة الماكرو</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>إعداد التأخير</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>تسجيل التأخير</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>بدون تأخير</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>التأخير الافتراضي</translation>
+    </message>
+    <message>
+        <source>Start record</source>
+        <translation>بدء التسجيل</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>قائمة الأحداث</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>التسجيل فارغ</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>إدراج حدث</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>الموضع</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>إدراج حدث بعده</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>إدراج حدث قبله</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>حدث</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>حدث لوحة المفاتيح</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>حدث الماوس</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>إجراء</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>يُرجى إدخال مفتاح</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>إدراج</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>الخصائص</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>تأخير</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>ضغط مفتاح</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>تعديل</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>تمت إضافة الماكرو بنجاح</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>تم حذف الماكرو بنجاح</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>يُرجى تحديد ماكرو أولًا</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>تم مسح تسجيل الماكرو بنجاح</translation>
+    </message>
+    <message>
+        <source>Macro name can&apos;t be empty</source>
+        <translation>لا يمكن أن يكون اسم الماكرو فارغًا</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>تم تغيير اسم الماكرو بنجاح</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>يُرجى تحديد موضع أولًا</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>وصل عدد الأحداث المسجلة إلى الحد الأقصى</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>تم إدراج الحدث بنجاح</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>تم تعديل الحدث بنجاح</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>تم تصدير الماكرو بنجاح</translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>فتح ملف ماكرو</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>ملفات الماكرو (*.xml)</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>تم استيراد الماكرو بنجاح</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>بدأ تسجيل الماكرو</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>تم إيقاف تسجيل الماكرو</translation>
+    </message>
+    <message>
+        <source>Stop record</source>
+        <translation>إيقاف التسجيل</translation>
+    </message>
 </context>
 <context>
     <name>SoftKeyboardButCustom</name>

@@ -2586,6 +2586,186 @@ Je-li vybrána možnost „Kombinace kláves“, je nutné vybrat alespoň jednu
         <source>Modify custom light name successful</source>
         <translation>Název vlastního podsvícení byl změněn</translation>
     </message>
+    <message>
+        <source>Import</source>
+        <translation>Importovat</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Vytvořit</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Vymazat</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Přesunout nahoru</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Přesunout dolů</translation>
+    </message>
+    <message>
+        <source>Macro Record</source>
+        <translation>Nahrávání makra</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>Skupina maker</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>Nastavení prodlevy</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>Nahrávat prodlevy</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>Bez prodlevy</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>Výchozí prodleva</translation>
+    </message>
+    <message>
+        <source>Start record</source>
+        <translation>Spustit nahrávání</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>Seznam událostí</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>Záznam je prázdný</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>Vložení události</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Pozice</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>Vložit událost za</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>Vložit událost před</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Událost</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>Událost klávesnice</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>Událost myši</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>Akce</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Stiskněte klávesu</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Vložit</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>Vlastnosti</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Prodleva</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>Stisk klávesy</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Upravit</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>Makro bylo přidáno</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>Makro bylo odstraněno</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>Nejprve vyberte makro</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>Záznam makra byl vymazán</translation>
+    </message>
+    <message>
+        <source>Macro name can&apos;t be empty</source>
+        <translation>Název makra nesmí být prázdný</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>Název makra byl změněn</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>Nejprve vyberte pozici</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>Byl dosažen maximální počet událostí v záznamu</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>Událost byla vložena</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>Událost byla upravena</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>Makro bylo exportováno</translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>Otevřít soubor makra</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>Soubory maker (*.xml)</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>Makro bylo importováno</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>Nahrávání makra bylo spuštěno</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>Nahrávání makra bylo zastaveno</translation>
+    </message>
+    <message>
+        <source>Stop record</source>
+        <translation>Zastavit nahrávání</translation>
+    </message>
 </context>
 <context>
     <name>SoftKeyboardButCustom</name>

@@ -2586,6 +2586,186 @@ avec « Combinaison de touches », sélectionnez au moins une touche de modifi
         <source>Modify custom light name successful</source>
         <translation>Nom de l&apos;éclairage personnalisé modifié</translation>
     </message>
+    <message>
+        <source>Import</source>
+        <translation>Importer</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Monter</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Descendre</translation>
+    </message>
+    <message>
+        <source>Macro Record</source>
+        <translation>Enregistrement de macro</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>Groupe de macros</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>Réglage du délai</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>Enregistrer les délais</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>Aucun délai</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>Délai par défaut</translation>
+    </message>
+    <message>
+        <source>Start record</source>
+        <translation>Lancer l&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>Liste des événements</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>L&apos;enregistrement est vide</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>Insérer un événement</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>Insérer l&apos;événement après</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>Insérer l&apos;événement avant</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Événement</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>Événement clavier</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>Événement souris</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>Action</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Appuyez sur une touche</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Insérer</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>Propriétés</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Délai</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>Appuyer sur une touche</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>Macro ajoutée</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>Macro supprimée</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>Sélectionnez d&apos;abord une macro</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>Enregistrement de la macro effacé</translation>
+    </message>
+    <message>
+        <source>Macro name can&apos;t be empty</source>
+        <translation>Le nom de la macro ne peut pas être vide</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>Nom de la macro modifié</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>Sélectionnez d&apos;abord une position</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>Le nombre maximal d&apos;événements est atteint</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>Événement inséré</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>Événement modifié</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>Macro exportée</translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>Ouvrir un fichier de macro</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>Fichiers de macro (*.xml)</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>Macro importée</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>Enregistrement de la macro lancé</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>Enregistrement de la macro arrêté</translation>
+    </message>
+    <message>
+        <source>Stop record</source>
+        <translation>Arrêter l&apos;enregistrement</translation>
+    </message>
 </context>
 <context>
     <name>SoftKeyboardButCustom</name>

@@ -2586,6 +2586,186 @@ bei „Tastenkombination“ müssen mindestens eine Modifikatortaste und eine we
         <source>Modify custom light name successful</source>
         <translation>Name der benutzerdefinierten Beleuchtung geändert</translation>
     </message>
+    <message>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Nach unten</translation>
+    </message>
+    <message>
+        <source>Macro Record</source>
+        <translation>Makroaufnahme</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>Makrogruppe</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>Verzögerungseinstellung</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>Verzögerung aufnehmen</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>Keine Verzögerung</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>Standardverzögerung</translation>
+    </message>
+    <message>
+        <source>Start record</source>
+        <translation>Aufnahme starten</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>Ereignisliste</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>Aufnahme ist leer</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>Ereignis einfügen</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>Ereignis danach einfügen</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>Ereignis davor einfügen</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Ereignis</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>Tastaturereignis</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>Mausereignis</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>Aktion</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Bitte eine Taste drücken</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>Eigenschaften</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Verzögerung</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>Taste drücken</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Ändern</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>Makro hinzugefügt</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>Makro gelöscht</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>Bitte zuerst ein Makro auswählen</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>Makroaufnahme geleert</translation>
+    </message>
+    <message>
+        <source>Macro name can&apos;t be empty</source>
+        <translation>Der Makroname darf nicht leer sein</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>Makroname geändert</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>Bitte zuerst eine Position auswählen</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>Die maximale Anzahl an Ereignissen ist erreicht</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>Ereignis eingefügt</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>Ereignis geändert</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>Makro exportiert</translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>Makrodatei öffnen</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>Makrodateien (*.xml)</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>Makro importiert</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>Makroaufnahme gestartet</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>Makroaufnahme beendet</translation>
+    </message>
+    <message>
+        <source>Stop record</source>
+        <translation>Aufnahme beenden</translation>
+    </message>
 </context>
 <context>
     <name>SoftKeyboardButCustom</name>

@@ -2586,6 +2586,186 @@ con &quot;Combinazione di tasti&quot; seleziona almeno un tasto modificatore e u
         <source>Modify custom light name successful</source>
         <translation>Nome dell&apos;illuminazione personalizzata modificato</translation>
     </message>
+    <message>
+        <source>Import</source>
+        <translation>Importa</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Nuovo</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Cancella</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Sposta su</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Sposta giù</translation>
+    </message>
+    <message>
+        <source>Macro Record</source>
+        <translation>Registrazione macro</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>Gruppo macro</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>Impostazione ritardo</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>Registra ritardi</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>Nessun ritardo</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>Ritardo predefinito</translation>
+    </message>
+    <message>
+        <source>Start record</source>
+        <translation>Avvia registrazione</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>Elenco eventi</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>La registrazione è vuota</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>Inserisci evento</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Posizione</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>Inserisci evento dopo</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>Inserisci evento prima</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Evento</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>Evento tastiera</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>Evento mouse</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>Azione</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Premi un tasto</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Inserisci</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>Proprietà</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Ritardo</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>Premi tasto</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Modifica</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>Macro aggiunta</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>Macro eliminata</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>Seleziona prima una macro</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>Registrazione della macro cancellata</translation>
+    </message>
+    <message>
+        <source>Macro name can&apos;t be empty</source>
+        <translation>Il nome della macro non può essere vuoto</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>Nome della macro modificato</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>Seleziona prima una posizione</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>È stato raggiunto il numero massimo di eventi</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>Evento inserito</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>Evento modificato</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>Macro esportata</translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>Apri file di macro</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>File di macro (*.xml)</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>Macro importata</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>Registrazione della macro avviata</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>Registrazione della macro terminata</translation>
+    </message>
+    <message>
+        <source>Stop record</source>
+        <translation>Termina registrazione</translation>
+    </message>
 </context>
 <context>
     <name>SoftKeyboardButCustom</name>

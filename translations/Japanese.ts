@@ -2586,6 +2586,186 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <source>Modify custom light name successful</source>
         <translation>カスタムライト名を変更しました</translation>
     </message>
+    <message>
+        <source>Import</source>
+        <translation>インポート</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>新規作成</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>クリア</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>上へ移動</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>下へ移動</translation>
+    </message>
+    <message>
+        <source>Macro Record</source>
+        <translation>マクロ記録</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>マクログループ</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>遅延設定</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>遅延を記録</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>遅延なし</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>デフォルト遅延</translation>
+    </message>
+    <message>
+        <source>Start record</source>
+        <translation>記録開始</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>イベントリスト</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>記録がありません</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>イベントの挿入</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>位置</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>後ろにイベントを挿入</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>前にイベントを挿入</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>イベント</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>キーボードイベント</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>マウスイベント</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>操作</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>キーを入力してください</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>挿入</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>プロパティ</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>遅延</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>キーを押す</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>変更</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>マクロを追加しました</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>マクロを削除しました</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>先にマクロを選択してください</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>マクロの記録をクリアしました</translation>
+    </message>
+    <message>
+        <source>Macro name can&apos;t be empty</source>
+        <translation>マクロ名を入力してください</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>マクロ名を変更しました</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>先に位置を選択してください</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>記録できるイベントの数が上限に達しました</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>イベントを挿入しました</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>イベントを変更しました</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>マクロをエクスポートしました</translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>マクロファイルを開く</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>マクロファイル (*.xml)</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>マクロをインポートしました</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>マクロの記録を開始しました</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>マクロの記録を停止しました</translation>
+    </message>
+    <message>
+        <source>Stop record</source>
+        <translation>記録停止</translation>
+    </message>
 </context>
 <context>
     <name>SoftKeyboardButCustom</name>

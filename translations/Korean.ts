@@ -2586,6 +2586,186 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <source>Modify custom light name successful</source>
         <translation>사용자 지정 조명 이름을 변경했습니다</translation>
     </message>
+    <message>
+        <source>Import</source>
+        <translation>가져오기</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>새로 만들기</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>지우기</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>위로 이동</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>아래로 이동</translation>
+    </message>
+    <message>
+        <source>Macro Record</source>
+        <translation>매크로 녹화</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>매크로 그룹</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>지연 설정</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>지연 시간 녹화</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>지연 없음</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>기본 지연</translation>
+    </message>
+    <message>
+        <source>Start record</source>
+        <translation>녹화 시작</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>이벤트 목록</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>녹화된 내용이 없습니다</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>이벤트 삽입</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>위치</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>뒤에 이벤트 삽입</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>앞에 이벤트 삽입</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>이벤트</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>키보드 이벤트</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>마우스 이벤트</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>작업</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>키를 입력하세요</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>삽입</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>속성</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>지연</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>키 누르기</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>수정</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>매크로를 추가했습니다</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>매크로를 삭제했습니다</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>먼저 매크로를 선택하세요</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>매크로 녹화 내용을 지웠습니다</translation>
+    </message>
+    <message>
+        <source>Macro name can&apos;t be empty</source>
+        <translation>매크로 이름을 입력하세요</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>매크로 이름을 변경했습니다</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>먼저 위치를 선택하세요</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>녹화된 이벤트 개수가 최대에 도달했습니다</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>이벤트를 삽입했습니다</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>이벤트를 수정했습니다</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>매크로를 내보냈습니다</translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>매크로 파일 열기</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>매크로 파일(*.xml)</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>매크로를 가져왔습니다</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>매크로 녹화를 시작했습니다</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>매크로 녹화를 정지했습니다</translation>
+    </message>
+    <message>
+        <source>Stop record</source>
+        <translation>녹화 정지</translation>
+    </message>
 </context>
 <context>
     <name>SoftKeyboardButCustom</name>

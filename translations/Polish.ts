@@ -2586,6 +2586,186 @@ Gdy wybrano „Kombinacja klawiszy”, należy wybrać co najmniej jeden klawisz
         <source>Modify custom light name successful</source>
         <translation>Zmieniono nazwę własnego podświetlenia</translation>
     </message>
+    <message>
+        <source>Import</source>
+        <translation>Importuj</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Utwórz</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Wyczyść</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Przenieś w górę</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Przenieś w dół</translation>
+    </message>
+    <message>
+        <source>Macro Record</source>
+        <translation>Nagrywanie makr</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>Grupa makr</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>Ustawienia opóźnienia</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>Nagrywaj opóźnienia</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>Bez opóźnienia</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>Opóźnienie domyślne</translation>
+    </message>
+    <message>
+        <source>Start record</source>
+        <translation>Rozpocznij nagrywanie</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>Lista zdarzeń</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>Nagranie jest puste</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>Wstaw zdarzenie</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Pozycja</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>Wstaw zdarzenie po</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>Wstaw zdarzenie przed</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Zdarzenie</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>Zdarzenie klawiatury</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>Zdarzenie myszy</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>Akcja</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Naciśnij klawisz</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Wstaw</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>Właściwości</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Opóźnienie</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>Naciśnięcie klawisza</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Zmień</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>Dodano makro</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>Usunięto makro</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>Najpierw wybierz makro</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>Wyczyszczono nagranie makra</translation>
+    </message>
+    <message>
+        <source>Macro name can&apos;t be empty</source>
+        <translation>Nazwa makra nie może być pusta</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>Zmieniono nazwę makra</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>Najpierw wybierz pozycję</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>Osiągnięto maksymalną liczbę zdarzeń</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>Wstawiono zdarzenie</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>Zmieniono zdarzenie</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>Wyeksportowano makro</translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>Otwórz plik makra</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>Pliki makr (*.xml)</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>Zaimportowano makro</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>Rozpoczęto nagrywanie makra</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>Zatrzymano nagrywanie makra</translation>
+    </message>
+    <message>
+        <source>Stop record</source>
+        <translation>Zatrzymaj nagrywanie</translation>
+    </message>
 </context>
 <context>
     <name>SoftKeyboardButCustom</name>

@@ -2586,6 +2586,186 @@ Com «Combinação de teclas» selecionada, é necessário escolher pelo menos u
         <source>Modify custom light name successful</source>
         <translation>Nome da iluminação personalizada alterado com êxito</translation>
     </message>
+    <message>
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Criar</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Limpar</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Mover para cima</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Mover para baixo</translation>
+    </message>
+    <message>
+        <source>Macro Record</source>
+        <translation>Gravação de macros</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>Grupo de macros</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>Definição de atraso</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>Gravar atrasos</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>Sem atraso</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>Atraso predefinido</translation>
+    </message>
+    <message>
+        <source>Start record</source>
+        <translation>Iniciar gravação</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>Lista de eventos</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>A gravação está vazia</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>Inserir evento</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Posição</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>Inserir evento depois</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>Inserir evento antes</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Evento</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>Evento de teclado</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>Evento de rato</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>Ação</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Prima uma tecla</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Inserir</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>Propriedades</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Atraso</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>Premir tecla</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Modificar</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>Macro adicionada com êxito</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>Macro eliminada com êxito</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>Selecione primeiro uma macro</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>Gravação da macro limpa com êxito</translation>
+    </message>
+    <message>
+        <source>Macro name can&apos;t be empty</source>
+        <translation>O nome da macro não pode estar vazio</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>Nome da macro alterado com êxito</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>Selecione primeiro uma posição</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>Foi atingido o número máximo de eventos</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>Evento inserido com êxito</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>Evento alterado com êxito</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>Macro exportada com êxito</translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>Abrir ficheiro de macro</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>Ficheiros de macro (*.xml)</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>Macro importada com êxito</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>Gravação da macro iniciada</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>Gravação da macro terminada</translation>
+    </message>
+    <message>
+        <source>Stop record</source>
+        <translation>Parar gravação</translation>
+    </message>
 </context>
 <context>
     <name>SoftKeyboardButCustom</name>

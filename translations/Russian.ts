@@ -1398,11 +1398,11 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     </message>
     <message>
         <source>Close side light</source>
-        <translation>Выключить боковую подсветку</translation>
+        <translation>Выключить подсветку</translation>
     </message>
     <message>
         <source>Stop side light</source>
-        <translation>Остановить боковую подсветку</translation>
+        <translation>Остановить подсветку</translation>
     </message>
 </context>
 <context>
@@ -2585,6 +2585,186 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     <message>
         <source>Modify custom light name successful</source>
         <translation>Имя пользовательской подсветки изменено</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Импорт</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Создать</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Очистить</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Переместить вверх</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Переместить вниз</translation>
+    </message>
+    <message>
+        <source>Macro Record</source>
+        <translation>Запись макроса</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>Группа макросов</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>Настройка задержки</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>Записывать задержки</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>Без задержки</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>Задержка по умолчанию</translation>
+    </message>
+    <message>
+        <source>Start record</source>
+        <translation>Начать запись</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>Список событий</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>Запись пуста</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>Вставка события</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Позиция</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>Вставить событие после</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>Вставить событие перед</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Событие</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>Событие клавиатуры</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>Событие мыши</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>Действие</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Нажмите клавишу</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Вставить</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>Свойства</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Задержка</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>Нажатие клавиши</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Изменить</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>Макрос добавлен</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>Макрос удален</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>Сначала выберите макрос</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>Запись макроса очищена</translation>
+    </message>
+    <message>
+        <source>Macro name can&apos;t be empty</source>
+        <translation>Имя макроса не может быть пустым</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>Имя макроса изменено</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>Сначала выберите позицию</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>Достигнуто максимальное число событий</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>Событие вставлено</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>Событие изменено</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>Макрос экспортирован</translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>Открыть файл макроса</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>Файлы макросов (*.xml)</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>Макрос импортирован</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>Запись макроса начата</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>Запись макроса остановлена</translation>
+    </message>
+    <message>
+        <source>Stop record</source>
+        <translation>Остановить запись</translation>
     </message>
 </context>
 <context>

@@ -2586,6 +2586,186 @@ Con «Combinación de teclas» seleccionada, hay que elegir al menos una tecla m
         <source>Modify custom light name successful</source>
         <translation>Nombre de la iluminación personalizada modificado correctamente</translation>
     </message>
+    <message>
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Crear</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Bajar</translation>
+    </message>
+    <message>
+        <source>Macro Record</source>
+        <translation>Grabación de macros</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>Grupo de macros</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>Configuración de retardo</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>Grabar retardos</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>Sin retardo</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>Retardo predeterminado</translation>
+    </message>
+    <message>
+        <source>Start record</source>
+        <translation>Iniciar grabación</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>Lista de eventos</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>La grabación está vacía</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>Insertar evento</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Posición</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>Insertar evento después</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>Insertar evento antes</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Evento</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>Evento de teclado</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>Evento de ratón</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>Acción</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Pulse una tecla</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Insertar</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>Propiedades</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Retardo</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>Pulsar tecla</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Modificar</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>Macro añadida correctamente</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>Macro eliminada correctamente</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>Seleccione primero una macro</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>Grabación de la macro borrada correctamente</translation>
+    </message>
+    <message>
+        <source>Macro name can&apos;t be empty</source>
+        <translation>El nombre de la macro no puede estar vacío</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>Nombre de la macro modificado correctamente</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>Seleccione primero una posición</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>Se ha alcanzado el número máximo de eventos</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>Evento insertado correctamente</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>Evento modificado correctamente</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>Macro exportada correctamente</translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>Abrir archivo de macro</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>Archivos de macro (*.xml)</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>Macro importada correctamente</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>Grabación de la macro iniciada</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>Grabación de la macro detenida</translation>
+    </message>
+    <message>
+        <source>Stop record</source>
+        <translation>Detener grabación</translation>
+    </message>
 </context>
 <context>
     <name>SoftKeyboardButCustom</name>

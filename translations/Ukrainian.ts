@@ -2586,6 +2586,186 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <source>Modify custom light name successful</source>
         <translation>Ім’я власного підсвічування змінено</translation>
     </message>
+    <message>
+        <source>Import</source>
+        <translation>Імпорт</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Створити</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Очистити</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Перемістити вгору</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Перемістити вниз</translation>
+    </message>
+    <message>
+        <source>Macro Record</source>
+        <translation>Запис макросу</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>Група макросів</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>Налаштування затримки</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>Записувати затримки</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>Без затримки</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>Затримка за замовчуванням</translation>
+    </message>
+    <message>
+        <source>Start record</source>
+        <translation>Почати запис</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>Список подій</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>Запис порожній</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>Вставлення події</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Позиція</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>Вставити подію після</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>Вставити подію перед</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Подія</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>Подія клавіатури</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>Подія миші</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>Дія</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Натисніть клавішу</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Вставити</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>Властивості</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Затримка</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>Натискання клавіші</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Змінити</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>Макрос додано</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>Макрос видалено</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>Спочатку виберіть макрос</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>Запис макросу очищено</translation>
+    </message>
+    <message>
+        <source>Macro name can&apos;t be empty</source>
+        <translation>Ім’я макросу не може бути порожнім</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>Ім’я макросу змінено</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>Спочатку виберіть позицію</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>Досягнуто максимальної кількості подій у записі</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>Подію вставлено</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>Подію змінено</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>Макрос експортовано</translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>Відкрити файл макросу</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>Файли макросів (*.xml)</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>Макрос імпортовано</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>Запис макросу розпочато</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>Запис макросу зупинено</translation>
+    </message>
+    <message>
+        <source>Stop record</source>
+        <translation>Зупинити запис</translation>
+    </message>
 </context>
 <context>
     <name>SoftKeyboardButCustom</name>
