@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>关联：</source>
-        <translation>关联：</translation>
+        <translation>Linked:</translation>
     </message>
     <message>
         <source>0</source>
@@ -922,10 +922,6 @@
 </context>
 <context>
     <name>DPerformancePage</name>
-    <message>
-        <source>Restore</source>
-        <translation type="vanished">Restore</translation>
-    </message>
     <message>
         <source>DPerformancePage</source>
         <translation>DPerformancePage</translation>
@@ -2589,6 +2585,186 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     <message>
         <source>Modify custom light name successful</source>
         <translation>Modify custom light name successful</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Create</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Up</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Down</translation>
+    </message>
+    <message>
+        <source>Macro Record</source>
+        <translation>Macro Record</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>Macro Group</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>Delay Setting</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>Recording delay</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>No delay</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>Default delay</translation>
+    </message>
+    <message>
+        <source>Start record</source>
+        <translation>Start record</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>Event List</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>Record is empty</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>Insert Event</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>Insert event after</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>Insert event before</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Event</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>Keyboard Event</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>Mouse Event</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>Operate</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Please enter a key</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Insert</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>Property</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Delay</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>Press Key</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Modify</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>Add macro successful</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>Delete macro successful</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>Please select a macro first</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>Clear record macro successful</translation>
+    </message>
+    <message>
+        <source>Macro name can&apos;t be empty</source>
+        <translation>Macro name can&apos;t be empty</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>Modify macro name successful</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>Please select a specific location first</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>The record of events has reached the limit</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>Insert successful</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>Modify successful</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>Export macro successful</translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>Open macro file</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>Macro files(*.xml)</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>Import macro successful</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>Start record macro</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>Stop record macro</translation>
+    </message>
+    <message>
+        <source>Stop record</source>
+        <translation>Stop record</translation>
     </message>
 </context>
 <context>

@@ -5,2693 +5,2874 @@
     <name>DAllKeysShowPage</name>
     <message>
         <source>DAllKeysShowPage</source>
-        <translation type="unfinished"></translation>
+        <translation>DAllKeysShowPage</translation>
     </message>
     <message>
         <source>Key Combination</source>
-        <translation type="unfinished"></translation>
+        <translation>組み合わせキー</translation>
     </message>
     <message>
         <source>Normal Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>通常キー</translation>
     </message>
     <message>
         <source>Special Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>特殊キー</translation>
     </message>
 </context>
 <context>
     <name>DCatchKeyAndMouseItem</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>99999 MS</source>
-        <translation type="unfinished"></translation>
+        <translation>99999 MS</translation>
     </message>
     <message>
         <source>A</source>
-        <translation type="unfinished"></translation>
+        <translation>A</translation>
     </message>
     <message>
         <source>关联：</source>
-        <translation type="unfinished"></translation>
+        <translation>関連付け：</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>0</translation>
     </message>
 </context>
 <context>
     <name>DChangProfilePage</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Assign Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイルの指定</translation>
     </message>
 </context>
 <context>
     <name>DCustomEventTipExplain</name>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>デフォルト</translation>
     </message>
 </context>
 <context>
     <name>DCustomKeysPage</name>
     <message>
         <source>DCustomKeysPage</source>
-        <translation type="unfinished"></translation>
+        <translation>DCustomKeysPage</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>種類：</translation>
     </message>
     <message>
         <source>Function:</source>
-        <translation type="unfinished"></translation>
+        <translation>機能：</translation>
     </message>
     <message>
         <source>Key</source>
-        <translation type="unfinished"></translation>
+        <translation>キー</translation>
     </message>
     <message>
         <source>Space</source>
-        <translation type="unfinished"></translation>
+        <translation>スペース</translation>
     </message>
     <message>
         <source>Default layer</source>
-        <translation type="unfinished"></translation>
+        <translation>既定レイヤー</translation>
     </message>
     <message>
         <source>FN layer</source>
-        <translation type="unfinished"></translation>
+        <translation>FNレイヤー</translation>
     </message>
     <message>
         <source>Loading</source>
-        <translation type="unfinished"></translation>
+        <translation>読み込み中</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>書き込み</translation>
     </message>
 </context>
 <context>
     <name>DCustomLightListItem</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Custom Light Item</source>
-        <translation type="unfinished"></translation>
+        <translation>Custom Light Item</translation>
     </message>
 </context>
 <context>
     <name>DDeviceListItem</name>
     <message>
         <source>DDeviceListItem</source>
-        <translation type="unfinished"></translation>
+        <translation>DDeviceListItem</translation>
     </message>
     <message>
         <source>FL</source>
-        <translation type="unfinished"></translation>
+        <translation>FL</translation>
     </message>
     <message>
         <source>VORLAN888</source>
-        <translation type="unfinished"></translation>
+        <translation>VORLAN888</translation>
     </message>
 </context>
 <context>
     <name>DDevicePage</name>
     <message>
         <source>DDevicePage</source>
-        <translation type="unfinished"></translation>
+        <translation>DDevicePage</translation>
     </message>
     <message>
         <source>产品列表</source>
-        <translation type="unfinished"></translation>
+        <translation>製品リスト</translation>
     </message>
     <message>
         <source>https://osterlin.example/</source>
-        <translation type="unfinished"></translation>
+        <translation>https://osterlin.example/</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>リセット</translation>
     </message>
     <message>
         <source>测试按键</source>
-        <translation type="unfinished"></translation>
+        <translation>キーテスト</translation>
     </message>
     <message>
         <source>切换主模式</source>
-        <translation type="unfinished"></translation>
+        <translation>メインモード切り替え</translation>
     </message>
     <message>
         <source>Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>キーボード</translation>
     </message>
     <message>
         <source>1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>1.0</translation>
     </message>
     <message>
         <source>USB</source>
-        <translation type="unfinished"></translation>
+        <translation>USB</translation>
     </message>
     <message>
         <source>电量显示</source>
-        <translation type="unfinished"></translation>
+        <translation>バッテリー残量</translation>
     </message>
     <message>
         <source>Device not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>デバイスが接続されていません</translation>
     </message>
 </context>
 <context>
     <name>DFirwareInfoItem</name>
     <message>
         <source>DFirwareInfoItem</source>
-        <translation type="unfinished"></translation>
+        <translation>DFirwareInfoItem</translation>
     </message>
     <message>
         <source>Chip,Model</source>
-        <translation type="unfinished"></translation>
+        <translation>Chip,Model</translation>
     </message>
     <message>
         <source>Version---Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Version---Text</translation>
     </message>
 </context>
 <context>
     <name>DFirwareInfoShow</name>
     <message>
         <source>DFirwareInfoShow</source>
-        <translation type="unfinished"></translation>
+        <translation>DFirwareInfoShow</translation>
     </message>
     <message>
         <source>Firmware Info</source>
-        <translation type="unfinished"></translation>
+        <translation>ファームウェア情報</translation>
     </message>
 </context>
 <context>
     <name>DHotKeyPage</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>ショートカット</translation>
     </message>
     <message>
         <source>Show desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>デスクトップを表示</translation>
     </message>
     <message>
         <source>Close window</source>
-        <translation type="unfinished"></translation>
+        <translation>ウィンドウを閉じる</translation>
     </message>
     <message>
         <source>Lock computer</source>
-        <translation type="unfinished"></translation>
+        <translation>コンピューターをロック</translation>
     </message>
     <message>
         <source>My computer</source>
-        <translation type="unfinished"></translation>
+        <translation>マイコンピューター</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>コピー</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>貼り付け</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>検索</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>切り取り</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>保存</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>印刷</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>新規作成</translation>
     </message>
 </context>
 <context>
     <name>DKeyCalibrationExplainDia</name>
     <message>
         <source>DKeyCalibrationExplainDia</source>
-        <translation type="unfinished"></translation>
+        <translation>DKeyCalibrationExplainDia</translation>
     </message>
     <message>
         <source>1.Explain</source>
-        <translation type="unfinished"></translation>
+        <translation>1.Explain</translation>
     </message>
     <message>
         <source>2.Explain</source>
-        <translation type="unfinished"></translation>
+        <translation>2.Explain</translation>
     </message>
     <message>
         <source>3.Explain</source>
-        <translation type="unfinished"></translation>
+        <translation>3.Explain</translation>
     </message>
     <message>
         <source>4.Explain</source>
-        <translation type="unfinished"></translation>
+        <translation>4.Explain</translation>
     </message>
     <message>
         <source>5.Explain</source>
-        <translation type="unfinished"></translation>
+        <translation>5.Explain</translation>
     </message>
     <message>
         <source>Explain</source>
-        <translation type="unfinished"></translation>
+        <translation>Explain</translation>
     </message>
 </context>
 <context>
     <name>DKeyConfigFunctionPage</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Key Config</source>
-        <translation type="unfinished"></translation>
+        <translation>キー設定</translation>
     </message>
     <message>
         <source>Switch loop</source>
-        <translation type="unfinished"></translation>
+        <translation>Winキーのロック/解除</translation>
     </message>
     <message>
         <source>Lock win</source>
-        <translation type="unfinished"></translation>
+        <translation>Winキーをロック</translation>
     </message>
     <message>
         <source>Unlock win</source>
-        <translation type="unfinished"></translation>
+        <translation>Winキーのロック解除</translation>
     </message>
     <message>
         <source>Lock keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>キーボードをロック</translation>
     </message>
     <message>
         <source>Power query</source>
-        <translation type="unfinished"></translation>
+        <translation>バッテリー残量確認</translation>
     </message>
     <message>
         <source>Default layer</source>
-        <translation type="unfinished"></translation>
+        <translation>既定レイヤー</translation>
     </message>
     <message>
         <source>FN layer</source>
-        <translation type="unfinished"></translation>
+        <translation>FNレイヤー</translation>
     </message>
     <message>
         <source>FN1 layer</source>
-        <translation type="unfinished"></translation>
+        <translation>FN1レイヤー</translation>
     </message>
     <message>
         <source>USB switching</source>
-        <translation type="unfinished"></translation>
+        <translation>USBに切り替え</translation>
     </message>
     <message>
         <source>2.4G switching</source>
-        <translation type="unfinished"></translation>
+        <translation>2.4Gに切り替え</translation>
     </message>
     <message>
         <source>Bluetooth 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth 1</translation>
     </message>
     <message>
         <source>Bluetooth 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth 2</translation>
     </message>
     <message>
         <source>Bluetooth 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth 3</translation>
     </message>
 </context>
 <context>
     <name>DKeyDisablePage</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Disable</source>
-        <translation type="unfinished"></translation>
+        <translation>無効化</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
 </context>
 <context>
     <name>DKeyWithAppPage</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Select App</source>
-        <translation type="unfinished"></translation>
+        <translation>アプリを選択</translation>
     </message>
     <message>
         <source>Please select the path where your app is located</source>
-        <translation type="unfinished"></translation>
+        <translation>アプリケーションの場所を選択してください</translation>
     </message>
     <message>
         <source>Select application</source>
-        <translation type="unfinished"></translation>
+        <translation>アプリケーションを選択</translation>
     </message>
 </context>
 <context>
     <name>DKeyWithTextPage</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>テキスト</translation>
     </message>
     <message>
         <source>Enter text ...</source>
-        <translation type="unfinished"></translation>
+        <translation>テキストを入力...</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
 </context>
 <context>
     <name>DKeyboardLightCustomEventPage</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Keyboard Light</source>
-        <translation type="unfinished"></translation>
+        <translation>キーボードライト</translation>
     </message>
     <message>
         <source>Overall light</source>
-        <translation type="unfinished"></translation>
+        <translation>全体エフェクト</translation>
     </message>
     <message>
         <source>Interaction light</source>
-        <translation type="unfinished"></translation>
+        <translation>反応エフェクト</translation>
     </message>
     <message>
         <source>All light</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてのエフェクト</translation>
     </message>
     <message>
         <source>Static</source>
-        <translation type="unfinished"></translation>
+        <translation>常時点灯</translation>
     </message>
     <message>
         <source>Brightness +</source>
-        <translation type="unfinished"></translation>
+        <translation>明るさ +</translation>
     </message>
     <message>
         <source>Brightness -</source>
-        <translation type="unfinished"></translation>
+        <translation>明るさ -</translation>
     </message>
     <message>
         <source>Speed +</source>
-        <translation type="unfinished"></translation>
+        <translation>速度 +</translation>
     </message>
     <message>
         <source>Speed -</source>
-        <translation type="unfinished"></translation>
+        <translation>速度 -</translation>
     </message>
     <message>
         <source>Direction +1</source>
-        <translation type="unfinished"></translation>
+        <translation>方向 +1</translation>
     </message>
     <message>
         <source>Direction -1</source>
-        <translation type="unfinished"></translation>
+        <translation>方向 -1</translation>
     </message>
     <message>
         <source>Direction Loop</source>
-        <translation type="unfinished"></translation>
+        <translation>方向ループ</translation>
     </message>
     <message>
         <source>Into full color</source>
-        <translation type="unfinished"></translation>
+        <translation>フルカラーに切り替え</translation>
     </message>
     <message>
         <source>Top color changed</source>
-        <translation type="unfinished"></translation>
+        <translation>上層色の切り替え</translation>
     </message>
     <message>
         <source>Bottom color changed</source>
-        <translation type="unfinished"></translation>
+        <translation>下層色の切り替え</translation>
     </message>
     <message>
         <source>Close all</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてオフ</translation>
     </message>
     <message>
         <source>Close back light</source>
-        <translation type="unfinished"></translation>
+        <translation>バックライトをオフ</translation>
     </message>
     <message>
         <source>Stop back light</source>
-        <translation type="unfinished"></translation>
+        <translation>バックライトを停止</translation>
     </message>
     <message>
         <source>Light recording</source>
-        <translation type="unfinished"></translation>
+        <translation>ライティング記録</translation>
     </message>
     <message>
         <source>Custom 1</source>
-        <translation type="unfinished"></translation>
+        <translation>カスタム 1</translation>
     </message>
     <message>
         <source>Custom 2</source>
-        <translation type="unfinished"></translation>
+        <translation>カスタム 2</translation>
     </message>
 </context>
 <context>
     <name>DLightsConfigPage</name>
     <message>
         <source>DLightsConfigPage</source>
-        <translation type="unfinished"></translation>
+        <translation>DLightsConfigPage</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>種類：</translation>
     </message>
     <message>
         <source>Brightness:</source>
-        <translation type="unfinished"></translation>
+        <translation>明るさ：</translation>
     </message>
     <message>
         <source>Speed:</source>
-        <translation type="unfinished"></translation>
+        <translation>速度：</translation>
     </message>
     <message>
         <source>Direction:</source>
-        <translation type="unfinished"></translation>
+        <translation>方向：</translation>
     </message>
     <message>
         <source>...</source>
-        <translation type="unfinished"></translation>
+        <translation>...</translation>
     </message>
     <message>
         <source>Light mode</source>
-        <translation type="unfinished"></translation>
+        <translation>ライティングモード</translation>
     </message>
     <message>
         <source>Full color</source>
-        <translation type="unfinished"></translation>
+        <translation>フルカラー</translation>
     </message>
     <message>
         <source>Top color</source>
-        <translation type="unfinished"></translation>
+        <translation>上層色</translation>
     </message>
     <message>
         <source>Bottom color</source>
-        <translation type="unfinished"></translation>
+        <translation>下層色</translation>
     </message>
     <message>
         <source>R</source>
-        <translation type="unfinished"></translation>
+        <translation>R</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>G</source>
-        <translation type="unfinished"></translation>
+        <translation>G</translation>
     </message>
     <message>
         <source>255</source>
-        <translation type="unfinished"></translation>
+        <translation>255</translation>
     </message>
     <message>
         <source>B</source>
-        <translation type="unfinished"></translation>
+        <translation>B</translation>
     </message>
     <message>
         <source>Custom light</source>
-        <translation type="unfinished"></translation>
+        <translation>カスタムライト</translation>
     </message>
 </context>
 <context>
     <name>DLoginWidget</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Login</source>
-        <translation type="unfinished"></translation>
+        <translation>ログイン</translation>
     </message>
 </context>
 <context>
     <name>DMacroCmdPage</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Play Type</source>
-        <translation type="unfinished"></translation>
+        <translation>再生方法</translation>
     </message>
     <message>
         <source>Play once</source>
-        <translation type="unfinished"></translation>
+        <translation>1回再生</translation>
     </message>
     <message>
         <source>Play multiple times</source>
-        <translation type="unfinished"></translation>
+        <translation>複数回再生</translation>
     </message>
     <message>
         <source>Continous playback on/off</source>
-        <translation type="unfinished"></translation>
+        <translation>連続再生のオン/オフ</translation>
     </message>
     <message>
         <source>Play while assigned key is pressed</source>
-        <translation type="unfinished"></translation>
+        <translation>割り当てたキーを押している間再生</translation>
     </message>
     <message>
         <source>Play Number</source>
-        <translation type="unfinished"></translation>
+        <translation>再生回数</translation>
     </message>
     <message>
         <source>Play Number 1,2,3...</source>
-        <translation type="unfinished"></translation>
+        <translation>再生回数 1,2,3...</translation>
     </message>
     <message>
         <source>Assign Macro</source>
-        <translation type="unfinished"></translation>
+        <translation>マクロの割り当て</translation>
     </message>
 </context>
 <context>
     <name>DMacroListItem</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Macro01</source>
-        <translation type="unfinished"></translation>
+        <translation>Macro01</translation>
     </message>
     <message>
         <source>Binding</source>
-        <translation type="unfinished"></translation>
+        <translation>割り当て済み</translation>
     </message>
 </context>
 <context>
     <name>DMacroPage</name>
     <message>
         <source>DMacroPage</source>
-        <translation type="unfinished"></translation>
+        <translation>DMacroPage</translation>
     </message>
     <message>
         <source>Macro Record</source>
-        <translation type="unfinished"></translation>
+        <translation>マクロ記録</translation>
     </message>
     <message>
         <source>Macro Group</source>
-        <translation type="unfinished"></translation>
+        <translation>マクログループ</translation>
     </message>
     <message>
         <source>Delay Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>遅延設定</translation>
     </message>
     <message>
         <source>Recording delay</source>
-        <translation type="unfinished"></translation>
+        <translation>遅延を記録</translation>
     </message>
     <message>
         <source>No delay</source>
-        <translation type="unfinished"></translation>
+        <translation>遅延なし</translation>
     </message>
     <message>
         <source>Default delay</source>
-        <translation type="unfinished"></translation>
+        <translation>デフォルト遅延</translation>
     </message>
     <message>
         <source>100</source>
-        <translation type="unfinished"></translation>
+        <translation>100</translation>
     </message>
     <message>
         <source>MS</source>
-        <translation type="unfinished"></translation>
+        <translation>MS</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>記録</translation>
     </message>
     <message>
         <source>Event List</source>
-        <translation type="unfinished"></translation>
+        <translation>イベントリスト</translation>
     </message>
     <message>
         <source>Record is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>記録がありません</translation>
     </message>
     <message>
         <source>0 MS</source>
-        <translation type="unfinished"></translation>
+        <translation>0 MS</translation>
     </message>
     <message>
         <source>Insert Event</source>
-        <translation type="unfinished"></translation>
+        <translation>イベントの挿入</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>位置</translation>
     </message>
     <message>
         <source>Insert event after</source>
-        <translation type="unfinished"></translation>
+        <translation>後ろにイベントを挿入</translation>
     </message>
     <message>
         <source>Insert event before</source>
-        <translation type="unfinished"></translation>
+        <translation>前にイベントを挿入</translation>
     </message>
     <message>
         <source>Event</source>
-        <translation type="unfinished"></translation>
+        <translation>イベント</translation>
     </message>
     <message>
         <source>Keyboard Event</source>
-        <translation type="unfinished"></translation>
+        <translation>キーボードイベント</translation>
     </message>
     <message>
         <source>Mouse Event</source>
-        <translation type="unfinished"></translation>
+        <translation>マウスイベント</translation>
     </message>
     <message>
         <source>Delay</source>
-        <translation type="unfinished"></translation>
+        <translation>遅延</translation>
     </message>
     <message>
         <source>Operate</source>
-        <translation type="unfinished"></translation>
+        <translation>操作</translation>
     </message>
     <message>
         <source>Please enter a key</source>
-        <translation type="unfinished"></translation>
+        <translation>キーを入力してください</translation>
     </message>
     <message>
         <source>Left Click</source>
-        <translation type="unfinished"></translation>
+        <translation>左クリック</translation>
     </message>
     <message>
         <source>Center Click</source>
-        <translation type="unfinished"></translation>
+        <translation>中クリック</translation>
     </message>
     <message>
         <source>Right Click</source>
-        <translation type="unfinished"></translation>
+        <translation>右クリック</translation>
     </message>
     <message>
         <source>Please enter delay number</source>
-        <translation type="unfinished"></translation>
+        <translation>遅延値を入力してください</translation>
     </message>
     <message>
         <source>Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>挿入</translation>
     </message>
     <message>
         <source>Property</source>
-        <translation type="unfinished"></translation>
+        <translation>プロパティ</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>Press Key</source>
-        <translation type="unfinished"></translation>
+        <translation>キーを押す</translation>
     </message>
     <message>
         <source>Mouse</source>
-        <translation type="unfinished"></translation>
+        <translation>マウス</translation>
     </message>
     <message>
         <source>Modify</source>
-        <translation type="unfinished"></translation>
+        <translation>変更</translation>
     </message>
 </context>
 <context>
     <name>DMainWidget</name>
     <message>
         <source>Minimize(&amp;N)</source>
-        <translation type="unfinished"></translation>
+        <translation>最小化(&amp;N)</translation>
     </message>
     <message>
         <source>Maximize(&amp;X)</source>
-        <translation type="unfinished"></translation>
+        <translation>最大化(&amp;X)</translation>
     </message>
     <message>
         <source>Revert(&amp;R)</source>
-        <translation type="unfinished"></translation>
+        <translation>元のサイズに戻す(&amp;R)</translation>
     </message>
     <message>
         <source>Quit(&amp;Q)</source>
-        <translation type="unfinished"></translation>
+        <translation>終了(&amp;Q)</translation>
     </message>
     <message>
         <source>DMainWidget</source>
-        <translation type="unfinished"></translation>
+        <translation>DMainWidget</translation>
     </message>
     <message>
         <source>VORLAN</source>
-        <translation type="unfinished"></translation>
+        <translation>VORLAN</translation>
     </message>
     <message>
         <source>HID</source>
-        <translation type="unfinished"></translation>
+        <translation>HID</translation>
     </message>
     <message>
         <source>RGB</source>
-        <translation type="unfinished"></translation>
+        <translation>RGB</translation>
     </message>
     <message>
         <source>V1.0.0.0.1</source>
-        <translation type="unfinished"></translation>
+        <translation>V1.0.0.0.1</translation>
     </message>
 </context>
 <context>
     <name>DMouseKeyPage</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Mouse Key</source>
-        <translation type="unfinished"></translation>
+        <translation>マウスボタン</translation>
     </message>
     <message>
         <source>Mouse Left</source>
-        <translation type="unfinished"></translation>
+        <translation>マウス左ボタン</translation>
     </message>
     <message>
         <source>Mouse Center</source>
-        <translation type="unfinished"></translation>
+        <translation>マウス中ボタン</translation>
     </message>
     <message>
         <source>Mouse Right</source>
-        <translation type="unfinished"></translation>
+        <translation>マウス右ボタン</translation>
     </message>
     <message>
         <source>Backward</source>
-        <translation type="unfinished"></translation>
+        <translation>戻る</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>進む</translation>
     </message>
     <message>
         <source>Sniper Key</source>
-        <translation type="unfinished"></translation>
+        <translation>スナイパーキー</translation>
     </message>
     <message>
         <source>Scroll Down</source>
-        <translation type="unfinished"></translation>
+        <translation>下スクロール</translation>
     </message>
     <message>
         <source>Scroll Up</source>
-        <translation type="unfinished"></translation>
+        <translation>上スクロール</translation>
     </message>
 </context>
 <context>
     <name>DMultimediaPage</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Multimedia</source>
-        <translation type="unfinished"></translation>
+        <translation>マルチメディア</translation>
     </message>
     <message>
         <source>Play/Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>再生/一時停止</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>停止</translation>
     </message>
     <message>
         <source>Next track</source>
-        <translation type="unfinished"></translation>
+        <translation>次のトラック</translation>
     </message>
     <message>
         <source>Prev track</source>
-        <translation type="unfinished"></translation>
+        <translation>前のトラック</translation>
     </message>
     <message>
         <source>Volume +</source>
-        <translation type="unfinished"></translation>
+        <translation>音量 +</translation>
     </message>
     <message>
         <source>Volume -</source>
-        <translation type="unfinished"></translation>
+        <translation>音量 -</translation>
     </message>
     <message>
         <source>Mute</source>
-        <translation type="unfinished"></translation>
+        <translation>ミュート</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>プレーヤー</translation>
     </message>
     <message>
         <source>Calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>電卓</translation>
     </message>
     <message>
         <source>Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>コンピューター</translation>
     </message>
     <message>
         <source>Email</source>
-        <translation type="unfinished"></translation>
+        <translation>メール</translation>
     </message>
     <message>
         <source>Browser</source>
-        <translation type="unfinished"></translation>
+        <translation>ブラウザー</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>検索</translation>
     </message>
     <message>
         <source>Screen brightness+</source>
-        <translation type="unfinished"></translation>
+        <translation>画面の明るさ+</translation>
     </message>
     <message>
         <source>Screen brightness-</source>
-        <translation type="unfinished"></translation>
+        <translation>画面の明るさ-</translation>
     </message>
 </context>
 <context>
     <name>DPerformancePage</name>
     <message>
         <source>DPerformancePage</source>
-        <translation type="unfinished"></translation>
+        <translation>DPerformancePage</translation>
     </message>
     <message>
         <source>If Win Lock is on:</source>
-        <translation type="unfinished"></translation>
+        <translation>Winロックがオンのとき：</translation>
     </message>
     <message>
         <source>Disable Windows key</source>
-        <translation type="unfinished"></translation>
+        <translation>Windowsキーを無効化</translation>
     </message>
     <message>
         <source>Disable SHIFT+TAB</source>
-        <translation type="unfinished"></translation>
+        <translation>SHIFT+TABを無効化</translation>
     </message>
     <message>
         <source>Disable ALT+TAB</source>
-        <translation type="unfinished"></translation>
+        <translation>ALT+TABを無効化</translation>
     </message>
     <message>
         <source>Disable ALT+F4</source>
-        <translation type="unfinished"></translation>
+        <translation>ALT+F4を無効化</translation>
     </message>
     <message>
         <source>Light into sleep:</source>
-        <translation type="unfinished"></translation>
+        <translation>ライトのスリープ時間：</translation>
     </message>
     <message>
         <source>666</source>
-        <translation type="unfinished"></translation>
+        <translation>666</translation>
     </message>
     <message>
         <source>0~60000</source>
-        <translation type="unfinished"></translation>
+        <translation>0~60000</translation>
     </message>
     <message>
         <source>Second</source>
-        <translation type="unfinished"></translation>
+        <translation>秒</translation>
     </message>
     <message>
         <source>Keyboard into sleep:</source>
-        <translation type="unfinished"></translation>
+        <translation>キーボードのスリープ時間：</translation>
     </message>
     <message>
         <source>333</source>
-        <translation type="unfinished"></translation>
+        <translation>333</translation>
     </message>
     <message>
         <source>5~1000</source>
-        <translation type="unfinished"></translation>
+        <translation>5~1000</translation>
     </message>
     <message>
         <source>Minute</source>
-        <translation type="unfinished"></translation>
+        <translation>分</translation>
     </message>
     <message>
         <source>Prohibit Sleep</source>
-        <translation type="unfinished"></translation>
+        <translation>スリープを無効化</translation>
     </message>
     <message>
         <source>Submit</source>
-        <translation type="unfinished"></translation>
+        <translation>確定</translation>
     </message>
     <message>
         <source>Keyboard properties</source>
-        <translation type="unfinished"></translation>
+        <translation>キーボードのプロパティ</translation>
     </message>
     <message>
         <source>Reset current profile</source>
-        <translation type="unfinished"></translation>
+        <translation>現在のプロファイルをリセット</translation>
     </message>
 </context>
 <context>
     <name>DProfileMenuToolWidget</name>
     <message>
         <source>DProfileMenuToolWidget</source>
-        <translation type="unfinished"></translation>
+        <translation>DProfileMenuToolWidget</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>新規作成</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>削除</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>エクスポート</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>インポート</translation>
     </message>
     <message>
         <source>Modify Name</source>
-        <translation type="unfinished"></translation>
+        <translation>名前の変更</translation>
     </message>
 </context>
 <context>
     <name>DResetDefaultPage</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>デフォルト</translation>
     </message>
     <message>
         <source>NULL</source>
-        <translation type="unfinished"></translation>
+        <translation>NULL</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
 </context>
 <context>
     <name>DSeniorKeyEventListItem</name>
     <message>
         <source>DSeniorKeyEventListItem</source>
-        <translation type="unfinished"></translation>
+        <translation>DSeniorKeyEventListItem</translation>
     </message>
     <message>
         <source>DKS</source>
-        <translation type="unfinished"></translation>
+        <translation>DKS</translation>
     </message>
     <message>
         <source>A</source>
-        <translation type="unfinished"></translation>
+        <translation>A</translation>
     </message>
     <message>
         <source>B</source>
-        <translation type="unfinished"></translation>
+        <translation>B</translation>
     </message>
     <message>
         <source>C</source>
-        <translation type="unfinished"></translation>
+        <translation>C</translation>
     </message>
     <message>
         <source>D</source>
-        <translation type="unfinished"></translation>
+        <translation>D</translation>
     </message>
 </context>
 <context>
     <name>DSeniorKeysBindingPage</name>
     <message>
         <source>DSeniorKeysBindingPage</source>
-        <translation type="unfinished"></translation>
+        <translation>DSeniorKeysBindingPage</translation>
     </message>
     <message>
         <source>Senior Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>アドバンスキー</translation>
     </message>
 </context>
 <context>
     <name>DSeniorKeysPage</name>
     <message>
         <source>DSeniorKeysPage</source>
-        <translation type="unfinished"></translation>
+        <translation>DSeniorKeysPage</translation>
     </message>
     <message>
         <source>Senior Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>アドバンスキー</translation>
     </message>
     <message>
         <source>DKS</source>
-        <translation type="unfinished"></translation>
+        <translation>DKS</translation>
     </message>
     <message>
         <source>MT</source>
-        <translation type="unfinished"></translation>
+        <translation>MT</translation>
     </message>
     <message>
         <source>TGL</source>
-        <translation type="unfinished"></translation>
+        <translation>TGL</translation>
     </message>
     <message>
         <source>...</source>
-        <translation type="unfinished"></translation>
+        <translation>...</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>新規作成</translation>
     </message>
     <message>
         <source>A</source>
-        <translation type="unfinished"></translation>
+        <translation>A</translation>
     </message>
     <message>
         <source>B</source>
-        <translation type="unfinished"></translation>
+        <translation>B</translation>
     </message>
     <message>
         <source>C</source>
-        <translation type="unfinished"></translation>
+        <translation>C</translation>
     </message>
     <message>
         <source>D</source>
-        <translation type="unfinished"></translation>
+        <translation>D</translation>
     </message>
     <message>
         <source>1.0mm</source>
-        <translation type="unfinished"></translation>
+        <translation>1.0mm</translation>
     </message>
     <message>
         <source>2.0mm</source>
-        <translation type="unfinished"></translation>
+        <translation>2.0mm</translation>
     </message>
     <message>
         <source>3.0mm</source>
-        <translation type="unfinished"></translation>
+        <translation>3.0mm</translation>
     </message>
     <message>
         <source>4.0mm</source>
-        <translation type="unfinished"></translation>
+        <translation>4.0mm</translation>
     </message>
     <message>
         <source>The key have two functions: holding down the key is one type, and clicking the key is one type.</source>
-        <translation type="unfinished"></translation>
+        <translation>このキーには2つの機能があります。長押しで1つ、短押しでもう1つの機能が働きます。</translation>
     </message>
     <message>
         <source>Hold</source>
-        <translation type="unfinished"></translation>
+        <translation>長押し</translation>
     </message>
     <message>
         <source>Click</source>
-        <translation type="unfinished"></translation>
+        <translation>短押し</translation>
     </message>
     <message>
         <source>Hold Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>長押し時間</translation>
     </message>
     <message>
         <source>1000MS</source>
-        <translation type="unfinished"></translation>
+        <translation>1000MS</translation>
     </message>
     <message>
         <source>Click this key to switch continuous triggering on or off.</source>
-        <translation type="unfinished"></translation>
+        <translation>このキーを押すたびに、連続入力のオン/オフが切り替わります。</translation>
     </message>
     <message>
         <source>10/40</source>
-        <translation type="unfinished"></translation>
+        <translation>10/40</translation>
     </message>
     <message>
         <source>Senior keys is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>アドバンスキーがありません</translation>
     </message>
     <message>
         <source>Single Key</source>
-        <translation type="unfinished"></translation>
+        <translation>単一キー</translation>
     </message>
     <message>
         <source>Key Combination</source>
-        <translation type="unfinished"></translation>
+        <translation>組み合わせキー</translation>
     </message>
     <message>
         <source>The number of senior keys has reached the maximum</source>
-        <translation type="unfinished"></translation>
+        <translation>アドバンスキーの数が上限に達しました</translation>
     </message>
     <message>
         <source>Create senior keys successful</source>
-        <translation type="unfinished"></translation>
+        <translation>アドバンスキーを作成しました</translation>
     </message>
     <message>
         <source>Delete senior keys successful</source>
-        <translation type="unfinished"></translation>
+        <translation>アドバンスキーを削除しました</translation>
     </message>
 </context>
 <context>
     <name>DSeniorKeysRecordExplainDia</name>
     <message>
         <source>DSeniorKeysRecordExplainDia</source>
-        <translation type="unfinished"></translation>
+        <translation>DSeniorKeysRecordExplainDia</translation>
     </message>
     <message>
         <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration; 
 When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
-        <translation type="unfinished"></translation>
+        <translation>「単一キー」を選択した場合は、いずれかのキーをクリックするだけでキー設定が完了します。
+「組み合わせキー」を選択した場合は、修飾キーを1つ以上と、その他のキーを1つ以上選択して組み合わせキーの入力を完了します（例：L_Shift+A、L_Shift+L_Ctrl+A）。</translation>
     </message>
     <message>
         <source>TextLabel</source>
-        <translation type="unfinished"></translation>
+        <translation>TextLabel</translation>
     </message>
     <message>
         <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
-        <translation type="unfinished"></translation>
+        <translation>「単一キー」を選択した場合は、いずれかのキーをクリックするだけでキー設定が完了します。</translation>
     </message>
     <message>
         <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
-        <translation type="unfinished"></translation>
+        <translation>「組み合わせキー」を選択した場合は、修飾キーを1つ以上と、その他のキーを1つ以上選択して組み合わせキーの入力を完了します（例：L_Shift+A、L_Shift+L_Ctrl+A）。</translation>
     </message>
     <message>
         <source>The key can achieve four functions: 1 to 4 functions can be bound according to four different pressing degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>このキーには最大4つの機能を設定できます。4段階の押し込み深さに応じて1～4個の機能を割り当てられます。</translation>
     </message>
     <message>
         <source>The key have two functions: holding down the key is one type, and clicking the key is one type.</source>
-        <translation type="unfinished"></translation>
+        <translation>このキーには2つの機能があります。長押しで1つ、短押しでもう1つの機能が働きます。</translation>
     </message>
     <message>
         <source>Click this key to switch continuous triggering on or off.</source>
-        <translation type="unfinished"></translation>
+        <translation>このキーを押すたびに、連続入力のオン/オフが切り替わります。</translation>
     </message>
 </context>
 <context>
     <name>DSettingsDia</name>
     <message>
         <source>DSettingsDia</source>
-        <translation type="unfinished"></translation>
+        <translation>DSettingsDia</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>設定</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>一般</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョン情報</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>言語</translation>
     </message>
     <message>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>テーマ</translation>
     </message>
     <message>
         <source>Background image</source>
-        <translation type="unfinished"></translation>
+        <translation>背景画像</translation>
     </message>
     <message>
         <source>Auto start</source>
-        <translation type="unfinished"></translation>
+        <translation>自動起動</translation>
     </message>
     <message>
         <source>Launch applications when the system starts (Minimized)</source>
-        <translation type="unfinished"></translation>
+        <translation>システムの起動時にアプリケーションを起動する（最小化）</translation>
     </message>
     <message>
         <source>Close startup to tray</source>
-        <translation type="unfinished"></translation>
+        <translation>閉じるときにトレイに格納</translation>
     </message>
     <message>
         <source>Upgrade</source>
-        <translation type="unfinished"></translation>
+        <translation>アップデート</translation>
     </message>
     <message>
         <source>Firmware upgrade check</source>
-        <translation type="unfinished"></translation>
+        <translation>ファームウェアアップデートの確認</translation>
     </message>
     <message>
         <source>Taobao Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Taobaoリンク</translation>
     </message>
     <message>
         <source>Support</source>
-        <translation type="unfinished"></translation>
+        <translation>サポート</translation>
     </message>
     <message>
         <source>SendFeedback</source>
-        <translation type="unfinished"></translation>
+        <translation>フィードバックを送信</translation>
     </message>
     <message>
         <source>Vorlan</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorlan</translation>
     </message>
     <message>
         <source>Application software</source>
-        <translation type="unfinished"></translation>
+        <translation>アプリケーションソフトウェア</translation>
     </message>
     <message>
         <source>Company Name Placeholder</source>
-        <translation type="unfinished"></translation>
+        <translation>Company Name Placeholder</translation>
     </message>
     <message>
         <source>V_2022.07.14.0001</source>
-        <translation type="unfinished"></translation>
+        <translation>V_2022.07.14.0001</translation>
     </message>
     <message>
         <source>Check Update</source>
-        <translation type="unfinished"></translation>
+        <translation>アップデートを確認</translation>
     </message>
     <message>
         <source>https://example.invalid/</source>
-        <translation type="unfinished"></translation>
+        <translation>https://example.invalid/</translation>
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>ダーク</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>ライト</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>ブルー</translation>
     </message>
     <message>
         <source>Pink</source>
-        <translation type="unfinished"></translation>
+        <translation>ピンク</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>その他</translation>
     </message>
     <message>
         <source>&lt;span style=&quot;font-family:&quot;%3&quot;;font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot;font-size:12pt; text-decoration:underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;span style=&quot;font-family:&quot;%3&quot;;font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot;font-size:12pt; text-decoration:underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;</translation>
     </message>
 </context>
 <context>
     <name>DSideLightCustomEventPage</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Atmosphere Light</source>
-        <translation type="unfinished"></translation>
+        <translation>アンビエントライト</translation>
     </message>
     <message>
         <source>All light</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてのエフェクト</translation>
     </message>
     <message>
         <source>Overall light</source>
-        <translation type="unfinished"></translation>
+        <translation>全体エフェクト</translation>
     </message>
     <message>
         <source>Interaction light</source>
-        <translation type="unfinished"></translation>
+        <translation>反応エフェクト</translation>
     </message>
     <message>
         <source>Brightness +</source>
-        <translation type="unfinished"></translation>
+        <translation>明るさ +</translation>
     </message>
     <message>
         <source>Brightness -</source>
-        <translation type="unfinished"></translation>
+        <translation>明るさ -</translation>
     </message>
     <message>
         <source>Speed +</source>
-        <translation type="unfinished"></translation>
+        <translation>速度 +</translation>
     </message>
     <message>
         <source>Speed -</source>
-        <translation type="unfinished"></translation>
+        <translation>速度 -</translation>
     </message>
     <message>
         <source>Into full color</source>
-        <translation type="unfinished"></translation>
+        <translation>フルカラーに切り替え</translation>
     </message>
     <message>
         <source>Top color changed</source>
-        <translation type="unfinished"></translation>
+        <translation>上層色の切り替え</translation>
     </message>
     <message>
         <source>Bottom color changed</source>
-        <translation type="unfinished"></translation>
+        <translation>下層色の切り替え</translation>
     </message>
     <message>
         <source>Close side light</source>
-        <translation type="unfinished"></translation>
+        <translation>アンビエントライトをオフ</translation>
     </message>
     <message>
         <source>Stop side light</source>
-        <translation type="unfinished"></translation>
+        <translation>アンビエントライトを停止</translation>
     </message>
 </context>
 <context>
     <name>DSoftKeyboardPage</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Korean/English</source>
-        <translation type="unfinished"></translation>
+        <translation>韓/英</translation>
     </message>
     <message>
         <source>Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>中国語</translation>
     </message>
     <message>
         <source>K14</source>
-        <translation type="unfinished"></translation>
+        <translation>¥</translation>
     </message>
     <message>
         <source>K45</source>
-        <translation type="unfinished"></translation>
+        <translation>\|</translation>
     </message>
     <message>
         <source>K56</source>
-        <translation type="unfinished"></translation>
+        <translation>\ ろ</translation>
     </message>
     <message>
         <source>K131</source>
-        <translation type="unfinished"></translation>
+        <translation>無変換</translation>
     </message>
     <message>
         <source>K132</source>
-        <translation type="unfinished"></translation>
+        <translation>変換</translation>
     </message>
     <message>
         <source>K133</source>
-        <translation type="unfinished"></translation>
+        <translation>かな</translation>
     </message>
 </context>
 <context>
     <name>DStrokeConfigView</name>
     <message>
         <source>DStrokeConfigView</source>
-        <translation type="unfinished"></translation>
+        <translation>DStrokeConfigView</translation>
     </message>
     <message>
         <source>Trigger points for DKS actions</source>
-        <translation type="unfinished"></translation>
+        <translation>DKSアクションの作動ポイント</translation>
     </message>
     <message>
         <source>4.0mm</source>
-        <translation type="unfinished"></translation>
+        <translation>4.0mm</translation>
     </message>
 </context>
 <context>
     <name>DTriggerSettingPage</name>
     <message>
         <source>DTriggerSettingPage</source>
-        <translation type="unfinished"></translation>
+        <translation>DTriggerSettingPage</translation>
     </message>
     <message>
         <source>Quick trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>ラピッドトリガー</translation>
     </message>
     <message>
         <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
-        <translation type="unfinished"></translation>
+        <translation>押す・離す操作に合わせて、作動ストロークとリセットストロークを調整できます。</translation>
     </message>
     <message>
         <source>Secondary sensitivity</source>
-        <translation type="unfinished"></translation>
+        <translation>押下/リリース感度の個別設定</translation>
     </message>
     <message>
         <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
-        <translation type="unfinished"></translation>
+        <translation>ラピッドトリガーの押下（作動）とリリース（リセット）のストローク値を個別に設定できます。</translation>
     </message>
     <message>
         <source>Press/Release</source>
-        <translation type="unfinished"></translation>
+        <translation>押下/リリース</translation>
     </message>
     <message>
         <source>0.1mm</source>
-        <translation type="unfinished"></translation>
+        <translation>0.1mm</translation>
     </message>
     <message>
         <source>Press</source>
-        <translation type="unfinished"></translation>
+        <translation>押下</translation>
     </message>
     <message>
         <source>Release</source>
-        <translation type="unfinished"></translation>
+        <translation>リリース</translation>
     </message>
     <message>
         <source>Key anti shake</source>
-        <translation type="unfinished"></translation>
+        <translation>チャタリング防止</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>適用</translation>
     </message>
     <message>
         <source>Rate return</source>
-        <translation type="unfinished"></translation>
+        <translation>ポーリングレート</translation>
     </message>
     <message>
         <source>1K</source>
-        <translation type="unfinished"></translation>
+        <translation>1K</translation>
     </message>
     <message>
         <source>Into calibration mode</source>
-        <translation type="unfinished"></translation>
+        <translation>キャリブレーションモードに入る</translation>
     </message>
     <message>
         <source>Start calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>キャリブレーション開始</translation>
     </message>
     <message>
         <source>All keys calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>全キーキャリブレーション</translation>
     </message>
     <message>
         <source>Intensity tracking</source>
-        <translation type="unfinished"></translation>
+        <translation>ストローク追跡</translation>
     </message>
     <message>
         <source>Reset sensitivity</source>
-        <translation type="unfinished"></translation>
+        <translation>感度をリセット</translation>
     </message>
 </context>
 <context>
     <name>DUpdateFirmwareDia</name>
     <message>
         <source>DUpdateFirmwareDia</source>
-        <translation type="unfinished"></translation>
+        <translation>DUpdateFirmwareDia</translation>
     </message>
     <message>
         <source>Update Firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>ファームウェアのアップデート</translation>
     </message>
 </context>
 <context>
     <name>DVirtualKeyboardTool</name>
     <message>
         <source>DVirtualKeyboardTool</source>
-        <translation type="unfinished"></translation>
+        <translation>DVirtualKeyboardTool</translation>
     </message>
     <message>
         <source>Virtual Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>仮想キーボード</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Unknow</source>
-        <translation type="unfinished"></translation>
+        <translation>不明</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>デフォルト</translation>
     </message>
     <message>
         <source>Software exit</source>
-        <translation type="unfinished"></translation>
+        <translation>ソフトウェアの終了</translation>
     </message>
     <message>
         <source>Conflict, software out of operation!</source>
-        <translation type="unfinished"></translation>
+        <translation>競合が発生したため、ソフトウェアを終了します。</translation>
     </message>
     <message>
         <source>Volume +</source>
-        <translation type="unfinished"></translation>
+        <translation>音量 +</translation>
     </message>
     <message>
         <source>Volume -</source>
-        <translation type="unfinished"></translation>
+        <translation>音量 -</translation>
     </message>
     <message>
         <source>Mute</source>
-        <translation type="unfinished"></translation>
+        <translation>ミュート</translation>
     </message>
     <message>
         <source>Play/Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>再生/一時停止</translation>
     </message>
     <message>
         <source>Next track</source>
-        <translation type="unfinished"></translation>
+        <translation>次のトラック</translation>
     </message>
     <message>
         <source>Prev track</source>
-        <translation type="unfinished"></translation>
+        <translation>前のトラック</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>停止</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>プレーヤー</translation>
     </message>
     <message>
         <source>Calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>電卓</translation>
     </message>
     <message>
         <source>Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>コンピューター</translation>
     </message>
     <message>
         <source>Browser</source>
-        <translation type="unfinished"></translation>
+        <translation>ブラウザー</translation>
     </message>
     <message>
         <source>Email</source>
-        <translation type="unfinished"></translation>
+        <translation>メール</translation>
     </message>
     <message>
         <source>Screen brightness+</source>
-        <translation type="unfinished"></translation>
+        <translation>画面の明るさ+</translation>
     </message>
     <message>
         <source>Screen brightness-</source>
-        <translation type="unfinished"></translation>
+        <translation>画面の明るさ-</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>検索</translation>
     </message>
     <message>
         <source>Mouse Left</source>
-        <translation type="unfinished"></translation>
+        <translation>マウス左ボタン</translation>
     </message>
     <message>
         <source>Mouse Center</source>
-        <translation type="unfinished"></translation>
+        <translation>マウス中ボタン</translation>
     </message>
     <message>
         <source>Mouse Right</source>
-        <translation type="unfinished"></translation>
+        <translation>マウス右ボタン</translation>
     </message>
     <message>
         <source>Scroll Up</source>
-        <translation type="unfinished"></translation>
+        <translation>上スクロール</translation>
     </message>
     <message>
         <source>Scroll Down</source>
-        <translation type="unfinished"></translation>
+        <translation>下スクロール</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>進む</translation>
     </message>
     <message>
         <source>Backward</source>
-        <translation type="unfinished"></translation>
+        <translation>戻る</translation>
     </message>
     <message>
         <source>Sniper Key</source>
-        <translation type="unfinished"></translation>
+        <translation>スナイパーキー</translation>
     </message>
     <message>
         <source>Close window</source>
-        <translation type="unfinished"></translation>
+        <translation>ウィンドウを閉じる</translation>
     </message>
     <message>
         <source>Switch windows</source>
-        <translation type="unfinished"></translation>
+        <translation>ウィンドウの切り替え</translation>
     </message>
     <message>
         <source>Show desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>デスクトップを表示</translation>
     </message>
     <message>
         <source>My computer</source>
-        <translation type="unfinished"></translation>
+        <translation>マイコンピューター</translation>
     </message>
     <message>
         <source>Lock computer</source>
-        <translation type="unfinished"></translation>
+        <translation>コンピューターをロック</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>コピー</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>切り取り</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>貼り付け</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>検索</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>新規作成</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>印刷</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>保存</translation>
     </message>
     <message>
         <source>Lock/Unlock Win</source>
-        <translation type="unfinished"></translation>
+        <translation>Winキーのロック/解除</translation>
     </message>
     <message>
         <source>Lock win</source>
-        <translation type="unfinished"></translation>
+        <translation>Winキーをロック</translation>
     </message>
     <message>
         <source>Unlock win</source>
-        <translation type="unfinished"></translation>
+        <translation>Winキーのロック解除</translation>
     </message>
     <message>
         <source>Default layer</source>
-        <translation type="unfinished"></translation>
+        <translation>既定レイヤー</translation>
     </message>
     <message>
         <source>FN layer</source>
-        <translation type="unfinished"></translation>
+        <translation>FNレイヤー</translation>
     </message>
     <message>
         <source>FN1 layer</source>
-        <translation type="unfinished"></translation>
+        <translation>FN1レイヤー</translation>
     </message>
     <message>
         <source>Overall light</source>
-        <translation type="unfinished"></translation>
+        <translation>全体エフェクト</translation>
     </message>
     <message>
         <source>Interaction light</source>
-        <translation type="unfinished"></translation>
+        <translation>反応エフェクト</translation>
     </message>
     <message>
         <source>All light</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてのエフェクト</translation>
     </message>
     <message>
         <source>Static</source>
-        <translation type="unfinished"></translation>
+        <translation>常時点灯</translation>
     </message>
     <message>
         <source>Brightness +</source>
-        <translation type="unfinished"></translation>
+        <translation>明るさ +</translation>
     </message>
     <message>
         <source>Brightness -</source>
-        <translation type="unfinished"></translation>
+        <translation>明るさ -</translation>
     </message>
     <message>
         <source>Speed +</source>
-        <translation type="unfinished"></translation>
+        <translation>速度 +</translation>
     </message>
     <message>
         <source>Speed -</source>
-        <translation type="unfinished"></translation>
+        <translation>速度 -</translation>
     </message>
     <message>
         <source>Direction +1</source>
-        <translation type="unfinished"></translation>
+        <translation>方向 +1</translation>
     </message>
     <message>
         <source>Direction -1</source>
-        <translation type="unfinished"></translation>
+        <translation>方向 -1</translation>
     </message>
     <message>
         <source>Direction Loop</source>
-        <translation type="unfinished"></translation>
+        <translation>方向ループ</translation>
     </message>
     <message>
         <source>Into full color</source>
-        <translation type="unfinished"></translation>
+        <translation>フルカラーに切り替え</translation>
     </message>
     <message>
         <source>Top color changed</source>
-        <translation type="unfinished"></translation>
+        <translation>上層色の切り替え</translation>
     </message>
     <message>
         <source>Bottom color changed</source>
-        <translation type="unfinished"></translation>
+        <translation>下層色の切り替え</translation>
     </message>
     <message>
         <source>Custom 1</source>
-        <translation type="unfinished"></translation>
+        <translation>カスタム 1</translation>
     </message>
     <message>
         <source>Custom 2</source>
-        <translation type="unfinished"></translation>
+        <translation>カスタム 2</translation>
     </message>
     <message>
         <source>Bluetooth 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth 1</translation>
     </message>
     <message>
         <source>Bluetooth 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth 2</translation>
     </message>
     <message>
         <source>Bluetooth 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth 3</translation>
     </message>
     <message>
         <source>Lock keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>キーボードをロック</translation>
     </message>
     <message>
         <source>Power query</source>
-        <translation type="unfinished"></translation>
+        <translation>バッテリー残量確認</translation>
     </message>
     <message>
         <source>2.4G switching</source>
-        <translation type="unfinished"></translation>
+        <translation>2.4Gに切り替え</translation>
     </message>
     <message>
         <source>USB switching</source>
-        <translation type="unfinished"></translation>
+        <translation>USBに切り替え</translation>
     </message>
     <message>
         <source>Close all</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてオフ</translation>
     </message>
     <message>
         <source>Close back light</source>
-        <translation type="unfinished"></translation>
+        <translation>バックライトをオフ</translation>
     </message>
     <message>
         <source>Stop back light</source>
-        <translation type="unfinished"></translation>
+        <translation>バックライトを停止</translation>
     </message>
     <message>
         <source>Light recording</source>
-        <translation type="unfinished"></translation>
+        <translation>ライティング記録</translation>
     </message>
     <message>
         <source>Close side light</source>
-        <translation type="unfinished"></translation>
+        <translation>アンビエントライトをオフ</translation>
     </message>
     <message>
         <source>Stop side light</source>
-        <translation type="unfinished"></translation>
+        <translation>アンビエントライトを停止</translation>
     </message>
     <message>
         <source>Remap Key</source>
-        <translation type="unfinished"></translation>
+        <translation>キーリマップ</translation>
     </message>
     <message>
         <source>Macro</source>
-        <translation type="unfinished"></translation>
+        <translation>マクロ</translation>
     </message>
     <message>
         <source>Key Combination</source>
-        <translation type="unfinished"></translation>
+        <translation>組み合わせキー</translation>
     </message>
     <message>
         <source>Multimedia</source>
-        <translation type="unfinished"></translation>
+        <translation>マルチメディア</translation>
     </message>
     <message>
         <source>Mouse</source>
-        <translation type="unfinished"></translation>
+        <translation>マウス</translation>
     </message>
     <message>
         <source>Disable</source>
-        <translation type="unfinished"></translation>
+        <translation>無効化</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>テキスト</translation>
     </message>
     <message>
         <source>Switch Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイル切り替え</translation>
     </message>
     <message>
         <source>Launch Application</source>
-        <translation type="unfinished"></translation>
+        <translation>アプリケーションを起動</translation>
     </message>
     <message>
         <source>Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>ショートカット</translation>
     </message>
     <message>
         <source>Key Config</source>
-        <translation type="unfinished"></translation>
+        <translation>キー設定</translation>
     </message>
     <message>
         <source>Senior Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>アドバンスキー</translation>
     </message>
     <message>
         <source>Keyboard Light</source>
-        <translation type="unfinished"></translation>
+        <translation>キーボードライト</translation>
     </message>
     <message>
         <source>Atmosphere Light</source>
-        <translation type="unfinished"></translation>
+        <translation>アンビエントライト</translation>
     </message>
     <message>
         <source>Device List</source>
-        <translation type="unfinished"></translation>
+        <translation>デバイスリスト</translation>
     </message>
     <message>
         <source>Device not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>デバイスが接続されていません</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>リセット</translation>
     </message>
     <message>
         <source>All keys calibration in progress ...</source>
-        <translation type="unfinished"></translation>
+        <translation>全キーキャリブレーション中...</translation>
     </message>
     <message>
         <source>Please press all keys</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてのキーを押してください</translation>
     </message>
     <message>
         <source>Key Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>キーカスタマイズ</translation>
     </message>
     <message>
         <source>Light Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>ライティング設定</translation>
     </message>
     <message>
         <source>Performance</source>
-        <translation type="unfinished"></translation>
+        <translation>パフォーマンス</translation>
     </message>
     <message>
         <source>Trigger Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>トリガー設定</translation>
     </message>
     <message>
         <source>The device is offline</source>
-        <translation type="unfinished"></translation>
+        <translation>デバイスがオフラインです</translation>
     </message>
     <message>
         <source>The device has been turned on</source>
-        <translation type="unfinished"></translation>
+        <translation>このデバイスはすでに開いています</translation>
     </message>
     <message>
         <source>The key calibration runing</source>
-        <translation type="unfinished"></translation>
+        <translation>キーキャリブレーションを実行中です</translation>
     </message>
     <message>
         <source>Key calibration in progress, please wait a moment</source>
-        <translation type="unfinished"></translation>
+        <translation>キーキャリブレーション中です。しばらくお待ちください</translation>
     </message>
     <message>
         <source>Download config successful</source>
-        <translation type="unfinished"></translation>
+        <translation>設定を書き込みました</translation>
     </message>
     <message>
         <source>Download config failed, Please try again</source>
-        <translation type="unfinished"></translation>
+        <translation>設定の書き込みに失敗しました。もう一度お試しください</translation>
     </message>
     <message>
         <source>Remap with key?</source>
-        <translation type="unfinished"></translation>
+        <translation>リマップ先のキー</translation>
     </message>
     <message>
         <source>Please select one Key first</source>
-        <translation type="unfinished"></translation>
+        <translation>先にキーを1つ選択してください</translation>
     </message>
     <message>
         <source>Operate successful</source>
-        <translation type="unfinished"></translation>
+        <translation>操作が完了しました</translation>
     </message>
     <message>
         <source>Setting failed because the text is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>テキストが空のため設定できませんでした</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>書き込み</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>種類：</translation>
     </message>
     <message>
         <source>Function:</source>
-        <translation type="unfinished"></translation>
+        <translation>機能：</translation>
     </message>
     <message>
         <source>Key</source>
-        <translation type="unfinished"></translation>
+        <translation>キー</translation>
     </message>
     <message>
         <source>Enter key?</source>
-        <translation type="unfinished"></translation>
+        <translation>どのキーを入力しますか？</translation>
     </message>
     <message>
         <source>Light Press</source>
-        <translation type="unfinished"></translation>
+        <translation>軽く押す</translation>
     </message>
     <message>
         <source>Heavy Press</source>
-        <translation type="unfinished"></translation>
+        <translation>強く押す</translation>
     </message>
     <message>
         <source>Please switch to key calibration mode first</source>
-        <translation type="unfinished"></translation>
+        <translation>先にキーキャリブレーションモードに切り替えてください</translation>
     </message>
     <message>
         <source>The key calibration successful</source>
-        <translation type="unfinished"></translation>
+        <translation>キーキャリブレーションに成功しました</translation>
     </message>
     <message>
         <source>The key calibration failed</source>
-        <translation type="unfinished"></translation>
+        <translation>キーキャリブレーションに失敗しました</translation>
     </message>
     <message>
         <source>The number of profile has reached the maximum</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイルの数が上限に達しました</translation>
     </message>
     <message>
         <source>Create failed, the index node is already existence, please checked</source>
-        <translation type="unfinished"></translation>
+        <translation>作成できませんでした。このインデックスノードはすでに存在します。確認してください</translation>
     </message>
     <message>
         <source>Create profile successful</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイルを作成しました</translation>
     </message>
     <message>
         <source>Need keep at least one profile</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイルを1つ以上残す必要があります</translation>
     </message>
     <message>
         <source>Delete profile successful</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイルを削除しました</translation>
     </message>
     <message>
         <source>Save directory</source>
-        <translation type="unfinished"></translation>
+        <translation>保存先フォルダー</translation>
     </message>
     <message>
         <source>Please select save directory first</source>
-        <translation type="unfinished"></translation>
+        <translation>先に保存先フォルダーを選択してください</translation>
     </message>
     <message>
         <source>This index node non-existent</source>
-        <translation type="unfinished"></translation>
+        <translation>このインデックスノードは存在しません</translation>
     </message>
     <message>
         <source>Export profile successful</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイルをエクスポートしました</translation>
     </message>
     <message>
         <source>Export profile failed</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイルのエクスポートに失敗しました</translation>
     </message>
     <message>
         <source>Open profile file</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイルファイルを開く</translation>
     </message>
     <message>
         <source>Profile files(*.xml)</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイルファイル (*.xml)</translation>
     </message>
     <message>
         <source>Please select import file first</source>
-        <translation type="unfinished"></translation>
+        <translation>先にインポートするファイルを選択してください</translation>
     </message>
     <message>
         <source>Import profile successful</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイルをインポートしました</translation>
     </message>
     <message>
         <source>Import profile failed</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイルのインポートに失敗しました</translation>
     </message>
     <message>
         <source>Profile name can&apos;t empty</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイル名を入力してください</translation>
     </message>
     <message>
         <source>Modify profile info successful</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイル情報を変更しました</translation>
     </message>
     <message>
         <source>Tip</source>
-        <translation type="unfinished"></translation>
+        <translation>確認</translation>
     </message>
     <message>
         <source>Whether to reset the current profile?</source>
-        <translation type="unfinished"></translation>
+        <translation>現在のプロファイルをリセットしますか？</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>はい</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>いいえ</translation>
     </message>
     <message>
         <source>The time when the light enters sleep cannot be longer than the keyboard enters sleep</source>
-        <translation type="unfinished"></translation>
+        <translation>ライトがスリープするまでの時間は、キーボードがスリープするまでの時間より長くできません</translation>
     </message>
     <message>
         <source>Keyboard enters sleep time is too short</source>
-        <translation type="unfinished"></translation>
+        <translation>キーボードのスリープ時間が短すぎます</translation>
     </message>
     <message>
         <source>Sleep time set failed</source>
-        <translation type="unfinished"></translation>
+        <translation>スリープ時間の設定に失敗しました</translation>
     </message>
     <message>
         <source>Sleep time has been set</source>
-        <translation type="unfinished"></translation>
+        <translation>スリープ時間を設定しました</translation>
     </message>
     <message>
         <source>Neon</source>
-        <translation type="unfinished"></translation>
+        <translation>ネオン</translation>
     </message>
     <message>
         <source>Breath</source>
-        <translation type="unfinished"></translation>
+        <translation>ブリージング</translation>
     </message>
     <message>
         <source>Wave</source>
-        <translation type="unfinished"></translation>
+        <translation>ウェーブ</translation>
     </message>
     <message>
         <source>Twinkle</source>
-        <translation type="unfinished"></translation>
+        <translation>トゥインクル</translation>
     </message>
     <message>
         <source>Snake</source>
-        <translation type="unfinished"></translation>
+        <translation>スネーク</translation>
     </message>
     <message>
         <source>Radar</source>
-        <translation type="unfinished"></translation>
+        <translation>レーダー</translation>
     </message>
     <message>
         <source>Auto Ripple</source>
-        <translation type="unfinished"></translation>
+        <translation>オートリップル</translation>
     </message>
     <message>
         <source>Striation</source>
-        <translation type="unfinished"></translation>
+        <translation>ストライプ</translation>
     </message>
     <message>
         <source>Aurora</source>
-        <translation type="unfinished"></translation>
+        <translation>オーロラ</translation>
     </message>
     <message>
         <source>Ripple</source>
-        <translation type="unfinished"></translation>
+        <translation>リップル</translation>
     </message>
     <message>
         <source>Reactive</source>
-        <translation type="unfinished"></translation>
+        <translation>リアクティブ</translation>
     </message>
     <message>
         <source>Cross</source>
-        <translation type="unfinished"></translation>
+        <translation>クロス</translation>
     </message>
     <message>
         <source>DPI</source>
-        <translation type="unfinished"></translation>
+        <translation>DPI</translation>
     </message>
     <message>
         <source>Fireworks</source>
-        <translation type="unfinished"></translation>
+        <translation>花火</translation>
     </message>
     <message>
         <source>Speed Respond</source>
-        <translation type="unfinished"></translation>
+        <translation>速度反応</translation>
     </message>
     <message>
         <source>Musical Rhythm</source>
-        <translation type="unfinished"></translation>
+        <translation>音楽リズム</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>カスタム</translation>
     </message>
     <message>
         <source>Collision</source>
-        <translation type="unfinished"></translation>
+        <translation>コリジョン</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>オフ</translation>
     </message>
     <message>
         <source>Brightness:</source>
-        <translation type="unfinished"></translation>
+        <translation>明るさ：</translation>
     </message>
     <message>
         <source>Speed:</source>
-        <translation type="unfinished"></translation>
+        <translation>速度：</translation>
     </message>
     <message>
         <source>Direction:</source>
-        <translation type="unfinished"></translation>
+        <translation>方向：</translation>
     </message>
     <message>
         <source>Full color</source>
-        <translation type="unfinished"></translation>
+        <translation>フルカラー</translation>
     </message>
     <message>
         <source>Top color</source>
-        <translation type="unfinished"></translation>
+        <translation>上層色</translation>
     </message>
     <message>
         <source>Bottom color</source>
-        <translation type="unfinished"></translation>
+        <translation>下層色</translation>
     </message>
     <message>
         <source>Custom light</source>
-        <translation type="unfinished"></translation>
+        <translation>カスタムライト</translation>
     </message>
     <message>
         <source>Keyboard/Ambient</source>
-        <translation type="unfinished"></translation>
+        <translation>キーボード/アンビエント</translation>
     </message>
     <message>
         <source>Firmware Info</source>
-        <translation type="unfinished"></translation>
+        <translation>ファームウェア情報</translation>
     </message>
     <message>
         <source>Left Click</source>
-        <translation type="unfinished"></translation>
+        <translation>左クリック</translation>
     </message>
     <message>
         <source>Center Click</source>
-        <translation type="unfinished"></translation>
+        <translation>中クリック</translation>
     </message>
     <message>
         <source>Right Click</source>
-        <translation type="unfinished"></translation>
+        <translation>右クリック</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>エクスポート</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>削除</translation>
     </message>
     <message>
         <source>Modify Name</source>
-        <translation type="unfinished"></translation>
+        <translation>名前の変更</translation>
     </message>
     <message>
         <source>Assign Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイルの指定</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>Select App</source>
-        <translation type="unfinished"></translation>
+        <translation>アプリを選択</translation>
     </message>
     <message>
         <source>Please select the path where your app is located</source>
-        <translation type="unfinished"></translation>
+        <translation>アプリケーションの場所を選択してください</translation>
     </message>
     <message>
         <source>Select application</source>
-        <translation type="unfinished"></translation>
+        <translation>アプリケーションを選択</translation>
     </message>
     <message>
         <source>Enter text ...</source>
-        <translation type="unfinished"></translation>
+        <translation>テキストを入力...</translation>
     </message>
     <message>
         <source>Play Type</source>
-        <translation type="unfinished"></translation>
+        <translation>再生方法</translation>
     </message>
     <message>
         <source>Play once</source>
-        <translation type="unfinished"></translation>
+        <translation>1回再生</translation>
     </message>
     <message>
         <source>Play multiple times</source>
-        <translation type="unfinished"></translation>
+        <translation>複数回再生</translation>
     </message>
     <message>
         <source>Continous playback on/off</source>
-        <translation type="unfinished"></translation>
+        <translation>連続再生のオン/オフ</translation>
     </message>
     <message>
         <source>Play while assigned key is pressed</source>
-        <translation type="unfinished"></translation>
+        <translation>割り当てたキーを押している間再生</translation>
     </message>
     <message>
         <source>Play Number</source>
-        <translation type="unfinished"></translation>
+        <translation>再生回数</translation>
     </message>
     <message>
         <source>Play Number 1,2,3...</source>
-        <translation type="unfinished"></translation>
+        <translation>再生回数 1,2,3...</translation>
     </message>
     <message>
         <source>Assign Macro</source>
-        <translation type="unfinished"></translation>
+        <translation>マクロの割り当て</translation>
     </message>
     <message>
         <source>Mouse Key</source>
-        <translation type="unfinished"></translation>
+        <translation>マウスボタン</translation>
     </message>
     <message>
         <source>1.Into key calibration mode first;</source>
-        <translation type="unfinished"></translation>
+        <translation>1.まずキーキャリブレーションモードに入ります。</translation>
     </message>
     <message>
         <source>2.Select one key;</source>
-        <translation type="unfinished"></translation>
+        <translation>2.キーを1つ選択します。</translation>
     </message>
     <message>
         <source>3.Clicked &quot;Start calibration&quot;;</source>
-        <translation type="unfinished"></translation>
+        <translation>3.「キャリブレーション開始」をクリックします。</translation>
     </message>
     <message>
         <source>4.Press the selected key;</source>
-        <translation type="unfinished"></translation>
+        <translation>4.選択したキーを押します。</translation>
     </message>
     <message>
         <source>5.Return key calibration results;</source>
-        <translation type="unfinished"></translation>
+        <translation>5.キーキャリブレーションの結果が表示されます。</translation>
     </message>
     <message>
         <source>When enabled, the quick trigger will only terminate when you completely release the button.</source>
-        <translation type="unfinished"></translation>
+        <translation>有効にすると、キーを完全に離したときにのみラピッドトリガーが終了します。</translation>
     </message>
     <message>
         <source>When disabled, the key is released until the axis triggers the travel and terminates the quick trigger.</source>
-        <translation type="unfinished"></translation>
+        <translation>無効にすると、キーが作動ポイントまで戻った時点でラピッドトリガーが終了します。</translation>
     </message>
     <message>
         <source>Set the required press key duration for triggering.</source>
-        <translation type="unfinished"></translation>
+        <translation>作動に必要なキーの押下時間を設定します。</translation>
     </message>
     <message>
         <source>When all keys calibration is enabled, please press all keys to complete the calibration.</source>
-        <translation type="unfinished"></translation>
+        <translation>全キーキャリブレーションを有効にしたら、すべてのキーを押してキャリブレーションを完了してください。</translation>
     </message>
     <message>
         <source>If Win Lock is on:</source>
-        <translation type="unfinished"></translation>
+        <translation>Winロックがオンのとき：</translation>
     </message>
     <message>
         <source>Disable Windows key</source>
-        <translation type="unfinished"></translation>
+        <translation>Windowsキーを無効化</translation>
     </message>
     <message>
         <source>Disable SHIFT+TAB</source>
-        <translation type="unfinished"></translation>
+        <translation>SHIFT+TABを無効化</translation>
     </message>
     <message>
         <source>Disable ALT+TAB</source>
-        <translation type="unfinished"></translation>
+        <translation>ALT+TABを無効化</translation>
     </message>
     <message>
         <source>Disable ALT+F4</source>
-        <translation type="unfinished"></translation>
+        <translation>ALT+F4を無効化</translation>
     </message>
     <message>
         <source>Light into sleep:</source>
-        <translation type="unfinished"></translation>
+        <translation>ライトのスリープ時間：</translation>
     </message>
     <message>
         <source>Second</source>
-        <translation type="unfinished"></translation>
+        <translation>秒</translation>
     </message>
     <message>
         <source>Keyboard into sleep:</source>
-        <translation type="unfinished"></translation>
+        <translation>キーボードのスリープ時間：</translation>
     </message>
     <message>
         <source>Minute</source>
-        <translation type="unfinished"></translation>
+        <translation>分</translation>
     </message>
     <message>
         <source>Submit</source>
-        <translation type="unfinished"></translation>
+        <translation>確定</translation>
     </message>
     <message>
         <source>Reset current profile</source>
-        <translation type="unfinished"></translation>
+        <translation>現在のプロファイルをリセット</translation>
     </message>
     <message>
         <source>Keyboard properties</source>
-        <translation type="unfinished"></translation>
+        <translation>キーボードのプロパティ</translation>
     </message>
     <message>
         <source>Prohibit Sleep</source>
-        <translation type="unfinished"></translation>
+        <translation>スリープを無効化</translation>
     </message>
     <message>
         <source>Press</source>
-        <translation type="unfinished"></translation>
+        <translation>押下</translation>
     </message>
     <message>
         <source>Trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>作動</translation>
     </message>
     <message>
         <source>Release</source>
-        <translation type="unfinished"></translation>
+        <translation>リリース</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>適用</translation>
     </message>
     <message>
         <source>Journey tracking</source>
-        <translation type="unfinished"></translation>
+        <translation>ストローク追跡</translation>
     </message>
     <message>
         <source>Sensitivity of pressing and releasing</source>
-        <translation type="unfinished"></translation>
+        <translation>押下/リリース感度の個別設定</translation>
     </message>
     <message>
         <source>Quick trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>ラピッドトリガー</translation>
     </message>
     <message>
         <source>Reset sensitivity</source>
-        <translation type="unfinished"></translation>
+        <translation>感度をリセット</translation>
     </message>
     <message>
         <source>Key anti shake</source>
-        <translation type="unfinished"></translation>
+        <translation>チャタリング防止</translation>
     </message>
     <message>
         <source>Rate return</source>
-        <translation type="unfinished"></translation>
+        <translation>ポーリングレート</translation>
     </message>
     <message>
         <source>Key calibration mode</source>
-        <translation type="unfinished"></translation>
+        <translation>キーキャリブレーションモード</translation>
     </message>
     <message>
         <source>Start calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>キャリブレーション開始</translation>
     </message>
     <message>
         <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
-        <translation type="unfinished"></translation>
+        <translation>押す・離す操作に合わせて、作動ストロークとリセットストロークを調整できます。</translation>
     </message>
     <message>
         <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
-        <translation type="unfinished"></translation>
+        <translation>ラピッドトリガーの押下（作動）とリリース（リセット）のストローク値を個別に設定できます。</translation>
     </message>
     <message>
         <source>All keys calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>全キーキャリブレーション</translation>
     </message>
     <message>
         <source>Normal Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>通常キー</translation>
     </message>
     <message>
         <source>Special Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>特殊キー</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>設定</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>一般</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョン情報</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>言語</translation>
     </message>
     <message>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>テーマ</translation>
     </message>
     <message>
         <source>Background image</source>
-        <translation type="unfinished"></translation>
+        <translation>背景画像</translation>
     </message>
     <message>
         <source>Auto start</source>
-        <translation type="unfinished"></translation>
+        <translation>自動起動</translation>
     </message>
     <message>
         <source>Launch applications when the system starts (Minimized)</source>
-        <translation type="unfinished"></translation>
+        <translation>システムの起動時にアプリケーションを起動する（最小化）</translation>
     </message>
     <message>
         <source>Close startup to tray</source>
-        <translation type="unfinished"></translation>
+        <translation>閉じるときにトレイに格納</translation>
     </message>
     <message>
         <source>Upgrade</source>
-        <translation type="unfinished"></translation>
+        <translation>アップデート</translation>
     </message>
     <message>
         <source>Firmware upgrade check</source>
-        <translation type="unfinished"></translation>
+        <translation>ファームウェアアップデートの確認</translation>
     </message>
     <message>
         <source>No upgradeable devices found</source>
-        <translation type="unfinished"></translation>
+        <translation>アップデート可能なデバイスが見つかりません</translation>
     </message>
     <message>
         <source>Set config success</source>
-        <translation type="unfinished"></translation>
+        <translation>設定しました</translation>
     </message>
     <message>
         <source>Update Firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>ファームウェアのアップデート</translation>
     </message>
     <message>
         <source>If the firmware is being updated, do not unplug the device!</source>
-        <translation type="unfinished"></translation>
+        <translation>ファームウェアのアップデート中は、デバイスを取り外さないでください！</translation>
     </message>
     <message>
         <source>Update successful</source>
-        <translation type="unfinished"></translation>
+        <translation>アップデートが完了しました</translation>
     </message>
     <message>
         <source>Update failed</source>
-        <translation type="unfinished"></translation>
+        <translation>アップデートに失敗しました</translation>
     </message>
     <message>
         <source>Product name:</source>
-        <translation type="unfinished"></translation>
+        <translation>製品名：</translation>
     </message>
     <message>
         <source>Update progress:</source>
-        <translation type="unfinished"></translation>
+        <translation>進行状況：</translation>
     </message>
     <message>
         <source>Current version:</source>
-        <translation type="unfinished"></translation>
+        <translation>現在のバージョン：</translation>
     </message>
     <message>
         <source>New version:</source>
-        <translation type="unfinished"></translation>
+        <translation>新しいバージョン：</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>アップデート</translation>
     </message>
     <message>
         <source>Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>完了</translation>
     </message>
     <message>
         <source>Custom light name can&apos;t be empty</source>
-        <translation type="unfinished"></translation>
+        <translation>カスタムライト名を入力してください</translation>
     </message>
     <message>
         <source>Modify custom light name successful</source>
-        <translation type="unfinished"></translation>
+        <translation>カスタムライト名を変更しました</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>インポート</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>新規作成</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>クリア</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>上へ移動</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>下へ移動</translation>
+    </message>
+    <message>
+        <source>Macro Record</source>
+        <translation>マクロ記録</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>マクログループ</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>遅延設定</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>遅延を記録</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>遅延なし</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>デフォルト遅延</translation>
+    </message>
+    <message>
+        <source>Start record</source>
+        <translation>記録開始</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>イベントリスト</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>記録がありません</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>イベントの挿入</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>位置</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>後ろにイベントを挿入</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>前にイベントを挿入</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>イベント</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>キーボードイベント</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>マウスイベント</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>操作</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>キーを入力してください</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>挿入</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>プロパティ</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>遅延</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>キーを押す</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>変更</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>マクロを追加しました</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>マクロを削除しました</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>先にマクロを選択してください</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>マクロの記録をクリアしました</translation>
+    </message>
+    <message>
+        <source>Macro name can&apos;t be empty</source>
+        <translation>マクロ名を入力してください</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>マクロ名を変更しました</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>先に位置を選択してください</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>記録できるイベントの数が上限に達しました</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>イベントを挿入しました</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>イベントを変更しました</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>マクロをエクスポートしました</translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>マクロファイルを開く</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>マクロファイル (*.xml)</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>マクロをインポートしました</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>マクロの記録を開始しました</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>マクロの記録を停止しました</translation>
+    </message>
+    <message>
+        <source>Stop record</source>
+        <translation>記録停止</translation>
     </message>
 </context>
 <context>
     <name>SoftKeyboardButCustom</name>
     <message>
         <source>Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>中国語</translation>
     </message>
     <message>
         <source>Korean/English</source>
-        <translation type="unfinished"></translation>
+        <translation>韓/英</translation>
     </message>
     <message>
         <source>K14</source>
-        <translation type="unfinished"></translation>
+        <translation>¥</translation>
     </message>
     <message>
         <source>K45</source>
-        <translation type="unfinished"></translation>
+        <translation>\|</translation>
     </message>
     <message>
         <source>K56</source>
-        <translation type="unfinished"></translation>
+        <translation>\ ろ</translation>
     </message>
     <message>
         <source>K131</source>
-        <translation type="unfinished"></translation>
+        <translation>無変換</translation>
     </message>
     <message>
         <source>K132</source>
-        <translation type="unfinished"></translation>
+        <translation>変換</translation>
     </message>
     <message>
         <source>K133</source>
-        <translation type="unfinished"></translation>
+        <translation>かな</translation>
     </message>
 </context>
 <context>
     <name>UpdateFirmwareInfoItem</name>
     <message>
         <source>UpdateFirmwareInfoItem</source>
-        <translation type="unfinished"></translation>
+        <translation>UpdateFirmwareInfoItem</translation>
     </message>
     <message>
         <source>Product name:</source>
-        <translation type="unfinished"></translation>
+        <translation>製品名：</translation>
     </message>
     <message>
         <source>Current version:</source>
-        <translation type="unfinished"></translation>
+        <translation>現在のバージョン：</translation>
     </message>
     <message>
         <source>Default LikeName</source>
-        <translation type="unfinished"></translation>
+        <translation>Default LikeName</translation>
     </message>
     <message>
         <source>V1.00.00</source>
-        <translation type="unfinished"></translation>
+        <translation>V1.00.00</translation>
     </message>
     <message>
         <source>Update progress:</source>
-        <translation type="unfinished"></translation>
+        <translation>進行状況：</translation>
     </message>
     <message>
         <source>New version:</source>
-        <translation type="unfinished"></translation>
+        <translation>新しいバージョン：</translation>
     </message>
     <message>
         <source>100%</source>
-        <translation type="unfinished"></translation>
+        <translation>100%</translation>
     </message>
     <message>
         <source>V1.00.11</source>
-        <translation type="unfinished"></translation>
+        <translation>V1.00.11</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>アップデート</translation>
     </message>
     <message>
         <source>Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>完了</translation>
     </message>
 </context>
 <context>
     <name>keySelectFrame</name>
     <message>
         <source>Cannot remapped</source>
-        <translation type="unfinished"></translation>
+        <translation>リマップできません</translation>
     </message>
 </context>
 <context>
     <name>macroMenuToolWidget</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>エクスポート</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>削除</translation>
     </message>
     <message>
         <source>Modify Name</source>
-        <translation type="unfinished"></translation>
+        <translation>名前の変更</translation>
     </message>
 </context>
 </TS>

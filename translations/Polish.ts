@@ -5,2693 +5,2874 @@
     <name>DAllKeysShowPage</name>
     <message>
         <source>DAllKeysShowPage</source>
-        <translation type="unfinished"></translation>
+        <translation>DAllKeysShowPage</translation>
     </message>
     <message>
         <source>Key Combination</source>
-        <translation type="unfinished"></translation>
+        <translation>Kombinacja klawiszy</translation>
     </message>
     <message>
         <source>Normal Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Klawisze zwykłe</translation>
     </message>
     <message>
         <source>Special Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Klawisze specjalne</translation>
     </message>
 </context>
 <context>
     <name>DCatchKeyAndMouseItem</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>99999 MS</source>
-        <translation type="unfinished"></translation>
+        <translation>99999 MS</translation>
     </message>
     <message>
         <source>A</source>
-        <translation type="unfinished"></translation>
+        <translation>A</translation>
     </message>
     <message>
         <source>关联：</source>
-        <translation type="unfinished"></translation>
+        <translation>Powiązanie:</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>0</translation>
     </message>
 </context>
 <context>
     <name>DChangProfilePage</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Assign Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Przypisz profil</translation>
     </message>
 </context>
 <context>
     <name>DCustomEventTipExplain</name>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Domyślne</translation>
     </message>
 </context>
 <context>
     <name>DCustomKeysPage</name>
     <message>
         <source>DCustomKeysPage</source>
-        <translation type="unfinished"></translation>
+        <translation>DCustomKeysPage</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ:</translation>
     </message>
     <message>
         <source>Function:</source>
-        <translation type="unfinished"></translation>
+        <translation>Funkcja:</translation>
     </message>
     <message>
         <source>Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Klawisz</translation>
     </message>
     <message>
         <source>Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Spacja</translation>
     </message>
     <message>
         <source>Default layer</source>
-        <translation type="unfinished"></translation>
+        <translation>Warstwa główna</translation>
     </message>
     <message>
         <source>FN layer</source>
-        <translation type="unfinished"></translation>
+        <translation>Warstwa FN</translation>
     </message>
     <message>
         <source>Loading</source>
-        <translation type="unfinished"></translation>
+        <translation>Wczytywanie</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyślij do klawiatury</translation>
     </message>
 </context>
 <context>
     <name>DCustomLightListItem</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Custom Light Item</source>
-        <translation type="unfinished"></translation>
+        <translation>Custom Light Item</translation>
     </message>
 </context>
 <context>
     <name>DDeviceListItem</name>
     <message>
         <source>DDeviceListItem</source>
-        <translation type="unfinished"></translation>
+        <translation>DDeviceListItem</translation>
     </message>
     <message>
         <source>FL</source>
-        <translation type="unfinished"></translation>
+        <translation>FL</translation>
     </message>
     <message>
         <source>VORLAN888</source>
-        <translation type="unfinished"></translation>
+        <translation>VORLAN888</translation>
     </message>
 </context>
 <context>
     <name>DDevicePage</name>
     <message>
         <source>DDevicePage</source>
-        <translation type="unfinished"></translation>
+        <translation>DDevicePage</translation>
     </message>
     <message>
         <source>产品列表</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista produktów</translation>
     </message>
     <message>
         <source>https://osterlin.example/</source>
-        <translation type="unfinished"></translation>
+        <translation>https://osterlin.example/</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset</translation>
     </message>
     <message>
         <source>测试按键</source>
-        <translation type="unfinished"></translation>
+        <translation>Test klawisza</translation>
     </message>
     <message>
         <source>切换主模式</source>
-        <translation type="unfinished"></translation>
+        <translation>Przełącz tryb główny</translation>
     </message>
     <message>
         <source>Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Klawiatura</translation>
     </message>
     <message>
         <source>1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>1.0</translation>
     </message>
     <message>
         <source>USB</source>
-        <translation type="unfinished"></translation>
+        <translation>USB</translation>
     </message>
     <message>
         <source>电量显示</source>
-        <translation type="unfinished"></translation>
+        <translation>Poziom baterii</translation>
     </message>
     <message>
         <source>Device not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Urządzenie niepodłączone</translation>
     </message>
 </context>
 <context>
     <name>DFirwareInfoItem</name>
     <message>
         <source>DFirwareInfoItem</source>
-        <translation type="unfinished"></translation>
+        <translation>DFirwareInfoItem</translation>
     </message>
     <message>
         <source>Chip,Model</source>
-        <translation type="unfinished"></translation>
+        <translation>Chip,Model</translation>
     </message>
     <message>
         <source>Version---Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Version---Text</translation>
     </message>
 </context>
 <context>
     <name>DFirwareInfoShow</name>
     <message>
         <source>DFirwareInfoShow</source>
-        <translation type="unfinished"></translation>
+        <translation>DFirwareInfoShow</translation>
     </message>
     <message>
         <source>Firmware Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Informacje o firmware</translation>
     </message>
 </context>
 <context>
     <name>DHotKeyPage</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Skróty</translation>
     </message>
     <message>
         <source>Show desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokaż pulpit</translation>
     </message>
     <message>
         <source>Close window</source>
-        <translation type="unfinished"></translation>
+        <translation>Zamknij okno</translation>
     </message>
     <message>
         <source>Lock computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Zablokuj komputer</translation>
     </message>
     <message>
         <source>My computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Mój komputer</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiuj</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Wklej</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Znajdź</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Wytnij</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Drukuj</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nowy</translation>
     </message>
 </context>
 <context>
     <name>DKeyCalibrationExplainDia</name>
     <message>
         <source>DKeyCalibrationExplainDia</source>
-        <translation type="unfinished"></translation>
+        <translation>DKeyCalibrationExplainDia</translation>
     </message>
     <message>
         <source>1.Explain</source>
-        <translation type="unfinished"></translation>
+        <translation>1.Explain</translation>
     </message>
     <message>
         <source>2.Explain</source>
-        <translation type="unfinished"></translation>
+        <translation>2.Explain</translation>
     </message>
     <message>
         <source>3.Explain</source>
-        <translation type="unfinished"></translation>
+        <translation>3.Explain</translation>
     </message>
     <message>
         <source>4.Explain</source>
-        <translation type="unfinished"></translation>
+        <translation>4.Explain</translation>
     </message>
     <message>
         <source>5.Explain</source>
-        <translation type="unfinished"></translation>
+        <translation>5.Explain</translation>
     </message>
     <message>
         <source>Explain</source>
-        <translation type="unfinished"></translation>
+        <translation>Explain</translation>
     </message>
 </context>
 <context>
     <name>DKeyConfigFunctionPage</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Key Config</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguracja klawiatury</translation>
     </message>
     <message>
         <source>Switch loop</source>
-        <translation type="unfinished"></translation>
+        <translation>Przełączaj blokadę Win</translation>
     </message>
     <message>
         <source>Lock win</source>
-        <translation type="unfinished"></translation>
+        <translation>Zablokuj Win</translation>
     </message>
     <message>
         <source>Unlock win</source>
-        <translation type="unfinished"></translation>
+        <translation>Odblokuj Win</translation>
     </message>
     <message>
         <source>Lock keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Zablokuj klawiaturę</translation>
     </message>
     <message>
         <source>Power query</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprawdź baterię</translation>
     </message>
     <message>
         <source>Default layer</source>
-        <translation type="unfinished"></translation>
+        <translation>Warstwa główna</translation>
     </message>
     <message>
         <source>FN layer</source>
-        <translation type="unfinished"></translation>
+        <translation>Warstwa FN</translation>
     </message>
     <message>
         <source>FN1 layer</source>
-        <translation type="unfinished"></translation>
+        <translation>Warstwa FN1</translation>
     </message>
     <message>
         <source>USB switching</source>
-        <translation type="unfinished"></translation>
+        <translation>Przełącz na USB</translation>
     </message>
     <message>
         <source>2.4G switching</source>
-        <translation type="unfinished"></translation>
+        <translation>Przełącz na 2.4G</translation>
     </message>
     <message>
         <source>Bluetooth 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth 1</translation>
     </message>
     <message>
         <source>Bluetooth 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth 2</translation>
     </message>
     <message>
         <source>Bluetooth 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth 3</translation>
     </message>
 </context>
 <context>
     <name>DKeyDisablePage</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Disable</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyłącz</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Anuluj</translation>
     </message>
 </context>
 <context>
     <name>DKeyWithAppPage</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Select App</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz aplikację</translation>
     </message>
     <message>
         <source>Please select the path where your app is located</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz ścieżkę, w której znajduje się aplikacja</translation>
     </message>
     <message>
         <source>Select application</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz aplikację</translation>
     </message>
 </context>
 <context>
     <name>DKeyWithTextPage</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekst</translation>
     </message>
     <message>
         <source>Enter text ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wpisz tekst...</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Anuluj</translation>
     </message>
 </context>
 <context>
     <name>DKeyboardLightCustomEventPage</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Keyboard Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Podświetlenie klawiatury</translation>
     </message>
     <message>
         <source>Overall light</source>
-        <translation type="unfinished"></translation>
+        <translation>Efekty ogólne</translation>
     </message>
     <message>
         <source>Interaction light</source>
-        <translation type="unfinished"></translation>
+        <translation>Efekty interaktywne</translation>
     </message>
     <message>
         <source>All light</source>
-        <translation type="unfinished"></translation>
+        <translation>Wszystkie efekty</translation>
     </message>
     <message>
         <source>Static</source>
-        <translation type="unfinished"></translation>
+        <translation>Statyczny</translation>
     </message>
     <message>
         <source>Brightness +</source>
-        <translation type="unfinished"></translation>
+        <translation>Jasność +</translation>
     </message>
     <message>
         <source>Brightness -</source>
-        <translation type="unfinished"></translation>
+        <translation>Jasność -</translation>
     </message>
     <message>
         <source>Speed +</source>
-        <translation type="unfinished"></translation>
+        <translation>Szybkość +</translation>
     </message>
     <message>
         <source>Speed -</source>
-        <translation type="unfinished"></translation>
+        <translation>Szybkość -</translation>
     </message>
     <message>
         <source>Direction +1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kierunek +1</translation>
     </message>
     <message>
         <source>Direction -1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kierunek -1</translation>
     </message>
     <message>
         <source>Direction Loop</source>
-        <translation type="unfinished"></translation>
+        <translation>Cykl kierunków</translation>
     </message>
     <message>
         <source>Into full color</source>
-        <translation type="unfinished"></translation>
+        <translation>Włącz tryb wielokolorowy</translation>
     </message>
     <message>
         <source>Top color changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmień kolor górny</translation>
     </message>
     <message>
         <source>Bottom color changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmień kolor dolny</translation>
     </message>
     <message>
         <source>Close all</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyłącz wszystko</translation>
     </message>
     <message>
         <source>Close back light</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyłącz podświetlenie</translation>
     </message>
     <message>
         <source>Stop back light</source>
-        <translation type="unfinished"></translation>
+        <translation>Zatrzymaj podświetlenie</translation>
     </message>
     <message>
         <source>Light recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Nagrywanie podświetlenia</translation>
     </message>
     <message>
         <source>Custom 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Własny 1</translation>
     </message>
     <message>
         <source>Custom 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Własny 2</translation>
     </message>
 </context>
 <context>
     <name>DLightsConfigPage</name>
     <message>
         <source>DLightsConfigPage</source>
-        <translation type="unfinished"></translation>
+        <translation>DLightsConfigPage</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ:</translation>
     </message>
     <message>
         <source>Brightness:</source>
-        <translation type="unfinished"></translation>
+        <translation>Jasność:</translation>
     </message>
     <message>
         <source>Speed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Szybkość:</translation>
     </message>
     <message>
         <source>Direction:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kierunek:</translation>
     </message>
     <message>
         <source>...</source>
-        <translation type="unfinished"></translation>
+        <translation>...</translation>
     </message>
     <message>
         <source>Light mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Tryb podświetlenia</translation>
     </message>
     <message>
         <source>Full color</source>
-        <translation type="unfinished"></translation>
+        <translation>Wielokolorowy</translation>
     </message>
     <message>
         <source>Top color</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolor górny</translation>
     </message>
     <message>
         <source>Bottom color</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolor dolny</translation>
     </message>
     <message>
         <source>R</source>
-        <translation type="unfinished"></translation>
+        <translation>R</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>G</source>
-        <translation type="unfinished"></translation>
+        <translation>G</translation>
     </message>
     <message>
         <source>255</source>
-        <translation type="unfinished"></translation>
+        <translation>255</translation>
     </message>
     <message>
         <source>B</source>
-        <translation type="unfinished"></translation>
+        <translation>B</translation>
     </message>
     <message>
         <source>Custom light</source>
-        <translation type="unfinished"></translation>
+        <translation>Własne podświetlenie</translation>
     </message>
 </context>
 <context>
     <name>DLoginWidget</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Login</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaloguj</translation>
     </message>
 </context>
 <context>
     <name>DMacroCmdPage</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Play Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tryb odtwarzania</translation>
     </message>
     <message>
         <source>Play once</source>
-        <translation type="unfinished"></translation>
+        <translation>Odtwórz raz</translation>
     </message>
     <message>
         <source>Play multiple times</source>
-        <translation type="unfinished"></translation>
+        <translation>Odtwórz wielokrotnie</translation>
     </message>
     <message>
         <source>Continous playback on/off</source>
-        <translation type="unfinished"></translation>
+        <translation>Odtwarzanie ciągłe (włącz/wyłącz)</translation>
     </message>
     <message>
         <source>Play while assigned key is pressed</source>
-        <translation type="unfinished"></translation>
+        <translation>Odtwarzaj, dopóki przypisany klawisz jest wciśnięty</translation>
     </message>
     <message>
         <source>Play Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Liczba powtórzeń</translation>
     </message>
     <message>
         <source>Play Number 1,2,3...</source>
-        <translation type="unfinished"></translation>
+        <translation>Liczba powtórzeń 1,2,3...</translation>
     </message>
     <message>
         <source>Assign Macro</source>
-        <translation type="unfinished"></translation>
+        <translation>Przypisz makro</translation>
     </message>
 </context>
 <context>
     <name>DMacroListItem</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Macro01</source>
-        <translation type="unfinished"></translation>
+        <translation>Macro01</translation>
     </message>
     <message>
         <source>Binding</source>
-        <translation type="unfinished"></translation>
+        <translation>Przypisane</translation>
     </message>
 </context>
 <context>
     <name>DMacroPage</name>
     <message>
         <source>DMacroPage</source>
-        <translation type="unfinished"></translation>
+        <translation>DMacroPage</translation>
     </message>
     <message>
         <source>Macro Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Nagrywanie makr</translation>
     </message>
     <message>
         <source>Macro Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupa makr</translation>
     </message>
     <message>
         <source>Delay Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia opóźnienia</translation>
     </message>
     <message>
         <source>Recording delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Nagrywaj opóźnienia</translation>
     </message>
     <message>
         <source>No delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Bez opóźnienia</translation>
     </message>
     <message>
         <source>Default delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Opóźnienie domyślne</translation>
     </message>
     <message>
         <source>100</source>
-        <translation type="unfinished"></translation>
+        <translation>100</translation>
     </message>
     <message>
         <source>MS</source>
-        <translation type="unfinished"></translation>
+        <translation>MS</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Nagraj</translation>
     </message>
     <message>
         <source>Event List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista zdarzeń</translation>
     </message>
     <message>
         <source>Record is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Nagranie jest puste</translation>
     </message>
     <message>
         <source>0 MS</source>
-        <translation type="unfinished"></translation>
+        <translation>0 MS</translation>
     </message>
     <message>
         <source>Insert Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Wstaw zdarzenie</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozycja</translation>
     </message>
     <message>
         <source>Insert event after</source>
-        <translation type="unfinished"></translation>
+        <translation>Wstaw zdarzenie po</translation>
     </message>
     <message>
         <source>Insert event before</source>
-        <translation type="unfinished"></translation>
+        <translation>Wstaw zdarzenie przed</translation>
     </message>
     <message>
         <source>Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Zdarzenie</translation>
     </message>
     <message>
         <source>Keyboard Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Zdarzenie klawiatury</translation>
     </message>
     <message>
         <source>Mouse Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Zdarzenie myszy</translation>
     </message>
     <message>
         <source>Delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Opóźnienie</translation>
     </message>
     <message>
         <source>Operate</source>
-        <translation type="unfinished"></translation>
+        <translation>Akcja</translation>
     </message>
     <message>
         <source>Please enter a key</source>
-        <translation type="unfinished"></translation>
+        <translation>Naciśnij klawisz</translation>
     </message>
     <message>
         <source>Left Click</source>
-        <translation type="unfinished"></translation>
+        <translation>Kliknięcie lewym</translation>
     </message>
     <message>
         <source>Center Click</source>
-        <translation type="unfinished"></translation>
+        <translation>Kliknięcie środkowym</translation>
     </message>
     <message>
         <source>Right Click</source>
-        <translation type="unfinished"></translation>
+        <translation>Kliknięcie prawym</translation>
     </message>
     <message>
         <source>Please enter delay number</source>
-        <translation type="unfinished"></translation>
+        <translation>Wpisz opóźnienie</translation>
     </message>
     <message>
         <source>Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>Wstaw</translation>
     </message>
     <message>
         <source>Property</source>
-        <translation type="unfinished"></translation>
+        <translation>Właściwości</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>Press Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Naciśnięcie klawisza</translation>
     </message>
     <message>
         <source>Mouse</source>
-        <translation type="unfinished"></translation>
+        <translation>Mysz</translation>
     </message>
     <message>
         <source>Modify</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmień</translation>
     </message>
 </context>
 <context>
     <name>DMainWidget</name>
     <message>
         <source>Minimize(&amp;N)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mi&amp;nimalizuj</translation>
     </message>
     <message>
         <source>Maximize(&amp;X)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ma&amp;ksymalizuj</translation>
     </message>
     <message>
         <source>Revert(&amp;R)</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;rzywróć</translation>
     </message>
     <message>
         <source>Quit(&amp;Q)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zakończ</translation>
     </message>
     <message>
         <source>DMainWidget</source>
-        <translation type="unfinished"></translation>
+        <translation>DMainWidget</translation>
     </message>
     <message>
         <source>VORLAN</source>
-        <translation type="unfinished"></translation>
+        <translation>VORLAN</translation>
     </message>
     <message>
         <source>HID</source>
-        <translation type="unfinished"></translation>
+        <translation>HID</translation>
     </message>
     <message>
         <source>RGB</source>
-        <translation type="unfinished"></translation>
+        <translation>RGB</translation>
     </message>
     <message>
         <source>V1.0.0.0.1</source>
-        <translation type="unfinished"></translation>
+        <translation>V1.0.0.0.1</translation>
     </message>
 </context>
 <context>
     <name>DMouseKeyPage</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Mouse Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Przycisk myszy</translation>
     </message>
     <message>
         <source>Mouse Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Lewy przycisk</translation>
     </message>
     <message>
         <source>Mouse Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Środkowy przycisk</translation>
     </message>
     <message>
         <source>Mouse Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Prawy przycisk</translation>
     </message>
     <message>
         <source>Backward</source>
-        <translation type="unfinished"></translation>
+        <translation>Wstecz</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Dalej</translation>
     </message>
     <message>
         <source>Sniper Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Przycisk snajperski</translation>
     </message>
     <message>
         <source>Scroll Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Przewiń w dół</translation>
     </message>
     <message>
         <source>Scroll Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Przewiń w górę</translation>
     </message>
 </context>
 <context>
     <name>DMultimediaPage</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Multimedia</source>
-        <translation type="unfinished"></translation>
+        <translation>Multimedia</translation>
     </message>
     <message>
         <source>Play/Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Odtwórz/Wstrzymaj</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Zatrzymaj</translation>
     </message>
     <message>
         <source>Next track</source>
-        <translation type="unfinished"></translation>
+        <translation>Następny utwór</translation>
     </message>
     <message>
         <source>Prev track</source>
-        <translation type="unfinished"></translation>
+        <translation>Poprzedni utwór</translation>
     </message>
     <message>
         <source>Volume +</source>
-        <translation type="unfinished"></translation>
+        <translation>Głośność +</translation>
     </message>
     <message>
         <source>Volume -</source>
-        <translation type="unfinished"></translation>
+        <translation>Głośność -</translation>
     </message>
     <message>
         <source>Mute</source>
-        <translation type="unfinished"></translation>
+        <translation>Wycisz</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Odtwarzacz</translation>
     </message>
     <message>
         <source>Calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalkulator</translation>
     </message>
     <message>
         <source>Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Komputer</translation>
     </message>
     <message>
         <source>Email</source>
-        <translation type="unfinished"></translation>
+        <translation>Poczta e-mail</translation>
     </message>
     <message>
         <source>Browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Przeglądarka</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyszukaj</translation>
     </message>
     <message>
         <source>Screen brightness+</source>
-        <translation type="unfinished"></translation>
+        <translation>Jasność ekranu+</translation>
     </message>
     <message>
         <source>Screen brightness-</source>
-        <translation type="unfinished"></translation>
+        <translation>Jasność ekranu-</translation>
     </message>
 </context>
 <context>
     <name>DPerformancePage</name>
     <message>
         <source>DPerformancePage</source>
-        <translation type="unfinished"></translation>
+        <translation>DPerformancePage</translation>
     </message>
     <message>
         <source>If Win Lock is on:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gdy blokada Win jest włączona:</translation>
     </message>
     <message>
         <source>Disable Windows key</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyłącz klawisz Windows</translation>
     </message>
     <message>
         <source>Disable SHIFT+TAB</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyłącz SHIFT+TAB</translation>
     </message>
     <message>
         <source>Disable ALT+TAB</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyłącz ALT+TAB</translation>
     </message>
     <message>
         <source>Disable ALT+F4</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyłącz ALT+F4</translation>
     </message>
     <message>
         <source>Light into sleep:</source>
-        <translation type="unfinished"></translation>
+        <translation>Uśpienie podświetlenia po:</translation>
     </message>
     <message>
         <source>666</source>
-        <translation type="unfinished"></translation>
+        <translation>666</translation>
     </message>
     <message>
         <source>0~60000</source>
-        <translation type="unfinished"></translation>
+        <translation>0~60000</translation>
     </message>
     <message>
         <source>Second</source>
-        <translation type="unfinished"></translation>
+        <translation>s</translation>
     </message>
     <message>
         <source>Keyboard into sleep:</source>
-        <translation type="unfinished"></translation>
+        <translation>Uśpienie klawiatury po:</translation>
     </message>
     <message>
         <source>333</source>
-        <translation type="unfinished"></translation>
+        <translation>333</translation>
     </message>
     <message>
         <source>5~1000</source>
-        <translation type="unfinished"></translation>
+        <translation>5~1000</translation>
     </message>
     <message>
         <source>Minute</source>
-        <translation type="unfinished"></translation>
+        <translation>min</translation>
     </message>
     <message>
         <source>Prohibit Sleep</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyłącz uśpienie</translation>
     </message>
     <message>
         <source>Submit</source>
-        <translation type="unfinished"></translation>
+        <translation>Zatwierdź</translation>
     </message>
     <message>
         <source>Keyboard properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Właściwości klawiatury</translation>
     </message>
     <message>
         <source>Reset current profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Resetuj bieżący profil</translation>
     </message>
 </context>
 <context>
     <name>DProfileMenuToolWidget</name>
     <message>
         <source>DProfileMenuToolWidget</source>
-        <translation type="unfinished"></translation>
+        <translation>DProfileMenuToolWidget</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Utwórz</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksportuj</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importuj</translation>
     </message>
     <message>
         <source>Modify Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmień nazwę</translation>
     </message>
 </context>
 <context>
     <name>DResetDefaultPage</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Domyślne</translation>
     </message>
     <message>
         <source>NULL</source>
-        <translation type="unfinished"></translation>
+        <translation>NULL</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Anuluj</translation>
     </message>
 </context>
 <context>
     <name>DSeniorKeyEventListItem</name>
     <message>
         <source>DSeniorKeyEventListItem</source>
-        <translation type="unfinished"></translation>
+        <translation>DSeniorKeyEventListItem</translation>
     </message>
     <message>
         <source>DKS</source>
-        <translation type="unfinished"></translation>
+        <translation>DKS</translation>
     </message>
     <message>
         <source>A</source>
-        <translation type="unfinished"></translation>
+        <translation>A</translation>
     </message>
     <message>
         <source>B</source>
-        <translation type="unfinished"></translation>
+        <translation>B</translation>
     </message>
     <message>
         <source>C</source>
-        <translation type="unfinished"></translation>
+        <translation>C</translation>
     </message>
     <message>
         <source>D</source>
-        <translation type="unfinished"></translation>
+        <translation>D</translation>
     </message>
 </context>
 <context>
     <name>DSeniorKeysBindingPage</name>
     <message>
         <source>DSeniorKeysBindingPage</source>
-        <translation type="unfinished"></translation>
+        <translation>DSeniorKeysBindingPage</translation>
     </message>
     <message>
         <source>Senior Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Klawisze zaawansowane</translation>
     </message>
 </context>
 <context>
     <name>DSeniorKeysPage</name>
     <message>
         <source>DSeniorKeysPage</source>
-        <translation type="unfinished"></translation>
+        <translation>DSeniorKeysPage</translation>
     </message>
     <message>
         <source>Senior Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Klawisze zaawansowane</translation>
     </message>
     <message>
         <source>DKS</source>
-        <translation type="unfinished"></translation>
+        <translation>DKS</translation>
     </message>
     <message>
         <source>MT</source>
-        <translation type="unfinished"></translation>
+        <translation>MT</translation>
     </message>
     <message>
         <source>TGL</source>
-        <translation type="unfinished"></translation>
+        <translation>TGL</translation>
     </message>
     <message>
         <source>...</source>
-        <translation type="unfinished"></translation>
+        <translation>...</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Utwórz</translation>
     </message>
     <message>
         <source>A</source>
-        <translation type="unfinished"></translation>
+        <translation>A</translation>
     </message>
     <message>
         <source>B</source>
-        <translation type="unfinished"></translation>
+        <translation>B</translation>
     </message>
     <message>
         <source>C</source>
-        <translation type="unfinished"></translation>
+        <translation>C</translation>
     </message>
     <message>
         <source>D</source>
-        <translation type="unfinished"></translation>
+        <translation>D</translation>
     </message>
     <message>
         <source>1.0mm</source>
-        <translation type="unfinished"></translation>
+        <translation>1.0mm</translation>
     </message>
     <message>
         <source>2.0mm</source>
-        <translation type="unfinished"></translation>
+        <translation>2.0mm</translation>
     </message>
     <message>
         <source>3.0mm</source>
-        <translation type="unfinished"></translation>
+        <translation>3.0mm</translation>
     </message>
     <message>
         <source>4.0mm</source>
-        <translation type="unfinished"></translation>
+        <translation>4.0mm</translation>
     </message>
     <message>
         <source>The key have two functions: holding down the key is one type, and clicking the key is one type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klawisz ma dwie funkcje: jedną po przytrzymaniu, drugą po krótkim naciśnięciu.</translation>
     </message>
     <message>
         <source>Hold</source>
-        <translation type="unfinished"></translation>
+        <translation>Przytrzymanie</translation>
     </message>
     <message>
         <source>Click</source>
-        <translation type="unfinished"></translation>
+        <translation>Krótkie naciśnięcie</translation>
     </message>
     <message>
         <source>Hold Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Czas przytrzymania</translation>
     </message>
     <message>
         <source>1000MS</source>
-        <translation type="unfinished"></translation>
+        <translation>1000MS</translation>
     </message>
     <message>
         <source>Click this key to switch continuous triggering on or off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Naciśnij ten klawisz, aby włączyć lub wyłączyć ciągłą aktywację.</translation>
     </message>
     <message>
         <source>10/40</source>
-        <translation type="unfinished"></translation>
+        <translation>10/40</translation>
     </message>
     <message>
         <source>Senior keys is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak klawiszy zaawansowanych</translation>
     </message>
     <message>
         <source>Single Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Pojedynczy klawisz</translation>
     </message>
     <message>
         <source>Key Combination</source>
-        <translation type="unfinished"></translation>
+        <translation>Kombinacja klawiszy</translation>
     </message>
     <message>
         <source>The number of senior keys has reached the maximum</source>
-        <translation type="unfinished"></translation>
+        <translation>Osiągnięto maksymalną liczbę klawiszy zaawansowanych</translation>
     </message>
     <message>
         <source>Create senior keys successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Utworzono klawisz zaawansowany</translation>
     </message>
     <message>
         <source>Delete senior keys successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Usunięto klawisz zaawansowany</translation>
     </message>
 </context>
 <context>
     <name>DSeniorKeysRecordExplainDia</name>
     <message>
         <source>DSeniorKeysRecordExplainDia</source>
-        <translation type="unfinished"></translation>
+        <translation>DSeniorKeysRecordExplainDia</translation>
     </message>
     <message>
         <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration; 
 When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
-        <translation type="unfinished"></translation>
+        <translation>Gdy wybrano „Pojedynczy klawisz”, wystarczy nacisnąć dowolny klawisz, aby zakończyć konfigurację; 
+Gdy wybrano „Kombinacja klawiszy”, należy wybrać co najmniej jeden klawisz modyfikujący i jeden inny klawisz, aby zakończyć wprowadzanie kombinacji, np. L_Shift+A lub L_Shift+L_Ctrl+A;</translation>
     </message>
     <message>
         <source>TextLabel</source>
-        <translation type="unfinished"></translation>
+        <translation>TextLabel</translation>
     </message>
     <message>
         <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
-        <translation type="unfinished"></translation>
+        <translation>Gdy wybrano „Pojedynczy klawisz”, wystarczy nacisnąć dowolny klawisz, aby zakończyć konfigurację;</translation>
     </message>
     <message>
         <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
-        <translation type="unfinished"></translation>
+        <translation>Gdy wybrano „Kombinacja klawiszy”, należy wybrać co najmniej jeden klawisz modyfikujący i jeden inny klawisz, aby zakończyć wprowadzanie kombinacji, np. L_Shift+A lub L_Shift+L_Ctrl+A;</translation>
     </message>
     <message>
         <source>The key can achieve four functions: 1 to 4 functions can be bound according to four different pressing degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klawisz może pełnić cztery funkcje: od 1 do 4 funkcji można przypisać do czterech różnych głębokości wciśnięcia.</translation>
     </message>
     <message>
         <source>The key have two functions: holding down the key is one type, and clicking the key is one type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klawisz ma dwie funkcje: jedną po przytrzymaniu, drugą po krótkim naciśnięciu.</translation>
     </message>
     <message>
         <source>Click this key to switch continuous triggering on or off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Naciśnij ten klawisz, aby włączyć lub wyłączyć ciągłą aktywację.</translation>
     </message>
 </context>
 <context>
     <name>DSettingsDia</name>
     <message>
         <source>DSettingsDia</source>
-        <translation type="unfinished"></translation>
+        <translation>DSettingsDia</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Ogólne</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Informacje</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Język</translation>
     </message>
     <message>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Motyw</translation>
     </message>
     <message>
         <source>Background image</source>
-        <translation type="unfinished"></translation>
+        <translation>Obraz tła</translation>
     </message>
     <message>
         <source>Auto start</source>
-        <translation type="unfinished"></translation>
+        <translation>Autostart</translation>
     </message>
     <message>
         <source>Launch applications when the system starts (Minimized)</source>
-        <translation type="unfinished"></translation>
+        <translation>Uruchamiaj aplikację przy starcie systemu (zminimalizowaną)</translation>
     </message>
     <message>
         <source>Close startup to tray</source>
-        <translation type="unfinished"></translation>
+        <translation>Przy zamykaniu minimalizuj do zasobnika</translation>
     </message>
     <message>
         <source>Upgrade</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualizacja</translation>
     </message>
     <message>
         <source>Firmware upgrade check</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprawdź aktualizacje firmware</translation>
     </message>
     <message>
         <source>Taobao Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Link do Taobao</translation>
     </message>
     <message>
         <source>Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomoc techniczna</translation>
     </message>
     <message>
         <source>SendFeedback</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyślij opinię</translation>
     </message>
     <message>
         <source>Vorlan</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorlan</translation>
     </message>
     <message>
         <source>Application software</source>
-        <translation type="unfinished"></translation>
+        <translation>Oprogramowanie</translation>
     </message>
     <message>
         <source>Company Name Placeholder</source>
-        <translation type="unfinished"></translation>
+        <translation>Company Name Placeholder</translation>
     </message>
     <message>
         <source>V_2022.07.14.0001</source>
-        <translation type="unfinished"></translation>
+        <translation>V_2022.07.14.0001</translation>
     </message>
     <message>
         <source>Check Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprawdź aktualizacje</translation>
     </message>
     <message>
         <source>https://example.invalid/</source>
-        <translation type="unfinished"></translation>
+        <translation>https://example.invalid/</translation>
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciemny</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Jasny</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Niebieski</translation>
     </message>
     <message>
         <source>Pink</source>
-        <translation type="unfinished"></translation>
+        <translation>Różowy</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Inny</translation>
     </message>
     <message>
         <source>&lt;span style=&quot;font-family:&quot;%3&quot;;font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot;font-size:12pt; text-decoration:underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;span style=&quot;font-family:&quot;%3&quot;;font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot;font-size:12pt; text-decoration:underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;</translation>
     </message>
 </context>
 <context>
     <name>DSideLightCustomEventPage</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Atmosphere Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Oświetlenie nastrojowe</translation>
     </message>
     <message>
         <source>All light</source>
-        <translation type="unfinished"></translation>
+        <translation>Wszystkie efekty</translation>
     </message>
     <message>
         <source>Overall light</source>
-        <translation type="unfinished"></translation>
+        <translation>Efekty ogólne</translation>
     </message>
     <message>
         <source>Interaction light</source>
-        <translation type="unfinished"></translation>
+        <translation>Efekty interaktywne</translation>
     </message>
     <message>
         <source>Brightness +</source>
-        <translation type="unfinished"></translation>
+        <translation>Jasność +</translation>
     </message>
     <message>
         <source>Brightness -</source>
-        <translation type="unfinished"></translation>
+        <translation>Jasność -</translation>
     </message>
     <message>
         <source>Speed +</source>
-        <translation type="unfinished"></translation>
+        <translation>Szybkość +</translation>
     </message>
     <message>
         <source>Speed -</source>
-        <translation type="unfinished"></translation>
+        <translation>Szybkość -</translation>
     </message>
     <message>
         <source>Into full color</source>
-        <translation type="unfinished"></translation>
+        <translation>Włącz tryb wielokolorowy</translation>
     </message>
     <message>
         <source>Top color changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmień kolor górny</translation>
     </message>
     <message>
         <source>Bottom color changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmień kolor dolny</translation>
     </message>
     <message>
         <source>Close side light</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyłącz oświetlenie nastrojowe</translation>
     </message>
     <message>
         <source>Stop side light</source>
-        <translation type="unfinished"></translation>
+        <translation>Zatrzymaj oświetlenie nastrojowe</translation>
     </message>
 </context>
 <context>
     <name>DSoftKeyboardPage</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Korean/English</source>
-        <translation type="unfinished"></translation>
+        <translation>Kor/Ang</translation>
     </message>
     <message>
         <source>Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiński</translation>
     </message>
     <message>
         <source>K14</source>
-        <translation type="unfinished"></translation>
+        <translation>¥</translation>
     </message>
     <message>
         <source>K45</source>
-        <translation type="unfinished"></translation>
+        <translation>\|</translation>
     </message>
     <message>
         <source>K56</source>
-        <translation type="unfinished"></translation>
+        <translation>\ ろ</translation>
     </message>
     <message>
         <source>K131</source>
-        <translation type="unfinished"></translation>
+        <translation>無変換</translation>
     </message>
     <message>
         <source>K132</source>
-        <translation type="unfinished"></translation>
+        <translation>変換</translation>
     </message>
     <message>
         <source>K133</source>
-        <translation type="unfinished"></translation>
+        <translation>かな</translation>
     </message>
 </context>
 <context>
     <name>DStrokeConfigView</name>
     <message>
         <source>DStrokeConfigView</source>
-        <translation type="unfinished"></translation>
+        <translation>DStrokeConfigView</translation>
     </message>
     <message>
         <source>Trigger points for DKS actions</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkty aktywacji akcji DKS</translation>
     </message>
     <message>
         <source>4.0mm</source>
-        <translation type="unfinished"></translation>
+        <translation>4.0mm</translation>
     </message>
 </context>
 <context>
     <name>DTriggerSettingPage</name>
     <message>
         <source>DTriggerSettingPage</source>
-        <translation type="unfinished"></translation>
+        <translation>DTriggerSettingPage</translation>
     </message>
     <message>
         <source>Quick trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>Szybka aktywacja</translation>
     </message>
     <message>
         <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dostosuj skok aktywacji i skok resetu do tego, czy zamierzasz nacisnąć, czy zwolnić klawisz.</translation>
     </message>
     <message>
         <source>Secondary sensitivity</source>
-        <translation type="unfinished"></translation>
+        <translation>Niezależna czułość</translation>
     </message>
     <message>
         <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
-        <translation type="unfinished"></translation>
+        <translation>Możesz osobno ustawić skok szybkiej aktywacji przy naciskaniu (aktywacja) i zwalnianiu (reset).</translation>
     </message>
     <message>
         <source>Press/Release</source>
-        <translation type="unfinished"></translation>
+        <translation>Naciśnięcie/Zwolnienie</translation>
     </message>
     <message>
         <source>0.1mm</source>
-        <translation type="unfinished"></translation>
+        <translation>0.1mm</translation>
     </message>
     <message>
         <source>Press</source>
-        <translation type="unfinished"></translation>
+        <translation>Naciśnięcie</translation>
     </message>
     <message>
         <source>Release</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwolnienie</translation>
     </message>
     <message>
         <source>Key anti shake</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminacja drgań</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Zastosuj</translation>
     </message>
     <message>
         <source>Rate return</source>
-        <translation type="unfinished"></translation>
+        <translation>Częstotliwość odpytywania</translation>
     </message>
     <message>
         <source>1K</source>
-        <translation type="unfinished"></translation>
+        <translation>1K</translation>
     </message>
     <message>
         <source>Into calibration mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Włącz tryb kalibracji</translation>
     </message>
     <message>
         <source>Start calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozpocznij kalibrację</translation>
     </message>
     <message>
         <source>All keys calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalibracja wszystkich klawiszy</translation>
     </message>
     <message>
         <source>Intensity tracking</source>
-        <translation type="unfinished"></translation>
+        <translation>Śledzenie skoku</translation>
     </message>
     <message>
         <source>Reset sensitivity</source>
-        <translation type="unfinished"></translation>
+        <translation>Resetuj czułość</translation>
     </message>
 </context>
 <context>
     <name>DUpdateFirmwareDia</name>
     <message>
         <source>DUpdateFirmwareDia</source>
-        <translation type="unfinished"></translation>
+        <translation>DUpdateFirmwareDia</translation>
     </message>
     <message>
         <source>Update Firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualizacja firmware</translation>
     </message>
 </context>
 <context>
     <name>DVirtualKeyboardTool</name>
     <message>
         <source>DVirtualKeyboardTool</source>
-        <translation type="unfinished"></translation>
+        <translation>DVirtualKeyboardTool</translation>
     </message>
     <message>
         <source>Virtual Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Klawiatura wirtualna</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Unknow</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieznane</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Domyślne</translation>
     </message>
     <message>
         <source>Software exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Zamknięcie programu</translation>
     </message>
     <message>
         <source>Conflict, software out of operation!</source>
-        <translation type="unfinished"></translation>
+        <translation>Konflikt – program przestał działać!</translation>
     </message>
     <message>
         <source>Volume +</source>
-        <translation type="unfinished"></translation>
+        <translation>Głośność +</translation>
     </message>
     <message>
         <source>Volume -</source>
-        <translation type="unfinished"></translation>
+        <translation>Głośność -</translation>
     </message>
     <message>
         <source>Mute</source>
-        <translation type="unfinished"></translation>
+        <translation>Wycisz</translation>
     </message>
     <message>
         <source>Play/Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Odtwórz/Wstrzymaj</translation>
     </message>
     <message>
         <source>Next track</source>
-        <translation type="unfinished"></translation>
+        <translation>Następny utwór</translation>
     </message>
     <message>
         <source>Prev track</source>
-        <translation type="unfinished"></translation>
+        <translation>Poprzedni utwór</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Zatrzymaj</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Odtwarzacz</translation>
     </message>
     <message>
         <source>Calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalkulator</translation>
     </message>
     <message>
         <source>Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Komputer</translation>
     </message>
     <message>
         <source>Browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Przeglądarka</translation>
     </message>
     <message>
         <source>Email</source>
-        <translation type="unfinished"></translation>
+        <translation>Poczta e-mail</translation>
     </message>
     <message>
         <source>Screen brightness+</source>
-        <translation type="unfinished"></translation>
+        <translation>Jasność ekranu+</translation>
     </message>
     <message>
         <source>Screen brightness-</source>
-        <translation type="unfinished"></translation>
+        <translation>Jasność ekranu-</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyszukaj</translation>
     </message>
     <message>
         <source>Mouse Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Lewy przycisk</translation>
     </message>
     <message>
         <source>Mouse Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Środkowy przycisk</translation>
     </message>
     <message>
         <source>Mouse Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Prawy przycisk</translation>
     </message>
     <message>
         <source>Scroll Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Przewiń w górę</translation>
     </message>
     <message>
         <source>Scroll Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Przewiń w dół</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Dalej</translation>
     </message>
     <message>
         <source>Backward</source>
-        <translation type="unfinished"></translation>
+        <translation>Wstecz</translation>
     </message>
     <message>
         <source>Sniper Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Przycisk snajperski</translation>
     </message>
     <message>
         <source>Close window</source>
-        <translation type="unfinished"></translation>
+        <translation>Zamknij okno</translation>
     </message>
     <message>
         <source>Switch windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Przełącz okna</translation>
     </message>
     <message>
         <source>Show desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokaż pulpit</translation>
     </message>
     <message>
         <source>My computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Mój komputer</translation>
     </message>
     <message>
         <source>Lock computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Zablokuj komputer</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiuj</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Wytnij</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Wklej</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Znajdź</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nowy</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Drukuj</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz</translation>
     </message>
     <message>
         <source>Lock/Unlock Win</source>
-        <translation type="unfinished"></translation>
+        <translation>Zablokuj/odblokuj Win</translation>
     </message>
     <message>
         <source>Lock win</source>
-        <translation type="unfinished"></translation>
+        <translation>Zablokuj Win</translation>
     </message>
     <message>
         <source>Unlock win</source>
-        <translation type="unfinished"></translation>
+        <translation>Odblokuj Win</translation>
     </message>
     <message>
         <source>Default layer</source>
-        <translation type="unfinished"></translation>
+        <translation>Warstwa główna</translation>
     </message>
     <message>
         <source>FN layer</source>
-        <translation type="unfinished"></translation>
+        <translation>Warstwa FN</translation>
     </message>
     <message>
         <source>FN1 layer</source>
-        <translation type="unfinished"></translation>
+        <translation>Warstwa FN1</translation>
     </message>
     <message>
         <source>Overall light</source>
-        <translation type="unfinished"></translation>
+        <translation>Efekty ogólne</translation>
     </message>
     <message>
         <source>Interaction light</source>
-        <translation type="unfinished"></translation>
+        <translation>Efekty interaktywne</translation>
     </message>
     <message>
         <source>All light</source>
-        <translation type="unfinished"></translation>
+        <translation>Wszystkie efekty</translation>
     </message>
     <message>
         <source>Static</source>
-        <translation type="unfinished"></translation>
+        <translation>Statyczny</translation>
     </message>
     <message>
         <source>Brightness +</source>
-        <translation type="unfinished"></translation>
+        <translation>Jasność +</translation>
     </message>
     <message>
         <source>Brightness -</source>
-        <translation type="unfinished"></translation>
+        <translation>Jasność -</translation>
     </message>
     <message>
         <source>Speed +</source>
-        <translation type="unfinished"></translation>
+        <translation>Szybkość +</translation>
     </message>
     <message>
         <source>Speed -</source>
-        <translation type="unfinished"></translation>
+        <translation>Szybkość -</translation>
     </message>
     <message>
         <source>Direction +1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kierunek +1</translation>
     </message>
     <message>
         <source>Direction -1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kierunek -1</translation>
     </message>
     <message>
         <source>Direction Loop</source>
-        <translation type="unfinished"></translation>
+        <translation>Cykl kierunków</translation>
     </message>
     <message>
         <source>Into full color</source>
-        <translation type="unfinished"></translation>
+        <translation>Włącz tryb wielokolorowy</translation>
     </message>
     <message>
         <source>Top color changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmień kolor górny</translation>
     </message>
     <message>
         <source>Bottom color changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmień kolor dolny</translation>
     </message>
     <message>
         <source>Custom 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Własny 1</translation>
     </message>
     <message>
         <source>Custom 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Własny 2</translation>
     </message>
     <message>
         <source>Bluetooth 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth 1</translation>
     </message>
     <message>
         <source>Bluetooth 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth 2</translation>
     </message>
     <message>
         <source>Bluetooth 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth 3</translation>
     </message>
     <message>
         <source>Lock keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Zablokuj klawiaturę</translation>
     </message>
     <message>
         <source>Power query</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprawdź baterię</translation>
     </message>
     <message>
         <source>2.4G switching</source>
-        <translation type="unfinished"></translation>
+        <translation>Przełącz na 2.4G</translation>
     </message>
     <message>
         <source>USB switching</source>
-        <translation type="unfinished"></translation>
+        <translation>Przełącz na USB</translation>
     </message>
     <message>
         <source>Close all</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyłącz wszystko</translation>
     </message>
     <message>
         <source>Close back light</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyłącz podświetlenie</translation>
     </message>
     <message>
         <source>Stop back light</source>
-        <translation type="unfinished"></translation>
+        <translation>Zatrzymaj podświetlenie</translation>
     </message>
     <message>
         <source>Light recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Nagrywanie podświetlenia</translation>
     </message>
     <message>
         <source>Close side light</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyłącz oświetlenie nastrojowe</translation>
     </message>
     <message>
         <source>Stop side light</source>
-        <translation type="unfinished"></translation>
+        <translation>Zatrzymaj oświetlenie nastrojowe</translation>
     </message>
     <message>
         <source>Remap Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmień przypisanie klawisza</translation>
     </message>
     <message>
         <source>Macro</source>
-        <translation type="unfinished"></translation>
+        <translation>Makro</translation>
     </message>
     <message>
         <source>Key Combination</source>
-        <translation type="unfinished"></translation>
+        <translation>Kombinacja klawiszy</translation>
     </message>
     <message>
         <source>Multimedia</source>
-        <translation type="unfinished"></translation>
+        <translation>Multimedia</translation>
     </message>
     <message>
         <source>Mouse</source>
-        <translation type="unfinished"></translation>
+        <translation>Mysz</translation>
     </message>
     <message>
         <source>Disable</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyłącz</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekst</translation>
     </message>
     <message>
         <source>Switch Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Przełącz profil</translation>
     </message>
     <message>
         <source>Launch Application</source>
-        <translation type="unfinished"></translation>
+        <translation>Uruchom aplikację</translation>
     </message>
     <message>
         <source>Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Skróty</translation>
     </message>
     <message>
         <source>Key Config</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguracja klawiatury</translation>
     </message>
     <message>
         <source>Senior Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Klawisze zaawansowane</translation>
     </message>
     <message>
         <source>Keyboard Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Podświetlenie klawiatury</translation>
     </message>
     <message>
         <source>Atmosphere Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Oświetlenie nastrojowe</translation>
     </message>
     <message>
         <source>Device List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista urządzeń</translation>
     </message>
     <message>
         <source>Device not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Urządzenie niepodłączone</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset</translation>
     </message>
     <message>
         <source>All keys calibration in progress ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Trwa kalibracja wszystkich klawiszy...</translation>
     </message>
     <message>
         <source>Please press all keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Naciśnij wszystkie klawisze</translation>
     </message>
     <message>
         <source>Key Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Przypisanie klawiszy</translation>
     </message>
     <message>
         <source>Light Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Podświetlenie</translation>
     </message>
     <message>
         <source>Performance</source>
-        <translation type="unfinished"></translation>
+        <translation>Wydajność</translation>
     </message>
     <message>
         <source>Trigger Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia aktywacji</translation>
     </message>
     <message>
         <source>The device is offline</source>
-        <translation type="unfinished"></translation>
+        <translation>Urządzenie jest rozłączone</translation>
     </message>
     <message>
         <source>The device has been turned on</source>
-        <translation type="unfinished"></translation>
+        <translation>To urządzenie jest już otwarte</translation>
     </message>
     <message>
         <source>The key calibration runing</source>
-        <translation type="unfinished"></translation>
+        <translation>Trwa kalibracja klawiszy</translation>
     </message>
     <message>
         <source>Key calibration in progress, please wait a moment</source>
-        <translation type="unfinished"></translation>
+        <translation>Trwa kalibracja klawiszy, poczekaj chwilę</translation>
     </message>
     <message>
         <source>Download config successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Wysłano konfigurację do klawiatury</translation>
     </message>
     <message>
         <source>Download config failed, Please try again</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się wysłać konfiguracji do klawiatury. Spróbuj ponownie</translation>
     </message>
     <message>
         <source>Remap with key?</source>
-        <translation type="unfinished"></translation>
+        <translation>Na jaki klawisz zmienić?</translation>
     </message>
     <message>
         <source>Please select one Key first</source>
-        <translation type="unfinished"></translation>
+        <translation>Najpierw wybierz klawisz</translation>
     </message>
     <message>
         <source>Operate successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Operacja zakończona powodzeniem</translation>
     </message>
     <message>
         <source>Setting failed because the text is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się ustawić: tekst jest pusty</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyślij do klawiatury</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ:</translation>
     </message>
     <message>
         <source>Function:</source>
-        <translation type="unfinished"></translation>
+        <translation>Funkcja:</translation>
     </message>
     <message>
         <source>Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Klawisz</translation>
     </message>
     <message>
         <source>Enter key?</source>
-        <translation type="unfinished"></translation>
+        <translation>Jakie klawisze wprowadzić?</translation>
     </message>
     <message>
         <source>Light Press</source>
-        <translation type="unfinished"></translation>
+        <translation>Lekkie naciśnięcie</translation>
     </message>
     <message>
         <source>Heavy Press</source>
-        <translation type="unfinished"></translation>
+        <translation>Mocne naciśnięcie</translation>
     </message>
     <message>
         <source>Please switch to key calibration mode first</source>
-        <translation type="unfinished"></translation>
+        <translation>Najpierw włącz tryb kalibracji klawiszy</translation>
     </message>
     <message>
         <source>The key calibration successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalibracja klawiszy zakończona powodzeniem</translation>
     </message>
     <message>
         <source>The key calibration failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalibracja klawiszy nie powiodła się</translation>
     </message>
     <message>
         <source>The number of profile has reached the maximum</source>
-        <translation type="unfinished"></translation>
+        <translation>Osiągnięto maksymalną liczbę profili</translation>
     </message>
     <message>
         <source>Create failed, the index node is already existence, please checked</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się utworzyć: węzeł indeksu już istnieje. Sprawdź to</translation>
     </message>
     <message>
         <source>Create profile successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Utworzono profil</translation>
     </message>
     <message>
         <source>Need keep at least one profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Musi pozostać co najmniej jeden profil</translation>
     </message>
     <message>
         <source>Delete profile successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Usunięto profil</translation>
     </message>
     <message>
         <source>Save directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Folder docelowy</translation>
     </message>
     <message>
         <source>Please select save directory first</source>
-        <translation type="unfinished"></translation>
+        <translation>Najpierw wybierz folder docelowy</translation>
     </message>
     <message>
         <source>This index node non-existent</source>
-        <translation type="unfinished"></translation>
+        <translation>Ten węzeł indeksu nie istnieje</translation>
     </message>
     <message>
         <source>Export profile successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyeksportowano profil</translation>
     </message>
     <message>
         <source>Export profile failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się wyeksportować profilu</translation>
     </message>
     <message>
         <source>Open profile file</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwórz plik profilu</translation>
     </message>
     <message>
         <source>Profile files(*.xml)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pliki profili (*.xml)</translation>
     </message>
     <message>
         <source>Please select import file first</source>
-        <translation type="unfinished"></translation>
+        <translation>Najpierw wybierz plik do zaimportowania</translation>
     </message>
     <message>
         <source>Import profile successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaimportowano profil</translation>
     </message>
     <message>
         <source>Import profile failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zaimportować profilu</translation>
     </message>
     <message>
         <source>Profile name can&apos;t empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa profilu nie może być pusta</translation>
     </message>
     <message>
         <source>Modify profile info successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmieniono informacje o profilu</translation>
     </message>
     <message>
         <source>Tip</source>
-        <translation type="unfinished"></translation>
+        <translation>Informacja</translation>
     </message>
     <message>
         <source>Whether to reset the current profile?</source>
-        <translation type="unfinished"></translation>
+        <translation>Czy zresetować bieżący profil?</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Tak</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie</translation>
     </message>
     <message>
         <source>The time when the light enters sleep cannot be longer than the keyboard enters sleep</source>
-        <translation type="unfinished"></translation>
+        <translation>Czas uśpienia podświetlenia nie może być dłuższy niż czas uśpienia klawiatury</translation>
     </message>
     <message>
         <source>Keyboard enters sleep time is too short</source>
-        <translation type="unfinished"></translation>
+        <translation>Czas uśpienia klawiatury jest za krótki</translation>
     </message>
     <message>
         <source>Sleep time set failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się ustawić czasu uśpienia</translation>
     </message>
     <message>
         <source>Sleep time has been set</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawiono czas uśpienia</translation>
     </message>
     <message>
         <source>Neon</source>
-        <translation type="unfinished"></translation>
+        <translation>Neon</translation>
     </message>
     <message>
         <source>Breath</source>
-        <translation type="unfinished"></translation>
+        <translation>Oddychanie</translation>
     </message>
     <message>
         <source>Wave</source>
-        <translation type="unfinished"></translation>
+        <translation>Fala</translation>
     </message>
     <message>
         <source>Twinkle</source>
-        <translation type="unfinished"></translation>
+        <translation>Migotanie</translation>
     </message>
     <message>
         <source>Snake</source>
-        <translation type="unfinished"></translation>
+        <translation>Wąż</translation>
     </message>
     <message>
         <source>Radar</source>
-        <translation type="unfinished"></translation>
+        <translation>Radar</translation>
     </message>
     <message>
         <source>Auto Ripple</source>
-        <translation type="unfinished"></translation>
+        <translation>Kręgi automatyczne</translation>
     </message>
     <message>
         <source>Striation</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasy</translation>
     </message>
     <message>
         <source>Aurora</source>
-        <translation type="unfinished"></translation>
+        <translation>Zorza</translation>
     </message>
     <message>
         <source>Ripple</source>
-        <translation type="unfinished"></translation>
+        <translation>Kręgi</translation>
     </message>
     <message>
         <source>Reactive</source>
-        <translation type="unfinished"></translation>
+        <translation>Reaktywny</translation>
     </message>
     <message>
         <source>Cross</source>
-        <translation type="unfinished"></translation>
+        <translation>Krzyż</translation>
     </message>
     <message>
         <source>DPI</source>
-        <translation type="unfinished"></translation>
+        <translation>DPI</translation>
     </message>
     <message>
         <source>Fireworks</source>
-        <translation type="unfinished"></translation>
+        <translation>Fajerwerki</translation>
     </message>
     <message>
         <source>Speed Respond</source>
-        <translation type="unfinished"></translation>
+        <translation>Reakcja na szybkość</translation>
     </message>
     <message>
         <source>Musical Rhythm</source>
-        <translation type="unfinished"></translation>
+        <translation>Rytm muzyki</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Własny</translation>
     </message>
     <message>
         <source>Collision</source>
-        <translation type="unfinished"></translation>
+        <translation>Zderzenie</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyłączony</translation>
     </message>
     <message>
         <source>Brightness:</source>
-        <translation type="unfinished"></translation>
+        <translation>Jasność:</translation>
     </message>
     <message>
         <source>Speed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Szybkość:</translation>
     </message>
     <message>
         <source>Direction:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kierunek:</translation>
     </message>
     <message>
         <source>Full color</source>
-        <translation type="unfinished"></translation>
+        <translation>Wielokolorowy</translation>
     </message>
     <message>
         <source>Top color</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolor górny</translation>
     </message>
     <message>
         <source>Bottom color</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolor dolny</translation>
     </message>
     <message>
         <source>Custom light</source>
-        <translation type="unfinished"></translation>
+        <translation>Własne podświetlenie</translation>
     </message>
     <message>
         <source>Keyboard/Ambient</source>
-        <translation type="unfinished"></translation>
+        <translation>Klawiatura/Oświetlenie nastrojowe</translation>
     </message>
     <message>
         <source>Firmware Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Informacje o firmware</translation>
     </message>
     <message>
         <source>Left Click</source>
-        <translation type="unfinished"></translation>
+        <translation>Kliknięcie lewym</translation>
     </message>
     <message>
         <source>Center Click</source>
-        <translation type="unfinished"></translation>
+        <translation>Kliknięcie środkowym</translation>
     </message>
     <message>
         <source>Right Click</source>
-        <translation type="unfinished"></translation>
+        <translation>Kliknięcie prawym</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksportuj</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń</translation>
     </message>
     <message>
         <source>Modify Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmień nazwę</translation>
     </message>
     <message>
         <source>Assign Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Przypisz profil</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Anuluj</translation>
     </message>
     <message>
         <source>Select App</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz aplikację</translation>
     </message>
     <message>
         <source>Please select the path where your app is located</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz ścieżkę, w której znajduje się aplikacja</translation>
     </message>
     <message>
         <source>Select application</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz aplikację</translation>
     </message>
     <message>
         <source>Enter text ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wpisz tekst...</translation>
     </message>
     <message>
         <source>Play Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tryb odtwarzania</translation>
     </message>
     <message>
         <source>Play once</source>
-        <translation type="unfinished"></translation>
+        <translation>Odtwórz raz</translation>
     </message>
     <message>
         <source>Play multiple times</source>
-        <translation type="unfinished"></translation>
+        <translation>Odtwórz wielokrotnie</translation>
     </message>
     <message>
         <source>Continous playback on/off</source>
-        <translation type="unfinished"></translation>
+        <translation>Odtwarzanie ciągłe (włącz/wyłącz)</translation>
     </message>
     <message>
         <source>Play while assigned key is pressed</source>
-        <translation type="unfinished"></translation>
+        <translation>Odtwarzaj, dopóki przypisany klawisz jest wciśnięty</translation>
     </message>
     <message>
         <source>Play Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Liczba powtórzeń</translation>
     </message>
     <message>
         <source>Play Number 1,2,3...</source>
-        <translation type="unfinished"></translation>
+        <translation>Liczba powtórzeń 1,2,3...</translation>
     </message>
     <message>
         <source>Assign Macro</source>
-        <translation type="unfinished"></translation>
+        <translation>Przypisz makro</translation>
     </message>
     <message>
         <source>Mouse Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Przycisk myszy</translation>
     </message>
     <message>
         <source>1.Into key calibration mode first;</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Najpierw włącz tryb kalibracji klawiszy;</translation>
     </message>
     <message>
         <source>2.Select one key;</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Wybierz jeden klawisz;</translation>
     </message>
     <message>
         <source>3.Clicked &quot;Start calibration&quot;;</source>
-        <translation type="unfinished"></translation>
+        <translation>3. Kliknij „Rozpocznij kalibrację”;</translation>
     </message>
     <message>
         <source>4.Press the selected key;</source>
-        <translation type="unfinished"></translation>
+        <translation>4. Naciśnij wybrany klawisz;</translation>
     </message>
     <message>
         <source>5.Return key calibration results;</source>
-        <translation type="unfinished"></translation>
+        <translation>5. Zostaną wyświetlone wyniki kalibracji;</translation>
     </message>
     <message>
         <source>When enabled, the quick trigger will only terminate when you completely release the button.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gdy opcja jest włączona, szybka aktywacja kończy się dopiero po całkowitym zwolnieniu klawisza.</translation>
     </message>
     <message>
         <source>When disabled, the key is released until the axis triggers the travel and terminates the quick trigger.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gdy opcja jest wyłączona, szybka aktywacja kończy się, gdy klawisz wróci powyżej punktu aktywacji.</translation>
     </message>
     <message>
         <source>Set the required press key duration for triggering.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustaw, jak długo klawisz musi być wciśnięty, aby nastąpiła aktywacja.</translation>
     </message>
     <message>
         <source>When all keys calibration is enabled, please press all keys to complete the calibration.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gdy kalibracja wszystkich klawiszy jest włączona, naciśnij wszystkie klawisze, aby ją zakończyć.</translation>
     </message>
     <message>
         <source>If Win Lock is on:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gdy blokada Win jest włączona:</translation>
     </message>
     <message>
         <source>Disable Windows key</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyłącz klawisz Windows</translation>
     </message>
     <message>
         <source>Disable SHIFT+TAB</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyłącz SHIFT+TAB</translation>
     </message>
     <message>
         <source>Disable ALT+TAB</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyłącz ALT+TAB</translation>
     </message>
     <message>
         <source>Disable ALT+F4</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyłącz ALT+F4</translation>
     </message>
     <message>
         <source>Light into sleep:</source>
-        <translation type="unfinished"></translation>
+        <translation>Uśpienie podświetlenia po:</translation>
     </message>
     <message>
         <source>Second</source>
-        <translation type="unfinished"></translation>
+        <translation>s</translation>
     </message>
     <message>
         <source>Keyboard into sleep:</source>
-        <translation type="unfinished"></translation>
+        <translation>Uśpienie klawiatury po:</translation>
     </message>
     <message>
         <source>Minute</source>
-        <translation type="unfinished"></translation>
+        <translation>min</translation>
     </message>
     <message>
         <source>Submit</source>
-        <translation type="unfinished"></translation>
+        <translation>Zatwierdź</translation>
     </message>
     <message>
         <source>Reset current profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Resetuj bieżący profil</translation>
     </message>
     <message>
         <source>Keyboard properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Właściwości klawiatury</translation>
     </message>
     <message>
         <source>Prohibit Sleep</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyłącz uśpienie</translation>
     </message>
     <message>
         <source>Press</source>
-        <translation type="unfinished"></translation>
+        <translation>Naciśnięcie</translation>
     </message>
     <message>
         <source>Trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktywacja</translation>
     </message>
     <message>
         <source>Release</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwolnienie</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Zastosuj</translation>
     </message>
     <message>
         <source>Journey tracking</source>
-        <translation type="unfinished"></translation>
+        <translation>Śledzenie skoku</translation>
     </message>
     <message>
         <source>Sensitivity of pressing and releasing</source>
-        <translation type="unfinished"></translation>
+        <translation>Czułość naciskania i zwalniania</translation>
     </message>
     <message>
         <source>Quick trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>Szybka aktywacja</translation>
     </message>
     <message>
         <source>Reset sensitivity</source>
-        <translation type="unfinished"></translation>
+        <translation>Resetuj czułość</translation>
     </message>
     <message>
         <source>Key anti shake</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminacja drgań</translation>
     </message>
     <message>
         <source>Rate return</source>
-        <translation type="unfinished"></translation>
+        <translation>Częstotliwość odpytywania</translation>
     </message>
     <message>
         <source>Key calibration mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Tryb kalibracji klawiszy</translation>
     </message>
     <message>
         <source>Start calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozpocznij kalibrację</translation>
     </message>
     <message>
         <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dostosuj skok aktywacji i skok resetu do tego, czy zamierzasz nacisnąć, czy zwolnić klawisz.</translation>
     </message>
     <message>
         <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
-        <translation type="unfinished"></translation>
+        <translation>Możesz osobno ustawić skok szybkiej aktywacji przy naciskaniu (aktywacja) i zwalnianiu (reset).</translation>
     </message>
     <message>
         <source>All keys calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalibracja wszystkich klawiszy</translation>
     </message>
     <message>
         <source>Normal Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Klawisze zwykłe</translation>
     </message>
     <message>
         <source>Special Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Klawisze specjalne</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Ogólne</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Informacje</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Język</translation>
     </message>
     <message>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Motyw</translation>
     </message>
     <message>
         <source>Background image</source>
-        <translation type="unfinished"></translation>
+        <translation>Obraz tła</translation>
     </message>
     <message>
         <source>Auto start</source>
-        <translation type="unfinished"></translation>
+        <translation>Autostart</translation>
     </message>
     <message>
         <source>Launch applications when the system starts (Minimized)</source>
-        <translation type="unfinished"></translation>
+        <translation>Uruchamiaj aplikację przy starcie systemu (zminimalizowaną)</translation>
     </message>
     <message>
         <source>Close startup to tray</source>
-        <translation type="unfinished"></translation>
+        <translation>Przy zamykaniu minimalizuj do zasobnika</translation>
     </message>
     <message>
         <source>Upgrade</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualizacja</translation>
     </message>
     <message>
         <source>Firmware upgrade check</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprawdź aktualizacje firmware</translation>
     </message>
     <message>
         <source>No upgradeable devices found</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie znaleziono urządzeń do aktualizacji</translation>
     </message>
     <message>
         <source>Set config success</source>
-        <translation type="unfinished"></translation>
+        <translation>Zastosowano ustawienia</translation>
     </message>
     <message>
         <source>Update Firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualizacja firmware</translation>
     </message>
     <message>
         <source>If the firmware is being updated, do not unplug the device!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie odłączaj urządzenia podczas aktualizacji firmware!</translation>
     </message>
     <message>
         <source>Update successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualizacja zakończona powodzeniem</translation>
     </message>
     <message>
         <source>Update failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualizacja nie powiodła się</translation>
     </message>
     <message>
         <source>Product name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa produktu:</translation>
     </message>
     <message>
         <source>Update progress:</source>
-        <translation type="unfinished"></translation>
+        <translation>Postęp:</translation>
     </message>
     <message>
         <source>Current version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bieżąca wersja:</translation>
     </message>
     <message>
         <source>New version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nowa wersja:</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualizuj</translation>
     </message>
     <message>
         <source>Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukończono</translation>
     </message>
     <message>
         <source>Custom light name can&apos;t be empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa własnego podświetlenia nie może być pusta</translation>
     </message>
     <message>
         <source>Modify custom light name successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmieniono nazwę własnego podświetlenia</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importuj</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Utwórz</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Wyczyść</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Przenieś w górę</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Przenieś w dół</translation>
+    </message>
+    <message>
+        <source>Macro Record</source>
+        <translation>Nagrywanie makr</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>Grupa makr</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>Ustawienia opóźnienia</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>Nagrywaj opóźnienia</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>Bez opóźnienia</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>Opóźnienie domyślne</translation>
+    </message>
+    <message>
+        <source>Start record</source>
+        <translation>Rozpocznij nagrywanie</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>Lista zdarzeń</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>Nagranie jest puste</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>Wstaw zdarzenie</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Pozycja</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>Wstaw zdarzenie po</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>Wstaw zdarzenie przed</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Zdarzenie</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>Zdarzenie klawiatury</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>Zdarzenie myszy</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>Akcja</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Naciśnij klawisz</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Wstaw</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>Właściwości</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Opóźnienie</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>Naciśnięcie klawisza</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Zmień</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>Dodano makro</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>Usunięto makro</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>Najpierw wybierz makro</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>Wyczyszczono nagranie makra</translation>
+    </message>
+    <message>
+        <source>Macro name can&apos;t be empty</source>
+        <translation>Nazwa makra nie może być pusta</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>Zmieniono nazwę makra</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>Najpierw wybierz pozycję</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>Osiągnięto maksymalną liczbę zdarzeń</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>Wstawiono zdarzenie</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>Zmieniono zdarzenie</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>Wyeksportowano makro</translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>Otwórz plik makra</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>Pliki makr (*.xml)</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>Zaimportowano makro</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>Rozpoczęto nagrywanie makra</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>Zatrzymano nagrywanie makra</translation>
+    </message>
+    <message>
+        <source>Stop record</source>
+        <translation>Zatrzymaj nagrywanie</translation>
     </message>
 </context>
 <context>
     <name>SoftKeyboardButCustom</name>
     <message>
         <source>Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiński</translation>
     </message>
     <message>
         <source>Korean/English</source>
-        <translation type="unfinished"></translation>
+        <translation>Kor/Ang</translation>
     </message>
     <message>
         <source>K14</source>
-        <translation type="unfinished"></translation>
+        <translation>¥</translation>
     </message>
     <message>
         <source>K45</source>
-        <translation type="unfinished"></translation>
+        <translation>\|</translation>
     </message>
     <message>
         <source>K56</source>
-        <translation type="unfinished"></translation>
+        <translation>\ ろ</translation>
     </message>
     <message>
         <source>K131</source>
-        <translation type="unfinished"></translation>
+        <translation>無変換</translation>
     </message>
     <message>
         <source>K132</source>
-        <translation type="unfinished"></translation>
+        <translation>変換</translation>
     </message>
     <message>
         <source>K133</source>
-        <translation type="unfinished"></translation>
+        <translation>かな</translation>
     </message>
 </context>
 <context>
     <name>UpdateFirmwareInfoItem</name>
     <message>
         <source>UpdateFirmwareInfoItem</source>
-        <translation type="unfinished"></translation>
+        <translation>UpdateFirmwareInfoItem</translation>
     </message>
     <message>
         <source>Product name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa produktu:</translation>
     </message>
     <message>
         <source>Current version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bieżąca wersja:</translation>
     </message>
     <message>
         <source>Default LikeName</source>
-        <translation type="unfinished"></translation>
+        <translation>Default LikeName</translation>
     </message>
     <message>
         <source>V1.00.00</source>
-        <translation type="unfinished"></translation>
+        <translation>V1.00.00</translation>
     </message>
     <message>
         <source>Update progress:</source>
-        <translation type="unfinished"></translation>
+        <translation>Postęp:</translation>
     </message>
     <message>
         <source>New version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nowa wersja:</translation>
     </message>
     <message>
         <source>100%</source>
-        <translation type="unfinished"></translation>
+        <translation>100%</translation>
     </message>
     <message>
         <source>V1.00.11</source>
-        <translation type="unfinished"></translation>
+        <translation>V1.00.11</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualizuj</translation>
     </message>
     <message>
         <source>Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukończono</translation>
     </message>
 </context>
 <context>
     <name>keySelectFrame</name>
     <message>
         <source>Cannot remapped</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można zmienić przypisania</translation>
     </message>
 </context>
 <context>
     <name>macroMenuToolWidget</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksportuj</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń</translation>
     </message>
     <message>
         <source>Modify Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmień nazwę</translation>
     </message>
 </context>
 </TS>

@@ -5,2693 +5,2874 @@
     <name>DAllKeysShowPage</name>
     <message>
         <source>DAllKeysShowPage</source>
-        <translation type="unfinished"></translation>
+        <translation>DAllKeysShowPage</translation>
     </message>
     <message>
         <source>Key Combination</source>
-        <translation type="unfinished"></translation>
+        <translation>Комбінація клавіш</translation>
     </message>
     <message>
         <source>Normal Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Звичайні клавіші</translation>
     </message>
     <message>
         <source>Special Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Спеціальні клавіші</translation>
     </message>
 </context>
 <context>
     <name>DCatchKeyAndMouseItem</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>99999 MS</source>
-        <translation type="unfinished"></translation>
+        <translation>99999 MS</translation>
     </message>
     <message>
         <source>A</source>
-        <translation type="unfinished"></translation>
+        <translation>A</translation>
     </message>
     <message>
         <source>关联：</source>
-        <translation type="unfinished"></translation>
+        <translation>Зв’язок:</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>0</translation>
     </message>
 </context>
 <context>
     <name>DChangProfilePage</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Assign Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Призначити профіль</translation>
     </message>
 </context>
 <context>
     <name>DCustomEventTipExplain</name>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>За замовчуванням</translation>
     </message>
 </context>
 <context>
     <name>DCustomKeysPage</name>
     <message>
         <source>DCustomKeysPage</source>
-        <translation type="unfinished"></translation>
+        <translation>DCustomKeysPage</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип:</translation>
     </message>
     <message>
         <source>Function:</source>
-        <translation type="unfinished"></translation>
+        <translation>Функція:</translation>
     </message>
     <message>
         <source>Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Клавіша</translation>
     </message>
     <message>
         <source>Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Пробіл</translation>
     </message>
     <message>
         <source>Default layer</source>
-        <translation type="unfinished"></translation>
+        <translation>Основний шар</translation>
     </message>
     <message>
         <source>FN layer</source>
-        <translation type="unfinished"></translation>
+        <translation>Шар FN</translation>
     </message>
     <message>
         <source>Loading</source>
-        <translation type="unfinished"></translation>
+        <translation>Завантаження</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Завантажити в клавіатуру</translation>
     </message>
 </context>
 <context>
     <name>DCustomLightListItem</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Custom Light Item</source>
-        <translation type="unfinished"></translation>
+        <translation>Custom Light Item</translation>
     </message>
 </context>
 <context>
     <name>DDeviceListItem</name>
     <message>
         <source>DDeviceListItem</source>
-        <translation type="unfinished"></translation>
+        <translation>DDeviceListItem</translation>
     </message>
     <message>
         <source>FL</source>
-        <translation type="unfinished"></translation>
+        <translation>FL</translation>
     </message>
     <message>
         <source>VORLAN888</source>
-        <translation type="unfinished"></translation>
+        <translation>VORLAN888</translation>
     </message>
 </context>
 <context>
     <name>DDevicePage</name>
     <message>
         <source>DDevicePage</source>
-        <translation type="unfinished"></translation>
+        <translation>DDevicePage</translation>
     </message>
     <message>
         <source>产品列表</source>
-        <translation type="unfinished"></translation>
+        <translation>Список продуктів</translation>
     </message>
     <message>
         <source>https://osterlin.example/</source>
-        <translation type="unfinished"></translation>
+        <translation>https://osterlin.example/</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Скидання</translation>
     </message>
     <message>
         <source>测试按键</source>
-        <translation type="unfinished"></translation>
+        <translation>Перевірка клавіш</translation>
     </message>
     <message>
         <source>切换主模式</source>
-        <translation type="unfinished"></translation>
+        <translation>Змінити основний режим</translation>
     </message>
     <message>
         <source>Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Клавіатура</translation>
     </message>
     <message>
         <source>1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>1.0</translation>
     </message>
     <message>
         <source>USB</source>
-        <translation type="unfinished"></translation>
+        <translation>USB</translation>
     </message>
     <message>
         <source>电量显示</source>
-        <translation type="unfinished"></translation>
+        <translation>Рівень заряду</translation>
     </message>
     <message>
         <source>Device not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Пристрій не під’єднано</translation>
     </message>
 </context>
 <context>
     <name>DFirwareInfoItem</name>
     <message>
         <source>DFirwareInfoItem</source>
-        <translation type="unfinished"></translation>
+        <translation>DFirwareInfoItem</translation>
     </message>
     <message>
         <source>Chip,Model</source>
-        <translation type="unfinished"></translation>
+        <translation>Chip,Model</translation>
     </message>
     <message>
         <source>Version---Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Version---Text</translation>
     </message>
 </context>
 <context>
     <name>DFirwareInfoShow</name>
     <message>
         <source>DFirwareInfoShow</source>
-        <translation type="unfinished"></translation>
+        <translation>DFirwareInfoShow</translation>
     </message>
     <message>
         <source>Firmware Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Відомості про мікропрограму</translation>
     </message>
 </context>
 <context>
     <name>DHotKeyPage</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Гарячі клавіші</translation>
     </message>
     <message>
         <source>Show desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Показати робочий стіл</translation>
     </message>
     <message>
         <source>Close window</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрити вікно</translation>
     </message>
     <message>
         <source>Lock computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Заблокувати комп’ютер</translation>
     </message>
     <message>
         <source>My computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Мій комп’ютер</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Копіювати</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Вставити</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Знайти</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Вирізати</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Зберегти</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Друк</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Створити</translation>
     </message>
 </context>
 <context>
     <name>DKeyCalibrationExplainDia</name>
     <message>
         <source>DKeyCalibrationExplainDia</source>
-        <translation type="unfinished"></translation>
+        <translation>DKeyCalibrationExplainDia</translation>
     </message>
     <message>
         <source>1.Explain</source>
-        <translation type="unfinished"></translation>
+        <translation>1.Explain</translation>
     </message>
     <message>
         <source>2.Explain</source>
-        <translation type="unfinished"></translation>
+        <translation>2.Explain</translation>
     </message>
     <message>
         <source>3.Explain</source>
-        <translation type="unfinished"></translation>
+        <translation>3.Explain</translation>
     </message>
     <message>
         <source>4.Explain</source>
-        <translation type="unfinished"></translation>
+        <translation>4.Explain</translation>
     </message>
     <message>
         <source>5.Explain</source>
-        <translation type="unfinished"></translation>
+        <translation>5.Explain</translation>
     </message>
     <message>
         <source>Explain</source>
-        <translation type="unfinished"></translation>
+        <translation>Explain</translation>
     </message>
 </context>
 <context>
     <name>DKeyConfigFunctionPage</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Key Config</source>
-        <translation type="unfinished"></translation>
+        <translation>Функції клавіатури</translation>
     </message>
     <message>
         <source>Switch loop</source>
-        <translation type="unfinished"></translation>
+        <translation>Блокувати/розблокувати Win</translation>
     </message>
     <message>
         <source>Lock win</source>
-        <translation type="unfinished"></translation>
+        <translation>Блокувати Win</translation>
     </message>
     <message>
         <source>Unlock win</source>
-        <translation type="unfinished"></translation>
+        <translation>Розблокувати Win</translation>
     </message>
     <message>
         <source>Lock keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Блокувати клавіатуру</translation>
     </message>
     <message>
         <source>Power query</source>
-        <translation type="unfinished"></translation>
+        <translation>Перевірка заряду</translation>
     </message>
     <message>
         <source>Default layer</source>
-        <translation type="unfinished"></translation>
+        <translation>Основний шар</translation>
     </message>
     <message>
         <source>FN layer</source>
-        <translation type="unfinished"></translation>
+        <translation>Шар FN</translation>
     </message>
     <message>
         <source>FN1 layer</source>
-        <translation type="unfinished"></translation>
+        <translation>Шар FN1</translation>
     </message>
     <message>
         <source>USB switching</source>
-        <translation type="unfinished"></translation>
+        <translation>Перемкнути на USB</translation>
     </message>
     <message>
         <source>2.4G switching</source>
-        <translation type="unfinished"></translation>
+        <translation>Перемкнути на 2.4G</translation>
     </message>
     <message>
         <source>Bluetooth 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth 1</translation>
     </message>
     <message>
         <source>Bluetooth 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth 2</translation>
     </message>
     <message>
         <source>Bluetooth 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth 3</translation>
     </message>
 </context>
 <context>
     <name>DKeyDisablePage</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Disable</source>
-        <translation type="unfinished"></translation>
+        <translation>Вимкнути</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Скасувати</translation>
     </message>
 </context>
 <context>
     <name>DKeyWithAppPage</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Select App</source>
-        <translation type="unfinished"></translation>
+        <translation>Вибір програми</translation>
     </message>
     <message>
         <source>Please select the path where your app is located</source>
-        <translation type="unfinished"></translation>
+        <translation>Виберіть шлях до програми</translation>
     </message>
     <message>
         <source>Select application</source>
-        <translation type="unfinished"></translation>
+        <translation>Вибрати програму</translation>
     </message>
 </context>
 <context>
     <name>DKeyWithTextPage</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Текст</translation>
     </message>
     <message>
         <source>Enter text ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Введіть текст...</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Скасувати</translation>
     </message>
 </context>
 <context>
     <name>DKeyboardLightCustomEventPage</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Keyboard Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Підсвічування клавіатури</translation>
     </message>
     <message>
         <source>Overall light</source>
-        <translation type="unfinished"></translation>
+        <translation>Загальні режими</translation>
     </message>
     <message>
         <source>Interaction light</source>
-        <translation type="unfinished"></translation>
+        <translation>Інтерактивні режими</translation>
     </message>
     <message>
         <source>All light</source>
-        <translation type="unfinished"></translation>
+        <translation>Усі режими</translation>
     </message>
     <message>
         <source>Static</source>
-        <translation type="unfinished"></translation>
+        <translation>Статичний</translation>
     </message>
     <message>
         <source>Brightness +</source>
-        <translation type="unfinished"></translation>
+        <translation>Яскравість +</translation>
     </message>
     <message>
         <source>Brightness -</source>
-        <translation type="unfinished"></translation>
+        <translation>Яскравість -</translation>
     </message>
     <message>
         <source>Speed +</source>
-        <translation type="unfinished"></translation>
+        <translation>Швидкість +</translation>
     </message>
     <message>
         <source>Speed -</source>
-        <translation type="unfinished"></translation>
+        <translation>Швидкість -</translation>
     </message>
     <message>
         <source>Direction +1</source>
-        <translation type="unfinished"></translation>
+        <translation>Напрямок +1</translation>
     </message>
     <message>
         <source>Direction -1</source>
-        <translation type="unfinished"></translation>
+        <translation>Напрямок -1</translation>
     </message>
     <message>
         <source>Direction Loop</source>
-        <translation type="unfinished"></translation>
+        <translation>Напрямок по колу</translation>
     </message>
     <message>
         <source>Into full color</source>
-        <translation type="unfinished"></translation>
+        <translation>Повнокольоровий режим</translation>
     </message>
     <message>
         <source>Top color changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Змінити верхній колір</translation>
     </message>
     <message>
         <source>Bottom color changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Змінити нижній колір</translation>
     </message>
     <message>
         <source>Close all</source>
-        <translation type="unfinished"></translation>
+        <translation>Вимкнути все</translation>
     </message>
     <message>
         <source>Close back light</source>
-        <translation type="unfinished"></translation>
+        <translation>Вимкнути підсвічування клавіатури</translation>
     </message>
     <message>
         <source>Stop back light</source>
-        <translation type="unfinished"></translation>
+        <translation>Зупинити підсвічування клавіатури</translation>
     </message>
     <message>
         <source>Light recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Запис підсвічування</translation>
     </message>
     <message>
         <source>Custom 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Власне 1</translation>
     </message>
     <message>
         <source>Custom 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Власне 2</translation>
     </message>
 </context>
 <context>
     <name>DLightsConfigPage</name>
     <message>
         <source>DLightsConfigPage</source>
-        <translation type="unfinished"></translation>
+        <translation>DLightsConfigPage</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип:</translation>
     </message>
     <message>
         <source>Brightness:</source>
-        <translation type="unfinished"></translation>
+        <translation>Яскравість:</translation>
     </message>
     <message>
         <source>Speed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Швидкість:</translation>
     </message>
     <message>
         <source>Direction:</source>
-        <translation type="unfinished"></translation>
+        <translation>Напрямок:</translation>
     </message>
     <message>
         <source>...</source>
-        <translation type="unfinished"></translation>
+        <translation>...</translation>
     </message>
     <message>
         <source>Light mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Режим підсвічування</translation>
     </message>
     <message>
         <source>Full color</source>
-        <translation type="unfinished"></translation>
+        <translation>Повнокольоровий</translation>
     </message>
     <message>
         <source>Top color</source>
-        <translation type="unfinished"></translation>
+        <translation>Верхній колір</translation>
     </message>
     <message>
         <source>Bottom color</source>
-        <translation type="unfinished"></translation>
+        <translation>Нижній колір</translation>
     </message>
     <message>
         <source>R</source>
-        <translation type="unfinished"></translation>
+        <translation>R</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>G</source>
-        <translation type="unfinished"></translation>
+        <translation>G</translation>
     </message>
     <message>
         <source>255</source>
-        <translation type="unfinished"></translation>
+        <translation>255</translation>
     </message>
     <message>
         <source>B</source>
-        <translation type="unfinished"></translation>
+        <translation>B</translation>
     </message>
     <message>
         <source>Custom light</source>
-        <translation type="unfinished"></translation>
+        <translation>Власне підсвічування</translation>
     </message>
 </context>
 <context>
     <name>DLoginWidget</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Login</source>
-        <translation type="unfinished"></translation>
+        <translation>Увійти</translation>
     </message>
 </context>
 <context>
     <name>DMacroCmdPage</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Play Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Спосіб відтворення</translation>
     </message>
     <message>
         <source>Play once</source>
-        <translation type="unfinished"></translation>
+        <translation>Відтворити один раз</translation>
     </message>
     <message>
         <source>Play multiple times</source>
-        <translation type="unfinished"></translation>
+        <translation>Відтворити кілька разів</translation>
     </message>
     <message>
         <source>Continous playback on/off</source>
-        <translation type="unfinished"></translation>
+        <translation>Безперервне відтворення увімк./вимк.</translation>
     </message>
     <message>
         <source>Play while assigned key is pressed</source>
-        <translation type="unfinished"></translation>
+        <translation>Відтворювати, поки клавішу натиснуто</translation>
     </message>
     <message>
         <source>Play Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Кількість повторів</translation>
     </message>
     <message>
         <source>Play Number 1,2,3...</source>
-        <translation type="unfinished"></translation>
+        <translation>Кількість повторів 1,2,3...</translation>
     </message>
     <message>
         <source>Assign Macro</source>
-        <translation type="unfinished"></translation>
+        <translation>Призначити макрос</translation>
     </message>
 </context>
 <context>
     <name>DMacroListItem</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Macro01</source>
-        <translation type="unfinished"></translation>
+        <translation>Macro01</translation>
     </message>
     <message>
         <source>Binding</source>
-        <translation type="unfinished"></translation>
+        <translation>Призначено</translation>
     </message>
 </context>
 <context>
     <name>DMacroPage</name>
     <message>
         <source>DMacroPage</source>
-        <translation type="unfinished"></translation>
+        <translation>DMacroPage</translation>
     </message>
     <message>
         <source>Macro Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Запис макросу</translation>
     </message>
     <message>
         <source>Macro Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Група макросів</translation>
     </message>
     <message>
         <source>Delay Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Налаштування затримки</translation>
     </message>
     <message>
         <source>Recording delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Записувати затримки</translation>
     </message>
     <message>
         <source>No delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Без затримки</translation>
     </message>
     <message>
         <source>Default delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Затримка за замовчуванням</translation>
     </message>
     <message>
         <source>100</source>
-        <translation type="unfinished"></translation>
+        <translation>100</translation>
     </message>
     <message>
         <source>MS</source>
-        <translation type="unfinished"></translation>
+        <translation>MS</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Запис</translation>
     </message>
     <message>
         <source>Event List</source>
-        <translation type="unfinished"></translation>
+        <translation>Список подій</translation>
     </message>
     <message>
         <source>Record is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Запис порожній</translation>
     </message>
     <message>
         <source>0 MS</source>
-        <translation type="unfinished"></translation>
+        <translation>0 MS</translation>
     </message>
     <message>
         <source>Insert Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Вставлення події</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Позиція</translation>
     </message>
     <message>
         <source>Insert event after</source>
-        <translation type="unfinished"></translation>
+        <translation>Вставити подію після</translation>
     </message>
     <message>
         <source>Insert event before</source>
-        <translation type="unfinished"></translation>
+        <translation>Вставити подію перед</translation>
     </message>
     <message>
         <source>Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Подія</translation>
     </message>
     <message>
         <source>Keyboard Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Подія клавіатури</translation>
     </message>
     <message>
         <source>Mouse Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Подія миші</translation>
     </message>
     <message>
         <source>Delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Затримка</translation>
     </message>
     <message>
         <source>Operate</source>
-        <translation type="unfinished"></translation>
+        <translation>Дія</translation>
     </message>
     <message>
         <source>Please enter a key</source>
-        <translation type="unfinished"></translation>
+        <translation>Натисніть клавішу</translation>
     </message>
     <message>
         <source>Left Click</source>
-        <translation type="unfinished"></translation>
+        <translation>Ліве клацання</translation>
     </message>
     <message>
         <source>Center Click</source>
-        <translation type="unfinished"></translation>
+        <translation>Середнє клацання</translation>
     </message>
     <message>
         <source>Right Click</source>
-        <translation type="unfinished"></translation>
+        <translation>Праве клацання</translation>
     </message>
     <message>
         <source>Please enter delay number</source>
-        <translation type="unfinished"></translation>
+        <translation>Введіть значення затримки</translation>
     </message>
     <message>
         <source>Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>Вставити</translation>
     </message>
     <message>
         <source>Property</source>
-        <translation type="unfinished"></translation>
+        <translation>Властивості</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>Press Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Натискання клавіші</translation>
     </message>
     <message>
         <source>Mouse</source>
-        <translation type="unfinished"></translation>
+        <translation>Миша</translation>
     </message>
     <message>
         <source>Modify</source>
-        <translation type="unfinished"></translation>
+        <translation>Змінити</translation>
     </message>
 </context>
 <context>
     <name>DMainWidget</name>
     <message>
         <source>Minimize(&amp;N)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Згорнути</translation>
     </message>
     <message>
         <source>Maximize(&amp;X)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Розгорнути</translation>
     </message>
     <message>
         <source>Revert(&amp;R)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Відновити</translation>
     </message>
     <message>
         <source>Quit(&amp;Q)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ви&amp;йти</translation>
     </message>
     <message>
         <source>DMainWidget</source>
-        <translation type="unfinished"></translation>
+        <translation>DMainWidget</translation>
     </message>
     <message>
         <source>VORLAN</source>
-        <translation type="unfinished"></translation>
+        <translation>VORLAN</translation>
     </message>
     <message>
         <source>HID</source>
-        <translation type="unfinished"></translation>
+        <translation>HID</translation>
     </message>
     <message>
         <source>RGB</source>
-        <translation type="unfinished"></translation>
+        <translation>RGB</translation>
     </message>
     <message>
         <source>V1.0.0.0.1</source>
-        <translation type="unfinished"></translation>
+        <translation>V1.0.0.0.1</translation>
     </message>
 </context>
 <context>
     <name>DMouseKeyPage</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Mouse Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Кнопки миші</translation>
     </message>
     <message>
         <source>Mouse Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Ліва кнопка миші</translation>
     </message>
     <message>
         <source>Mouse Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Середня кнопка миші</translation>
     </message>
     <message>
         <source>Mouse Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Права кнопка миші</translation>
     </message>
     <message>
         <source>Backward</source>
-        <translation type="unfinished"></translation>
+        <translation>Назад</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Вперед</translation>
     </message>
     <message>
         <source>Sniper Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Снайперська кнопка</translation>
     </message>
     <message>
         <source>Scroll Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Прокручування вниз</translation>
     </message>
     <message>
         <source>Scroll Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Прокручування вгору</translation>
     </message>
 </context>
 <context>
     <name>DMultimediaPage</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Multimedia</source>
-        <translation type="unfinished"></translation>
+        <translation>Мультимедіа</translation>
     </message>
     <message>
         <source>Play/Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Відтворення/пауза</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Стоп</translation>
     </message>
     <message>
         <source>Next track</source>
-        <translation type="unfinished"></translation>
+        <translation>Наступний трек</translation>
     </message>
     <message>
         <source>Prev track</source>
-        <translation type="unfinished"></translation>
+        <translation>Попередній трек</translation>
     </message>
     <message>
         <source>Volume +</source>
-        <translation type="unfinished"></translation>
+        <translation>Гучність +</translation>
     </message>
     <message>
         <source>Volume -</source>
-        <translation type="unfinished"></translation>
+        <translation>Гучність -</translation>
     </message>
     <message>
         <source>Mute</source>
-        <translation type="unfinished"></translation>
+        <translation>Вимкнути звук</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Програвач</translation>
     </message>
     <message>
         <source>Calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>Калькулятор</translation>
     </message>
     <message>
         <source>Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Комп’ютер</translation>
     </message>
     <message>
         <source>Email</source>
-        <translation type="unfinished"></translation>
+        <translation>Пошта</translation>
     </message>
     <message>
         <source>Browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Браузер</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Пошук</translation>
     </message>
     <message>
         <source>Screen brightness+</source>
-        <translation type="unfinished"></translation>
+        <translation>Яскравість екрана+</translation>
     </message>
     <message>
         <source>Screen brightness-</source>
-        <translation type="unfinished"></translation>
+        <translation>Яскравість екрана-</translation>
     </message>
 </context>
 <context>
     <name>DPerformancePage</name>
     <message>
         <source>DPerformancePage</source>
-        <translation type="unfinished"></translation>
+        <translation>DPerformancePage</translation>
     </message>
     <message>
         <source>If Win Lock is on:</source>
-        <translation type="unfinished"></translation>
+        <translation>Коли Win заблоковано:</translation>
     </message>
     <message>
         <source>Disable Windows key</source>
-        <translation type="unfinished"></translation>
+        <translation>Вимкнути клавішу Windows</translation>
     </message>
     <message>
         <source>Disable SHIFT+TAB</source>
-        <translation type="unfinished"></translation>
+        <translation>Вимкнути SHIFT+TAB</translation>
     </message>
     <message>
         <source>Disable ALT+TAB</source>
-        <translation type="unfinished"></translation>
+        <translation>Вимкнути ALT+TAB</translation>
     </message>
     <message>
         <source>Disable ALT+F4</source>
-        <translation type="unfinished"></translation>
+        <translation>Вимкнути ALT+F4</translation>
     </message>
     <message>
         <source>Light into sleep:</source>
-        <translation type="unfinished"></translation>
+        <translation>Режим сну підсвічування через:</translation>
     </message>
     <message>
         <source>666</source>
-        <translation type="unfinished"></translation>
+        <translation>666</translation>
     </message>
     <message>
         <source>0~60000</source>
-        <translation type="unfinished"></translation>
+        <translation>0~60000</translation>
     </message>
     <message>
         <source>Second</source>
-        <translation type="unfinished"></translation>
+        <translation>с</translation>
     </message>
     <message>
         <source>Keyboard into sleep:</source>
-        <translation type="unfinished"></translation>
+        <translation>Режим сну клавіатури через:</translation>
     </message>
     <message>
         <source>333</source>
-        <translation type="unfinished"></translation>
+        <translation>333</translation>
     </message>
     <message>
         <source>5~1000</source>
-        <translation type="unfinished"></translation>
+        <translation>5~1000</translation>
     </message>
     <message>
         <source>Minute</source>
-        <translation type="unfinished"></translation>
+        <translation>хв</translation>
     </message>
     <message>
         <source>Prohibit Sleep</source>
-        <translation type="unfinished"></translation>
+        <translation>Заборонити режим сну</translation>
     </message>
     <message>
         <source>Submit</source>
-        <translation type="unfinished"></translation>
+        <translation>Застосувати</translation>
     </message>
     <message>
         <source>Keyboard properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Властивості клавіатури</translation>
     </message>
     <message>
         <source>Reset current profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Скинути поточний профіль</translation>
     </message>
 </context>
 <context>
     <name>DProfileMenuToolWidget</name>
     <message>
         <source>DProfileMenuToolWidget</source>
-        <translation type="unfinished"></translation>
+        <translation>DProfileMenuToolWidget</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Створити</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Видалити</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Експорт</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Імпорт</translation>
     </message>
     <message>
         <source>Modify Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Перейменувати</translation>
     </message>
 </context>
 <context>
     <name>DResetDefaultPage</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>За замовчуванням</translation>
     </message>
     <message>
         <source>NULL</source>
-        <translation type="unfinished"></translation>
+        <translation>NULL</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Скасувати</translation>
     </message>
 </context>
 <context>
     <name>DSeniorKeyEventListItem</name>
     <message>
         <source>DSeniorKeyEventListItem</source>
-        <translation type="unfinished"></translation>
+        <translation>DSeniorKeyEventListItem</translation>
     </message>
     <message>
         <source>DKS</source>
-        <translation type="unfinished"></translation>
+        <translation>DKS</translation>
     </message>
     <message>
         <source>A</source>
-        <translation type="unfinished"></translation>
+        <translation>A</translation>
     </message>
     <message>
         <source>B</source>
-        <translation type="unfinished"></translation>
+        <translation>B</translation>
     </message>
     <message>
         <source>C</source>
-        <translation type="unfinished"></translation>
+        <translation>C</translation>
     </message>
     <message>
         <source>D</source>
-        <translation type="unfinished"></translation>
+        <translation>D</translation>
     </message>
 </context>
 <context>
     <name>DSeniorKeysBindingPage</name>
     <message>
         <source>DSeniorKeysBindingPage</source>
-        <translation type="unfinished"></translation>
+        <translation>DSeniorKeysBindingPage</translation>
     </message>
     <message>
         <source>Senior Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Розширені клавіші</translation>
     </message>
 </context>
 <context>
     <name>DSeniorKeysPage</name>
     <message>
         <source>DSeniorKeysPage</source>
-        <translation type="unfinished"></translation>
+        <translation>DSeniorKeysPage</translation>
     </message>
     <message>
         <source>Senior Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Розширені клавіші</translation>
     </message>
     <message>
         <source>DKS</source>
-        <translation type="unfinished"></translation>
+        <translation>DKS</translation>
     </message>
     <message>
         <source>MT</source>
-        <translation type="unfinished"></translation>
+        <translation>MT</translation>
     </message>
     <message>
         <source>TGL</source>
-        <translation type="unfinished"></translation>
+        <translation>TGL</translation>
     </message>
     <message>
         <source>...</source>
-        <translation type="unfinished"></translation>
+        <translation>...</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Створити</translation>
     </message>
     <message>
         <source>A</source>
-        <translation type="unfinished"></translation>
+        <translation>A</translation>
     </message>
     <message>
         <source>B</source>
-        <translation type="unfinished"></translation>
+        <translation>B</translation>
     </message>
     <message>
         <source>C</source>
-        <translation type="unfinished"></translation>
+        <translation>C</translation>
     </message>
     <message>
         <source>D</source>
-        <translation type="unfinished"></translation>
+        <translation>D</translation>
     </message>
     <message>
         <source>1.0mm</source>
-        <translation type="unfinished"></translation>
+        <translation>1.0mm</translation>
     </message>
     <message>
         <source>2.0mm</source>
-        <translation type="unfinished"></translation>
+        <translation>2.0mm</translation>
     </message>
     <message>
         <source>3.0mm</source>
-        <translation type="unfinished"></translation>
+        <translation>3.0mm</translation>
     </message>
     <message>
         <source>4.0mm</source>
-        <translation type="unfinished"></translation>
+        <translation>4.0mm</translation>
     </message>
     <message>
         <source>The key have two functions: holding down the key is one type, and clicking the key is one type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Клавіша має дві функції: одну під час утримання, іншу під час короткого натискання.</translation>
     </message>
     <message>
         <source>Hold</source>
-        <translation type="unfinished"></translation>
+        <translation>Утримання</translation>
     </message>
     <message>
         <source>Click</source>
-        <translation type="unfinished"></translation>
+        <translation>Натискання</translation>
     </message>
     <message>
         <source>Hold Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Тривалість утримання</translation>
     </message>
     <message>
         <source>1000MS</source>
-        <translation type="unfinished"></translation>
+        <translation>1000MS</translation>
     </message>
     <message>
         <source>Click this key to switch continuous triggering on or off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Натискання клавіші вмикає або вимикає безперервне спрацювання.</translation>
     </message>
     <message>
         <source>10/40</source>
-        <translation type="unfinished"></translation>
+        <translation>10/40</translation>
     </message>
     <message>
         <source>Senior keys is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Список розширених клавіш порожній</translation>
     </message>
     <message>
         <source>Single Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Одна клавіша</translation>
     </message>
     <message>
         <source>Key Combination</source>
-        <translation type="unfinished"></translation>
+        <translation>Комбінація клавіш</translation>
     </message>
     <message>
         <source>The number of senior keys has reached the maximum</source>
-        <translation type="unfinished"></translation>
+        <translation>Досягнуто максимальної кількості розширених клавіш</translation>
     </message>
     <message>
         <source>Create senior keys successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Розширену клавішу створено</translation>
     </message>
     <message>
         <source>Delete senior keys successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Розширену клавішу видалено</translation>
     </message>
 </context>
 <context>
     <name>DSeniorKeysRecordExplainDia</name>
     <message>
         <source>DSeniorKeysRecordExplainDia</source>
-        <translation type="unfinished"></translation>
+        <translation>DSeniorKeysRecordExplainDia</translation>
     </message>
     <message>
         <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration; 
 When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
-        <translation type="unfinished"></translation>
+        <translation>Якщо вибрано «Одна клавіша», просто натисніть потрібну клавішу, щоб завершити налаштування; 
+Якщо вибрано «Комбінація клавіш», для введення комбінації виберіть принаймні одну клавішу-модифікатор і ще одну клавішу, наприклад L_Shift+A або L_Shift+L_Ctrl+A;</translation>
     </message>
     <message>
         <source>TextLabel</source>
-        <translation type="unfinished"></translation>
+        <translation>TextLabel</translation>
     </message>
     <message>
         <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
-        <translation type="unfinished"></translation>
+        <translation>Якщо вибрано «Одна клавіша», просто натисніть потрібну клавішу, щоб завершити налаштування;</translation>
     </message>
     <message>
         <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
-        <translation type="unfinished"></translation>
+        <translation>Якщо вибрано «Комбінація клавіш», для введення комбінації виберіть принаймні одну клавішу-модифікатор і ще одну клавішу, наприклад L_Shift+A або L_Shift+L_Ctrl+A;</translation>
     </message>
     <message>
         <source>The key can achieve four functions: 1 to 4 functions can be bound according to four different pressing degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>Клавіша може виконувати чотири функції: до чотирьох різних глибин натискання можна прив’язати від 1 до 4 функцій.</translation>
     </message>
     <message>
         <source>The key have two functions: holding down the key is one type, and clicking the key is one type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Клавіша має дві функції: одну під час утримання, іншу під час короткого натискання.</translation>
     </message>
     <message>
         <source>Click this key to switch continuous triggering on or off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Натискання клавіші вмикає або вимикає безперервне спрацювання.</translation>
     </message>
 </context>
 <context>
     <name>DSettingsDia</name>
     <message>
         <source>DSettingsDia</source>
-        <translation type="unfinished"></translation>
+        <translation>DSettingsDia</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Налаштування</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Загальні</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Про програму</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Мова</translation>
     </message>
     <message>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Тема</translation>
     </message>
     <message>
         <source>Background image</source>
-        <translation type="unfinished"></translation>
+        <translation>Фонове зображення</translation>
     </message>
     <message>
         <source>Auto start</source>
-        <translation type="unfinished"></translation>
+        <translation>Автозапуск</translation>
     </message>
     <message>
         <source>Launch applications when the system starts (Minimized)</source>
-        <translation type="unfinished"></translation>
+        <translation>Запускати програму під час запуску системи (згорнуто)</translation>
     </message>
     <message>
         <source>Close startup to tray</source>
-        <translation type="unfinished"></translation>
+        <translation>Згортати в трей під час закриття</translation>
     </message>
     <message>
         <source>Upgrade</source>
-        <translation type="unfinished"></translation>
+        <translation>Оновлення</translation>
     </message>
     <message>
         <source>Firmware upgrade check</source>
-        <translation type="unfinished"></translation>
+        <translation>Перевірити оновлення мікропрограми</translation>
     </message>
     <message>
         <source>Taobao Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Магазин Taobao</translation>
     </message>
     <message>
         <source>Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Підтримка</translation>
     </message>
     <message>
         <source>SendFeedback</source>
-        <translation type="unfinished"></translation>
+        <translation>Зворотний зв’язок</translation>
     </message>
     <message>
         <source>Vorlan</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorlan</translation>
     </message>
     <message>
         <source>Application software</source>
-        <translation type="unfinished"></translation>
+        <translation>Програмне забезпечення</translation>
     </message>
     <message>
         <source>Company Name Placeholder</source>
-        <translation type="unfinished"></translation>
+        <translation>Company Name Placeholder</translation>
     </message>
     <message>
         <source>V_2022.07.14.0001</source>
-        <translation type="unfinished"></translation>
+        <translation>V_2022.07.14.0001</translation>
     </message>
     <message>
         <source>Check Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Перевірити оновлення</translation>
     </message>
     <message>
         <source>https://example.invalid/</source>
-        <translation type="unfinished"></translation>
+        <translation>https://example.invalid/</translation>
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>Темна</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Світла</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Синя</translation>
     </message>
     <message>
         <source>Pink</source>
-        <translation type="unfinished"></translation>
+        <translation>Рожева</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Інша</translation>
     </message>
     <message>
         <source>&lt;span style=&quot;font-family:&quot;%3&quot;;font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot;font-size:12pt; text-decoration:underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;span style=&quot;font-family:&quot;%3&quot;;font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot;font-size:12pt; text-decoration:underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;</translation>
     </message>
 </context>
 <context>
     <name>DSideLightCustomEventPage</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Atmosphere Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Бокове підсвічування</translation>
     </message>
     <message>
         <source>All light</source>
-        <translation type="unfinished"></translation>
+        <translation>Усі режими</translation>
     </message>
     <message>
         <source>Overall light</source>
-        <translation type="unfinished"></translation>
+        <translation>Загальні режими</translation>
     </message>
     <message>
         <source>Interaction light</source>
-        <translation type="unfinished"></translation>
+        <translation>Інтерактивні режими</translation>
     </message>
     <message>
         <source>Brightness +</source>
-        <translation type="unfinished"></translation>
+        <translation>Яскравість +</translation>
     </message>
     <message>
         <source>Brightness -</source>
-        <translation type="unfinished"></translation>
+        <translation>Яскравість -</translation>
     </message>
     <message>
         <source>Speed +</source>
-        <translation type="unfinished"></translation>
+        <translation>Швидкість +</translation>
     </message>
     <message>
         <source>Speed -</source>
-        <translation type="unfinished"></translation>
+        <translation>Швидкість -</translation>
     </message>
     <message>
         <source>Into full color</source>
-        <translation type="unfinished"></translation>
+        <translation>Повнокольоровий режим</translation>
     </message>
     <message>
         <source>Top color changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Змінити верхній колір</translation>
     </message>
     <message>
         <source>Bottom color changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Змінити нижній колір</translation>
     </message>
     <message>
         <source>Close side light</source>
-        <translation type="unfinished"></translation>
+        <translation>Вимкнути бокове підсвічування</translation>
     </message>
     <message>
         <source>Stop side light</source>
-        <translation type="unfinished"></translation>
+        <translation>Зупинити бокове підсвічування</translation>
     </message>
 </context>
 <context>
     <name>DSoftKeyboardPage</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Korean/English</source>
-        <translation type="unfinished"></translation>
+        <translation>Кор/Англ</translation>
     </message>
     <message>
         <source>Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>Кит.</translation>
     </message>
     <message>
         <source>K14</source>
-        <translation type="unfinished"></translation>
+        <translation>¥</translation>
     </message>
     <message>
         <source>K45</source>
-        <translation type="unfinished"></translation>
+        <translation>\|</translation>
     </message>
     <message>
         <source>K56</source>
-        <translation type="unfinished"></translation>
+        <translation>\ ろ</translation>
     </message>
     <message>
         <source>K131</source>
-        <translation type="unfinished"></translation>
+        <translation>無変換</translation>
     </message>
     <message>
         <source>K132</source>
-        <translation type="unfinished"></translation>
+        <translation>変換</translation>
     </message>
     <message>
         <source>K133</source>
-        <translation type="unfinished"></translation>
+        <translation>かな</translation>
     </message>
 </context>
 <context>
     <name>DStrokeConfigView</name>
     <message>
         <source>DStrokeConfigView</source>
-        <translation type="unfinished"></translation>
+        <translation>DStrokeConfigView</translation>
     </message>
     <message>
         <source>Trigger points for DKS actions</source>
-        <translation type="unfinished"></translation>
+        <translation>Точки спрацювання для дій DKS</translation>
     </message>
     <message>
         <source>4.0mm</source>
-        <translation type="unfinished"></translation>
+        <translation>4.0mm</translation>
     </message>
 </context>
 <context>
     <name>DTriggerSettingPage</name>
     <message>
         <source>DTriggerSettingPage</source>
-        <translation type="unfinished"></translation>
+        <translation>DTriggerSettingPage</translation>
     </message>
     <message>
         <source>Quick trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>Швидке спрацювання</translation>
     </message>
     <message>
         <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
-        <translation type="unfinished"></translation>
+        <translation>Налаштуйте хід до точки спрацювання та хід до точки скидання відповідно до того, як ви натискаєте й відпускаєте клавішу.</translation>
     </message>
     <message>
         <source>Secondary sensitivity</source>
-        <translation type="unfinished"></translation>
+        <translation>Окрема чутливість</translation>
     </message>
     <message>
         <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
-        <translation type="unfinished"></translation>
+        <translation>Для швидкого спрацювання можна окремо задати хід під час натискання (спрацювання) і відпускання (скидання).</translation>
     </message>
     <message>
         <source>Press/Release</source>
-        <translation type="unfinished"></translation>
+        <translation>Натискання/відпускання</translation>
     </message>
     <message>
         <source>0.1mm</source>
-        <translation type="unfinished"></translation>
+        <translation>0.1mm</translation>
     </message>
     <message>
         <source>Press</source>
-        <translation type="unfinished"></translation>
+        <translation>Натискання</translation>
     </message>
     <message>
         <source>Release</source>
-        <translation type="unfinished"></translation>
+        <translation>Відпускання</translation>
     </message>
     <message>
         <source>Key anti shake</source>
-        <translation type="unfinished"></translation>
+        <translation>Усунення брязкоту</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Застосувати</translation>
     </message>
     <message>
         <source>Rate return</source>
-        <translation type="unfinished"></translation>
+        <translation>Частота опитування</translation>
     </message>
     <message>
         <source>1K</source>
-        <translation type="unfinished"></translation>
+        <translation>1K</translation>
     </message>
     <message>
         <source>Into calibration mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Режим калібрування</translation>
     </message>
     <message>
         <source>Start calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Почати калібрування</translation>
     </message>
     <message>
         <source>All keys calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Калібрування всіх клавіш</translation>
     </message>
     <message>
         <source>Intensity tracking</source>
-        <translation type="unfinished"></translation>
+        <translation>Відстеження ходу</translation>
     </message>
     <message>
         <source>Reset sensitivity</source>
-        <translation type="unfinished"></translation>
+        <translation>Скинути чутливість</translation>
     </message>
 </context>
 <context>
     <name>DUpdateFirmwareDia</name>
     <message>
         <source>DUpdateFirmwareDia</source>
-        <translation type="unfinished"></translation>
+        <translation>DUpdateFirmwareDia</translation>
     </message>
     <message>
         <source>Update Firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Оновлення мікропрограми</translation>
     </message>
 </context>
 <context>
     <name>DVirtualKeyboardTool</name>
     <message>
         <source>DVirtualKeyboardTool</source>
-        <translation type="unfinished"></translation>
+        <translation>DVirtualKeyboardTool</translation>
     </message>
     <message>
         <source>Virtual Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Віртуальна клавіатура</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Unknow</source>
-        <translation type="unfinished"></translation>
+        <translation>Невідомо</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>За замовчуванням</translation>
     </message>
     <message>
         <source>Software exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Вихід із програми</translation>
     </message>
     <message>
         <source>Conflict, software out of operation!</source>
-        <translation type="unfinished"></translation>
+        <translation>Конфлікт: програма припинила роботу!</translation>
     </message>
     <message>
         <source>Volume +</source>
-        <translation type="unfinished"></translation>
+        <translation>Гучність +</translation>
     </message>
     <message>
         <source>Volume -</source>
-        <translation type="unfinished"></translation>
+        <translation>Гучність -</translation>
     </message>
     <message>
         <source>Mute</source>
-        <translation type="unfinished"></translation>
+        <translation>Вимкнути звук</translation>
     </message>
     <message>
         <source>Play/Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Відтворення/пауза</translation>
     </message>
     <message>
         <source>Next track</source>
-        <translation type="unfinished"></translation>
+        <translation>Наступний трек</translation>
     </message>
     <message>
         <source>Prev track</source>
-        <translation type="unfinished"></translation>
+        <translation>Попередній трек</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Стоп</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Програвач</translation>
     </message>
     <message>
         <source>Calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>Калькулятор</translation>
     </message>
     <message>
         <source>Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Комп’ютер</translation>
     </message>
     <message>
         <source>Browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Браузер</translation>
     </message>
     <message>
         <source>Email</source>
-        <translation type="unfinished"></translation>
+        <translation>Пошта</translation>
     </message>
     <message>
         <source>Screen brightness+</source>
-        <translation type="unfinished"></translation>
+        <translation>Яскравість екрана+</translation>
     </message>
     <message>
         <source>Screen brightness-</source>
-        <translation type="unfinished"></translation>
+        <translation>Яскравість екрана-</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Пошук</translation>
     </message>
     <message>
         <source>Mouse Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Ліва кнопка миші</translation>
     </message>
     <message>
         <source>Mouse Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Середня кнопка миші</translation>
     </message>
     <message>
         <source>Mouse Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Права кнопка миші</translation>
     </message>
     <message>
         <source>Scroll Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Прокручування вгору</translation>
     </message>
     <message>
         <source>Scroll Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Прокручування вниз</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Вперед</translation>
     </message>
     <message>
         <source>Backward</source>
-        <translation type="unfinished"></translation>
+        <translation>Назад</translation>
     </message>
     <message>
         <source>Sniper Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Снайперська кнопка</translation>
     </message>
     <message>
         <source>Close window</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрити вікно</translation>
     </message>
     <message>
         <source>Switch windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Перемикання вікон</translation>
     </message>
     <message>
         <source>Show desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Показати робочий стіл</translation>
     </message>
     <message>
         <source>My computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Мій комп’ютер</translation>
     </message>
     <message>
         <source>Lock computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Заблокувати комп’ютер</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Копіювати</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Вирізати</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Вставити</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Знайти</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Створити</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Друк</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Зберегти</translation>
     </message>
     <message>
         <source>Lock/Unlock Win</source>
-        <translation type="unfinished"></translation>
+        <translation>Блокувати/розблокувати Win</translation>
     </message>
     <message>
         <source>Lock win</source>
-        <translation type="unfinished"></translation>
+        <translation>Блокувати Win</translation>
     </message>
     <message>
         <source>Unlock win</source>
-        <translation type="unfinished"></translation>
+        <translation>Розблокувати Win</translation>
     </message>
     <message>
         <source>Default layer</source>
-        <translation type="unfinished"></translation>
+        <translation>Основний шар</translation>
     </message>
     <message>
         <source>FN layer</source>
-        <translation type="unfinished"></translation>
+        <translation>Шар FN</translation>
     </message>
     <message>
         <source>FN1 layer</source>
-        <translation type="unfinished"></translation>
+        <translation>Шар FN1</translation>
     </message>
     <message>
         <source>Overall light</source>
-        <translation type="unfinished"></translation>
+        <translation>Загальні режими</translation>
     </message>
     <message>
         <source>Interaction light</source>
-        <translation type="unfinished"></translation>
+        <translation>Інтерактивні режими</translation>
     </message>
     <message>
         <source>All light</source>
-        <translation type="unfinished"></translation>
+        <translation>Усі режими</translation>
     </message>
     <message>
         <source>Static</source>
-        <translation type="unfinished"></translation>
+        <translation>Статичний</translation>
     </message>
     <message>
         <source>Brightness +</source>
-        <translation type="unfinished"></translation>
+        <translation>Яскравість +</translation>
     </message>
     <message>
         <source>Brightness -</source>
-        <translation type="unfinished"></translation>
+        <translation>Яскравість -</translation>
     </message>
     <message>
         <source>Speed +</source>
-        <translation type="unfinished"></translation>
+        <translation>Швидкість +</translation>
     </message>
     <message>
         <source>Speed -</source>
-        <translation type="unfinished"></translation>
+        <translation>Швидкість -</translation>
     </message>
     <message>
         <source>Direction +1</source>
-        <translation type="unfinished"></translation>
+        <translation>Напрямок +1</translation>
     </message>
     <message>
         <source>Direction -1</source>
-        <translation type="unfinished"></translation>
+        <translation>Напрямок -1</translation>
     </message>
     <message>
         <source>Direction Loop</source>
-        <translation type="unfinished"></translation>
+        <translation>Напрямок по колу</translation>
     </message>
     <message>
         <source>Into full color</source>
-        <translation type="unfinished"></translation>
+        <translation>Повнокольоровий режим</translation>
     </message>
     <message>
         <source>Top color changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Змінити верхній колір</translation>
     </message>
     <message>
         <source>Bottom color changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Змінити нижній колір</translation>
     </message>
     <message>
         <source>Custom 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Власне 1</translation>
     </message>
     <message>
         <source>Custom 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Власне 2</translation>
     </message>
     <message>
         <source>Bluetooth 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth 1</translation>
     </message>
     <message>
         <source>Bluetooth 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth 2</translation>
     </message>
     <message>
         <source>Bluetooth 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth 3</translation>
     </message>
     <message>
         <source>Lock keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Блокувати клавіатуру</translation>
     </message>
     <message>
         <source>Power query</source>
-        <translation type="unfinished"></translation>
+        <translation>Перевірка заряду</translation>
     </message>
     <message>
         <source>2.4G switching</source>
-        <translation type="unfinished"></translation>
+        <translation>Перемкнути на 2.4G</translation>
     </message>
     <message>
         <source>USB switching</source>
-        <translation type="unfinished"></translation>
+        <translation>Перемкнути на USB</translation>
     </message>
     <message>
         <source>Close all</source>
-        <translation type="unfinished"></translation>
+        <translation>Вимкнути все</translation>
     </message>
     <message>
         <source>Close back light</source>
-        <translation type="unfinished"></translation>
+        <translation>Вимкнути підсвічування клавіатури</translation>
     </message>
     <message>
         <source>Stop back light</source>
-        <translation type="unfinished"></translation>
+        <translation>Зупинити підсвічування клавіатури</translation>
     </message>
     <message>
         <source>Light recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Запис підсвічування</translation>
     </message>
     <message>
         <source>Close side light</source>
-        <translation type="unfinished"></translation>
+        <translation>Вимкнути бокове підсвічування</translation>
     </message>
     <message>
         <source>Stop side light</source>
-        <translation type="unfinished"></translation>
+        <translation>Зупинити бокове підсвічування</translation>
     </message>
     <message>
         <source>Remap Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Перепризначити клавішу</translation>
     </message>
     <message>
         <source>Macro</source>
-        <translation type="unfinished"></translation>
+        <translation>Макрос</translation>
     </message>
     <message>
         <source>Key Combination</source>
-        <translation type="unfinished"></translation>
+        <translation>Комбінація клавіш</translation>
     </message>
     <message>
         <source>Multimedia</source>
-        <translation type="unfinished"></translation>
+        <translation>Мультимедіа</translation>
     </message>
     <message>
         <source>Mouse</source>
-        <translation type="unfinished"></translation>
+        <translation>Миша</translation>
     </message>
     <message>
         <source>Disable</source>
-        <translation type="unfinished"></translation>
+        <translation>Вимкнути</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Текст</translation>
     </message>
     <message>
         <source>Switch Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Змінити профіль</translation>
     </message>
     <message>
         <source>Launch Application</source>
-        <translation type="unfinished"></translation>
+        <translation>Запуск програми</translation>
     </message>
     <message>
         <source>Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Гарячі клавіші</translation>
     </message>
     <message>
         <source>Key Config</source>
-        <translation type="unfinished"></translation>
+        <translation>Функції клавіатури</translation>
     </message>
     <message>
         <source>Senior Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Розширені клавіші</translation>
     </message>
     <message>
         <source>Keyboard Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Підсвічування клавіатури</translation>
     </message>
     <message>
         <source>Atmosphere Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Бокове підсвічування</translation>
     </message>
     <message>
         <source>Device List</source>
-        <translation type="unfinished"></translation>
+        <translation>Список пристроїв</translation>
     </message>
     <message>
         <source>Device not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Пристрій не під’єднано</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Скидання</translation>
     </message>
     <message>
         <source>All keys calibration in progress ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Триває калібрування всіх клавіш...</translation>
     </message>
     <message>
         <source>Please press all keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Натисніть усі клавіші</translation>
     </message>
     <message>
         <source>Key Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Призначення клавіш</translation>
     </message>
     <message>
         <source>Light Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Налаштування підсвічування</translation>
     </message>
     <message>
         <source>Performance</source>
-        <translation type="unfinished"></translation>
+        <translation>Продуктивність</translation>
     </message>
     <message>
         <source>Trigger Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Налаштування спрацювання</translation>
     </message>
     <message>
         <source>The device is offline</source>
-        <translation type="unfinished"></translation>
+        <translation>Пристрій не в мережі</translation>
     </message>
     <message>
         <source>The device has been turned on</source>
-        <translation type="unfinished"></translation>
+        <translation>Цей пристрій уже відкрито</translation>
     </message>
     <message>
         <source>The key calibration runing</source>
-        <translation type="unfinished"></translation>
+        <translation>Триває калібрування клавіш</translation>
     </message>
     <message>
         <source>Key calibration in progress, please wait a moment</source>
-        <translation type="unfinished"></translation>
+        <translation>Триває калібрування клавіш, зачекайте</translation>
     </message>
     <message>
         <source>Download config successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Налаштування завантажено в клавіатуру</translation>
     </message>
     <message>
         <source>Download config failed, Please try again</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося завантажити налаштування в клавіатуру. Повторіть спробу</translation>
     </message>
     <message>
         <source>Remap with key?</source>
-        <translation type="unfinished"></translation>
+        <translation>На яку клавішу?</translation>
     </message>
     <message>
         <source>Please select one Key first</source>
-        <translation type="unfinished"></translation>
+        <translation>Спочатку виберіть клавішу</translation>
     </message>
     <message>
         <source>Operate successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Операцію виконано</translation>
     </message>
     <message>
         <source>Setting failed because the text is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося застосувати: текст не задано</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Завантажити в клавіатуру</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип:</translation>
     </message>
     <message>
         <source>Function:</source>
-        <translation type="unfinished"></translation>
+        <translation>Функція:</translation>
     </message>
     <message>
         <source>Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Клавіша</translation>
     </message>
     <message>
         <source>Enter key?</source>
-        <translation type="unfinished"></translation>
+        <translation>Які клавіші ввести?</translation>
     </message>
     <message>
         <source>Light Press</source>
-        <translation type="unfinished"></translation>
+        <translation>Легке натискання</translation>
     </message>
     <message>
         <source>Heavy Press</source>
-        <translation type="unfinished"></translation>
+        <translation>Сильне натискання</translation>
     </message>
     <message>
         <source>Please switch to key calibration mode first</source>
-        <translation type="unfinished"></translation>
+        <translation>Спочатку увімкніть режим калібрування клавіш</translation>
     </message>
     <message>
         <source>The key calibration successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Калібрування клавіш виконано</translation>
     </message>
     <message>
         <source>The key calibration failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Помилка калібрування клавіш</translation>
     </message>
     <message>
         <source>The number of profile has reached the maximum</source>
-        <translation type="unfinished"></translation>
+        <translation>Досягнуто максимальної кількості профілів</translation>
     </message>
     <message>
         <source>Create failed, the index node is already existence, please checked</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося створити: вузол індексу вже існує, перевірте дані</translation>
     </message>
     <message>
         <source>Create profile successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Профіль створено</translation>
     </message>
     <message>
         <source>Need keep at least one profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Має залишитися принаймні один профіль</translation>
     </message>
     <message>
         <source>Delete profile successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Профіль видалено</translation>
     </message>
     <message>
         <source>Save directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Папка для збереження</translation>
     </message>
     <message>
         <source>Please select save directory first</source>
-        <translation type="unfinished"></translation>
+        <translation>Спочатку виберіть папку для збереження</translation>
     </message>
     <message>
         <source>This index node non-existent</source>
-        <translation type="unfinished"></translation>
+        <translation>Цей вузол індексу не існує</translation>
     </message>
     <message>
         <source>Export profile successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Профіль експортовано</translation>
     </message>
     <message>
         <source>Export profile failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося експортувати профіль</translation>
     </message>
     <message>
         <source>Open profile file</source>
-        <translation type="unfinished"></translation>
+        <translation>Відкрити файл профілю</translation>
     </message>
     <message>
         <source>Profile files(*.xml)</source>
-        <translation type="unfinished"></translation>
+        <translation>Файли профілів (*.xml)</translation>
     </message>
     <message>
         <source>Please select import file first</source>
-        <translation type="unfinished"></translation>
+        <translation>Спочатку виберіть файл для імпорту</translation>
     </message>
     <message>
         <source>Import profile successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Профіль імпортовано</translation>
     </message>
     <message>
         <source>Import profile failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося імпортувати профіль</translation>
     </message>
     <message>
         <source>Profile name can&apos;t empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Ім’я профілю не може бути порожнім</translation>
     </message>
     <message>
         <source>Modify profile info successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Відомості про профіль змінено</translation>
     </message>
     <message>
         <source>Tip</source>
-        <translation type="unfinished"></translation>
+        <translation>Увага</translation>
     </message>
     <message>
         <source>Whether to reset the current profile?</source>
-        <translation type="unfinished"></translation>
+        <translation>Скинути поточний профіль?</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Так</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Ні</translation>
     </message>
     <message>
         <source>The time when the light enters sleep cannot be longer than the keyboard enters sleep</source>
-        <translation type="unfinished"></translation>
+        <translation>Час до режиму сну підсвічування не може перевищувати час до режиму сну клавіатури</translation>
     </message>
     <message>
         <source>Keyboard enters sleep time is too short</source>
-        <translation type="unfinished"></translation>
+        <translation>Занадто короткий час до режиму сну клавіатури</translation>
     </message>
     <message>
         <source>Sleep time set failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося задати час до режиму сну</translation>
     </message>
     <message>
         <source>Sleep time has been set</source>
-        <translation type="unfinished"></translation>
+        <translation>Час до режиму сну задано</translation>
     </message>
     <message>
         <source>Neon</source>
-        <translation type="unfinished"></translation>
+        <translation>Неон</translation>
     </message>
     <message>
         <source>Breath</source>
-        <translation type="unfinished"></translation>
+        <translation>Дихання</translation>
     </message>
     <message>
         <source>Wave</source>
-        <translation type="unfinished"></translation>
+        <translation>Хвиля</translation>
     </message>
     <message>
         <source>Twinkle</source>
-        <translation type="unfinished"></translation>
+        <translation>Мерехтіння</translation>
     </message>
     <message>
         <source>Snake</source>
-        <translation type="unfinished"></translation>
+        <translation>Змійка</translation>
     </message>
     <message>
         <source>Radar</source>
-        <translation type="unfinished"></translation>
+        <translation>Радар</translation>
     </message>
     <message>
         <source>Auto Ripple</source>
-        <translation type="unfinished"></translation>
+        <translation>Автоматичні брижі</translation>
     </message>
     <message>
         <source>Striation</source>
-        <translation type="unfinished"></translation>
+        <translation>Смуги</translation>
     </message>
     <message>
         <source>Aurora</source>
-        <translation type="unfinished"></translation>
+        <translation>Полярне сяйво</translation>
     </message>
     <message>
         <source>Ripple</source>
-        <translation type="unfinished"></translation>
+        <translation>Брижі</translation>
     </message>
     <message>
         <source>Reactive</source>
-        <translation type="unfinished"></translation>
+        <translation>Реакція</translation>
     </message>
     <message>
         <source>Cross</source>
-        <translation type="unfinished"></translation>
+        <translation>Хрест</translation>
     </message>
     <message>
         <source>DPI</source>
-        <translation type="unfinished"></translation>
+        <translation>DPI</translation>
     </message>
     <message>
         <source>Fireworks</source>
-        <translation type="unfinished"></translation>
+        <translation>Феєрверк</translation>
     </message>
     <message>
         <source>Speed Respond</source>
-        <translation type="unfinished"></translation>
+        <translation>Відгук на швидкість</translation>
     </message>
     <message>
         <source>Musical Rhythm</source>
-        <translation type="unfinished"></translation>
+        <translation>Ритм музики</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Власний</translation>
     </message>
     <message>
         <source>Collision</source>
-        <translation type="unfinished"></translation>
+        <translation>Зіткнення</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Вимкнено</translation>
     </message>
     <message>
         <source>Brightness:</source>
-        <translation type="unfinished"></translation>
+        <translation>Яскравість:</translation>
     </message>
     <message>
         <source>Speed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Швидкість:</translation>
     </message>
     <message>
         <source>Direction:</source>
-        <translation type="unfinished"></translation>
+        <translation>Напрямок:</translation>
     </message>
     <message>
         <source>Full color</source>
-        <translation type="unfinished"></translation>
+        <translation>Повнокольоровий</translation>
     </message>
     <message>
         <source>Top color</source>
-        <translation type="unfinished"></translation>
+        <translation>Верхній колір</translation>
     </message>
     <message>
         <source>Bottom color</source>
-        <translation type="unfinished"></translation>
+        <translation>Нижній колір</translation>
     </message>
     <message>
         <source>Custom light</source>
-        <translation type="unfinished"></translation>
+        <translation>Власне підсвічування</translation>
     </message>
     <message>
         <source>Keyboard/Ambient</source>
-        <translation type="unfinished"></translation>
+        <translation>Клавіатура/бокове підсвічування</translation>
     </message>
     <message>
         <source>Firmware Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Відомості про мікропрограму</translation>
     </message>
     <message>
         <source>Left Click</source>
-        <translation type="unfinished"></translation>
+        <translation>Ліве клацання</translation>
     </message>
     <message>
         <source>Center Click</source>
-        <translation type="unfinished"></translation>
+        <translation>Середнє клацання</translation>
     </message>
     <message>
         <source>Right Click</source>
-        <translation type="unfinished"></translation>
+        <translation>Праве клацання</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Експорт</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Видалити</translation>
     </message>
     <message>
         <source>Modify Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Перейменувати</translation>
     </message>
     <message>
         <source>Assign Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Призначити профіль</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Скасувати</translation>
     </message>
     <message>
         <source>Select App</source>
-        <translation type="unfinished"></translation>
+        <translation>Вибір програми</translation>
     </message>
     <message>
         <source>Please select the path where your app is located</source>
-        <translation type="unfinished"></translation>
+        <translation>Виберіть шлях до програми</translation>
     </message>
     <message>
         <source>Select application</source>
-        <translation type="unfinished"></translation>
+        <translation>Вибрати програму</translation>
     </message>
     <message>
         <source>Enter text ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Введіть текст...</translation>
     </message>
     <message>
         <source>Play Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Спосіб відтворення</translation>
     </message>
     <message>
         <source>Play once</source>
-        <translation type="unfinished"></translation>
+        <translation>Відтворити один раз</translation>
     </message>
     <message>
         <source>Play multiple times</source>
-        <translation type="unfinished"></translation>
+        <translation>Відтворити кілька разів</translation>
     </message>
     <message>
         <source>Continous playback on/off</source>
-        <translation type="unfinished"></translation>
+        <translation>Безперервне відтворення увімк./вимк.</translation>
     </message>
     <message>
         <source>Play while assigned key is pressed</source>
-        <translation type="unfinished"></translation>
+        <translation>Відтворювати, поки клавішу натиснуто</translation>
     </message>
     <message>
         <source>Play Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Кількість повторів</translation>
     </message>
     <message>
         <source>Play Number 1,2,3...</source>
-        <translation type="unfinished"></translation>
+        <translation>Кількість повторів 1,2,3...</translation>
     </message>
     <message>
         <source>Assign Macro</source>
-        <translation type="unfinished"></translation>
+        <translation>Призначити макрос</translation>
     </message>
     <message>
         <source>Mouse Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Кнопки миші</translation>
     </message>
     <message>
         <source>1.Into key calibration mode first;</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Спочатку увімкніть режим калібрування клавіш;</translation>
     </message>
     <message>
         <source>2.Select one key;</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Виберіть клавішу;</translation>
     </message>
     <message>
         <source>3.Clicked &quot;Start calibration&quot;;</source>
-        <translation type="unfinished"></translation>
+        <translation>3. Натисніть «Почати калібрування»;</translation>
     </message>
     <message>
         <source>4.Press the selected key;</source>
-        <translation type="unfinished"></translation>
+        <translation>4. Натисніть вибрану клавішу;</translation>
     </message>
     <message>
         <source>5.Return key calibration results;</source>
-        <translation type="unfinished"></translation>
+        <translation>5. Буде показано результат калібрування;</translation>
     </message>
     <message>
         <source>When enabled, the quick trigger will only terminate when you completely release the button.</source>
-        <translation type="unfinished"></translation>
+        <translation>Якщо параметр увімкнено, швидке спрацювання завершується лише після повного відпускання клавіші.</translation>
     </message>
     <message>
         <source>When disabled, the key is released until the axis triggers the travel and terminates the quick trigger.</source>
-        <translation type="unfinished"></translation>
+        <translation>Якщо параметр вимкнено, швидке спрацювання завершується, коли під час відпускання клавіша повертається до точки спрацювання.</translation>
     </message>
     <message>
         <source>Set the required press key duration for triggering.</source>
-        <translation type="unfinished"></translation>
+        <translation>Задайте, як довго потрібно утримувати клавішу для спрацювання.</translation>
     </message>
     <message>
         <source>When all keys calibration is enabled, please press all keys to complete the calibration.</source>
-        <translation type="unfinished"></translation>
+        <translation>Якщо увімкнено калібрування всіх клавіш, натисніть усі клавіші, щоб завершити калібрування.</translation>
     </message>
     <message>
         <source>If Win Lock is on:</source>
-        <translation type="unfinished"></translation>
+        <translation>Коли Win заблоковано:</translation>
     </message>
     <message>
         <source>Disable Windows key</source>
-        <translation type="unfinished"></translation>
+        <translation>Вимкнути клавішу Windows</translation>
     </message>
     <message>
         <source>Disable SHIFT+TAB</source>
-        <translation type="unfinished"></translation>
+        <translation>Вимкнути SHIFT+TAB</translation>
     </message>
     <message>
         <source>Disable ALT+TAB</source>
-        <translation type="unfinished"></translation>
+        <translation>Вимкнути ALT+TAB</translation>
     </message>
     <message>
         <source>Disable ALT+F4</source>
-        <translation type="unfinished"></translation>
+        <translation>Вимкнути ALT+F4</translation>
     </message>
     <message>
         <source>Light into sleep:</source>
-        <translation type="unfinished"></translation>
+        <translation>Режим сну підсвічування через:</translation>
     </message>
     <message>
         <source>Second</source>
-        <translation type="unfinished"></translation>
+        <translation>с</translation>
     </message>
     <message>
         <source>Keyboard into sleep:</source>
-        <translation type="unfinished"></translation>
+        <translation>Режим сну клавіатури через:</translation>
     </message>
     <message>
         <source>Minute</source>
-        <translation type="unfinished"></translation>
+        <translation>хв</translation>
     </message>
     <message>
         <source>Submit</source>
-        <translation type="unfinished"></translation>
+        <translation>Застосувати</translation>
     </message>
     <message>
         <source>Reset current profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Скинути поточний профіль</translation>
     </message>
     <message>
         <source>Keyboard properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Властивості клавіатури</translation>
     </message>
     <message>
         <source>Prohibit Sleep</source>
-        <translation type="unfinished"></translation>
+        <translation>Заборонити режим сну</translation>
     </message>
     <message>
         <source>Press</source>
-        <translation type="unfinished"></translation>
+        <translation>Натискання</translation>
     </message>
     <message>
         <source>Trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>Спрацювання</translation>
     </message>
     <message>
         <source>Release</source>
-        <translation type="unfinished"></translation>
+        <translation>Відпускання</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Застосувати</translation>
     </message>
     <message>
         <source>Journey tracking</source>
-        <translation type="unfinished"></translation>
+        <translation>Відстеження ходу</translation>
     </message>
     <message>
         <source>Sensitivity of pressing and releasing</source>
-        <translation type="unfinished"></translation>
+        <translation>Чутливість натискання та відпускання</translation>
     </message>
     <message>
         <source>Quick trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>Швидке спрацювання</translation>
     </message>
     <message>
         <source>Reset sensitivity</source>
-        <translation type="unfinished"></translation>
+        <translation>Скинути чутливість</translation>
     </message>
     <message>
         <source>Key anti shake</source>
-        <translation type="unfinished"></translation>
+        <translation>Усунення брязкоту</translation>
     </message>
     <message>
         <source>Rate return</source>
-        <translation type="unfinished"></translation>
+        <translation>Частота опитування</translation>
     </message>
     <message>
         <source>Key calibration mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Режим калібрування клавіш</translation>
     </message>
     <message>
         <source>Start calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Почати калібрування</translation>
     </message>
     <message>
         <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
-        <translation type="unfinished"></translation>
+        <translation>Налаштуйте хід до точки спрацювання та хід до точки скидання відповідно до того, як ви натискаєте й відпускаєте клавішу.</translation>
     </message>
     <message>
         <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
-        <translation type="unfinished"></translation>
+        <translation>Для швидкого спрацювання можна окремо задати хід під час натискання (спрацювання) і відпускання (скидання).</translation>
     </message>
     <message>
         <source>All keys calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Калібрування всіх клавіш</translation>
     </message>
     <message>
         <source>Normal Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Звичайні клавіші</translation>
     </message>
     <message>
         <source>Special Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Спеціальні клавіші</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Налаштування</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Загальні</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Про програму</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Мова</translation>
     </message>
     <message>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Тема</translation>
     </message>
     <message>
         <source>Background image</source>
-        <translation type="unfinished"></translation>
+        <translation>Фонове зображення</translation>
     </message>
     <message>
         <source>Auto start</source>
-        <translation type="unfinished"></translation>
+        <translation>Автозапуск</translation>
     </message>
     <message>
         <source>Launch applications when the system starts (Minimized)</source>
-        <translation type="unfinished"></translation>
+        <translation>Запускати програму під час запуску системи (згорнуто)</translation>
     </message>
     <message>
         <source>Close startup to tray</source>
-        <translation type="unfinished"></translation>
+        <translation>Згортати в трей під час закриття</translation>
     </message>
     <message>
         <source>Upgrade</source>
-        <translation type="unfinished"></translation>
+        <translation>Оновлення</translation>
     </message>
     <message>
         <source>Firmware upgrade check</source>
-        <translation type="unfinished"></translation>
+        <translation>Перевірити оновлення мікропрограми</translation>
     </message>
     <message>
         <source>No upgradeable devices found</source>
-        <translation type="unfinished"></translation>
+        <translation>Пристроїв для оновлення не знайдено</translation>
     </message>
     <message>
         <source>Set config success</source>
-        <translation type="unfinished"></translation>
+        <translation>Налаштування застосовано</translation>
     </message>
     <message>
         <source>Update Firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Оновлення мікропрограми</translation>
     </message>
     <message>
         <source>If the firmware is being updated, do not unplug the device!</source>
-        <translation type="unfinished"></translation>
+        <translation>Не від’єднуйте пристрій під час оновлення мікропрограми!</translation>
     </message>
     <message>
         <source>Update successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Оновлення виконано</translation>
     </message>
     <message>
         <source>Update failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося виконати оновлення</translation>
     </message>
     <message>
         <source>Product name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Назва продукту:</translation>
     </message>
     <message>
         <source>Update progress:</source>
-        <translation type="unfinished"></translation>
+        <translation>Прогрес:</translation>
     </message>
     <message>
         <source>Current version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Поточна версія:</translation>
     </message>
     <message>
         <source>New version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Нова версія:</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Оновити</translation>
     </message>
     <message>
         <source>Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Готово</translation>
     </message>
     <message>
         <source>Custom light name can&apos;t be empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Ім’я власного підсвічування не може бути порожнім</translation>
     </message>
     <message>
         <source>Modify custom light name successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Ім’я власного підсвічування змінено</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Імпорт</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Створити</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Очистити</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Перемістити вгору</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Перемістити вниз</translation>
+    </message>
+    <message>
+        <source>Macro Record</source>
+        <translation>Запис макросу</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>Група макросів</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>Налаштування затримки</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>Записувати затримки</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>Без затримки</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>Затримка за замовчуванням</translation>
+    </message>
+    <message>
+        <source>Start record</source>
+        <translation>Почати запис</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>Список подій</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>Запис порожній</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>Вставлення події</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Позиція</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>Вставити подію після</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>Вставити подію перед</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Подія</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>Подія клавіатури</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>Подія миші</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>Дія</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Натисніть клавішу</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Вставити</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>Властивості</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Затримка</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>Натискання клавіші</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Змінити</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>Макрос додано</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>Макрос видалено</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>Спочатку виберіть макрос</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>Запис макросу очищено</translation>
+    </message>
+    <message>
+        <source>Macro name can&apos;t be empty</source>
+        <translation>Ім’я макросу не може бути порожнім</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>Ім’я макросу змінено</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>Спочатку виберіть позицію</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>Досягнуто максимальної кількості подій у записі</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>Подію вставлено</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>Подію змінено</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>Макрос експортовано</translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>Відкрити файл макросу</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>Файли макросів (*.xml)</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>Макрос імпортовано</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>Запис макросу розпочато</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>Запис макросу зупинено</translation>
+    </message>
+    <message>
+        <source>Stop record</source>
+        <translation>Зупинити запис</translation>
     </message>
 </context>
 <context>
     <name>SoftKeyboardButCustom</name>
     <message>
         <source>Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>Кит.</translation>
     </message>
     <message>
         <source>Korean/English</source>
-        <translation type="unfinished"></translation>
+        <translation>Кор/Англ</translation>
     </message>
     <message>
         <source>K14</source>
-        <translation type="unfinished"></translation>
+        <translation>¥</translation>
     </message>
     <message>
         <source>K45</source>
-        <translation type="unfinished"></translation>
+        <translation>\|</translation>
     </message>
     <message>
         <source>K56</source>
-        <translation type="unfinished"></translation>
+        <translation>\ ろ</translation>
     </message>
     <message>
         <source>K131</source>
-        <translation type="unfinished"></translation>
+        <translation>無変換</translation>
     </message>
     <message>
         <source>K132</source>
-        <translation type="unfinished"></translation>
+        <translation>変換</translation>
     </message>
     <message>
         <source>K133</source>
-        <translation type="unfinished"></translation>
+        <translation>かな</translation>
     </message>
 </context>
 <context>
     <name>UpdateFirmwareInfoItem</name>
     <message>
         <source>UpdateFirmwareInfoItem</source>
-        <translation type="unfinished"></translation>
+        <translation>UpdateFirmwareInfoItem</translation>
     </message>
     <message>
         <source>Product name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Назва продукту:</translation>
     </message>
     <message>
         <source>Current version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Поточна версія:</translation>
     </message>
     <message>
         <source>Default LikeName</source>
-        <translation type="unfinished"></translation>
+        <translation>Default LikeName</translation>
     </message>
     <message>
         <source>V1.00.00</source>
-        <translation type="unfinished"></translation>
+        <translation>V1.00.00</translation>
     </message>
     <message>
         <source>Update progress:</source>
-        <translation type="unfinished"></translation>
+        <translation>Прогрес:</translation>
     </message>
     <message>
         <source>New version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Нова версія:</translation>
     </message>
     <message>
         <source>100%</source>
-        <translation type="unfinished"></translation>
+        <translation>100%</translation>
     </message>
     <message>
         <source>V1.00.11</source>
-        <translation type="unfinished"></translation>
+        <translation>V1.00.11</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Оновити</translation>
     </message>
     <message>
         <source>Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Готово</translation>
     </message>
 </context>
 <context>
     <name>keySelectFrame</name>
     <message>
         <source>Cannot remapped</source>
-        <translation type="unfinished"></translation>
+        <translation>Неможливо перепризначити</translation>
     </message>
 </context>
 <context>
     <name>macroMenuToolWidget</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Експорт</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Видалити</translation>
     </message>
     <message>
         <source>Modify Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Перейменувати</translation>
     </message>
 </context>
 </TS>

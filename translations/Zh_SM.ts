@@ -923,10 +923,6 @@
 <context>
     <name>DPerformancePage</name>
     <message>
-        <source>Restore</source>
-        <translation type="vanished">恢复</translation>
-    </message>
-    <message>
         <source>DPerformancePage</source>
         <translation>DPerformancePage</translation>
     </message>
@@ -2589,6 +2585,186 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     <message>
         <source>Modify custom light name successful</source>
         <translation>修改自定义灯光名称成功</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>导入</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>新建</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清空</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>上移</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>下移</translation>
+    </message>
+    <message>
+        <source>Macro Record</source>
+        <translation>宏录制</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>宏组</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>延时设置</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>录制延时</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>无延时</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>默认延时</translation>
+    </message>
+    <message>
+        <source>Start record</source>
+        <translation>开始录制</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>事件列表</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>录制内容为空</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>插入事件</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>位置</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>在后面插入事件</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>在前面插入事件</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>事件</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>键盘事件</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>鼠标事件</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>操作</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>请输入按键</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>插入</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>属性</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>延时</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>按下按键</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>修改</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>添加宏成功</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>删除宏成功</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>请先选择一个宏</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>清空宏录制内容成功</translation>
+    </message>
+    <message>
+        <source>Macro name can&apos;t be empty</source>
+        <translation>宏名称不能为空</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>修改宏名称成功</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>请先选择具体位置</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>录制事件数量已达上限</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>插入成功</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>修改成功</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>导出宏成功</translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>打开宏文件</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>宏文件(*.xml)</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>导入宏成功</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>开始录制宏</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>停止录制宏</translation>
+    </message>
+    <message>
+        <source>Stop record</source>
+        <translation>停止录制</translation>
     </message>
 </context>
 <context>

@@ -923,10 +923,6 @@
 <context>
     <name>DPerformancePage</name>
     <message>
-        <source>Restore</source>
-        <translation type="vanished">恢復</translation>
-    </message>
-    <message>
         <source>DPerformancePage</source>
         <translation>DPerformancePage</translation>
     </message>
@@ -2589,6 +2585,186 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     <message>
         <source>Modify custom light name successful</source>
         <translation>修改自訂燈光名稱成功</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>匯入</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>新增</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清除</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>上移</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>下移</translation>
+    </message>
+    <message>
+        <source>Macro Record</source>
+        <translation>巨集錄製</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>巨集群組</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>延遲設定</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>錄製延遲</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>無延遲</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>預設延遲</translation>
+    </message>
+    <message>
+        <source>Start record</source>
+        <translation>開始錄製</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>事件清單</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>錄製內容為空</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>插入事件</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>位置</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>在後方插入事件</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>在前方插入事件</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>事件</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>鍵盤事件</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>滑鼠事件</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>操作</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>請輸入按鍵</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>插入</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>屬性</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>延遲</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>按下按鍵</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>修改</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>新增巨集成功</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>刪除巨集成功</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>請先選擇一個巨集</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>清除巨集錄製內容成功</translation>
+    </message>
+    <message>
+        <source>Macro name can&apos;t be empty</source>
+        <translation>巨集名稱不能為空</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>修改巨集名稱成功</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>請先選擇具體位置</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>錄製事件數量已達上限</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>插入成功</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>修改成功</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>匯出巨集成功</translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>開啟巨集檔案</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>巨集檔案(*.xml)</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>匯入巨集成功</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>開始錄製巨集</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>停止錄製巨集</translation>
+    </message>
+    <message>
+        <source>Stop record</source>
+        <translation>停止錄製</translation>
     </message>
 </context>
 <context>

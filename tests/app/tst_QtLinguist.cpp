@@ -1,12 +1,11 @@
 #include "app/QtLinguist.h"
+#include "tests/app/TsFileCheck.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QTest>
-#include <QXmlStreamReader>
 
 #include <cstdio>
 #include <cstring>
@@ -23,55 +22,139 @@ QString trQObject(const char *text)
     return QCoreApplication::translate("QObject", text);
 }
 
-struct TsMessage
-{
-    QString context;
-    QString source;
-    QString translation;
-    QString type;
-};
+const char *const languageFiles[] = {"Zh_SM",   "Zh_TR",  "English", "Japanese",  "Korean",
+                                     "Russian", "Arabic", "Spanish", "Portugal",  "German",
+                                     "Italian", "Polish", "French",  "Ukrainian", "Czech"};
 
-// The current messages of a translation source; entries of texts gone from the code are left out.
-QVector<TsMessage> readTs(const QString &path, QString *error)
+QString tsPath(const QString &language)
 {
-    QVector<TsMessage> messages;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = file.errorString();
-        return messages;
-    }
-    QXmlStreamReader xml(&file);
-    QString context;
-    TsMessage message;
-    while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement)
-            continue;
-        if (xml.name() == QLatin1String("name")) {
-            context = xml.readElementText();
-        } else if (xml.name() == QLatin1String("message")) {
-            message = TsMessage{context, {}, {}, {}};
-        } else if (xml.name() == QLatin1String("source")) {
-            message.source = xml.readElementText();
-        } else if (xml.name() == QLatin1String("translation")) {
-            message.type = xml.attributes().value(QLatin1String("type")).toString();
-            message.translation = xml.readElementText(QXmlStreamReader::IncludeChildElements);
-            if (message.type != QLatin1String("vanished") && message.type != QLatin1String("obsolete"))
-                messages.append(message);
-        }
-    }
-    if (xml.hasError())
-        *error = xml.errorString();
-    return messages;
+    return QStringLiteral(VORLAN_TRANSLATIONS_DIR "/") + language + QStringLiteral(".ts");
 }
 
-QStringList placeholders(const QString &text)
+// Texts that a language shows as the source has them: codes, units, names, legends, and words the
+// language shares with English. Languages are listed by file key; none listed means every language.
+struct KeptText
 {
-    QStringList found;
-    QRegularExpressionMatchIterator it = QRegularExpression(QStringLiteral("%L?\\d+")).globalMatch(text);
-    while (it.hasNext())
-        found << it.next().captured();
-    found.sort();
-    return found;
+    const char *source;
+    const char *languages;
+};
+
+const KeptText keptTexts[] = {
+    // Form titles and texts the code replaces before they show.
+    {"Form", nullptr},
+    {"TextLabel", nullptr},
+    {"Version---Text", nullptr},
+    {"Company Name Placeholder", nullptr},
+    {"Default LikeName", nullptr},
+    {"Macro01", nullptr},
+    {"Custom Light Item", nullptr},
+    {"Chip,Model", nullptr},
+    {"Explain", nullptr},
+    {"1.Explain", nullptr},
+    {"2.Explain", nullptr},
+    {"3.Explain", nullptr},
+    {"4.Explain", nullptr},
+    {"5.Explain", nullptr},
+    {"NULL", nullptr},
+    {"V1.0.0.0.1", nullptr},
+    {"V1.00.00", nullptr},
+    {"V1.00.11", nullptr},
+    {"V_2022.07.14.0001", nullptr},
+    {"https://osterlin.example/", nullptr},
+    {"https://example.invalid/", nullptr},
+    {"<span style=\"font-family:\"%3\";font-size:12pt; color:#ff6666;\"></span><a href=\"Company|%1|\">"
+     "<span style=\"font-size:12pt; text-decoration:underline; color:rgb(%2);\">%1</span>",
+     nullptr},
+    // Names, units and codes.
+    {"VORLAN", nullptr},
+    {"Vorlan", nullptr},
+    {"VORLAN888", nullptr},
+    {"USB", nullptr},
+    {"HID", nullptr},
+    {"RGB", nullptr},
+    {"DPI", nullptr},
+    {"DKS", nullptr},
+    {"MT", nullptr},
+    {"TGL", nullptr},
+    {"FL", nullptr},
+    {"MS", nullptr},
+    {"0 MS", nullptr},
+    {"99999 MS", nullptr},
+    {"1000MS", nullptr},
+    {"1K", nullptr},
+    {"0.1mm", nullptr},
+    {"1.0mm", nullptr},
+    {"2.0mm", nullptr},
+    {"3.0mm", nullptr},
+    {"4.0mm", nullptr},
+    {"A", nullptr},
+    {"B", nullptr},
+    {"C", nullptr},
+    {"D", nullptr},
+    {"G", nullptr},
+    {"R", nullptr},
+    // Words a language shares with English.
+    {"Bluetooth 1", "German French Italian Spanish Portugal Polish Russian Ukrainian Czech Japanese"},
+    {"Bluetooth 2", "German French Italian Spanish Portugal Polish Russian Ukrainian Czech Japanese"},
+    {"Bluetooth 3", "German French Italian Spanish Portugal Polish Russian Ukrainian Czech Japanese"},
+    {"OK", "German French Italian Portugal Polish Ukrainian Czech Japanese"},
+    {"Radar", "German French Italian Spanish Portugal Polish Czech"},
+    {"Macro", "French Italian Spanish Portugal"},
+    {"Neon", "German Italian Polish Czech"},
+    {"Multimedia", "German Spanish Polish"},
+    {"Volume +", "French Italian Portugal"},
+    {"Volume -", "French Italian Portugal"},
+    {"Aurora", "Italian Spanish Portugal"},
+    {"Reset", "Polish Czech"},
+    {"Text", "German Czech"},
+    {"Position", "German French"},
+    {"Computer", "German Italian"},
+    {"Browser", "German Italian"},
+    {"No", "Italian Spanish"},
+    {"Direction +1", "French"},
+    {"Direction -1", "French"},
+    {"Collision", "French"},
+    {"Mouse", "Italian"},
+    {"General", "Spanish"},
+    {"Support", "German"},
+};
+
+bool containsHan(const QString &text)
+{
+    for (const QChar c : text) {
+        if (c.script() == QChar::Script_Han)
+            return true;
+    }
+    return false;
+}
+
+bool hasLetter(const QString &text)
+{
+    for (const QChar c : text) {
+        if (c.isLetter())
+            return true;
+    }
+    return false;
+}
+
+TsFileCheck::KeptAsSource keptIn(const QString &language)
+{
+    return [language](const TsFileCheck::Message &message) {
+        if (language == QLatin1String("English") || !hasLetter(message.source) || message.source == message.context)
+            return true;
+        // The forms' Chinese sources are already Simplified Chinese.
+        if (language == QLatin1String("Zh_SM") && containsHan(message.source))
+            return true;
+        for (const KeptText &kept : keptTexts) {
+            if (message.source != QString::fromUtf8(kept.source))
+                continue;
+            if (!kept.languages)
+                return true;
+            if (QString::fromLatin1(kept.languages).split(QLatin1Char(' ')).contains(language))
+                return true;
+        }
+        return false;
+    };
 }
 
 // Runs in a copy of this executable whose translation folder holds one good and two bad files.
@@ -109,6 +192,12 @@ private slots:
     void loadedFileTranslatesQObjectTexts();
     void everyMessageIsTranslated_data();
     void everyMessageIsTranslated();
+    void checkFindsEachFault_data();
+    void checkFindsEachFault();
+    void everyFileHoldsTheSameMessages();
+    void noSourceTextIsMissing();
+    void everyLanguageTranslatesEachKind_data();
+    void everyLanguageTranslatesEachKind();
     void textsOfEveryKindTranslate_data();
     void textsOfEveryKindTranslate();
     void failedLoadKeepsInstalledLanguage();
@@ -152,11 +241,8 @@ void tst_QtLinguist::everyLanguageHasItsFile_data()
     QTest::addColumn<int>("index");
     QTest::addColumn<QString>("file");
 
-    const char *const files[] = {"Zh_SM",   "Zh_TR",  "English", "Japanese",  "Korean",
-                                 "Russian", "Arabic", "Spanish", "Portugal",  "German",
-                                 "Italian", "Polish", "French",  "Ukrainian", "Czech"};
     int index = 1;
-    for (const char *file : files) {
+    for (const char *file : languageFiles) {
         QTest::newRow(file) << index << QStringLiteral("%1.qm").arg(QLatin1String(file));
         ++index;
     }
@@ -205,34 +291,149 @@ void tst_QtLinguist::loadedFileTranslatesQObjectTexts()
 
 void tst_QtLinguist::everyMessageIsTranslated_data()
 {
-    QTest::addColumn<QString>("file");
-    QTest::newRow("English") << QStringLiteral("English.ts");
-    QTest::newRow("Zh_SM") << QStringLiteral("Zh_SM.ts");
+    QTest::addColumn<QString>("language");
+    for (const char *language : languageFiles)
+        QTest::newRow(language) << QString::fromLatin1(language);
 }
 
 void tst_QtLinguist::everyMessageIsTranslated()
 {
-    QFETCH(QString, file);
+    QFETCH(QString, language);
 
     QString error;
-    const QVector<TsMessage> messages = readTs(QStringLiteral(VORLAN_TRANSLATIONS_DIR "/") + file, &error);
+    const QVector<TsFileCheck::Message> messages = TsFileCheck::read(tsPath(language), &error);
     QVERIFY2(error.isEmpty(), qPrintable(error));
     // The device page, the data manager and the forms all have texts; a near-empty file means lost texts.
     QVERIFY2(messages.size() > 150, qPrintable(QString::number(messages.size())));
-
-    QStringList faults;
-    for (const TsMessage &message : messages) {
-        const QString where = message.context + QStringLiteral(": ") + message.source;
-        if (message.type == QLatin1String("unfinished"))
-            faults << QStringLiteral("unfinished ") + where;
-        else if (message.translation.trimmed().isEmpty())
-            faults << QStringLiteral("empty ") + where;
-        else if (placeholders(message.source) != placeholders(message.translation))
-            faults << QStringLiteral("placeholders differ ") + where;
-        else if (message.source.count(QLatin1Char('\n')) != message.translation.count(QLatin1Char('\n')))
-            faults << QStringLiteral("line breaks differ ") + where;
-    }
+    const QStringList faults = TsFileCheck::faults(language + QStringLiteral(".ts"), messages, keptIn(language));
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+}
+
+void tst_QtLinguist::checkFindsEachFault_data()
+{
+    QTest::addColumn<QString>("fault");
+
+    QTest::newRow("unfinished") << "QObject: Unfinished: unfinished";
+    QTest::newRow("blank") << "QObject: Empty: empty translation";
+    QTest::newRow("placeholder") << "QObject: Placeholder %1: placeholders differ";
+    QTest::newRow("shortcut lost") << "QObject: Quit(&Q): shortcut letter";
+    QTest::newRow("shortcut doubled") << "QObject: Minimize(&N): shortcut letter";
+    QTest::newRow("shortcut on a blank") << "QObject: Revert(&R): shortcut letter";
+    QTest::newRow("line break") << "QObject: Two\nlines: line breaks differ";
+    QTest::newRow("markup") << "QObject: <b>Bold</b>: markup differs";
+    QTest::newRow("outer blank") << "QObject: Label: : leading or trailing blanks differ";
+    QTest::newRow("copy of the source") << "QObject: Left in English: left as the source";
+}
+
+void tst_QtLinguist::checkFindsEachFault()
+{
+    QFETCH(QString, fault);
+
+    QString error;
+    const QVector<TsFileCheck::Message> messages =
+        TsFileCheck::read(QStringLiteral(VORLAN_TEST_SOURCE_DIR "/tst_QtLinguist_faults.ts"), &error);
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+    const QStringList faults =
+        TsFileCheck::faults(QStringLiteral("faults.ts"), messages, keptIn(QStringLiteral("German")));
+    // Each broken message gives one line naming file, context and source; the two good ones none.
+    QCOMPARE(faults.size(), 10);
+    QVERIFY2(faults.filter(QStringLiteral("faults.ts ") + fault).size() == 1,
+             qPrintable(faults.join(QLatin1Char('\n'))));
+}
+
+void tst_QtLinguist::everyFileHoldsTheSameMessages()
+{
+    QString error;
+    const QSet<QString> english = TsFileCheck::keys(TsFileCheck::read(tsPath(QStringLiteral("English")), &error));
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+    for (const char *language : languageFiles) {
+        const QSet<QString> held = TsFileCheck::keys(TsFileCheck::read(tsPath(QString::fromLatin1(language)), &error));
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QSet<QString> missing = english;
+        QSet<QString> extra = held;
+        QStringList differences;
+        for (const QString &text : missing.subtract(held))
+            differences << QStringLiteral("missing: ") + text;
+        for (const QString &text : extra.subtract(english))
+            differences << QStringLiteral("extra: ") + text;
+        differences.replaceInStrings(QChar(0x1f), QStringLiteral(": "));
+        QVERIFY2(differences.isEmpty(), qPrintable(QString::fromLatin1(language) + QStringLiteral(".ts\n")
+                                                   + differences.join(QLatin1Char('\n'))));
+    }
+}
+
+void tst_QtLinguist::noSourceTextIsMissing()
+{
+    const QString copy = qEnvironmentVariable("VORLAN_TEST_TMP") + QStringLiteral("/English.ts");
+    QVERIFY(QFile::copy(tsPath(QStringLiteral("English")), copy));
+    QVERIFY(QFile::setPermissions(copy, QFile::permissions(copy) | QFileDevice::WriteOwner));
+
+    QProcess lupdate;
+    lupdate.setWorkingDirectory(QStringLiteral(VORLAN_SOURCE_DIR));
+    lupdate.setProcessChannelMode(QProcess::MergedChannels);
+    lupdate.start(QStringLiteral(VORLAN_LUPDATE),
+                  {QStringLiteral("-locations"), QStringLiteral("none"), QStringLiteral("-extensions"),
+                   QStringLiteral("cpp,h,ui"), QStringLiteral("app"), QStringLiteral("device"),
+                   QStringLiteral("widgets"), QStringLiteral("ui"), QStringLiteral("-ts"), copy});
+    QVERIFY(lupdate.waitForFinished(120000));
+    QVERIFY2(lupdate.exitStatus() == QProcess::NormalExit && lupdate.exitCode() == 0, lupdate.readAll().constData());
+
+    QString error;
+    const QSet<QString> before = TsFileCheck::keys(TsFileCheck::read(tsPath(QStringLiteral("English")), &error));
+    const QSet<QString> after = TsFileCheck::keys(TsFileCheck::read(copy, &error));
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+    QSet<QString> gainedKeys = after;
+    QStringList gained = gainedKeys.subtract(before).values();
+    gained.replaceInStrings(QChar(0x1f), QStringLiteral(": "));
+    QVERIFY2(gained.isEmpty(),
+             qPrintable(QStringLiteral("texts in the code that the files lack:\n") + gained.join(QLatin1Char('\n'))));
+}
+
+void tst_QtLinguist::everyLanguageTranslatesEachKind_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("context");
+    QTest::addColumn<QString>("source");
+
+    // One text of each kind: code under "QObject", a designed form, a form built in code, a form whose
+    // source is Chinese, a widget class, a marked table, a shortcut.
+    const char *const kinds[][2] = {{"QObject", "Download config failed, Please try again"},
+                                    {"DProfileMenuToolWidget", "Modify Name"},
+                                    {"DCustomKeysPage", "Function:"},
+                                    {"DDevicePage", "\xe4\xba\xa7\xe5\x93\x81\xe5\x88\x97\xe8\xa1\xa8"},
+                                    {"keySelectFrame", "Cannot remapped"},
+                                    {"DSoftKeyboardPage", "Korean/English"},
+                                    {"DMainWidget", "Quit(&Q)"}};
+    int index = 1;
+    for (const char *language : languageFiles) {
+        for (const auto &kind : kinds) {
+            QTest::addRow("%s %s %s", language, kind[0], kind[1])
+                << index << QString::fromLatin1(language) << QString::fromLatin1(kind[0]) << QString::fromUtf8(kind[1]);
+        }
+        ++index;
+    }
+}
+
+void tst_QtLinguist::everyLanguageTranslatesEachKind()
+{
+    QFETCH(int, index);
+    QFETCH(QString, language);
+    QFETCH(QString, context);
+    QFETCH(QString, source);
+
+    QString error;
+    QString expected;
+    for (const TsFileCheck::Message &message : TsFileCheck::read(tsPath(language), &error)) {
+        if (message.context == context && message.source == source)
+            expected = message.translation;
+    }
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+    QVERIFY2(!expected.isEmpty(), "the text is not in the file");
+
+    QtLinguist linguist;
+    QVERIFY(linguist.setLanguage(index));
+    QCOMPARE(QCoreApplication::translate(context.toUtf8().constData(), source.toUtf8().constData()), expected);
 }
 
 void tst_QtLinguist::textsOfEveryKindTranslate_data()
@@ -270,8 +471,8 @@ void tst_QtLinguist::textsOfEveryKindTranslate_data()
     // The on-screen keyboard's national keys show what such keys print, short enough for the key.
     QTest::newRow("marked table") << "DSoftKeyboardPage"
                                   << "Korean/English" << QString::fromUtf8("韩/英") << "Kr/En";
-    QTest::newRow("national key") << "DSoftKeyboardPage" << "K131" << QString::fromUtf8("無変換")
-                                  << QString::fromUtf8("無変換");
+    QTest::newRow("national key") << "DSoftKeyboardPage"
+                                  << "K131" << QString::fromUtf8("無変換") << QString::fromUtf8("無変換");
 }
 
 void tst_QtLinguist::textsOfEveryKindTranslate()

@@ -19,13 +19,6 @@
 #include <QStandardPaths>
 #include <QTimer>
 
-namespace {
-QString tr0(const char *text)
-{
-    return QCoreApplication::translate("QObject", text);
-}
-} // namespace
-
 DMacroPage::DMacroPage(QWidget *parent)
     : QDialog(parent)
     , m_ui(new Ui::DMacroPage)
@@ -97,44 +90,44 @@ DMacroPage::~DMacroPage()
 // Set after the form's own texts, so these are the ones shown.
 void DMacroPage::setConstructorTexts()
 {
-    m_ui->pushButton_Import->setToolTip(tr0("Import"));
-    m_ui->pushButton_Add->setToolTip(tr0("Create"));
-    m_ui->pushButton_ClearMacroLst->setToolTip(tr0("Clear"));
-    m_ui->pushButton_MoveUp->setToolTip(tr0("Up"));
-    m_ui->pushButton_MoveDown->setToolTip(tr0("Down"));
-    m_ui->label_Title->setText(tr0("Macro Record"));
-    m_ui->label_MacroGroup->setText(tr0("Macro Group"));
-    m_ui->label_10->setText(tr0("Delay Setting"));
-    m_ui->radioButton_RecordDelay->setText(tr0("Recording delay"));
-    m_ui->radioButton_NoDelay->setText(tr0("No delay"));
-    m_ui->radioButton_DefaultDelay->setText(tr0("Default delay"));
-    m_ui->label->setText(tr0("Start record"));
-    m_ui->label_12->setText(tr0("Event List"));
-    m_ui->label_14->setText(tr0("Record is empty"));
-    m_ui->label_InsertMacro->setText(tr0("Insert Event"));
-    m_ui->label_5->setText(tr0("Position"));
-    m_ui->radioButton_InsertAfter->setText(tr0("Insert event after"));
-    m_ui->radioButton_InsertBefore->setText(tr0("Insert event before"));
-    m_ui->label_6->setText(tr0("Event"));
-    m_ui->radioButton_Key->setText(tr0("Keyboard Event"));
-    m_ui->radioButton_Mouse->setText(tr0("Mouse Event"));
-    m_ui->label_7->setText(tr0("Operate"));
-    m_ui->lineEdit_EnterKey->setPlaceholderText(tr0("Please enter a key"));
-    m_ui->lineEdit_PressKey->setPlaceholderText(tr0("Please enter a key"));
-    m_ui->pushButton_InsertMacro->setText(tr0("Insert"));
-    m_ui->label_Property->setText(tr0("Property"));
-    m_ui->label_2->setText(tr0("Delay"));
-    m_ui->label_4->setText(tr0("Event"));
-    m_ui->radioButton_KeyboardEvent->setText(tr0("Keyboard Event"));
-    m_ui->radioButton_MouseEvent->setText(tr0("Mouse Event"));
-    m_ui->label_3->setText(tr0("Press Key"));
-    m_ui->pushButton_ModifyMacro->setText(tr0("Modify"));
-    m_ui->radioButton_MouseLeft->setText(tr0("Left Click"));
-    m_ui->radioButton_1left->setText(tr0("Left Click"));
-    m_ui->radioButton_MouseCenter->setText(tr0("Center Click"));
-    m_ui->radioButton_2center->setText(tr0("Center Click"));
-    m_ui->radioButton_MouseRight->setText(tr0("Right Click"));
-    m_ui->radioButton_3right->setText(tr0("Right Click"));
+    m_ui->pushButton_Import->setToolTip(QObject::tr("Import"));
+    m_ui->pushButton_Add->setToolTip(QObject::tr("Create"));
+    m_ui->pushButton_ClearMacroLst->setToolTip(QObject::tr("Clear"));
+    m_ui->pushButton_MoveUp->setToolTip(QObject::tr("Up"));
+    m_ui->pushButton_MoveDown->setToolTip(QObject::tr("Down"));
+    m_ui->label_Title->setText(QObject::tr("Macro Record"));
+    m_ui->label_MacroGroup->setText(QObject::tr("Macro Group"));
+    m_ui->label_10->setText(QObject::tr("Delay Setting"));
+    m_ui->radioButton_RecordDelay->setText(QObject::tr("Recording delay"));
+    m_ui->radioButton_NoDelay->setText(QObject::tr("No delay"));
+    m_ui->radioButton_DefaultDelay->setText(QObject::tr("Default delay"));
+    m_ui->label->setText(QObject::tr("Start record"));
+    m_ui->label_12->setText(QObject::tr("Event List"));
+    m_ui->label_14->setText(QObject::tr("Record is empty"));
+    m_ui->label_InsertMacro->setText(QObject::tr("Insert Event"));
+    m_ui->label_5->setText(QObject::tr("Position"));
+    m_ui->radioButton_InsertAfter->setText(QObject::tr("Insert event after"));
+    m_ui->radioButton_InsertBefore->setText(QObject::tr("Insert event before"));
+    m_ui->label_6->setText(QObject::tr("Event"));
+    m_ui->radioButton_Key->setText(QObject::tr("Keyboard Event"));
+    m_ui->radioButton_Mouse->setText(QObject::tr("Mouse Event"));
+    m_ui->label_7->setText(QObject::tr("Operate"));
+    m_ui->lineEdit_EnterKey->setPlaceholderText(QObject::tr("Please enter a key"));
+    m_ui->lineEdit_PressKey->setPlaceholderText(QObject::tr("Please enter a key"));
+    m_ui->pushButton_InsertMacro->setText(QObject::tr("Insert"));
+    m_ui->label_Property->setText(QObject::tr("Property"));
+    m_ui->label_2->setText(QObject::tr("Delay"));
+    m_ui->label_4->setText(QObject::tr("Event"));
+    m_ui->radioButton_KeyboardEvent->setText(QObject::tr("Keyboard Event"));
+    m_ui->radioButton_MouseEvent->setText(QObject::tr("Mouse Event"));
+    m_ui->label_3->setText(QObject::tr("Press Key"));
+    m_ui->pushButton_ModifyMacro->setText(QObject::tr("Modify"));
+    m_ui->radioButton_MouseLeft->setText(QObject::tr("Left Click"));
+    m_ui->radioButton_1left->setText(QObject::tr("Left Click"));
+    m_ui->radioButton_MouseCenter->setText(QObject::tr("Center Click"));
+    m_ui->radioButton_2center->setText(QObject::tr("Center Click"));
+    m_ui->radioButton_MouseRight->setText(QObject::tr("Right Click"));
+    m_ui->radioButton_3right->setText(QObject::tr("Right Click"));
 }
 
 void DMacroPage::setRecordButtonIdleLook()
@@ -142,7 +135,7 @@ void DMacroPage::setRecordButtonIdleLook()
     const ThemeColorInfo theme = DDataManager::instance()->getThemeInfo();
     QFont font = DDataManager::instance()->getFont(0);
     font.setPointSize(13);
-    m_ui->label->setText(tr0("Start record"));
+    m_ui->label->setText(QObject::tr("Start record"));
     m_ui->label->setFont(font);
     m_ui->label->setStyleSheet(QString("QLabel#label{color: rgb(%1);}").arg(theme.TextDefaultColor));
     m_ui->frame_Record->setStyleSheet(
@@ -265,7 +258,7 @@ void DMacroPage::on_pushButton_Add_clicked()
     CVorlanXML_CreateMacroXmlParentNode(m_macroXmlPath, QByteArray::number(index).constData(),
                                         name.toLatin1().constData());
     loadMacroList();
-    showNotice(tr0("Add macro successful"));
+    showNotice(QObject::tr("Add macro successful"));
 }
 
 void DMacroPage::onDeleteMacro(QString strMacroIndex, QString strMacroName)
@@ -281,7 +274,7 @@ void DMacroPage::onDeleteMacro(QString strMacroIndex, QString strMacroName)
     row->deleteLater();
     CVorlanXML_DeleteMacroNode(m_macroXmlPath, strMacroIndex.toLatin1().constData());
     m_macroRows.removeAll(row);
-    showNotice(tr0("Delete macro successful"));
+    showNotice(QObject::tr("Delete macro successful"));
 
     if (strMacroIndex != m_currentMacroIndex)
         return;
@@ -309,7 +302,7 @@ void DMacroPage::onDeleteMacro(QString strMacroIndex, QString strMacroName)
 void DMacroPage::on_pushButton_ClearMacroLst_clicked()
 {
     if (m_currentMacroName.isEmpty()) {
-        showNotice(tr0("Please select a macro first"));
+        showNotice(QObject::tr("Please select a macro first"));
         return;
     }
     clearEventList();
@@ -321,14 +314,14 @@ void DMacroPage::on_pushButton_ClearMacroLst_clicked()
     m_eventSelected = false;
     m_ui->label_TotalTime->setText("0 MS");
     m_ui->stackedWidget_2->setCurrentWidget(m_ui->page_isEmpty);
-    showNotice(tr0("Clear record macro successful"));
+    showNotice(QObject::tr("Clear record macro successful"));
     notifyMacroListChanged();
     m_downCount = 0;
 }
 
 void DMacroPage::onModifyMacroItemNameIsEmpty()
 {
-    showNotice(tr0("Macro name can't be empty"));
+    showNotice(QObject::tr("Macro name can't be empty"));
 }
 
 // A later Clear or rewrite re-creates the current macro under currentMacroName, so a rename of
@@ -338,7 +331,7 @@ void DMacroPage::onModifyMacroItemNameSuccess()
     auto *row = qobject_cast<DMacroListItem *>(sender());
     if (row && row == m_currentMacroRow)
         m_currentMacroName = row->macroName();
-    showNotice(tr0("Modify macro name successful"));
+    showNotice(QObject::tr("Modify macro name successful"));
 }
 
 void DMacroPage::notifyMacroListChanged()

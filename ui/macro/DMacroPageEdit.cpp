@@ -11,11 +11,6 @@
 
 namespace {
 
-QString tr0(const char *text)
-{
-    return QCoreApplication::translate("QObject", text);
-}
-
 const int RowLimit = 40;
 
 struct MouseButton
@@ -100,16 +95,16 @@ void DMacroPage::on_radioButton_MouseEvent_clicked()
 void DMacroPage::on_pushButton_InsertMacro_clicked()
 {
     if (!m_eventSelected) {
-        showNotice(tr0("Please select a specific location first"));
+        showNotice(QObject::tr("Please select a specific location first"));
         return;
     }
     const bool key = m_ui->radioButton_Key->isChecked();
     if (m_enteredKeyName.isEmpty() && key) {
-        showNotice(tr0("Please enter a key"));
+        showNotice(QObject::tr("Please enter a key"));
         return;
     }
     if (m_eventListLayout->count() > RowLimit) {
-        showNotice(tr0("The record of events has reached the limit"));
+        showNotice(QObject::tr("The record of events has reached the limit"));
         return;
     }
 
@@ -129,7 +124,7 @@ void DMacroPage::on_pushButton_InsertMacro_clicked()
         buildEventRow(mark, 0, "mouse", button.up, button.name, "up", position + 1);
     }
     rewriteMacroFromRows();
-    showNotice(tr0("Insert successful"));
+    showNotice(QObject::tr("Insert successful"));
     notifyMacroListChanged();
     m_downCount += 1;
 }
@@ -149,7 +144,7 @@ void DMacroPage::rewriteMacroFromRows()
 void DMacroPage::on_pushButton_ModifyMacro_clicked()
 {
     if (!m_eventSelected) {
-        showNotice(tr0("Please select a specific location first"));
+        showNotice(QObject::tr("Please select a specific location first"));
         return;
     }
     DCatchKeyAndMouseItem *selected = m_selectedEventRow;
@@ -158,7 +153,7 @@ void DMacroPage::on_pushButton_ModifyMacro_clicked()
     QString keyText = m_ui->lineEdit_PressKey->text();
     const bool keyKind = m_ui->radioButton_KeyboardEvent->isChecked();
     if (keyText.isEmpty() && keyKind) {
-        showNotice(tr0("Please enter a key"));
+        showNotice(QObject::tr("Please enter a key"));
         return;
     }
 
@@ -222,7 +217,7 @@ void DMacroPage::on_pushButton_ModifyMacro_clicked()
         partner->setData(partner->delay().toInt(), type, partnerCode.toInt(), codeName, partner->operateExplain());
         break;
     }
-    showNotice(tr0("Modify successful"));
+    showNotice(QObject::tr("Modify successful"));
     notifyMacroListChanged();
 }
 
@@ -268,7 +263,7 @@ void DMacroPage::on_pushButton_MoveDown_clicked()
 void DMacroPage::moveSelectedEvent(bool up)
 {
     if (!m_eventSelected) {
-        showNotice(tr0("Please select a specific location first"));
+        showNotice(QObject::tr("Please select a specific location first"));
         return;
     }
     const int rows = m_eventListLayout->count() - 1;

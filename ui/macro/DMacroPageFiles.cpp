@@ -11,18 +11,13 @@
 
 namespace {
 
-QString tr0(const char *text)
-{
-    return QCoreApplication::translate("QObject", text);
-}
-
 } // namespace
 
 void DMacroPage::onExportMacroChildList(QString strMacroIndex, QString strMacroName)
 {
-    const QString folder = m_dialogs->existingDirectory(this, tr0("Save directory"), m_desktopDir);
+    const QString folder = m_dialogs->existingDirectory(this, QObject::tr("Save directory"), m_desktopDir);
     if (folder.isEmpty()) {
-        showNotice(tr0("Please select save directory first"));
+        showNotice(QObject::tr("Please select save directory first"));
         return;
     }
     std::list<MacroEvent> events;
@@ -33,12 +28,13 @@ void DMacroPage::onExportMacroChildList(QString strMacroIndex, QString strMacroN
         qDebug().noquote() << "Error: cannot open file" << path << error;
         return;
     }
-    showNotice(tr0("Export macro successful"));
+    showNotice(QObject::tr("Export macro successful"));
 }
 
 void DMacroPage::on_pushButton_Import_clicked()
 {
-    const QString path = m_dialogs->openFileName(this, tr0("Open macro file"), m_desktopDir, tr0("Macro files(*.xml)"));
+    const QString path =
+        m_dialogs->openFileName(this, QObject::tr("Open macro file"), m_desktopDir, QObject::tr("Macro files(*.xml)"));
     if (path.isEmpty())
         return;
     // The whole file is read and checked before the macro file changes.
@@ -59,5 +55,5 @@ void DMacroPage::on_pushButton_Import_clicked()
     CVorlanXML_AddKeyOrMouseEventItem(m_macroXmlPath, events, index.constData());
     // Listed once its events are stored, so a macro shown at once shows them.
     loadMacroList();
-    showNotice(tr0("Import macro successful"));
+    showNotice(QObject::tr("Import macro successful"));
 }

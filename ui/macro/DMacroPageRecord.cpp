@@ -16,11 +16,6 @@
 
 namespace {
 
-QString tr0(const char *text)
-{
-    return QCoreApplication::translate("QObject", text);
-}
-
 const int PressLimit = 20;
 const int RowLimit = 40;
 
@@ -78,7 +73,7 @@ void DMacroPage::toggleRecording()
         const int highest = highestStoredMark();
         m_markCounter = highest < 0 ? 0 : highest + 1;
         setRecordButtonRecordingLook();
-        showNotice(tr0("Start record macro"));
+        showNotice(QObject::tr("Start record macro"));
         m_lastEventTick = 0;
         m_hasEventTick = false;
         m_lastDelay = 0;
@@ -91,7 +86,7 @@ void DMacroPage::toggleRecording()
         return;
     m_recording = false;
     setRecordButtonIdleLook();
-    showNotice(tr0("Stop record macro"));
+    showNotice(QObject::tr("Stop record macro"));
     saveRecordedEvents();
     m_pendingEvents.clear();
     setPanelsEnabled(true);
@@ -103,7 +98,7 @@ void DMacroPage::setRecordButtonRecordingLook()
     const ThemeColorInfo theme = DDataManager::instance()->getThemeInfo();
     QFont font = DDataManager::instance()->getFont(0);
     font.setPointSize(13);
-    m_ui->label->setText(tr0("Stop record"));
+    m_ui->label->setText(QObject::tr("Stop record"));
     m_ui->label->setFont(font);
     m_ui->label->setStyleSheet(QString("QLabel#label{color: rgb(%1);}").arg(theme.TextCheckedColor));
     m_ui->frame_Record->setStyleSheet(
@@ -156,7 +151,7 @@ void DMacroPage::onKeyboardRecviveStream(int keyCode, int scCode, int flag, int 
 {
     const MacroKeyRules::HookKey key = MacroKeyRules::normaliseKey(keyCode, scCode, flag == 1, hookFlag);
     if (m_downCount >= PressLimit && key.press) {
-        showNotice(tr0("The record of events has reached the limit"));
+        showNotice(QObject::tr("The record of events has reached the limit"));
         return;
     }
     const int code = m_virtualKeyMap.value(key.virtualKey, -1);
@@ -257,7 +252,7 @@ void DMacroPage::appendRecordedEvent(QString mark, int delay, QString type, int 
                                      QString operateExplain)
 {
     if (m_eventListLayout->count() > RowLimit) {
-        showNotice(tr0("The record of events has reached the limit"));
+        showNotice(QObject::tr("The record of events has reached the limit"));
         return;
     }
     if (m_ui->radioButton_NoDelay->isChecked())

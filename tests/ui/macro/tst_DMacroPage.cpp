@@ -19,6 +19,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStackedWidget>
+#include <QTranslator>
 #include <QVBoxLayout>
 #include <QtTest>
 
@@ -79,6 +80,7 @@ private slots:
     void init();
     void cleanup();
     void constructionSetsControlsAndSizes();
+    void textsShowInTheChosenLanguage();
     void openingShowsFirstMacroWithItsTotal();
     void addTakesFirstFreeIndex_data();
     void addTakesFirstFreeIndex();
@@ -170,6 +172,20 @@ void tst_DMacroPage::constructionSetsControlsAndSizes()
     QCOMPARE(page->findChild<QFrame *>("frame_Left")->maximumWidth(), 315);
     QCOMPARE(page->findChild<QFrame *>("frame_Center")->maximumWidth(), 420);
     QCOMPARE(page->findChild<QFrame *>("frame_Right")->maximumWidth(), 315);
+}
+
+void tst_DMacroPage::textsShowInTheChosenLanguage()
+{
+    // The texts the code puts over the form's must reach the translation files too.
+    QTranslator translator;
+    QVERIFY(translator.load(QCoreApplication::applicationDirPath() + "/translation/Zh_SM.qm"));
+    QCoreApplication::installTranslator(&translator);
+    DMacroPage *page = openEditor(0);
+    QCoreApplication::removeTranslator(&translator);
+    QVERIFY(page);
+    QCOMPARE(page->findChild<QLabel *>("label_Title")->text(), QString::fromUtf8("宏录制"));
+    QCOMPARE(page->findChild<QPushButton *>("pushButton_MoveUp")->toolTip(), QString::fromUtf8("上移"));
+    QCOMPARE(page->findChild<QLabel *>("label")->text(), QString::fromUtf8("开始录制"));
 }
 
 void tst_DMacroPage::openingShowsFirstMacroWithItsTotal()
