@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>关联：</source>
-        <translation>Associé :</translation>
+        <translation>Associé&#xa0;:</translation>
     </message>
     <message>
         <source>0</source>
@@ -69,11 +69,11 @@
     </message>
     <message>
         <source>Type:</source>
-        <translation>Type :</translation>
+        <translation>Type&#xa0;:</translation>
     </message>
     <message>
         <source>Function:</source>
-        <translation>Fonction :</translation>
+        <translation>Fonction&#xa0;:</translation>
     </message>
     <message>
         <source>Key</source>
@@ -508,19 +508,19 @@
     </message>
     <message>
         <source>Type:</source>
-        <translation>Type :</translation>
+        <translation>Type&#xa0;:</translation>
     </message>
     <message>
         <source>Brightness:</source>
-        <translation>Luminosité :</translation>
+        <translation>Luminosité&#xa0;:</translation>
     </message>
     <message>
         <source>Speed:</source>
-        <translation>Vitesse :</translation>
+        <translation>Vitesse&#xa0;:</translation>
     </message>
     <message>
         <source>Direction:</source>
-        <translation>Direction :</translation>
+        <translation>Direction&#xa0;:</translation>
     </message>
     <message>
         <source>...</source>
@@ -928,7 +928,7 @@
     </message>
     <message>
         <source>If Win Lock is on:</source>
-        <translation>Si le verrouillage Win est activé :</translation>
+        <translation>Si le verrouillage Win est activé&#xa0;:</translation>
     </message>
     <message>
         <source>Disable Windows key</source>
@@ -948,7 +948,7 @@
     </message>
     <message>
         <source>Light into sleep:</source>
-        <translation>Mise en veille de l&apos;éclairage :</translation>
+        <translation>Mise en veille de l&apos;éclairage&#xa0;:</translation>
     </message>
     <message>
         <source>666</source>
@@ -964,7 +964,7 @@
     </message>
     <message>
         <source>Keyboard into sleep:</source>
-        <translation>Mise en veille du clavier :</translation>
+        <translation>Mise en veille du clavier&#xa0;:</translation>
     </message>
     <message>
         <source>333</source>
@@ -1147,7 +1147,7 @@
     </message>
     <message>
         <source>The key have two functions: holding down the key is one type, and clicking the key is one type.</source>
-        <translation>La touche a deux fonctions : l&apos;une quand elle est maintenue, l&apos;autre quand elle est appuyée brièvement.</translation>
+        <translation>La touche a deux fonctions&#xa0;: l&apos;une quand elle est maintenue, l&apos;autre quand elle est appuyée brièvement.</translation>
     </message>
     <message>
         <source>Hold</source>
@@ -1207,8 +1207,8 @@
     <message>
         <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration; 
 When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
-        <translation>Avec « Touche unique », il suffit de cliquer sur une touche pour terminer l&apos;attribution ; 
-avec « Combinaison de touches », sélectionnez au moins une touche de modification et une autre touche pour saisir la combinaison de touches, par exemple L_Shift+A ou L_Shift+L_Ctrl+A ;</translation>
+        <translation>Avec «&#xa0;Touche unique&#xa0;», il suffit de cliquer sur une touche pour terminer l&apos;attribution&#xa0;; 
+avec «&#xa0;Combinaison de touches&#xa0;», sélectionnez au moins une touche de modification et une autre touche pour saisir la combinaison de touches, par exemple L_Shift+A ou L_Shift+L_Ctrl+A&#xa0;;</translation>
     </message>
     <message>
         <source>TextLabel</source>
@@ -1216,19 +1216,19 @@ avec « Combinaison de touches », sélectionnez au moins une touche de modifi
     </message>
     <message>
         <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
-        <translation>Avec « Touche unique », il suffit de cliquer sur une touche pour terminer l&apos;attribution ;</translation>
+        <translation>Avec «&#xa0;Touche unique&#xa0;», il suffit de cliquer sur une touche pour terminer l&apos;attribution&#xa0;;</translation>
     </message>
     <message>
         <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
-        <translation>Avec « Combinaison de touches », sélectionnez au moins une touche de modification et une autre touche pour saisir la combinaison de touches, par exemple L_Shift+A ou L_Shift+L_Ctrl+A ;</translation>
+        <translation>Avec «&#xa0;Combinaison de touches&#xa0;», sélectionnez au moins une touche de modification et une autre touche pour saisir la combinaison de touches, par exemple L_Shift+A ou L_Shift+L_Ctrl+A&#xa0;;</translation>
     </message>
     <message>
         <source>The key can achieve four functions: 1 to 4 functions can be bound according to four different pressing degrees.</source>
-        <translation>La touche peut remplir quatre fonctions : vous pouvez attribuer de 1 à 4 fonctions selon quatre profondeurs d&apos;appui différentes.</translation>
+        <translation>La touche peut remplir quatre fonctions&#xa0;: vous pouvez attribuer de 1 à 4 fonctions selon quatre profondeurs d&apos;appui différentes.</translation>
     </message>
     <message>
         <source>The key have two functions: holding down the key is one type, and clicking the key is one type.</source>
-        <translation>La touche a deux fonctions : l&apos;une quand elle est maintenue, l&apos;autre quand elle est appuyée brièvement.</translation>
+        <translation>La touche a deux fonctions&#xa0;: l&apos;une quand elle est maintenue, l&apos;autre quand elle est appuyée brièvement.</translation>
     </message>
     <message>
         <source>Click this key to switch continuous triggering on or off.</source>
@@ -1576,7 +1576,7 @@ avec « Combinaison de touches », sélectionnez au moins une touche de modifi
     </message>
     <message>
         <source>Conflict, software out of operation!</source>
-        <translation>Conflit : le logiciel a cessé de fonctionner !</translation>
+        <translation>Conflit&#xa0;: le logiciel a cessé de fonctionner&#xa0;!</translation>
     </message>
     <message>
         <source>Volume +</source>
@@ -1976,7 +1976,7 @@ avec « Combinaison de touches », sélectionnez au moins une touche de modifi
     </message>
     <message>
         <source>Remap with key?</source>
-        <translation>Réattribuer à quelle touche ?</translation>
+        <translation>Réattribuer à quelle touche&#xa0;?</translation>
     </message>
     <message>
         <source>Please select one Key first</source>
@@ -1988,7 +1988,7 @@ avec « Combinaison de touches », sélectionnez au moins une touche de modifi
     </message>
     <message>
         <source>Setting failed because the text is empty</source>
-        <translation>Échec du réglage : le texte est vide</translation>
+        <translation>Échec du réglage&#xa0;: le texte est vide</translation>
     </message>
     <message>
         <source>Download</source>
@@ -1996,11 +1996,11 @@ avec « Combinaison de touches », sélectionnez au moins une touche de modifi
     </message>
     <message>
         <source>Type:</source>
-        <translation>Type :</translation>
+        <translation>Type&#xa0;:</translation>
     </message>
     <message>
         <source>Function:</source>
-        <translation>Fonction :</translation>
+        <translation>Fonction&#xa0;:</translation>
     </message>
     <message>
         <source>Key</source>
@@ -2008,7 +2008,7 @@ avec « Combinaison de touches », sélectionnez au moins une touche de modifi
     </message>
     <message>
         <source>Enter key?</source>
-        <translation>Quelles touches saisir ?</translation>
+        <translation>Quelles touches saisir&#xa0;?</translation>
     </message>
     <message>
         <source>Light Press</source>
@@ -2036,7 +2036,7 @@ avec « Combinaison de touches », sélectionnez au moins une touche de modifi
     </message>
     <message>
         <source>Create failed, the index node is already existence, please checked</source>
-        <translation>Échec de la création : le nœud d&apos;index existe déjà, veuillez vérifier</translation>
+        <translation>Échec de la création&#xa0;: le nœud d&apos;index existe déjà, veuillez vérifier</translation>
     </message>
     <message>
         <source>Create profile successful</source>
@@ -2104,7 +2104,7 @@ avec « Combinaison de touches », sélectionnez au moins une touche de modifi
     </message>
     <message>
         <source>Whether to reset the current profile?</source>
-        <translation>Réinitialiser le profil actuel ?</translation>
+        <translation>Réinitialiser le profil actuel&#xa0;?</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -2208,15 +2208,15 @@ avec « Combinaison de touches », sélectionnez au moins une touche de modifi
     </message>
     <message>
         <source>Brightness:</source>
-        <translation>Luminosité :</translation>
+        <translation>Luminosité&#xa0;:</translation>
     </message>
     <message>
         <source>Speed:</source>
-        <translation>Vitesse :</translation>
+        <translation>Vitesse&#xa0;:</translation>
     </message>
     <message>
         <source>Direction:</source>
-        <translation>Direction :</translation>
+        <translation>Direction&#xa0;:</translation>
     </message>
     <message>
         <source>Full color</source>
@@ -2332,23 +2332,23 @@ avec « Combinaison de touches », sélectionnez au moins une touche de modifi
     </message>
     <message>
         <source>1.Into key calibration mode first;</source>
-        <translation>1. Passez d&apos;abord en mode calibrage ;</translation>
+        <translation>1. Passez d&apos;abord en mode calibrage&#xa0;;</translation>
     </message>
     <message>
         <source>2.Select one key;</source>
-        <translation>2. Sélectionnez une touche ;</translation>
+        <translation>2. Sélectionnez une touche&#xa0;;</translation>
     </message>
     <message>
         <source>3.Clicked &quot;Start calibration&quot;;</source>
-        <translation>3. Cliquez sur « Lancer le calibrage » ;</translation>
+        <translation>3. Cliquez sur «&#xa0;Lancer le calibrage&#xa0;»&#xa0;;</translation>
     </message>
     <message>
         <source>4.Press the selected key;</source>
-        <translation>4. Appuyez sur la touche sélectionnée ;</translation>
+        <translation>4. Appuyez sur la touche sélectionnée&#xa0;;</translation>
     </message>
     <message>
         <source>5.Return key calibration results;</source>
-        <translation>5. Le résultat du calibrage s&apos;affiche ;</translation>
+        <translation>5. Le résultat du calibrage s&apos;affiche&#xa0;;</translation>
     </message>
     <message>
         <source>When enabled, the quick trigger will only terminate when you completely release the button.</source>
@@ -2368,7 +2368,7 @@ avec « Combinaison de touches », sélectionnez au moins une touche de modifi
     </message>
     <message>
         <source>If Win Lock is on:</source>
-        <translation>Si le verrouillage Win est activé :</translation>
+        <translation>Si le verrouillage Win est activé&#xa0;:</translation>
     </message>
     <message>
         <source>Disable Windows key</source>
@@ -2388,7 +2388,7 @@ avec « Combinaison de touches », sélectionnez au moins une touche de modifi
     </message>
     <message>
         <source>Light into sleep:</source>
-        <translation>Mise en veille de l&apos;éclairage :</translation>
+        <translation>Mise en veille de l&apos;éclairage&#xa0;:</translation>
     </message>
     <message>
         <source>Second</source>
@@ -2396,7 +2396,7 @@ avec « Combinaison de touches », sélectionnez au moins une touche de modifi
     </message>
     <message>
         <source>Keyboard into sleep:</source>
-        <translation>Mise en veille du clavier :</translation>
+        <translation>Mise en veille du clavier&#xa0;:</translation>
     </message>
     <message>
         <source>Minute</source>
@@ -2544,7 +2544,7 @@ avec « Combinaison de touches », sélectionnez au moins une touche de modifi
     </message>
     <message>
         <source>If the firmware is being updated, do not unplug the device!</source>
-        <translation>Ne débranchez pas le périphérique pendant la mise à jour du micrologiciel !</translation>
+        <translation>Ne débranchez pas le périphérique pendant la mise à jour du micrologiciel&#xa0;!</translation>
     </message>
     <message>
         <source>Update successful</source>
@@ -2556,19 +2556,19 @@ avec « Combinaison de touches », sélectionnez au moins une touche de modifi
     </message>
     <message>
         <source>Product name:</source>
-        <translation>Nom du produit :</translation>
+        <translation>Nom du produit&#xa0;:</translation>
     </message>
     <message>
         <source>Update progress:</source>
-        <translation>Progression :</translation>
+        <translation>Progression&#xa0;:</translation>
     </message>
     <message>
         <source>Current version:</source>
-        <translation>Version actuelle :</translation>
+        <translation>Version actuelle&#xa0;:</translation>
     </message>
     <message>
         <source>New version:</source>
-        <translation>Nouvelle version :</translation>
+        <translation>Nouvelle version&#xa0;:</translation>
     </message>
     <message>
         <source>Update</source>
@@ -2810,11 +2810,11 @@ avec « Combinaison de touches », sélectionnez au moins une touche de modifi
     </message>
     <message>
         <source>Product name:</source>
-        <translation>Nom du produit :</translation>
+        <translation>Nom du produit&#xa0;:</translation>
     </message>
     <message>
         <source>Current version:</source>
-        <translation>Version actuelle :</translation>
+        <translation>Version actuelle&#xa0;:</translation>
     </message>
     <message>
         <source>Default LikeName</source>
@@ -2826,11 +2826,11 @@ avec « Combinaison de touches », sélectionnez au moins une touche de modifi
     </message>
     <message>
         <source>Update progress:</source>
-        <translation>Progression :</translation>
+        <translation>Progression&#xa0;:</translation>
     </message>
     <message>
         <source>New version:</source>
-        <translation>Nouvelle version :</translation>
+        <translation>Nouvelle version&#xa0;:</translation>
     </message>
     <message>
         <source>100%</source>
