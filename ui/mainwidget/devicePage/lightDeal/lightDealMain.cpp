@@ -66,6 +66,11 @@ lightDealMain::lightDealMain(QObject *parent)
     m_sideTicker = new updateLightMainThreadSide(this);
     m_uiTicker = std::make_unique<updateLightMainThreadUI>();
     m_sendTicker = std::make_unique<sendLightUpdataThread>();
+    // The threads take these names, so a per-thread CPU listing tells the tickers apart.
+    m_keyTicker->setObjectName(QStringLiteral("lightKeyTicker"));
+    m_sideTicker->setObjectName(QStringLiteral("lightSideTicker"));
+    m_uiTicker->setObjectName(QStringLiteral("lightUiTicker"));
+    m_sendTicker->setObjectName(QStringLiteral("lightSendTicker"));
     connect(m_keyTicker, &updateLightMainThread::sigDviceUpdateAllKeyColor, this,
             &lightDealMain::onDviceUpdateAllKeyColor);
     connect(m_sideTicker, &updateLightMainThreadSide::sigDviceUpdateAllKeyColorSide, this,
