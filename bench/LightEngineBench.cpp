@@ -10,6 +10,7 @@
 #include "app/DDataManager.h"
 #include "resources/VorlanResources.h"
 #include "tests/support/KbdsimProcess.h"
+#include "tests/support/PaintCounter.h"
 #include "ui/mainwidget/DMainWidget.h"
 #include "ui/mainwidget/devicePage/DDevicePage.h"
 #include "ui/mainwidget/devicePage/lightDeal/lightDealMain.h"
@@ -79,21 +80,6 @@ void runEventLoopFor(int ms)
     QTimer::singleShot(ms, &loop, &QEventLoop::quit);
     loop.exec();
 }
-
-// Counts the paints of one key cap: one per preview refresh while the colour changes.
-class PaintCounter : public QObject
-{
-public:
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++paints;
-        return false;
-    }
-};
 
 struct Figures
 {

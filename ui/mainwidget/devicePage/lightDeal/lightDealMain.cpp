@@ -142,6 +142,7 @@ void lightDealMain::setDeviceInfo(hidStructInfoAll deviceInfo)
     m_deviceInfo = deviceInfo;
     m_deviceInfo.hidName[sizeof(m_deviceInfo.hidName) - 1] = '\0';
     m_modelName = QString::fromLatin1(m_deviceInfo.hidName);
+    m_sideStreamLeds = std::min(ModelCatalog::sideLightLedCount(m_deviceInfo.hidName), kLightSideCells);
 }
 
 void lightDealMain::setLightModeSupport(LightModeSupport keyboard, LightModeSupport side)
@@ -533,7 +534,7 @@ void lightDealMain::streamColorsUsb()
     for (const HidCmdReport &report : LightStreamReports::keyStream(keys))
         sendStreamReport(report);
     // The side part goes out whether or not the keyboard has a side light.
-    const int leds = std::min(ModelCatalog::sideLightLedCount(m_modelName.toStdString()), kLightSideCells);
+    const int leds = m_sideStreamLeds;
     QVector<uint8_t> side;
     side.reserve(leds * 3);
     for (int i = 0; i < leds; ++i) {
