@@ -5,7 +5,8 @@
 // preview and stream, stream only (preview off), and the tickers alone. Run it under a display
 // (Xvfb and a window manager). Default: 30 s per phase, 3 runs. A fourth phase with the tickers
 // stopped gives the rest of the program's cost; each phase also lists the CPU share per thread
-// (the light tickers carry their own thread names).
+// (the light tickers carry their own thread names). Then the engine's own work per tick (slots
+// called directly) and, for comparison, the cost of a bare thread that sleeps 1 ms in a loop.
 
 #include "app/DDataManager.h"
 #include "resources/VorlanResources.h"
@@ -24,10 +25,12 @@
 #include <QJsonObject>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 #include <QToolButton>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <ctime>
 #include <map>
@@ -143,6 +146,36 @@ void reportTickCosts(lightDealMain *engine)
         const double used = threadCpuSecondsNow() - before;
         std::printf("%-34s %8.2f us per call\n", slot.name, 1e6 * used / calls);
     }
+}
+
+// The floor of a ticker that sleeps 1 ms: a bare thread doing only that, for comparison with the
+// key and side tickers on the same machine.
+class SleepReference : public QThread
+{
+public:
+    std::atomic<bool> stop{false};
+    double cpuSeconds = 0;
+
+protected:
+    void run() override
+    {
+        while (!stop.load())
+            msleep(1);
+        cpuSeconds = threadCpuSecondsNow();
+    }
+};
+
+void reportSleepReference(int seconds)
+{
+    SleepReference reference;
+    QElapsedTimer wall;
+    wall.start();
+    reference.start();
+    runEventLoopFor(seconds * 1000);
+    reference.stop.store(true);
+    reference.wait();
+    std::printf("%-34s %8.2f %% of one core\n", "bare thread sleeping 1 ms (floor)",
+                100.0 * reference.cpuSeconds / (wall.elapsed() / 1000.0));
 }
 
 // Median per thread name over the runs of one phase (a run without the thread counts 0).
@@ -273,6 +306,7 @@ int main(int argc, char **argv)
     engine->setLightSynchronous(true);
     reportTickCosts(engine);
     engine->setLightSynchronous(false);
+    reportSleepReference(seconds);
     reportThreads("preview + stream", fullRuns);
     reportThreads("stream only", streamRuns);
     reportThreads("tickers alone", tickerRuns);
