@@ -4,3 +4,4 @@ add_executable(LightEngineBench
     ${PROJECT_SOURCE_DIR}/tests/support/KbdsimProcess.cpp)
 target_link_libraries(LightEngineBench PRIVATE mainwidget Qt5::Network Qt5::Test)
 add_dependencies(LightEngineBench kbdsim)
+add_dependencies(LightEngineBench kbPictures) # the picture under the caps is part of what repaints

@@ -3,11 +3,15 @@
 // process's CPU time per second of wall time as a share of one core, the preview refresh rate seen
 // on one key cap and the complete colour sets per second the simulator counted, for three phases:
 // preview and stream, stream only (preview off), and the tickers alone. Run it under a display
-// (Xvfb and a window manager). Default: 30 s per phase, 3 runs.
+// (Xvfb and a window manager). Default: 30 s per phase, 3 runs. A fourth phase with the tickers
+// stopped gives the rest of the program's cost; each phase also lists the CPU share per thread
+// (the light tickers carry their own thread names). Then the engine's own work per tick (slots
+// called directly) and, for comparison, the cost of a bare thread that sleeps 1 ms in a loop.
 
 #include "app/DDataManager.h"
 #include "resources/VorlanResources.h"
 #include "tests/support/KbdsimProcess.h"
+#include "tests/support/PaintCounter.h"
 #include "ui/mainwidget/DMainWidget.h"
 #include "ui/mainwidget/devicePage/DDevicePage.h"
 #include "ui/mainwidget/devicePage/lightDeal/lightDealMain.h"
@@ -16,15 +20,23 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
 #include <QJsonObject>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
+#include <QTimer>
 #include <QToolButton>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <ctime>
+#include <map>
 #include <memory>
+#include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -36,26 +48,48 @@ double processCpuSeconds()
     return double(ts.tv_sec) + double(ts.tv_nsec) / 1e9;
 }
 
-// Counts the paints of one key cap: one per preview refresh while the colour changes.
-class PaintCounter : public QObject
-{
-public:
-    int paints = 0;
+using ThreadTimes = std::map<std::string, double>;
 
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++paints;
-        return false;
+// CPU seconds per thread name (threads of one name summed), from /proc/self/task.
+ThreadTimes threadCpuSeconds()
+{
+    static const double ticksPerSecond = double(sysconf(_SC_CLK_TCK));
+    ThreadTimes times;
+    const QStringList tasks = QDir("/proc/self/task").entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QString &task : tasks) {
+        QFile statFile("/proc/self/task/" + task + "/stat");
+        if (!statFile.open(QIODevice::ReadOnly))
+            continue;
+        const QByteArray stat = statFile.readAll();
+        const int open = stat.indexOf('(');
+        const int close = stat.lastIndexOf(')');
+        if (open < 0 || close < open)
+            continue;
+        const std::string name = stat.mid(open + 1, close - open - 1).toStdString();
+        // After ") ": state is field 3, utime field 14, stime field 15.
+        const QList<QByteArray> fields = stat.mid(close + 2).split(' ');
+        if (fields.size() < 13)
+            continue;
+        times[name] += (fields.at(11).toDouble() + fields.at(12).toDouble()) / ticksPerSecond;
     }
-};
+    return times;
+}
+
+// Runs the event loop like the program does. QTest::qWait would poll every 10 ms and add its own
+// wake-ups to the figures.
+void runEventLoopFor(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
 
 struct Figures
 {
     double cpuShare; // of one core, percent
     double paintsPerSecond;
     double setsPerSecond;
+    std::map<std::string, double> threadShares; // percent of one core per thread name
 };
 
 Figures measure(KbdsimProcess &sim, int id, keyboardButCustom *cap, int seconds)
@@ -63,15 +97,104 @@ Figures measure(KbdsimProcess &sim, int id, keyboardButCustom *cap, int seconds)
     PaintCounter counter;
     cap->installEventFilter(&counter);
     const int setsBefore = sim.dump(id).value("lightStreamSets").toInt();
+    const ThreadTimes threadsBefore = threadCpuSeconds();
     const double cpuBefore = processCpuSeconds();
     QElapsedTimer wall;
     wall.start();
-    QTest::qWait(seconds * 1000);
+    runEventLoopFor(seconds * 1000);
     const double cpu = processCpuSeconds() - cpuBefore;
     const double elapsed = wall.elapsed() / 1000.0;
+    const ThreadTimes threadsAfter = threadCpuSeconds();
     const int sets = sim.dump(id).value("lightStreamSets").toInt() - setsBefore;
     cap->removeEventFilter(&counter);
-    return {100.0 * cpu / elapsed, counter.paints / elapsed, sets / elapsed};
+    Figures figures{100.0 * cpu / elapsed, counter.paints / elapsed, sets / elapsed, {}};
+    for (const auto &[name, after] : threadsAfter) {
+        const auto before = threadsBefore.find(name);
+        const double used = after - (before == threadsBefore.end() ? 0.0 : before->second);
+        if (used > 0)
+            figures.threadShares[name] = 100.0 * used / elapsed;
+    }
+    return figures;
+}
+
+double threadCpuSecondsNow()
+{
+    timespec ts{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+    return double(ts.tv_sec) + double(ts.tv_nsec) / 1e9;
+}
+
+// The engine's own work per tick, without the ticker threads' wake-ups: each slot called directly
+// in the GUI thread. Microseconds of CPU per call.
+void reportTickCosts(lightDealMain *engine)
+{
+    struct Slot
+    {
+        const char *name;
+        void (lightDealMain::*slot)();
+    };
+    const Slot ticks[] = {
+        {"key tick (effect + colours)", &lightDealMain::onDviceUpdateAllKeyColor},
+        {"side tick (effect + colours)", &lightDealMain::onDviceUpdateAllSideLightColor},
+        {"send tick (colour stream)", &lightDealMain::onDviceUpdateAllKeyColorSendKeyboardHid},
+    };
+    constexpr int calls = 2000;
+    for (const Slot &slot : ticks) {
+        const double before = threadCpuSecondsNow();
+        for (int i = 0; i < calls; ++i)
+            (engine->*slot.slot)();
+        const double used = threadCpuSecondsNow() - before;
+        std::printf("%-34s %8.2f us per call\n", slot.name, 1e6 * used / calls);
+    }
+}
+
+// The floor of a ticker that sleeps 1 ms: a bare thread doing only that, for comparison with the
+// key and side tickers on the same machine.
+class SleepReference : public QThread
+{
+public:
+    std::atomic<bool> stop{false};
+    double cpuSeconds = 0;
+
+protected:
+    void run() override
+    {
+        while (!stop.load())
+            msleep(1);
+        cpuSeconds = threadCpuSecondsNow();
+    }
+};
+
+void reportSleepReference(int seconds)
+{
+    SleepReference reference;
+    QElapsedTimer wall;
+    wall.start();
+    reference.start();
+    runEventLoopFor(seconds * 1000);
+    reference.stop.store(true);
+    reference.wait();
+    std::printf("%-34s %8.2f %% of one core\n", "bare thread sleeping 1 ms (floor)",
+                100.0 * reference.cpuSeconds / (wall.elapsed() / 1000.0));
+}
+
+// Median per thread name over the runs of one phase (a run without the thread counts 0).
+void reportThreads(const char *phase, const std::vector<Figures> &runs)
+{
+    std::map<std::string, std::vector<double>> shares;
+    for (const Figures &run : runs) {
+        for (const auto &entry : run.threadShares)
+            shares[entry.first];
+    }
+    for (auto &[name, values] : shares) {
+        for (const Figures &run : runs) {
+            const auto found = run.threadShares.find(name);
+            values.push_back(found == run.threadShares.end() ? 0.0 : found->second);
+        }
+        std::sort(values.begin(), values.end());
+        std::printf("  %-20s thread %-16s median %6.2f %%  (range %.2f .. %.2f)\n", phase, name.c_str(),
+                    values[values.size() / 2], values.front(), values.back());
+    }
 }
 
 void report(const char *phase, std::vector<double> values, const char *unit)
@@ -147,28 +270,48 @@ int main(int argc, char **argv)
     std::printf("Keyboard mode %d (full colour %d), side mode %d; %d s per phase, %d runs\n",
                 engine->keyboardColorInfo().lightMode, engine->keyboardColorInfo().fullColor,
                 engine->sideColorInfo().lightMode, seconds, runs);
-    QTest::qWait(2000); // settle
+    std::fflush(stdout);
+    runEventLoopFor(2000); // settle
 
-    std::vector<double> cpuFull, paints, sets, cpuStream, cpuTickers;
+    std::vector<double> cpuFull, paints, sets, cpuStream, cpuTickers, cpuStopped;
+    std::vector<Figures> fullRuns, streamRuns, tickerRuns, stoppedRuns;
     for (int run = 0; run < runs; ++run) {
+        engine->setLightTickerRuning(true);
         engine->setLightPreviewEnabled(true);
         engine->setLightSynchronous(true);
-        const Figures full = measure(sim, id, cap, seconds);
-        cpuFull.push_back(full.cpuShare);
-        paints.push_back(full.paintsPerSecond);
-        sets.push_back(full.setsPerSecond);
+        fullRuns.push_back(measure(sim, id, cap, seconds));
+        cpuFull.push_back(fullRuns.back().cpuShare);
+        paints.push_back(fullRuns.back().paintsPerSecond);
+        sets.push_back(fullRuns.back().setsPerSecond);
 
         engine->setLightPreviewEnabled(false);
-        cpuStream.push_back(measure(sim, id, cap, seconds).cpuShare);
+        streamRuns.push_back(measure(sim, id, cap, seconds));
+        cpuStream.push_back(streamRuns.back().cpuShare);
 
         engine->setLightSynchronous(false);
-        cpuTickers.push_back(measure(sim, id, cap, seconds).cpuShare);
+        tickerRuns.push_back(measure(sim, id, cap, seconds));
+        cpuTickers.push_back(tickerRuns.back().cpuShare);
+
+        engine->setLightTickerRuning(false);
+        stoppedRuns.push_back(measure(sim, id, cap, seconds));
+        cpuStopped.push_back(stoppedRuns.back().cpuShare);
     }
     report("preview + stream: CPU", cpuFull, "% of one core");
     report("preview + stream: cap repaints", paints, "/s");
     report("preview + stream: complete sets", sets, "/s");
     report("stream, preview off: CPU", cpuStream, "% of one core");
     report("tickers alone: CPU", cpuTickers, "% of one core");
+    report("engine stopped: CPU", cpuStopped, "% of one core");
+    // Synchronised with the tickers stopped: the send tick streams as it does while running.
+    engine->setLightSynchronous(true);
+    reportTickCosts(engine);
+    engine->setLightSynchronous(false);
+    reportSleepReference(seconds);
+    reportThreads("preview + stream", fullRuns);
+    reportThreads("stream only", streamRuns);
+    reportThreads("tickers alone", tickerRuns);
+    reportThreads("engine stopped", stoppedRuns);
+    engine->setLightTickerRuning(true);
     engine->setLightPreviewEnabled(true);
     engine->setLightSynchronous(true);
     window.reset();

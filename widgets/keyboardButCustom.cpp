@@ -90,6 +90,9 @@ void keyboardButCustom::setLightColor(const QColor &color)
         m_lightColor = Transparent;
         return;
     }
+    // The light preview sets every cap on each refresh: only a change repaints.
+    if (color == m_lightColor)
+        return;
     m_lightColor = color;
     update();
 }

@@ -30,6 +30,9 @@ void sideLightButtonCustom::setLedIndex(int index, int validStatus)
 
 void sideLightButtonCustom::setLightColor(const QColor &color)
 {
+    // The light preview sets every segment on each refresh: only a change repaints.
+    if (color == m_color)
+        return;
     m_color = color;
     update();
 }

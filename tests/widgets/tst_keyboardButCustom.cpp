@@ -1,6 +1,7 @@
 #include "widgets/keyboardButCustom.h"
 
 #include "tests/support/BlackBackdrop.h"
+#include "tests/support/PaintCounter.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -180,6 +181,26 @@ private slots:
         fixture.cap->setSpecialShape(true);
         fixture.cap->setSelected(true, true);
         QVERIFY(near(fixture.centre(), Qt::black));
+    }
+
+    // The light preview sets every cap on each refresh; a cap keeping its colour must not repaint.
+    void unchangedLightColourDoesNotRepaint()
+    {
+        CapOnBlack fixture;
+        fixture.cap->setLightPreviewEnabled(true);
+        fixture.cap->setLightColor(QColor(255, 0, 0, 180));
+        fixture.background.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&fixture.background));
+        QCoreApplication::processEvents();
+        PaintCounter counter;
+        fixture.cap->installEventFilter(&counter);
+        for (int i = 0; i < 5; ++i) {
+            fixture.cap->setLightColor(QColor(255, 0, 0, 180));
+            QCoreApplication::processEvents();
+        }
+        QCOMPARE(counter.paints, 0);
+        fixture.cap->setLightColor(QColor(0, 255, 0, 180));
+        QTRY_COMPARE(counter.paints, 1);
     }
 
     void enterAndLeaveAreSignalled()

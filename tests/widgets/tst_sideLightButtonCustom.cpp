@@ -1,6 +1,7 @@
 #include "widgets/sideLightButtonCustom.h"
 
 #include "tests/support/BlackBackdrop.h"
+#include "tests/support/PaintCounter.h"
 
 #include <QtTest>
 
@@ -42,6 +43,28 @@ private slots:
         const QPoint end = size.width() > size.height() ? QPoint(1, middle.y()) : QPoint(middle.x(), 1);
         QVERIFY(image.pixelColor(middle).green() > 240);
         QVERIFY(image.pixelColor(end).green() < 30);
+    }
+
+    // The light preview sets every segment on each refresh; one keeping its colour must not repaint.
+    void unchangedLightColourDoesNotRepaint()
+    {
+        QWidget background;
+        makeBlackBackdrop(background, QSize(100, 20));
+        auto *segment = new sideLightButtonCustom(&background);
+        segment->setLedSize(80, 8);
+        segment->setLightColor(QColor(0, 0, 255, 250));
+        background.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&background));
+        QCoreApplication::processEvents();
+        PaintCounter counter;
+        segment->installEventFilter(&counter);
+        for (int i = 0; i < 5; ++i) {
+            segment->setLightColor(QColor(0, 0, 255, 250));
+            QCoreApplication::processEvents();
+        }
+        QCOMPARE(counter.paints, 0);
+        segment->setLightColor(QColor(0, 255, 0, 250));
+        QTRY_COMPARE(counter.paints, 1);
     }
 
     void squareSegmentDrawsNothing()

@@ -67,6 +67,11 @@ lightDealMain::lightDealMain(QObject *parent)
     m_sideTicker = new updateLightMainThreadSide(this);
     m_uiTicker = std::make_unique<updateLightMainThreadUI>();
     m_sendTicker = std::make_unique<sendLightUpdataThread>();
+    // The threads take these names, so a per-thread CPU listing tells the tickers apart.
+    m_keyTicker->setObjectName(QStringLiteral("lightKeyTicker"));
+    m_sideTicker->setObjectName(QStringLiteral("lightSideTicker"));
+    m_uiTicker->setObjectName(QStringLiteral("lightUiTicker"));
+    m_sendTicker->setObjectName(QStringLiteral("lightSendTicker"));
     connect(m_keyTicker, &updateLightMainThread::sigDviceUpdateAllKeyColor, this,
             &lightDealMain::onDviceUpdateAllKeyColor);
     connect(m_sideTicker, &updateLightMainThreadSide::sigDviceUpdateAllKeyColorSide, this,
@@ -138,6 +143,7 @@ void lightDealMain::setDeviceInfo(hidStructInfoAll deviceInfo)
     m_deviceInfo = deviceInfo;
     m_deviceInfo.hidName[sizeof(m_deviceInfo.hidName) - 1] = '\0';
     m_modelName = QString::fromLatin1(m_deviceInfo.hidName);
+    m_sideStreamLeds = std::min(ModelCatalog::sideLightLedCount(m_deviceInfo.hidName), kLightSideCells);
 }
 
 void lightDealMain::setLightModeSupport(LightModeSupport keyboard, LightModeSupport side)
@@ -529,7 +535,7 @@ void lightDealMain::streamColorsUsb()
     for (const HidCmdReport &report : LightStreamReports::keyStream(keys))
         sendStreamReport(report);
     // The side part goes out whether or not the keyboard has a side light.
-    const int leds = std::min(ModelCatalog::sideLightLedCount(m_modelName.toStdString()), kLightSideCells);
+    const int leds = m_sideStreamLeds;
     QVector<uint8_t> side;
     side.reserve(leds * 3);
     for (int i = 0; i < leds; ++i) {

@@ -135,6 +135,8 @@ private:
     QPointer<MainHidInterFace> m_hidInterface;
     hidStructInfoAll m_deviceInfo = {};
     QString m_modelName;
+    // The side-light LEDs of the model's colour stream (at most 60).
+    int m_sideStreamLeds = 33;
     QTimer *m_syncTimer = nullptr;
     bool m_isSynchronous = false;
     bool m_hasSideLight = false;
