@@ -43,3 +43,12 @@ bool LightTickRule::shouldTick(int64_t epochMs, int64_t modulus, int period, int
     }
     return false;
 }
+
+int64_t LightTickRule::idleBeforeDue(int64_t epochMs, int64_t modulus, int period, int64_t mark)
+{
+    const int64_t t = epochMs % modulus;
+    if (mark == 0 || t < mark)
+        return 0;
+    const int64_t untilDue = mark + period - t;
+    return untilDue > 2 ? untilDue - 2 : 0;
+}

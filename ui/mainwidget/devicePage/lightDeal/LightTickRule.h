@@ -21,6 +21,9 @@ public:
     static int sidePeriod(int speedIndex, int speedSteps);
     // One poll of the ticker loop: true when a tick is due; updates the mark.
     static bool shouldTick(int64_t epochMs, int64_t modulus, int period, int64_t &mark);
+    // Milliseconds the loop may sleep at once and still poll in the last 2 ms before the next tick
+    // is due; 0 when it must keep polling (no mark yet, a wrapped clock, a tick close or due).
+    static int64_t idleBeforeDue(int64_t epochMs, int64_t modulus, int period, int64_t mark);
 
 private:
     static int tablePeriod(int speedIndex, bool shortTable);

@@ -40,6 +40,8 @@ private slots:
     void tickTables_data();
     void tickTables();
     void tickRuleOnAFakeClock();
+    void idleBeforeDue_data();
+    void idleBeforeDue();
 };
 
 void TestLightPreviewRules::keyboardColouring_data()
@@ -287,6 +289,36 @@ void TestLightPreviewRules::tickRuleOnAFakeClock()
     QVERIFY(LightTickRule::shouldTick(beforeWrap, LightTickRule::keyClockModulus, 12, mark));
     QVERIFY(!LightTickRule::shouldTick(beforeWrap + 7, LightTickRule::keyClockModulus, 12, mark));
     QVERIFY(LightTickRule::shouldTick(beforeWrap + 12, LightTickRule::keyClockModulus, 12, mark));
+}
+
+void TestLightPreviewRules::idleBeforeDue_data()
+{
+    QTest::addColumn<int64_t>("sinceMark");
+    QTest::addColumn<int64_t>("mark");
+    QTest::addColumn<int64_t>("idle");
+
+    QTest::newRow("just ticked") << int64_t(0) << int64_t(500) << int64_t(13);
+    QTest::newRow("mid period") << int64_t(6) << int64_t(500) << int64_t(7);
+    QTest::newRow("3 ms left") << int64_t(12) << int64_t(500) << int64_t(1);
+    QTest::newRow("2 ms left: poll") << int64_t(13) << int64_t(500) << int64_t(0);
+    QTest::newRow("due") << int64_t(15) << int64_t(500) << int64_t(0);
+    QTest::newRow("no mark yet") << int64_t(3) << int64_t(0) << int64_t(0);
+    QTest::newRow("clock wrapped") << int64_t(-400) << int64_t(500) << int64_t(0);
+}
+
+void TestLightPreviewRules::idleBeforeDue()
+{
+    QFETCH(int64_t, sinceMark);
+    QFETCH(int64_t, mark);
+    QFETCH(int64_t, idle);
+
+    // Period 15 on the side clock: the mark sits at 500 ms past a wrap of the 6-digit clock.
+    const int64_t epochMs = 1765000000000 + mark + sinceMark;
+    QCOMPARE(LightTickRule::idleBeforeDue(epochMs, LightTickRule::sideClockModulus, 15, mark), idle);
+    // Sleeping that long never passes the tick the 1 ms polls would have emitted.
+    int64_t polled = mark;
+    if (idle > 0)
+        QVERIFY(!LightTickRule::shouldTick(epochMs + idle + 1, LightTickRule::sideClockModulus, 15, polled));
 }
 
 QTEST_GUILESS_MAIN(TestLightPreviewRules)
