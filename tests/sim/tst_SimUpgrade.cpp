@@ -82,7 +82,7 @@ void TestSimUpgrade::enterUpgradeLeavesThenBootloaderArrives()
     QFETCH(QString, ids);
     const int id = m_sim->server().plug(model.toStdString(), "", false, nullptr);
     const std::string keyboard = m_sim->server().devicePath(id);
-    m_sim->server().execute("upgrade " + std::to_string(id) + " delay leave 50");
+    m_sim->server().execute("upgrade " + std::to_string(id) + " delay leave 400");
     m_sim->server().execute("upgrade " + std::to_string(id) + " delay arrive 100");
     sendEnterUpgrade(id);
     // No reply, and the keyboard is still there right after the report.

@@ -13,8 +13,9 @@
 
 namespace {
 
-// Short protocol waits: a dropped reply costs 40 ms, the device leaves 1.2 s after a good END.
-const FirmwareTransfer::Timeouts kTestTimeouts{40, 300, 4};
+// Short protocol waits: a dropped reply costs 120 ms (room for a reply on a loaded machine under the
+// sanitizers), the device leaves 1.2 s after a good END.
+const FirmwareTransfer::Timeouts kTestTimeouts{120, 300, 4};
 
 std::vector<std::pair<int, int>> g_progress;
 void recordProgress(int total, int current)
