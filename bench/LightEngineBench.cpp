@@ -9,6 +9,7 @@
 // called directly) and, for comparison, the cost of a bare thread that sleeps 1 ms in a loop.
 
 #include "app/DDataManager.h"
+#include "bench/ProcessCpu.h"
 #include "resources/VorlanResources.h"
 #include "tests/support/KbdsimProcess.h"
 #include "tests/support/PaintCounter.h"
@@ -18,10 +19,8 @@
 #include "widgets/keyboardButCustom.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QFile>
 #include <QJsonObject>
 #include <QTemporaryDir>
 #include <QTest>
@@ -36,44 +35,11 @@
 #include <map>
 #include <memory>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace {
 
-double processCpuSeconds()
-{
-    timespec ts{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
-    return double(ts.tv_sec) + double(ts.tv_nsec) / 1e9;
-}
-
 using ThreadTimes = std::map<std::string, double>;
-
-// CPU seconds per thread name (threads of one name summed), from /proc/self/task.
-ThreadTimes threadCpuSeconds()
-{
-    static const double ticksPerSecond = double(sysconf(_SC_CLK_TCK));
-    ThreadTimes times;
-    const QStringList tasks = QDir("/proc/self/task").entryList(QDir::Dirs | QDir::NoDotAndDotDot);
-    for (const QString &task : tasks) {
-        QFile statFile("/proc/self/task/" + task + "/stat");
-        if (!statFile.open(QIODevice::ReadOnly))
-            continue;
-        const QByteArray stat = statFile.readAll();
-        const int open = stat.indexOf('(');
-        const int close = stat.lastIndexOf(')');
-        if (open < 0 || close < open)
-            continue;
-        const std::string name = stat.mid(open + 1, close - open - 1).toStdString();
-        // After ") ": state is field 3, utime field 14, stime field 15.
-        const QList<QByteArray> fields = stat.mid(close + 2).split(' ');
-        if (fields.size() < 13)
-            continue;
-        times[name] += (fields.at(11).toDouble() + fields.at(12).toDouble()) / ticksPerSecond;
-    }
-    return times;
-}
 
 // Runs the event loop like the program does. QTest::qWait would poll every 10 ms and add its own
 // wake-ups to the figures.
@@ -97,14 +63,14 @@ Figures measure(KbdsimProcess &sim, int id, keyboardButCustom *cap, int seconds)
     PaintCounter counter;
     cap->installEventFilter(&counter);
     const int setsBefore = sim.dump(id).value("lightStreamSets").toInt();
-    const ThreadTimes threadsBefore = threadCpuSeconds();
-    const double cpuBefore = processCpuSeconds();
+    const ThreadTimes threadsBefore = ProcessCpu::threadSeconds();
+    const double cpuBefore = ProcessCpu::processSeconds();
     QElapsedTimer wall;
     wall.start();
     runEventLoopFor(seconds * 1000);
-    const double cpu = processCpuSeconds() - cpuBefore;
+    const double cpu = ProcessCpu::processSeconds() - cpuBefore;
     const double elapsed = wall.elapsed() / 1000.0;
-    const ThreadTimes threadsAfter = threadCpuSeconds();
+    const ThreadTimes threadsAfter = ProcessCpu::threadSeconds();
     const int sets = sim.dump(id).value("lightStreamSets").toInt() - setsBefore;
     cap->removeEventFilter(&counter);
     Figures figures{100.0 * cpu / elapsed, counter.paints / elapsed, sets / elapsed, {}};

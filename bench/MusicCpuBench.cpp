@@ -8,53 +8,24 @@
 // phase, 3 runs.
 
 #include "bench/MusicBenchSession.h"
+#include "bench/ProcessCpu.h"
 #include "tests/support/PulseTools.h"
 #include "tests/support/TonePcm.h"
 #include "ui/mainwidget/devicePage/lightDeal/lightDealMain.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QJsonObject>
 #include <QTest>
 
 #include <algorithm>
 #include <cstdio>
-#include <ctime>
 #include <fcntl.h>
 #include <map>
 #include <unistd.h>
 #include <vector>
 
 namespace {
-
-double processCpuSeconds()
-{
-    timespec ts{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
-    return double(ts.tv_sec) + double(ts.tv_nsec) / 1e9;
-}
-
-// CPU seconds per thread name of this process, from /proc.
-std::map<QString, double> threadCpuSeconds()
-{
-    std::map<QString, double> seconds;
-    const double tick = double(sysconf(_SC_CLK_TCK));
-    for (const QString &task : QDir("/proc/self/task").entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        QFile comm("/proc/self/task/" + task + "/comm");
-        QFile stat("/proc/self/task/" + task + "/stat");
-        if (!comm.open(QIODevice::ReadOnly) || !stat.open(QIODevice::ReadOnly))
-            continue;
-        const QString name = QString::fromLocal8Bit(comm.readAll()).trimmed();
-        // The fields after the command's closing parenthesis; utime and stime are the 12th and 13th.
-        const QByteArray text = stat.readAll();
-        const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
-        if (fields.size() > 12)
-            seconds[name] += (fields[11].toDouble() + fields[12].toDouble()) / tick;
-    }
-    return seconds;
-}
 
 // The key columns the stream lit last (any row not black).
 QList<int> litColumns(KbdsimProcess &sim, int id)
@@ -129,14 +100,14 @@ int main(int argc, char **argv)
             QTest::qWait(2000); // the tone reaches the bars
             const QString loadBefore = machineLoad();
             const int setsBefore = session.sim().dump(session.simId()).value("lightStreamSets").toInt();
-            const std::map<QString, double> threadsBefore = threadCpuSeconds();
-            const double cpuBefore = processCpuSeconds();
+            const std::map<std::string, double> threadsBefore = ProcessCpu::threadSeconds();
+            const double cpuBefore = ProcessCpu::processSeconds();
             QElapsedTimer wall;
             wall.start();
             QTest::qWait(seconds * 1000);
-            const double used = processCpuSeconds() - cpuBefore;
+            const double used = ProcessCpu::processSeconds() - cpuBefore;
             const double elapsed = wall.elapsed() / 1000.0;
-            std::map<QString, double> threads = threadCpuSeconds();
+            const std::map<std::string, double> threads = ProcessCpu::threadSeconds();
             const int setsAfter = session.sim().dump(session.simId()).value("lightStreamSets").toInt();
             const QList<int> lit = litColumns(session.sim(), session.simId());
             player.stop();
@@ -153,12 +124,12 @@ int main(int argc, char **argv)
                         qPrintable(loadBefore), qPrintable(machineLoad()));
             // Threads that ended meanwhile are left out; the share of each that ran.
             QStringList shares;
-            for (auto &[name, cpuSeconds] : threads) {
+            for (const auto &[name, cpuSeconds] : threads) {
                 const auto before = threadsBefore.find(name);
                 const double share =
                     100.0 * (cpuSeconds - (before != threadsBefore.end() ? before->second : 0)) / elapsed;
                 if (share >= 0.05)
-                    shares << QString("%1 %2").arg(name).arg(share, 0, 'f', 2);
+                    shares << QString("%1 %2").arg(QString::fromStdString(name)).arg(share, 0, 'f', 2);
             }
             std::printf("  by thread (%% of one core): %s\n", qPrintable(shares.join(", ")));
             std::fflush(stdout);

@@ -1,12 +1,5 @@
 # Speed of the SDK's XML store: cached key lookups, the defaults of a new profile, bursts of adds.
-# Google benchmark (libbenchmark-dev) is optional: without it the tool is left out.
-find_package(benchmark QUIET)
-if(benchmark_FOUND)
-    add_executable(XmlStoreBench ${CMAKE_CURRENT_LIST_DIR}/XmlStoreBench.cpp)
-    target_link_libraries(XmlStoreBench PRIVATE vorlanstore benchmark::benchmark)
-else()
-    message(STATUS "XmlStoreBench left out: Google benchmark not found (Debian package libbenchmark-dev)")
-endif()
+vorlan_google_benchmark(XmlStoreBench ${CMAKE_CURRENT_LIST_DIR}/XmlStoreBench.cpp vorlanstore)
 
 # libFuzzer target for loading a store file; built only with clang (cmake -DCMAKE_CXX_COMPILER=clang++).
 if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")

@@ -154,10 +154,7 @@ void CbNotice::mousePressEvent(QMouseEvent *event)
 void CbNotice::resizeEvent(QResizeEvent *event)
 {
     // As a window of its own (no parent) its round corners need a desktop that composes windows.
-    QPainterPath outline;
-    const int radius = cornerRadius(m_boxHeight);
-    outline.addRoundedRect(QRectF(rect()), radius, radius);
-    WindowShapeMask::apply(this, outline);
+    WindowShapeMask::apply(this, WindowShapeMask::roundedFrameOutline(rect(), cornerRadius(m_boxHeight)));
     QWidget::resizeEvent(event);
 }
 

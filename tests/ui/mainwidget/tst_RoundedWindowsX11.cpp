@@ -1,6 +1,7 @@
 #include "app/DDataManager.h"
 #include "platform/CompositingManager.h"
 #include "resources/VorlanResources.h"
+#include "tests/support/BlackBackdrop.h"
 #include "ui/firmware/DUpdateFirmwareDia.h"
 #include "ui/macro/DMacroPage.h"
 #include "ui/seniorKeys/DSeniorKeysPage.h"
@@ -47,11 +48,8 @@ private slots:
         const QColor desktop(60, 140, 90);
         QWidget backdrop;
         backdrop.setWindowFlags(Qt::FramelessWindowHint);
-        QPalette palette = backdrop.palette();
-        palette.setColor(QPalette::Window, desktop);
-        backdrop.setPalette(palette);
-        backdrop.setAutoFillBackground(true);
-        backdrop.setGeometry(0, 0, 1300, 900);
+        makeColouredBackdrop(backdrop, desktop, QSize(1300, 900));
+        backdrop.move(0, 0);
         backdrop.show();
         QVERIFY(QTest::qWaitForWindowExposed(&backdrop));
 

@@ -1,5 +1,6 @@
 #include "app/DDataManager.h"
 #include "resources/VorlanResources.h"
+#include "tests/support/BlackBackdrop.h"
 #include "ui/mainwidget/devicePage/magnetic/DKeyCalibrationExplainDia.h"
 #include "ui/mainwidget/devicePage/magnetic/DSensitivityShowWidget.h"
 #include "ui/mainwidget/devicePage/magnetic/DTriggerSettingPage.h"
@@ -409,11 +410,7 @@ void tst_DTriggerSettingPage::explanationAreaShowsThePanelBeneath()
     // On the device page's panel, the explanation area below its text shows the panel, not black.
     const QColor panel(40, 90, 60);
     QWidget host;
-    QPalette palette = host.palette();
-    palette.setColor(QPalette::Window, panel);
-    host.setPalette(palette);
-    host.setAutoFillBackground(true);
-    host.resize(1096, 251);
+    makeColouredBackdrop(host, panel, QSize(1096, 251));
     auto *page = new DTriggerSettingPage(&host);
     page->resize(host.size());
     host.show();
