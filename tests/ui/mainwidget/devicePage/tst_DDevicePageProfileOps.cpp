@@ -291,10 +291,11 @@ void tst_DDevicePageProfileOps::pressOnHoveredKeyTogglesItAndAsksItsTravel()
     m_page->onCurIndexChangedMainPage(MagneticReports::triggerTab);
     keyboardButCustom *cap = m_page->keyAt(2, 3);
     QVERIFY(cap != nullptr);
-    const QPoint centre = cap->mapTo(view, cap->rect().center());
     drainQueue();
     markReceived();
 
+    // Taken after the wait: the picture may still settle its scale while the event loop runs.
+    const QPoint centre = cap->mapTo(view, cap->rect().center());
     m_page->onDragShowAreaMouseMovePoint(centre.x(), centre.y());
     QVERIFY(cap->isHovered());
     m_page->onDragAreaMousePressOrRelease(true);

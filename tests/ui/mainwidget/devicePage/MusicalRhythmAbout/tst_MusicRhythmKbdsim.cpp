@@ -162,11 +162,12 @@ void tst_MusicRhythmKbdsim::toneReachesTheReceiverAsBarLevels()
         }
         return true;
     };
-    QTRY_VERIFY_WITH_TIMEOUT(onlyBar5AtLevel5(), 1000);
+    // The bench measures the delay; here a loaded machine gets most of the tone's five seconds.
+    QTRY_VERIFY_WITH_TIMEOUT(onlyBar5AtLevel5(), 4000);
     qInfo() << "bar 5 at level 5 after" << clock.elapsed() << "ms:" << lightState().toHex(' ');
 
     player.stop();
-    QTRY_COMPARE_WITH_TIMEOUT(lightState().mid(5, 11), QByteArray(11, '\0'), 2000);
+    QTRY_COMPARE_WITH_TIMEOUT(lightState().mid(5, 11), QByteArray(11, '\0'), 4000);
 }
 
 void tst_MusicRhythmKbdsim::toneLightsTheColumnsOfItsBarOnACable()
@@ -196,7 +197,7 @@ void tst_MusicRhythmKbdsim::toneLightsTheColumnsOfItsBarOnACable()
         }
         return lit;
     };
-    QTRY_COMPARE_WITH_TIMEOUT(litColumns(), (QList<int>{10, 11}), 3000);
+    QTRY_COMPARE_WITH_TIMEOUT(litColumns(), (QList<int>{10, 11}), 4000);
 }
 
 int main(int argc, char *argv[])
