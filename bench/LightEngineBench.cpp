@@ -13,6 +13,7 @@
 #include "resources/VorlanResources.h"
 #include "tests/support/KbdsimProcess.h"
 #include "tests/support/PaintCounter.h"
+#include "tests/support/SeenAppVersion.h"
 #include "ui/mainwidget/DMainWidget.h"
 #include "ui/mainwidget/devicePage/DDevicePage.h"
 #include "ui/mainwidget/devicePage/lightDeal/lightDealMain.h"
@@ -183,6 +184,8 @@ int main(int argc, char **argv)
     qputenv("XDG_CONFIG_HOME", (home.path() + "/config").toLocal8Bit());
     qputenv("XDG_DATA_HOME", (home.path() + "/data").toLocal8Bit());
     initVorlanResources();
+    // The upgrade window of a first start would cover the picture and run its marquee.
+    markAppVersionSeen();
     DDataManager::instance()->loadTheme(0);
     KbdsimProcess sim;
     if (!sim.start(home.path() + "/sim")) {
