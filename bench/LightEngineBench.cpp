@@ -10,6 +10,7 @@
 
 #include "app/DDataManager.h"
 #include "bench/ProcessCpu.h"
+#include "bench/RunEventLoop.h"
 #include "resources/VorlanResources.h"
 #include "tests/support/KbdsimProcess.h"
 #include "tests/support/PaintCounter.h"
@@ -42,14 +43,6 @@ namespace {
 
 using ThreadTimes = std::map<std::string, double>;
 
-// Runs the event loop like the program does. QTest::qWait would poll every 10 ms and add its own
-// wake-ups to the figures.
-void runEventLoopFor(int ms)
-{
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
 
 struct Figures
 {

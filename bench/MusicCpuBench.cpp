@@ -9,6 +9,7 @@
 
 #include "bench/MusicBenchSession.h"
 #include "bench/ProcessCpu.h"
+#include "bench/RunEventLoop.h"
 #include "tests/support/PulseTools.h"
 #include "tests/support/TonePcm.h"
 #include "ui/mainwidget/devicePage/lightDeal/lightDealMain.h"
@@ -16,7 +17,6 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QJsonObject>
-#include <QTest>
 
 #include <algorithm>
 #include <cstdio>
@@ -66,7 +66,7 @@ int main(int argc, char **argv)
         return 1;
     session.showLighting();
     lightDealMain *engine = session.engine();
-    QTest::qWait(5000); // the keyboard has answered the program's first questions about its light
+    runEventLoopFor(5000); // the keyboard has answered the program's first questions about its light
     // The second colour black, so dark cells stream black and only the tone's bar is lit.
     colorInfoData record = engine->keyboardColorInfo();
     record.bgColorR = record.bgColorG = record.bgColorB = 0;
@@ -97,14 +97,14 @@ int main(int argc, char **argv)
                 return 1;
             }
             quiet(true);
-            QTest::qWait(2000); // the tone reaches the bars
+            runEventLoopFor(2000); // the tone reaches the bars
             const QString loadBefore = machineLoad();
             const int setsBefore = session.sim().dump(session.simId()).value("lightStreamSets").toInt();
             const std::map<std::string, double> threadsBefore = ProcessCpu::threadSeconds();
             const double cpuBefore = ProcessCpu::processSeconds();
             QElapsedTimer wall;
             wall.start();
-            QTest::qWait(seconds * 1000);
+            runEventLoopFor(seconds * 1000);
             const double used = ProcessCpu::processSeconds() - cpuBefore;
             const double elapsed = wall.elapsed() / 1000.0;
             const std::map<std::string, double> threads = ProcessCpu::threadSeconds();

@@ -13,6 +13,7 @@
 // Default: 60 s per run (about 300 analyses), 3 runs.
 
 #include "bench/MusicBenchSession.h"
+#include "bench/RunEventLoop.h"
 #include "sdk/protocol/HidCmd.h"
 #include "tests/support/PulseTools.h"
 #include "tests/support/TonePcm.h"
@@ -25,7 +26,6 @@
 #include <QHash>
 #include <QJsonArray>
 #include <QJsonObject>
-#include <QTest>
 
 #include <pulse/error.h>
 #include <pulse/simple.h>
@@ -291,16 +291,16 @@ int main(int argc, char **argv)
     BurstPlayer player;
     if (!player.start())
         return 1;
-    QTest::qWait(3000); // settle
+    runEventLoopFor(3000); // settle
     std::vector<QString> lines;
     std::vector<double> pathMedian, pathP95, wholeMedian, wholeP95;
     for (int run = 0; run < runs; ++run) {
         session.sim().control(QString("clearlog %1").arg(session.simId()));
         const QString loadBefore = machineLoad();
         const qint64 from = monotonicNs();
-        QTest::qWait(seconds * 1000);
+        runEventLoopFor(seconds * 1000);
         const qint64 to = monotonicNs();
-        QTest::qWait(500); // the last reports reach the simulator
+        runEventLoopFor(500); // the last reports reach the simulator
         const Trace trace = readTrace(tracePath);
         const std::vector<Written> written = writtenStates(session.sim(), session.simId());
         const std::vector<qint64> onsets = player.onsets();
