@@ -6,7 +6,7 @@
 #include "ui/mainwidget/devicePage/MusicalRhythmAbout/DSoundCardAudioCapture.h"
 #include "ui/mainwidget/devicePage/MusicalRhythmAbout/FFTRealWrapper.h"
 #include "ui/mainwidget/devicePage/MusicalRhythmAbout/MusicBarLayout.h"
-#include "ui/mainwidget/devicePage/MusicalRhythmAbout/SpectrumAnalyser.h"
+#include "ui/mainwidget/devicePage/MusicalRhythmAbout/AudioAnalyser.h"
 
 #include "tests/support/TonePcm.h"
 

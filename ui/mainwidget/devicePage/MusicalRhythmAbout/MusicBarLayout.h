@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/mainwidget/devicePage/MusicalRhythmAbout/FrequencySpectrum.h"
+#include "ui/mainwidget/devicePage/MusicalRhythmAbout/FrequencyLevels.h"
 
 #include <QList>
 #include <QMap>

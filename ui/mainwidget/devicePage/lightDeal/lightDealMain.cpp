@@ -12,7 +12,7 @@
 #include "ui/mainwidget/devicePage/MusicalRhythmAbout/DSoundCardAudioCapture.h"
 #include "ui/mainwidget/devicePage/MusicalRhythmAbout/MusicFrame.h"
 #include "ui/mainwidget/devicePage/MusicalRhythmAbout/MusicPathTrace.h"
-#include "ui/mainwidget/devicePage/MusicalRhythmAbout/SpectrumAnalyser.h"
+#include "ui/mainwidget/devicePage/MusicalRhythmAbout/AudioAnalyser.h"
 #include "ui/mainwidget/devicePage/lightDeal/LightPreviewRules.h"
 #include "ui/mainwidget/devicePage/lightDeal/LightStreamReports.h"
 #include "ui/mainwidget/devicePage/lightDeal/LightTickRule.h"

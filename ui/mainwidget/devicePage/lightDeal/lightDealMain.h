@@ -6,7 +6,7 @@
 #include "device/hidStructInfoAll.h"
 #include "sdk/light/LightCellStu.h"
 #include "sdk/store/VorlanXmlRecords.h"
-#include "ui/mainwidget/devicePage/MusicalRhythmAbout/FrequencySpectrum.h"
+#include "ui/mainwidget/devicePage/MusicalRhythmAbout/FrequencyLevels.h"
 #include "ui/mainwidget/devicePage/MusicalRhythmAbout/MusicBarLayout.h"
 #include "ui/mainwidget/devicePage/MusicalRhythmAbout/MusicPathTrace.h"
 

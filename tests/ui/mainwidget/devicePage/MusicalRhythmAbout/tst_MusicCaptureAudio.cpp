@@ -1,6 +1,6 @@
 #include "ui/mainwidget/devicePage/MusicalRhythmAbout/DSoundCardAudioCapture.h"
 #include "ui/mainwidget/devicePage/MusicalRhythmAbout/MusicBarLayout.h"
-#include "ui/mainwidget/devicePage/MusicalRhythmAbout/SpectrumAnalyser.h"
+#include "ui/mainwidget/devicePage/MusicalRhythmAbout/AudioAnalyser.h"
 
 #include "platform/PulseAudioOutputList.h"
 #include "tests/support/PulseTools.h"

@@ -1,5 +1,5 @@
 #include "ui/mainwidget/devicePage/MusicalRhythmAbout/DSoundCardAudioCapture.h"
-#include "ui/mainwidget/devicePage/MusicalRhythmAbout/SpectrumAnalyser.h"
+#include "ui/mainwidget/devicePage/MusicalRhythmAbout/AudioAnalyser.h"
 #include "ui/mainwidget/devicePage/lightDeal/LightStreamReports.h"
 #include "ui/mainwidget/devicePage/lightDeal/lightDealMain.h"
 

@@ -1,6 +1,6 @@
-#include "ui/mainwidget/devicePage/MusicalRhythmAbout/SpectrumAnalyser.h"
+#include "ui/mainwidget/devicePage/MusicalRhythmAbout/AudioAnalyser.h"
 
-#include "ui/mainwidget/devicePage/MusicalRhythmAbout/SpectrumAnalyserThread.h"
+#include "ui/mainwidget/devicePage/MusicalRhythmAbout/AudioAnalyserThread.h"
 
 SpectrumAnalyser::SpectrumAnalyser(QObject *parent)
     : QObject(parent)

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ui/mainwidget/devicePage/MusicalRhythmAbout/FFTRealWrapper.h"
-#include "ui/mainwidget/devicePage/MusicalRhythmAbout/FrequencySpectrum.h"
+#include "ui/mainwidget/devicePage/MusicalRhythmAbout/FrequencyLevels.h"
 
 #include <QByteArray>
 #include <QObject>

@@ -1,4 +1,4 @@
-#include "ui/mainwidget/devicePage/MusicalRhythmAbout/SpectrumAnalyserThread.h"
+#include "ui/mainwidget/devicePage/MusicalRhythmAbout/AudioAnalyserThread.h"
 
 #include <QtEndian>
 #include <QtMath>

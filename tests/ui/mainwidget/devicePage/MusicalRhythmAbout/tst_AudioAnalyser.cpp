@@ -1,6 +1,6 @@
 #include "ui/mainwidget/devicePage/MusicalRhythmAbout/DSoundCardAudioCapture.h"
 #include "ui/mainwidget/devicePage/MusicalRhythmAbout/MusicBarLayout.h"
-#include "ui/mainwidget/devicePage/MusicalRhythmAbout/SpectrumAnalyser.h"
+#include "ui/mainwidget/devicePage/MusicalRhythmAbout/AudioAnalyser.h"
 
 #include "tests/support/TonePcm.h"
 
@@ -9,7 +9,7 @@
 #include <cmath>
 
 // The real FFT on synthetic PCM, through the analyser and the bar folding the engine uses.
-class tst_SpectrumAnalyser : public QObject
+class tst_AudioAnalyser : public QObject
 {
     Q_OBJECT
 
@@ -137,5 +137,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_SpectrumAnalyser)
-#include "tst_SpectrumAnalyser.moc"
+QTEST_GUILESS_MAIN(tst_AudioAnalyser)
+#include "tst_AudioAnalyser.moc"
