@@ -151,7 +151,7 @@ void tst_MusicRhythmKbdsim::toneReachesTheReceiverAsBarLevels()
     PulseTools::TonePlayer player;
     QElapsedTimer clock;
     clock.start();
-    QVERIFY(player.play("vorlan_null", tonePcm(binFrequency(45), 0.5, 44100 * 5)));
+    QVERIFY(player.play("vorlan_null", tonePcm(binFrequency(45), 0.5, 44100 * 10)));
     const auto onlyBar5AtLevel5 = [this] {
         const QByteArray state = lightState();
         if (state.size() != 64 || uchar(state.at(1)) != 0x28 || uchar(state.at(4)) != 0x64)
@@ -162,8 +162,8 @@ void tst_MusicRhythmKbdsim::toneReachesTheReceiverAsBarLevels()
         }
         return true;
     };
-    // The bench measures the delay; here a loaded machine gets most of the tone's five seconds.
-    QTRY_VERIFY_WITH_TIMEOUT(onlyBar5AtLevel5(), 4000);
+    // The bench measures the delay; here a loaded machine gets most of the tone's ten seconds.
+    QTRY_VERIFY_WITH_TIMEOUT(onlyBar5AtLevel5(), 8000);
     qInfo() << "bar 5 at level 5 after" << clock.elapsed() << "ms:" << lightState().toHex(' ');
 
     player.stop();
@@ -180,7 +180,7 @@ void tst_MusicRhythmKbdsim::toneLightsTheColumnsOfItsBarOnACable()
     QTRY_VERIFY_WITH_TIMEOUT(engine->isMusicRuning() && engine->audioCapture()->isRunning(), Patience);
 
     PulseTools::TonePlayer player;
-    QVERIFY(player.play("vorlan_null", tonePcm(binFrequency(45), 0.5, 44100 * 5)));
+    QVERIFY(player.play("vorlan_null", tonePcm(binFrequency(45), 0.5, 44100 * 10)));
     // 104 keys: two columns per bar, bar 5 on columns 10 and 11.
     const auto litColumns = [this] {
         const QByteArray keys = QByteArray::fromHex(m_sim.dump(m_cable).value("lightStreamKeys").toString().toLatin1());
@@ -197,7 +197,7 @@ void tst_MusicRhythmKbdsim::toneLightsTheColumnsOfItsBarOnACable()
         }
         return lit;
     };
-    QTRY_COMPARE_WITH_TIMEOUT(litColumns(), (QList<int>{10, 11}), 4000);
+    QTRY_COMPARE_WITH_TIMEOUT(litColumns(), (QList<int>{10, 11}), 8000);
 }
 
 int main(int argc, char *argv[])
